@@ -1,0 +1,35 @@
+# Warnings and sanitizers shared by every target of the project.
+add_library(halvenor_options INTERFACE)
+target_include_directories(halvenor_options INTERFACE ${PROJECT_SOURCE_DIR})
+target_compile_options(halvenor_options INTERFACE -Wall -Wextra)
+if(HALVENOR_WERROR)
+  target_compile_options(halvenor_options INTERFACE -Werror)
+endif()
+
+if(HALVENOR_SANITIZE)
+  set(_san -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_compile_options(halvenor_options INTERFACE ${_san})
+  target_link_options(halvenor_options INTERFACE ${_san})
+endif()
+
+if(HALVENOR_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "HALVENOR_FUZZ needs clang (CXX=clang++)")
+  endif()
+  set(_fz -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_compile_options(halvenor_options INTERFACE ${_fz})
+  target_link_options(halvenor_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# halvenor_add_library(name sources...): a static library of one subsystem.
+# A folder whose sources have not been written yet still gives a library (of
+# one empty unit), so that the targets that link it configure.
+function(halvenor_add_library name)
+  set(sources ${ARGN})
+  if(NOT sources)
+    set(sources ${PROJECT_BINARY_DIR}/empty_unit.cpp)
+    file(WRITE ${sources} "")
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_link_libraries(${name} PUBLIC halvenor_options)
+endfunction()

@@ -1,0 +1,16 @@
+#pragma once
+// Opaque handles in place of the original window and module-instance handles.
+// The live backend's window and the headless stand-in both hide behind them.
+namespace plat {
+
+struct NativeWindow;
+using WindowHandle = NativeWindow*;
+
+struct NativeInstance;
+using InstanceHandle = NativeInstance*;
+
+// A non-null instance handle for programs (and tests) that want the input
+// singleton created; the handle itself carries nothing.
+InstanceHandle ProcessInstance();
+
+}  // namespace plat

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the plain build (warnings as errors),
+# the AddressSanitizer/UndefinedBehaviorSanitizer build, and a short run of
+# every libFuzzer target.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+fuzz_seconds=${HALVENOR_FUZZ_SECONDS:-20}
+"$root/scripts/setup.sh"
+
+# Windowed tests need a display; start a virtual one when there is none.
+if [ -z "${DISPLAY:-}" ]; then
+  Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+  export DISPLAY=:97
+fi
+
+run_suite() {  # name, build dir, extra cmake args...
+  local name=$1 dir=$2
+  shift 2
+  echo "== $name build"
+  cmake -S "$root" -B "$dir" -G Ninja -DHALVENOR_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  echo "== $name tests"
+  (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 600)
+}
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_suite "sanitizer" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DHALVENOR_SANITIZE=ON
+run_suite "plain" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+echo "== fuzz build"
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -G Ninja \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVENOR_FUZZ=ON >/dev/null
+cmake --build "$root/build-fuzz" -j "$jobs" --target fuzzers
+"$root/fuzz/run.sh" "$root/build-fuzz/fuzz/bin" "$fuzz_seconds"
