@@ -17,5 +17,8 @@ function(halvenor_add_park_files)
     DEPENDS ${P_TOOL}
     COMMENT "Generating demo park files with ${P_TOOL}"
     VERBATIM)
-  set_property(GLOBAL APPEND PROPERTY HALVENOR_PARK_OUTPUTS ${outs})
+  # A custom command's outputs can only be depended on from its own folder,
+  # so each tool gets a target here that demo_park depends on.
+  add_custom_target(park_${P_TOOL} DEPENDS ${outs})
+  set_property(GLOBAL APPEND PROPERTY HALVENOR_PARK_TARGETS park_${P_TOOL})
 endfunction()
