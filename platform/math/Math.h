@@ -41,6 +41,8 @@ float Vec4Dot(const Vec4& a, const Vec4& b);
 float Vec4LengthOf(const Vec4& v);
 Vec4* Vec4NormalizeTo(Vec4* out, const Vec4& v);  // zero stays zero
 // World -> screen through world, view, projection and viewport; and back.
+// Unproject gives null (out unchanged) for an empty viewport or depth range
+// or a singular transform.
 Vec3* Vec3Project(Vec3* out, const Vec3& v, const Viewport& vp, const Matrix& proj,
                   const Matrix& view, const Matrix& world);
 Vec3* Vec3Unproject(Vec3* out, const Vec3& v, const Viewport& vp, const Matrix& proj,
@@ -67,6 +69,10 @@ Matrix* MatrixRotationAxis(Matrix* out, const Vec3& axis, float angle);
 Matrix* MatrixRotationQuaternion(Matrix* out, const Quaternion& q);
 Matrix* MatrixRotationYawPitchRoll(Matrix* out, float yaw, float pitch, float roll);
 Matrix* MatrixLookAtLH(Matrix* out, const Vec3& eye, const Vec3& at, const Vec3& up);
+// The view matrix of an eye with the given axes, laid out as MatrixLookAtLH
+// lays out its own: the axes are the columns, the translation -dot(axis, eye).
+Matrix* MatrixViewFromAxes(Matrix* out, const Vec3& right, const Vec3& up, const Vec3& look,
+                           const Vec3& eye);
 Matrix* MatrixPerspectiveFovLH(Matrix* out, float fovy, float aspect, float zn, float zf);
 Matrix* MatrixPerspectiveLH(Matrix* out, float w, float h, float zn, float zf);
 Matrix* MatrixOrthoLH(Matrix* out, float w, float h, float zn, float zf);
