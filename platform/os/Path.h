@@ -16,8 +16,9 @@ namespace plat {
 // - trailing blanks of every component are dropped;
 // - each component is matched without regard to case when the exact name is
 //   missing (the exact name wins when both exist).
-// On a miss the mapped path (separators converted, blanks dropped) is returned,
-// so that opening it fails in the ordinary way. Hits are cached; thread-safe.
+// On a miss the mapped path (separators converted, blanks dropped, the part
+// that exists resolved) is returned, so that opening it fails in the ordinary
+// way. Hits are cached; thread-safe.
 std::string ResolvePath(std::string_view gamePath);
 
 // fopen through ResolvePath. For writing, missing files are created under the

@@ -20,8 +20,11 @@ class WorkerThread {
   bool Finished() const;
 
  private:
+  void Run();  // the thread's own function: waits for Resume, runs the body
+
   std::function<void()> body_;
   mutable std::mutex mutex_;
+  std::mutex joinMutex_;  // one joiner at a time
   std::condition_variable resumed_;
   bool running_ = false;
   bool finished_ = false;
