@@ -1,0 +1,5 @@
+technique t {
+ pass p {
+  VertexShader = missing;
+ }
+}
