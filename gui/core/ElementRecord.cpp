@@ -1,0 +1,8 @@
+#include "gui/core/ElementRecord.h"
+
+#include "engine/render/ZOdevuvTexture.h"
+
+void GuiTextureDeleter::operator()(ZOdevuvTexture* texture) const {
+  texture->Release();
+  delete texture;
+}
