@@ -1,0 +1,272 @@
+#include "platform/mesh/XFileLoader.h"
+
+#include <assimp/postprocess.h>
+#include <assimp/scene.h>
+
+#include <algorithm>
+#include <assimp/Importer.hpp>
+#include <map>
+
+#include "platform/math/Math.h"
+#include "platform/os/Path.h"
+
+namespace plat {
+
+namespace {
+
+constexpr int kMaxFrameDepth = 256;
+constexpr double kDefaultTicksPerSecond = 4800;
+constexpr const char* kImporterRootName = "$dummy_root";
+
+// The importer turns .X data right-handed with v up; these steps turn it
+// back into the file's own conventions.
+constexpr unsigned kImportFlags = aiProcess_Triangulate | aiProcess_JoinIdenticalVertices |
+                                  aiProcess_MakeLeftHanded | aiProcess_FlipWindingOrder |
+                                  aiProcess_FlipUVs;
+
+Matrix ToMatrix(const aiMatrix4x4& m) {
+  // Column vectors there, row vectors here.
+  Matrix out;
+  const float* src = &m.a1;
+  for (int r = 0; r < 4; ++r) {
+    for (int c = 0; c < 4; ++c) out.m[c][r] = src[r * 4 + c];
+  }
+  return out;
+}
+
+Color ToColor(const aiMaterial& material, const char* key, unsigned type, unsigned index,
+              Color fallback) {
+  aiColor4D c;
+  if (material.Get(key, type, index, c) != AI_SUCCESS) return fallback;
+  return {c.r, c.g, c.b, c.a};
+}
+
+XMaterial ToMaterial(const aiMaterial& material) {
+  XMaterial out;
+  out.material.diffuse = ToColor(material, AI_MATKEY_COLOR_DIFFUSE, {1, 1, 1, 1});
+  out.material.ambient = ToColor(material, AI_MATKEY_COLOR_AMBIENT, {0, 0, 0, 0});
+  out.material.specular = ToColor(material, AI_MATKEY_COLOR_SPECULAR, {0, 0, 0, 0});
+  out.material.emissive = ToColor(material, AI_MATKEY_COLOR_EMISSIVE, {0, 0, 0, 0});
+  float power = 0;
+  if (material.Get(AI_MATKEY_SHININESS, power) == AI_SUCCESS) out.material.power = power;
+  aiString texture;
+  if (material.GetTexture(aiTextureType_DIFFUSE, 0, &texture) == AI_SUCCESS) {
+    out.textureFilename = texture.C_Str();
+  }
+  return out;
+}
+
+// The meshes of one node merged into the form containers take.
+struct NodeMesh {
+  std::vector<SkinVertex> vertices;
+  std::vector<std::uint32_t> indices;
+  std::vector<std::uint32_t> attributes;
+  std::vector<XMaterial> materials;
+  std::vector<SkinBone> bones;
+};
+
+void AddBones(const aiMesh& mesh, std::uint32_t firstVertex, std::vector<SkinBone>& bones) {
+  for (unsigned b = 0; b < mesh.mNumBones; ++b) {
+    const aiBone* bone = mesh.mBones[b];
+    if (!bone) continue;
+    auto it = std::find_if(bones.begin(), bones.end(),
+                           [&](const SkinBone& s) { return s.name == bone->mName.C_Str(); });
+    if (it == bones.end()) {
+      bones.push_back({bone->mName.C_Str(), ToMatrix(bone->mOffsetMatrix), {}});
+      it = bones.end() - 1;
+    }
+    for (unsigned w = 0; w < bone->mNumWeights; ++w) {
+      it->influences.push_back(
+          {firstVertex + bone->mWeights[w].mVertexId, bone->mWeights[w].mWeight});
+    }
+  }
+}
+
+class Builder {
+ public:
+  Builder(const aiScene& scene, AllocateHierarchy& allocator, std::string& error)
+      : scene_(scene), allocator_(allocator), error_(error) {}
+
+  MeshResult Frame(const aiNode& node, int depth, MeshFrame** out) {
+    *out = nullptr;
+    if (depth > kMaxFrameDepth) return Fail("frames nested too deeply");
+    std::string name = node.mName.C_Str();
+    if (depth == 0 && name == kImporterRootName) name.clear();
+    MeshFrame* frame = nullptr;
+    MeshResult result = allocator_.CreateFrame(name, &frame);
+    if (MeshFailed(result) || !frame) return MeshFailed(result) ? result : Fail("no frame made");
+    *out = frame;
+    frame->transformationMatrix = ToMatrix(node.mTransformation);
+    result = Container(node, &frame->meshContainer);
+    if (MeshFailed(result)) return result;
+    MeshFrame** link = &frame->firstChild;
+    for (unsigned i = 0; i < node.mNumChildren; ++i) {
+      if (!node.mChildren[i]) continue;
+      result = Frame(*node.mChildren[i], depth + 1, link);
+      if (MeshFailed(result)) return result;
+      link = &(*link)->sibling;
+    }
+    return kMeshOk;
+  }
+
+ private:
+  MeshResult Fail(const char* reason) {
+    error_ = reason;
+    return kMeshFail;
+  }
+
+  NodeMesh Gather(const aiNode& node) const {
+    NodeMesh out;
+    std::map<unsigned, std::uint32_t> localMaterial;
+    for (unsigned i = 0; i < node.mNumMeshes; ++i) {
+      if (node.mMeshes[i] >= scene_.mNumMeshes) continue;
+      const aiMesh& mesh = *scene_.mMeshes[node.mMeshes[i]];
+      const auto first = std::uint32_t(out.vertices.size());
+      auto [material, added] =
+          localMaterial.emplace(mesh.mMaterialIndex, std::uint32_t(out.materials.size()));
+      if (added) {
+        out.materials.push_back(mesh.mMaterialIndex < scene_.mNumMaterials
+                                    ? ToMaterial(*scene_.mMaterials[mesh.mMaterialIndex])
+                                    : XMaterial{});
+      }
+      for (unsigned v = 0; v < mesh.mNumVertices; ++v) {
+        SkinVertex vertex;
+        vertex.position = {mesh.mVertices[v].x, mesh.mVertices[v].y, mesh.mVertices[v].z};
+        if (mesh.mNormals) vertex.normal = {mesh.mNormals[v].x, mesh.mNormals[v].y, mesh.mNormals[v].z};
+        if (mesh.mTextureCoords[0]) {
+          vertex.texCoord = {mesh.mTextureCoords[0][v].x, mesh.mTextureCoords[0][v].y};
+        }
+        out.vertices.push_back(vertex);
+      }
+      for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
+        const aiFace& face = mesh.mFaces[f];
+        if (face.mNumIndices != 3) continue;  // points and lines are not drawn
+        for (int k = 0; k < 3; ++k) out.indices.push_back(first + face.mIndices[k]);
+        out.attributes.push_back(material->second);
+      }
+      AddBones(mesh, first, out.bones);
+    }
+    return out;
+  }
+
+  MeshResult Container(const aiNode& node, MeshContainer** out) {
+    if (node.mNumMeshes == 0) return kMeshOk;
+    NodeMesh gathered = Gather(node);
+    if (gathered.indices.empty()) return kMeshOk;
+    std::shared_ptr<const SkinMesh> mesh =
+        SkinMesh::Create(std::move(gathered.vertices), std::move(gathered.indices),
+                         std::move(gathered.attributes));
+    if (!mesh) return Fail("a mesh has too many vertices or broken faces");
+    std::shared_ptr<const SkinInfo> skin;
+    if (!gathered.bones.empty()) skin = std::make_shared<SkinInfo>(std::move(gathered.bones));
+    MeshResult result =
+        allocator_.CreateMeshContainer(node.mName.C_Str(), mesh, gathered.materials, skin, out);
+    if (MeshFailed(result)) error_ = "the mesh container was refused";
+    return result;
+  }
+
+  const aiScene& scene_;
+  AllocateHierarchy& allocator_;
+  std::string& error_;
+};
+
+std::shared_ptr<const AnimationSet> ToAnimationSet(const aiAnimation& animation) {
+  const double ticks =
+      animation.mTicksPerSecond > 0 ? animation.mTicksPerSecond : kDefaultTicksPerSecond;
+  std::vector<AnimationChannel> channels;
+  for (unsigned c = 0; c < animation.mNumChannels; ++c) {
+    const aiNodeAnim* node = animation.mChannels[c];
+    if (!node) continue;
+    AnimationChannel channel;
+    channel.output = node->mNodeName.C_Str();
+    for (unsigned k = 0; k < node->mNumScalingKeys; ++k) {
+      const aiVectorKey& key = node->mScalingKeys[k];
+      channel.scale.push_back({key.mTime / ticks, {key.mValue.x, key.mValue.y, key.mValue.z}});
+    }
+    for (unsigned k = 0; k < node->mNumRotationKeys; ++k) {
+      const aiQuatKey& key = node->mRotationKeys[k];
+      channel.rotation.push_back(
+          {key.mTime / ticks, {key.mValue.x, key.mValue.y, key.mValue.z, key.mValue.w}});
+    }
+    for (unsigned k = 0; k < node->mNumPositionKeys; ++k) {
+      const aiVectorKey& key = node->mPositionKeys[k];
+      channel.translation.push_back({key.mTime / ticks, {key.mValue.x, key.mValue.y, key.mValue.z}});
+    }
+    channels.push_back(std::move(channel));
+  }
+  return std::make_shared<AnimationSet>(animation.mName.C_Str(), animation.mDuration / ticks,
+                                        std::move(channels));
+}
+
+std::shared_ptr<AnimationController> MakeController(const aiScene& scene, MeshFrame* root) {
+  std::vector<std::shared_ptr<const AnimationSet>> sets;
+  std::vector<MeshFrame*> outputs;
+  for (unsigned a = 0; a < scene.mNumAnimations; ++a) {
+    if (!scene.mAnimations[a]) continue;
+    sets.push_back(ToAnimationSet(*scene.mAnimations[a]));
+    for (std::uint32_t c = 0; c < sets.back()->GetNumAnimations(); ++c) {
+      MeshFrame* frame = FrameFind(root, sets.back()->Channel(c).output);
+      if (frame && std::find(outputs.begin(), outputs.end(), frame) == outputs.end()) {
+        outputs.push_back(frame);
+      }
+    }
+  }
+  if (sets.empty()) return nullptr;
+  auto controller = std::make_shared<AnimationController>(
+      std::uint32_t(outputs.size()), std::uint32_t(sets.size()), kLoadedControllerTracks,
+      kLoadedControllerEvents);
+  for (MeshFrame* frame : outputs) {
+    controller->RegisterAnimationOutput(frame->name, &frame->transformationMatrix);
+  }
+  for (auto& set : sets) controller->RegisterAnimationSet(set);
+  controller->SetTrackAnimationSet(0, controller->GetAnimationSet(0));
+  controller->SetTrackEnable(0, true);
+  return controller;
+}
+
+}  // namespace
+
+MeshResult LoadMeshHierarchyFromXInMemory(std::string_view bytes, AllocateHierarchy& allocator,
+                                          MeshFrame** root,
+                                          std::shared_ptr<AnimationController>* controller,
+                                          std::string* error) {
+  std::string reason;
+  MeshFrame* built = nullptr;
+  std::shared_ptr<AnimationController> animation;
+  MeshResult result = kMeshFail;
+  Assimp::Importer importer;
+  const aiScene* scene = bytes.empty() ? nullptr
+                                       : importer.ReadFileFromMemory(bytes.data(), bytes.size(),
+                                                                     kImportFlags, "x");
+  if (!scene || !scene->mRootNode) {
+    reason = bytes.empty() ? "empty file" : importer.GetErrorString();
+  } else {
+    result = Builder(*scene, allocator, reason).Frame(*scene->mRootNode, 0, &built);
+    if (MeshFailed(result)) {
+      FrameDestroy(built, allocator);
+      built = nullptr;
+    } else {
+      animation = MakeController(*scene, built);
+    }
+  }
+  if (root) *root = built;
+  if (controller) *controller = std::move(animation);
+  if (error) *error = reason;
+  return result;
+}
+
+MeshResult LoadMeshHierarchyFromX(std::string_view gamePath, AllocateHierarchy& allocator,
+                                  MeshFrame** root,
+                                  std::shared_ptr<AnimationController>* controller,
+                                  std::string* error) {
+  std::string bytes;
+  if (!ReadWholeFile(gamePath, bytes)) {
+    if (root) *root = nullptr;
+    if (controller) controller->reset();
+    if (error) *error = "cannot read " + std::string(gamePath);
+    return kMeshFail;
+  }
+  return LoadMeshHierarchyFromXInMemory(bytes, allocator, root, controller, error);
+}
+
+}  // namespace plat
