@@ -2,10 +2,7 @@
 
 Sparkle::Sparkle(const plat::Vec3& origin_, int count, float dirX, float dirY, float dirZ, float speed_,
                  bool gravity_, bool randomColor)
-    : direction{dirX, dirY, dirZ}, speed(speed_), gravity(gravity_) {
-  origin = origin_;
-  pointSize = 0.2f;
-  coloring.randomColor = randomColor;
+    : SparkleSystem(origin_, dirX, dirY, dirZ, speed_, gravity_, randomColor) {
   AddParticles(count);
 }
 
@@ -25,10 +22,4 @@ void Sparkle::Update(float dt) {
   }
 }
 
-void Sparkle::SetColor(float red, float green, float blue, float alpha) {
-  coloring.color = plat::Color{red, green, blue, alpha};
-}
-
 void Sparkle::PreRender() { PreRenderWith(ParticleBlend::Unlit); }
-
-void Sparkle::PostRender() { PostRenderWith(ParticleRestore::LitAndBlendOff); }

@@ -2,10 +2,7 @@
 
 Sparkle2::Sparkle2(const plat::Vec3& origin_, int count, float dirX, float dirY, float dirZ, float speed_,
                    bool gravity_, bool randomColor)
-    : direction{dirX, dirY, dirZ}, speed(speed_), gravity(gravity_) {
-  origin = origin_;
-  pointSize = 0.2f;
-  coloring.randomColor = randomColor;
+    : SparkleSystem(origin_, dirX, dirY, dirZ, speed_, gravity_, randomColor) {
   AddParticles(count);
 }
 
@@ -31,10 +28,4 @@ void Sparkle2::Update(float dt) {
   }
 }
 
-void Sparkle2::SetColor(float red, float green, float blue, float alpha) {
-  coloring.color = plat::Color{red, green, blue, alpha};
-}
-
 void Sparkle2::PreRender() { PreRenderWith(ParticleBlend::Unlit); }
-
-void Sparkle2::PostRender() { PostRenderWith(ParticleRestore::LitAndBlendOff); }

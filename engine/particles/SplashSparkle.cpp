@@ -2,10 +2,7 @@
 
 SplashSparkle::SplashSparkle(const plat::Vec3& origin_, int count, float dirX, float dirY, float dirZ,
                              float speed_, bool gravity_, bool randomColor)
-    : direction{dirX, dirY, dirZ}, speed(speed_), gravity(gravity_) {
-  origin = origin_;
-  pointSize = 0.2f;
-  coloring.randomColor = randomColor;
+    : SparkleSystem(origin_, dirX, dirY, dirZ, speed_, gravity_, randomColor) {
   AddParticles(count);
 }
 
@@ -26,10 +23,4 @@ void SplashSparkle::Update(float dt) {
   }
 }
 
-void SplashSparkle::SetColor(float red, float green, float blue, float alpha) {
-  coloring.color = plat::Color{red, green, blue, alpha};
-}
-
 void SplashSparkle::PreRender() { PreRenderWith(ParticleBlend::TextureAlphaUnlit); }
-
-void SplashSparkle::PostRender() { PostRenderWith(ParticleRestore::LitAndBlendOff); }

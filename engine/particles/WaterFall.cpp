@@ -4,10 +4,7 @@
 
 WaterFall::WaterFall(const plat::Vec3& origin_, int count, float dirX, float dirY, float dirZ, float speed_,
                      bool gravity_, bool randomColor)
-    : direction{dirX, dirY, dirZ}, speed(speed_), gravity(gravity_) {
-  origin = origin_;
-  pointSize = 0.2f;
-  coloring.randomColor = randomColor;
+    : SparkleSystem(origin_, dirX, dirY, dirZ, speed_, gravity_, randomColor) {
   // Until the owner sets a line, drops appear at the origin.
   lineStart = origin;
   lineEnd = origin;
@@ -41,15 +38,9 @@ void WaterFall::Update(float dt) {
   }
 }
 
-void WaterFall::SetColor(float red, float green, float blue, float alpha) {
-  coloring.color = plat::Color{red, green, blue, alpha};
-}
-
 void WaterFall::SetEmitterLine(float startX, float startY, float startZ, float endX, float endY, float endZ) {
   lineStart = plat::Vec3{startX, startY, startZ};
   lineEnd = plat::Vec3{endX, endY, endZ};
 }
 
 void WaterFall::PreRender() { PreRenderWith(ParticleBlend::TextureAlphaUnlit); }
-
-void WaterFall::PostRender() { PostRenderWith(ParticleRestore::LitAndBlendOff); }

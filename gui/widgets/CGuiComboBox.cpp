@@ -60,11 +60,7 @@ void CGuiComboBox::SetOpen(bool open) {
 void CGuiComboBox::OnLeftDown(GuiCommand*) {}
 
 void CGuiComboBox::OnClick(GuiCommand* command) {
-  if (!command || !record || !m_dropButton || command->sender != m_dropButton->GetId()) return;
-  // On top of its siblings, so that the open list is drawn over them.
-  if (record->parent) record->parent->BringChildToFront(this);
-  SetOpen(!m_open);
-  command->sender = -1;
+  if (TakeDropButtonClick(command, m_dropButton)) SetOpen(!m_open);
 }
 
 bool CGuiComboBox::HandleMessage(const plat::Message* message, uint8_t flag) {

@@ -115,11 +115,7 @@ void CGuiDropDownMenu::SetOpen(bool open) {
 void CGuiDropDownMenu::OnLeftDown(GuiCommand*) {}
 
 void CGuiDropDownMenu::OnClick(GuiCommand* command) {
-  if (!command || !record || !m_dropButton || command->sender != m_dropButton->GetId()) return;
-  // On top of its siblings, so that the pop-up is drawn over them.
-  if (record->parent) record->parent->BringChildToFront(this);
-  SetOpen(!m_open);
-  command->sender = -1;
+  if (TakeDropButtonClick(command, m_dropButton)) SetOpen(!m_open);
 }
 
 void CGuiDropDownMenu::Pick(int32_t row) {

@@ -117,19 +117,10 @@ void CGuiGrid::SetHighlightTexture(const EngineString& path) { m_highlight = Loa
 void CGuiGrid::CreateScrollBar(const EngineString& background, const EngineString& up, const EngineString& down,
                                const EngineString& thumb) {
   if (!record || m_scrollBar) return;
-  auto* bar = new CGuiVScroll();
-  bar->CreateSized(this, record->id | kScrollBarIdBits, kScrollBarType, 0, 0, 0, 0, kScrollBarCells, 1, 1);
-  bar->SetTextures(up, down, thumb);
-  bar->SetBackgroundTexture(background);
-  bar->UpdateLayout();
   // Over the whole height, the header row included.
   const int32_t f = FrameThickness();
-  bar->record->x = record->x + record->width - bar->record->width - f;
-  bar->record->y = rect.top + f;
-  bar->record->height = rect.bottom - rect.top - 2 * f;
-  bar->UpdateLayout();
-  AddChild(bar);
-  m_scrollBar = bar;
+  m_scrollBar = CGuiVScroll::AttachRight(*this, record->id | kScrollBarIdBits, background, up, down, thumb,
+                                         rect.top + f, rect.bottom - rect.top - 2 * f);
 }
 
 void CGuiGrid::AddCell(int32_t column, int32_t textId, const EngineString& text, int32_t data,

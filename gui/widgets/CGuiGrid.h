@@ -57,8 +57,6 @@ class CGuiGrid : public CGuiElement {
   // The scroll bar's id: the grid's id with the low 24 bits set, the same
   // for most grids, so nothing is routed by it.
   static constexpr int32_t kScrollBarIdBits = 0x00FFFFFF;
-  static constexpr int32_t kScrollBarType = 5;
-  static constexpr int32_t kScrollBarCells = 4;
 
   CGuiGrid();
   ~CGuiGrid() override;

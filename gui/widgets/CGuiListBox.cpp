@@ -57,19 +57,10 @@ void CGuiListBox::SetItemTexture(const EngineString& path) { m_highlight = LoadT
 void CGuiListBox::CreateScrollBar(const EngineString& background, const EngineString& up, const EngineString& down,
                                   const EngineString& thumb) {
   if (!record || m_scrollBar) return;
-  auto* bar = new CGuiVScroll();
-  bar->CreateSized(this, record->id | kScrollBarIdBits, kScrollBarType, 0, 0, 0, 0, kScrollBarCells, 1, 1);
-  bar->SetTextures(up, down, thumb);
-  bar->SetBackgroundTexture(background);
-  bar->UpdateLayout();
   const int32_t f = FrameThickness();
   const int32_t header = m_hasHeader ? m_rowSize.second : 0;
-  bar->record->x = record->x + record->width - bar->record->width - f;
-  bar->record->y = rect.top + header + f;
-  bar->record->height = rect.bottom - rect.top - header - 2 * f;
-  bar->UpdateLayout();
-  AddChild(bar);
-  m_scrollBar = bar;
+  m_scrollBar = CGuiVScroll::AttachRight(*this, record->id | kScrollBarIdBits, background, up, down, thumb,
+                                         rect.top + header + f, rect.bottom - rect.top - header - 2 * f);
 }
 
 void CGuiListBox::CreateHeader(const EngineString& caption, const EngineString& background, int32_t cellCount,
@@ -85,6 +76,13 @@ void CGuiListBox::CreateHeader(const EngineString& caption, const EngineString& 
   AddChild(header);
   m_header = header;
   m_hasHeader = 1;
+}
+
+bool CGuiListBox::TakeDropButtonClick(GuiCommand* command, const CGuiButton* dropButton) {
+  if (!command || !record || !dropButton || command->sender != dropButton->GetId()) return false;
+  if (record->parent) record->parent->BringChildToFront(this);
+  command->sender = -1;
+  return true;
 }
 
 CGuiButton* CGuiListBox::MakeDropButton(const EngineString& path, int32_t cellCount, int32_t x) {

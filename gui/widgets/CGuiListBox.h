@@ -31,8 +31,6 @@ class CGuiListBox : public CGuiElement {
   // by them.
   static constexpr int32_t kHeaderIdBits = 0x01FFFFFF;
   static constexpr int32_t kScrollBarIdBits = 0x02FFFFFF;
-  static constexpr int32_t kScrollBarType = 5;
-  static constexpr int32_t kScrollBarCells = 4;
   static constexpr uint32_t kHeaderFormat = 5;  // centred both ways
   static constexpr uint32_t kVerticalCentre = 4;
   static constexpr int32_t kHeaderColours = 4;
@@ -119,6 +117,10 @@ class CGuiListBox : public CGuiElement {
   // A drop button at (x, 0) relative to the box; with a frame it moves to
   // the right end of the row inside the frame, and the row gets narrower.
   CGuiButton* MakeDropButton(const EngineString& path, int32_t cellCount, int32_t x);
+  // Whether the click came from the drop button: then the box comes to the
+  // front of its siblings, so that what opens is drawn over them, and the
+  // click is used up. The owner toggles its open state.
+  bool TakeDropButtonClick(GuiCommand* command, const CGuiButton* dropButton);
 
   GuiTexturePtr m_highlight;
   std::unique_ptr<ZOdevuvText> m_text;

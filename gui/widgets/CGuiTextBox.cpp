@@ -20,18 +20,9 @@ void CGuiTextBox::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, 
 void CGuiTextBox::CreateScrollBar(const EngineString& background, const EngineString& up,
                                   const EngineString& down, const EngineString& thumb, int32_t /*unused*/) {
   if (!record || m_scrollBar) return;
-  auto* bar = new CGuiVScroll();
-  bar->CreateSized(this, record->id | kScrollBarIdBits, kScrollBarType, 0, 0, 0, 0, 4, 1, 1);
-  bar->SetTextures(up, down, thumb);
-  bar->SetBackgroundTexture(background);
-  bar->UpdateLayout();
   const int32_t frame = record->hasFrame ? record->frameThickness : 0;
-  bar->record->x = record->x + record->width - bar->record->width - frame;
-  bar->record->y = rect.top + frame;
-  bar->record->height = record->height - 2 * frame;
-  bar->UpdateLayout();
-  AddChild(bar);
-  m_scrollBar = bar;
+  m_scrollBar = CGuiVScroll::AttachRight(*this, record->id | kScrollBarIdBits, background, up, down, thumb,
+                                         rect.top + frame, record->height - 2 * frame);
 }
 
 plat::Rect CGuiTextBox::Measure(const EngineString& text) const {

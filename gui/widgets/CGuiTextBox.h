@@ -18,7 +18,6 @@ class CGuiTextBox : public CGuiElement {
   // The scroll bar's id: the box's id with the low 24 bits set. It is the
   // same for every box below 2^24, so nothing is routed by it.
   static constexpr int32_t kScrollBarIdBits = 0x00FFFFFF;
-  static constexpr int32_t kScrollBarType = 5;
   // The line height when the font measures nothing.
   static constexpr int32_t kDefaultLineHeight = 16;
 

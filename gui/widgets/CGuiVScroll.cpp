@@ -20,6 +20,25 @@ CGuiVScroll::CGuiVScroll() = default;
 
 CGuiVScroll::~CGuiVScroll() = default;
 
+CGuiVScroll* CGuiVScroll::AttachRight(CGuiElement& owner, int32_t id, const EngineString& background,
+                                      const EngineString& up, const EngineString& down, const EngineString& thumb,
+                                      int32_t y, int32_t height) {
+  auto* bar = new CGuiVScroll();
+  bar->CreateSized(&owner, id, kElementType, 0, 0, 0, 0, kArrowCells, 1, 1);
+  bar->SetTextures(up, down, thumb);
+  bar->SetBackgroundTexture(background);
+  // The first layout sizes the bar from its arrows, so its width is known.
+  bar->UpdateLayout();
+  const ElementRecord& box = *owner.record;
+  const int32_t frame = box.hasFrame ? box.frameThickness : 0;
+  bar->record->x = box.x + box.width - bar->record->width - frame;
+  bar->record->y = y;
+  bar->record->height = height;
+  bar->UpdateLayout();
+  owner.AddChild(bar);
+  return bar;
+}
+
 void CGuiVScroll::SetTextures(const EngineString& upPath, const EngineString& downPath,
                               const EngineString& thumbPath) {
   if (upPath.Length() > 0) m_upTexture = LoadTexture(upPath);

@@ -15,8 +15,21 @@ class CGuiVScroll : public CGuiElement {
   // frame while the button is down) starts repeating.
   static constexpr int32_t kRepeatAfter = 100;
 
+  // What every owner's bar is made with: its element type and the four
+  // state images side by side in each arrow texture.
+  static constexpr int32_t kElementType = 5;
+  static constexpr int32_t kArrowCells = 4;
+
   CGuiVScroll();
   ~CGuiVScroll() override;
+
+  // Makes the bar of a scrolling widget with `id` and adds it as the last
+  // child of `owner` (which must have a record), at the owner's right edge
+  // inside its frame, from `y` down `height` pixels: the owner knows which
+  // rows the bar leaves free.
+  static CGuiVScroll* AttachRight(CGuiElement& owner, int32_t id, const EngineString& background,
+                                  const EngineString& up, const EngineString& down, const EngineString& thumb,
+                                  int32_t y, int32_t height);
 
   bool HandleMessage(const plat::Message* message, uint8_t flag) override;
   void Draw() override;

@@ -8,6 +8,12 @@ InputDevice::InputDevice(InputSource& source) : source_(source) {}
 
 InputDevice::~InputDevice() = default;
 
+InputResult InputDevice::CreationResult(InstanceHandle instance, const InputSource& source) {
+  if (instance == nullptr) return InputResult::InvalidParam;
+  if (!source.DevicesAvailable()) return InputResult::Failed;
+  return InputResult::Ok;
+}
+
 std::mutex& InputDevice::Mutex() const { return source_.mutex_; }
 
 InputResult InputDevice::SetCooperativeLevel(WindowHandle window, uint32_t flags) {

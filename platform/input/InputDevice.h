@@ -29,6 +29,11 @@ class InputDevice {
  protected:
   explicit InputDevice(InputSource& source);
 
+  // Whether a keyboard or mouse may be made for `instance` from `source`:
+  // InvalidParam without an instance, Failed when the source has no
+  // devices, else Ok.
+  static InputResult CreationResult(InstanceHandle instance, const InputSource& source);
+
   // The source's lock guards the devices too, so that events fed by the
   // window thread and reads by the game never see half an update.
   std::mutex& Mutex() const;

@@ -4,15 +4,8 @@ namespace plat {
 
 std::unique_ptr<Keyboard> Keyboard::Create(InstanceHandle instance, InputResult& result,
                                            InputSource& source) {
-  if (instance == nullptr) {
-    result = InputResult::InvalidParam;
-    return nullptr;
-  }
-  if (!source.DevicesAvailable()) {
-    result = InputResult::Failed;
-    return nullptr;
-  }
-  result = InputResult::Ok;
+  result = CreationResult(instance, source);
+  if (result != InputResult::Ok) return nullptr;
   return std::unique_ptr<Keyboard>(new Keyboard(source));
 }
 

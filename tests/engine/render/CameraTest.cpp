@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "engine/core/Globals.h"
 #include "platform/math/Math.h"
+#include "tests/engine/render/GlobalSlotCheck.h"
 
 namespace {
 
@@ -46,14 +45,7 @@ Vec3 ToView(ZOdevuvCamera& camera, const Vec3& world) {
 }
 
 TEST(Camera, ConstructorFillsTheSlotAndDestructorClearsOnlyItsOwn) {
-  {
-    auto older = std::make_unique<ZOdevuvCamera>();
-    EXPECT_EQ(g_camera, older.get());
-    ZOdevuvCamera newer;
-    older.reset();
-    EXPECT_EQ(g_camera, &newer);
-  }
-  EXPECT_EQ(g_camera, nullptr);
+  rendertest::ExpectSlotFollowsTheNewest(g_camera);
 }
 
 TEST(Camera, NewCameraHasTheIdentityView) {

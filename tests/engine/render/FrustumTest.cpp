@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "engine/core/Globals.h"
 #include "platform/math/Math.h"
+#include "tests/engine/render/GlobalSlotCheck.h"
 
 namespace {
 
@@ -27,14 +26,7 @@ class FrustumTest : public ::testing::Test {
 };
 
 TEST(Frustum, FillsTheFrustumSlotAndClearsOnlyItsOwn) {
-  {
-    auto older = std::make_unique<ZOdevuvFrustum>();
-    EXPECT_EQ(g_frustum, older.get());
-    ZOdevuvFrustum newer;
-    older.reset();
-    EXPECT_EQ(g_frustum, &newer);
-  }
-  EXPECT_EQ(g_frustum, nullptr);
+  rendertest::ExpectSlotFollowsTheNewest(g_frustum);
 }
 
 TEST_F(FrustumTest, BoxesInsideOutsideAndAcrossThePlanes) {

@@ -4,7 +4,6 @@
 
 #include <climits>
 #include <cmath>
-#include <memory>
 #include <thread>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "engine/core/VectorHelpers.h"
 #include "engine/render/LightHelpers.h"
 #include "platform/math/Math.h"
+#include "tests/engine/render/GlobalSlotCheck.h"
 
 namespace {
 
@@ -77,14 +77,7 @@ TEST(VectorHelpers, LengthAndInPlaceNormalise) {
 }
 
 TEST(LightManager, FillsTheLightsSlotAndClearsOnlyItsOwn) {
-  {
-    auto older = std::make_unique<ZOdevuvLightManager>();
-    EXPECT_EQ(g_lights, older.get());
-    ZOdevuvLightManager newer;
-    older.reset();
-    EXPECT_EQ(g_lights, &newer);
-  }
-  EXPECT_EQ(g_lights, nullptr);
+  rendertest::ExpectSlotFollowsTheNewest(g_lights);
 }
 
 TEST_F(LightManagerTest, AddLightKeepsACopyAndTheFlagInOrder) {

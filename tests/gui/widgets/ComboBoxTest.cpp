@@ -46,16 +46,7 @@ class ComboBoxTest : public ::testing::Test {
 
   // Clicks the drop button with the mouse, one frame per step, and draws
   // the result.
-  void ClickDropButton() {
-    kit.mouse.x = kButtonX;
-    kit.mouse.y = kButtonY;
-    kit.RunFrame();
-    kit.mouse.left = true;
-    kit.RunFrame();
-    kit.mouse.left = false;
-    kit.RunFrame();
-    kit.RunFrame();
-  }
+  void ClickDropButton() { widgettest::HoverAndClick(kit, kButtonX, kButtonY); }
 
   static int32_t RowMiddle(int32_t row) { return kY + row * kItemHeight + kItemHeight / 2; }
 

@@ -46,16 +46,7 @@ class DropDownMenuTest : public ::testing::Test {
     }
   }
 
-  void ClickDropButton() {
-    kit.mouse.x = 288;
-    kit.mouse.y = 110;
-    kit.RunFrame();
-    kit.mouse.left = true;
-    kit.RunFrame();
-    kit.mouse.left = false;
-    kit.RunFrame();
-    kit.RunFrame();
-  }
+  void ClickDropButton() { widgettest::HoverAndClick(kit, 288, 110); }
 
   static int32_t ListRowMiddle(int32_t row) { return kListY + row * kRowHeight + kRowHeight / 2; }
 

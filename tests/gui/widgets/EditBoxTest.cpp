@@ -38,14 +38,7 @@ class EditBoxTest : public ::testing::Test {
   }
 
   // A left click at the point, then the command pass.
-  void ClickAt(int32_t x, int32_t y) {
-    kit.mouse.x = x;
-    kit.mouse.y = y;
-    kit.mouse.left = true;
-    kit.RunFrame();
-    kit.mouse.left = false;
-    kit.RunFrame();
-  }
+  void ClickAt(int32_t x, int32_t y) { widgettest::ClickAt(kit, x, y); }
 
   void Focus() { ClickAt(150, 115); }
 

@@ -71,6 +71,26 @@ inline int32_t QuadHeight(const plat::DrawRecord& quad) {
   return int32_t(quad.Read<float>(2, 4) - quad.Read<float>(0, 4) + 0.5f);
 }
 
+// A left click at a point: pressed in one frame, released in the next.
+inline void ClickAt(guitest::GuiTestKit& kit, int32_t x, int32_t y) {
+  kit.mouse.x = x;
+  kit.mouse.y = y;
+  kit.mouse.left = true;
+  kit.RunFrame();
+  kit.mouse.left = false;
+  kit.RunFrame();
+}
+
+// The pointer first rests on the point for a frame (so hover states are
+// set), then clicks, then one more frame draws the result.
+inline void HoverAndClick(guitest::GuiTestKit& kit, int32_t x, int32_t y) {
+  kit.mouse.x = x;
+  kit.mouse.y = y;
+  kit.RunFrame();
+  ClickAt(kit, x, y);
+  kit.RunFrame();
+}
+
 inline GuiCommand Command(int32_t sender, int32_t target, int32_t code, int32_t control = 0) {
   GuiCommand command;
   command.sender = sender;

@@ -61,12 +61,7 @@ TEST_F(WindowTest, TitleBarReleaseIsTakenAndActivatesOnlyADisabledWindow) {
 
 TEST_F(WindowTest, TitleBarClickBringsADisabledTopLevelWindowBack) {
   window->Disable(nullptr);
-  kit.mouse.x = 200;
-  kit.mouse.y = 112;
-  kit.mouse.left = true;
-  kit.RunFrame();
-  kit.mouse.left = false;
-  kit.RunFrame();
+  widgettest::ClickAt(kit, 200, 112);
   EXPECT_TRUE(window->IsEnabled());
   EXPECT_TRUE(other->IsEnabled()) << "a later layer keeps its state";
   EXPECT_TRUE(QueuedWithCode(kit, kCmdActivate).empty());
@@ -78,12 +73,7 @@ TEST_F(WindowTest, TitleBarClickBringsAWindowOnAPageToTheFront) {
   first->SetTitleBar(kit.Image("title.png", 200, 20), true, 20, 2);
   kit.Add<CGuiWindow>(page, 902, 400, 0, 200, 100, 0);
   first->Disable(nullptr);
-  kit.mouse.x = 150;
-  kit.mouse.y = 410;
-  kit.mouse.left = true;
-  kit.RunFrame();
-  kit.mouse.left = false;
-  kit.RunFrame();
+  widgettest::ClickAt(kit, 150, 410);
   EXPECT_TRUE(first->IsEnabled());
   EXPECT_EQ(page->GetChild(page->GetChildCount() - 1), first);
 }
@@ -131,14 +121,7 @@ class CheckBoxTest : public ::testing::Test {
     kit.RunFrame();
   }
 
-  void Click(int32_t x, int32_t y) {
-    kit.mouse.x = x;
-    kit.mouse.y = y;
-    kit.mouse.left = true;
-    kit.RunFrame();
-    kit.mouse.left = false;
-    kit.RunFrame();
-  }
+  void Click(int32_t x, int32_t y) { widgettest::ClickAt(kit, x, y); }
 
   guitest::GuiTestKit kit;
   CGuiElement* page = nullptr;
