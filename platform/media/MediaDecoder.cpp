@@ -1,0 +1,285 @@
+#include "platform/media/MediaDecoder.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/imgutils.h>
+#include <libavutil/opt.h>
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
+}
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+#include "platform/os/Path.h"
+
+namespace plat {
+
+namespace {
+
+constexpr int kIoBufferSize = 4096;
+// Packets read without a frame coming out before the stream counts as broken,
+// so that a file of undecodable packets cannot keep a reader busy for ever.
+constexpr int kMaxPacketsWithoutOutput = 4096;
+
+struct MemoryInput {
+  std::span<const std::uint8_t> bytes;
+  std::int64_t position = 0;
+};
+
+int ReadMemory(void* opaque, std::uint8_t* buffer, int size) {
+  auto* input = static_cast<MemoryInput*>(opaque);
+  const std::int64_t left = std::int64_t(input->bytes.size()) - input->position;
+  if (left <= 0) return AVERROR_EOF;
+  const int count = int(std::min<std::int64_t>(left, size));
+  std::memcpy(buffer, input->bytes.data() + input->position, std::size_t(count));
+  input->position += count;
+  return count;
+}
+
+std::int64_t SeekMemory(void* opaque, std::int64_t offset, int whence) {
+  auto* input = static_cast<MemoryInput*>(opaque);
+  const std::int64_t size = std::int64_t(input->bytes.size());
+  if (whence & AVSEEK_SIZE) return size;
+  std::int64_t target = -1;
+  switch (whence & ~AVSEEK_FORCE) {
+    case SEEK_SET: target = offset; break;
+    case SEEK_CUR: target = input->position + offset; break;
+    case SEEK_END: target = size + offset; break;
+    default: return -1;
+  }
+  if (target < 0 || target > size) return -1;
+  input->position = target;
+  return target;
+}
+
+// Bad files are reported through the results here, not on stderr.
+void QuietLibraryLogs() {
+  static std::once_flag once;
+  std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
+
+void SetError(std::string* error, const std::string& text) {
+  if (error) *error = text;
+}
+
+}  // namespace
+
+struct MediaDecoder::State {
+  MemoryInput memory;
+  AVIOContext* io = nullptr;
+  AVFormatContext* format = nullptr;
+  AVCodecContext* codec = nullptr;
+  AVPacket* packet = nullptr;
+  AVFrame* frame = nullptr;
+  SwsContext* scaler = nullptr;
+  SwrContext* resampler = nullptr;
+  int stream = -1;
+  bool flushed = false;  // the end of the input was sent to the decoder
+  Kind kind = Kind::Video;
+
+  ~State() {
+    sws_freeContext(scaler);
+    swr_free(&resampler);
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    avcodec_free_context(&codec);
+    avformat_close_input(&format);
+    if (io) {
+      av_freep(&io->buffer);
+      avio_context_free(&io);
+    }
+  }
+
+  bool OpenStream(Kind wanted, std::string* error);
+  bool SetUpResampler();
+  // The next decoded frame into `frame`; false at the end or on an error.
+  bool DecodeNext();
+};
+
+bool MediaDecoder::State::OpenStream(Kind wanted, std::string* error) {
+  kind = wanted;
+  if (avformat_find_stream_info(format, nullptr) < 0) {
+    SetError(error, "no stream information");
+    return false;
+  }
+  const AVMediaType type = wanted == Kind::Video ? AVMEDIA_TYPE_VIDEO : AVMEDIA_TYPE_AUDIO;
+  const AVCodec* decoder = nullptr;
+  stream = av_find_best_stream(format, type, -1, -1, &decoder, 0);
+  if (stream < 0 || !decoder) {
+    SetError(error, wanted == Kind::Video ? "no decodable video stream" : "no decodable audio stream");
+    return false;
+  }
+  codec = avcodec_alloc_context3(decoder);
+  if (!codec || avcodec_parameters_to_context(codec, format->streams[stream]->codecpar) < 0 ||
+      avcodec_open2(codec, decoder, nullptr) < 0) {
+    SetError(error, "the decoder does not open");
+    return false;
+  }
+  if (wanted == Kind::Video && (codec->width <= 0 || codec->height <= 0 ||
+                                codec->width > kMaxVideoDimension ||
+                                codec->height > kMaxVideoDimension)) {
+    SetError(error, "unsupported picture size");
+    return false;
+  }
+  packet = av_packet_alloc();
+  frame = av_frame_alloc();
+  if (!packet || !frame) {
+    SetError(error, "out of memory");
+    return false;
+  }
+  if (wanted == Kind::Audio && !SetUpResampler()) {
+    SetError(error, "unsupported audio layout");
+    return false;
+  }
+  return true;
+}
+
+bool MediaDecoder::State::SetUpResampler() {
+  AVChannelLayout out = AV_CHANNEL_LAYOUT_STEREO;
+  AVChannelLayout in{};
+  if (codec->ch_layout.nb_channels > 0) {
+    if (av_channel_layout_copy(&in, &codec->ch_layout) < 0) return false;
+  } else {
+    av_channel_layout_default(&in, 1);
+  }
+  if (in.order == AV_CHANNEL_ORDER_UNSPEC) av_channel_layout_default(&in, in.nb_channels);
+  const int rate = codec->sample_rate;
+  bool ok = rate > 0 &&
+            swr_alloc_set_opts2(&resampler, &out, AV_SAMPLE_FMT_S16, kMusicSampleRate, &in,
+                                codec->sample_fmt, rate, 0, nullptr) >= 0 &&
+            swr_init(resampler) >= 0;
+  av_channel_layout_uninit(&in);
+  return ok;
+}
+
+bool MediaDecoder::State::DecodeNext() {
+  for (int idle = 0; idle < kMaxPacketsWithoutOutput; ++idle) {
+    const int received = avcodec_receive_frame(codec, frame);
+    if (received == 0) return true;
+    if (received != AVERROR(EAGAIN)) return false;  // end of stream or a decoding error
+    if (flushed) return false;
+    const int read = av_read_frame(format, packet);
+    if (read < 0) {
+      flushed = true;
+      if (avcodec_send_packet(codec, nullptr) < 0) return false;
+      continue;
+    }
+    int sent = 0;
+    if (packet->stream_index == stream) sent = avcodec_send_packet(codec, packet);
+    av_packet_unref(packet);
+    // A packet the decoder refuses as broken is skipped; other failures end the stream.
+    if (sent < 0 && sent != AVERROR_INVALIDDATA) return false;
+  }
+  return false;
+}
+
+MediaDecoder::MediaDecoder(std::unique_ptr<State> state) : state_(std::move(state)) {}
+MediaDecoder::~MediaDecoder() = default;
+
+std::unique_ptr<MediaDecoder> MediaDecoder::OpenFile(std::string_view path, Kind kind,
+                                                     std::string* error) {
+  QuietLibraryLogs();
+  const std::string host = ResolvePath(path);
+  auto state = std::make_unique<State>();
+  if (avformat_open_input(&state->format, host.c_str(), nullptr, nullptr) < 0) {
+    SetError(error, "cannot open " + host);
+    return nullptr;
+  }
+  if (!state->OpenStream(kind, error)) return nullptr;
+  return std::unique_ptr<MediaDecoder>(new MediaDecoder(std::move(state)));
+}
+
+std::unique_ptr<MediaDecoder> MediaDecoder::OpenMemory(std::span<const std::uint8_t> bytes,
+                                                       Kind kind, std::string* error) {
+  QuietLibraryLogs();
+  auto state = std::make_unique<State>();
+  state->memory.bytes = bytes;
+  auto* buffer = static_cast<std::uint8_t*>(av_malloc(kIoBufferSize));
+  if (!buffer) return nullptr;
+  state->io = avio_alloc_context(buffer, kIoBufferSize, 0, &state->memory, ReadMemory, nullptr,
+                                 SeekMemory);
+  state->format = avformat_alloc_context();
+  if (!state->io || !state->format) {
+    if (!state->io) av_free(buffer);
+    SetError(error, "out of memory");
+    return nullptr;
+  }
+  state->format->pb = state->io;
+  // On failure avformat_open_input frees the context itself.
+  if (avformat_open_input(&state->format, nullptr, nullptr, nullptr) < 0) {
+    SetError(error, "unknown container");
+    return nullptr;
+  }
+  if (!state->OpenStream(kind, error)) return nullptr;
+  return std::unique_ptr<MediaDecoder>(new MediaDecoder(std::move(state)));
+}
+
+int MediaDecoder::Width() const { return state_->kind == Kind::Video ? state_->codec->width : 0; }
+int MediaDecoder::Height() const { return state_->kind == Kind::Video ? state_->codec->height : 0; }
+
+double MediaDecoder::FrameSeconds() const {
+  const AVRational rate = state_->format->streams[state_->stream]->avg_frame_rate;
+  if (rate.num > 0 && rate.den > 0) {
+    const double seconds = av_q2d(av_inv_q(rate));
+    if (seconds > 0.001 && seconds < 10.0) return seconds;
+  }
+  return 1.0 / 25.0;
+}
+
+bool MediaDecoder::ReadVideoFrame(VideoFrame& out) {
+  State& s = *state_;
+  if (s.kind != Kind::Video || !s.DecodeNext()) return false;
+  const int w = s.codec->width, h = s.codec->height;
+  if (s.frame->width != w || s.frame->height != h) return false;  // a size change mid-stream
+  s.scaler = sws_getCachedContext(s.scaler, w, h, AVPixelFormat(s.frame->format), w, h,
+                                  AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr);
+  if (!s.scaler) return false;
+  out.width = w;
+  out.height = h;
+  out.bgra.assign(std::size_t(w) * std::size_t(h) * 4, 0);
+  std::uint8_t* planes[4] = {out.bgra.data(), nullptr, nullptr, nullptr};
+  int pitches[4] = {w * 4, 0, 0, 0};
+  sws_scale(s.scaler, s.frame->data, s.frame->linesize, 0, h, planes, pitches);
+  const AVStream* stream = s.format->streams[s.stream];
+  const std::int64_t pts = s.frame->best_effort_timestamp;
+  out.seconds = pts == AV_NOPTS_VALUE ? 0.0 : double(pts) * av_q2d(stream->time_base);
+  if (stream->start_time != AV_NOPTS_VALUE) out.seconds -= double(stream->start_time) * av_q2d(stream->time_base);
+  av_frame_unref(s.frame);
+  return true;
+}
+
+bool MediaDecoder::ReadAudio(std::vector<std::int16_t>& out) {
+  State& s = *state_;
+  if (s.kind != Kind::Audio || !s.DecodeNext()) return false;
+  const int capacity = swr_get_out_samples(s.resampler, s.frame->nb_samples);
+  if (capacity <= 0) {
+    av_frame_unref(s.frame);
+    return true;
+  }
+  const std::size_t start = out.size();
+  out.resize(start + std::size_t(capacity) * kMusicChannels);
+  std::uint8_t* planes[1] = {reinterpret_cast<std::uint8_t*>(out.data() + start)};
+  const int made = swr_convert(s.resampler, planes, capacity,
+                               const_cast<const std::uint8_t**>(s.frame->extended_data),
+                               s.frame->nb_samples);
+  av_frame_unref(s.frame);
+  out.resize(start + std::size_t(std::max(made, 0)) * kMusicChannels);
+  return made >= 0;
+}
+
+bool MediaDecoder::Rewind() {
+  State& s = *state_;
+  if (av_seek_frame(s.format, s.stream, 0, AVSEEK_FLAG_BACKWARD) < 0 &&
+      avformat_seek_file(s.format, -1, INT64_MIN, 0, INT64_MAX, 0) < 0) {
+    return false;
+  }
+  avcodec_flush_buffers(s.codec);
+  s.flushed = false;
+  return true;
+}
+
+}  // namespace plat
