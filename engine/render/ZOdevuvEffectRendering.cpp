@@ -157,10 +157,17 @@ void DrawPlainTextured(DrawContext& c) {
   SetBlend(c.device, false);
 }
 
+// The base shaders only colour pixels; our effects have no fixed-function
+// vertex stage behind them, so they get the transform the vertex stage needs.
+void SetBaseShaderTransform(DrawContext& c, plat::Effect& effect) {
+  effect.SetMatrix("worldViewProj", c.world * c.view * c.projection);
+}
+
 void DrawBaseBlend(DrawContext& c) {
   ZOdevuvSubMesh& m = c.mesh;
   plat::Effect& effect = *m.mainEffect;
   effect.SetTechnique("BaseShaders");
+  SetBaseShaderTransform(c, effect);
   if (m.lightMap) {
     effect.SetInt("shType", 4);
     effect.SetTexture("LightMap", TextureOf(m.lightMap));
@@ -185,6 +192,7 @@ void DrawComposite(DrawContext& c) {
   ZOdevuvSubMesh& m = c.mesh;
   plat::Effect& effect = *m.mainEffect;
   effect.SetTechnique("BaseShaders");
+  SetBaseShaderTransform(c, effect);
   if (m.lightMap) {
     effect.SetInt("shType", 7);
     effect.SetTexture("LightMap", TextureOf(m.lightMap));
@@ -373,8 +381,10 @@ void DrawShadowedScene(DrawContext& c, bool transparent) {
   effect->SetFloat("g_fCosTheta", light.cosTheta);
   Vec4 position, direction;
   plat::Vec3Transform(&position, light.position, c.view);
-  plat::Vec3Transform(&direction, light.direction, c.view);
-  plat::Vec4NormalizeTo(&direction, direction);
+  // A direction must not pick up the view's translation: transform it with w = 0.
+  plat::Vec3 viewDirection;
+  plat::Vec3TransformNormal(&viewDirection, light.direction, c.view);
+  plat::Vec4NormalizeTo(&direction, Vec4{viewDirection.x, viewDirection.y, viewDirection.z, 0});
   effect->SetVector("g_vLightPos", position);
   effect->SetVector("g_vLightDir", direction);
   const Matrix lightProjection = LightProjection();

@@ -52,10 +52,11 @@ TEST_F(ZOdevuvCharacterTest, LoadFindsSetsBonesAndTheSphere) {
 }
 
 TEST_F(ZOdevuvCharacterTest, LoadingAgainReplacesTheModel) {
+  // The old hierarchy's address may be reused by the new one, so the reload
+  // shows in the reset animation state; the sanitizer build catches a leak.
   character_->SetAnimationSet(1);
-  const plat::MeshFrame* first = character_->GetRootFrame();
   ASSERT_EQ(character_->Load(animtest::kModelPath), plat::kMeshOk);
-  EXPECT_NE(character_->GetRootFrame(), first);
+  ASSERT_NE(character_->GetRootFrame(), nullptr);
   EXPECT_EQ(character_->GetCurrentAnimationSet(), -1);
   EXPECT_EQ(character_->GetAnimationSetCount(), 2);
 }

@@ -24,7 +24,7 @@ const EffectSpec kEffects[] = {
       "float4x4 world", "float4x4 worldInverseTranspose", "float4x4 viewInverse", "float4 vecEye",
       "float4 lightDir", "float4 lightColor", "float4 lightAmbient"}},
     {"BaseEffects", {"BaseShaders"},
-     {"int shType", "texture LightMap", "texture MixTex0", "texture BaseTexture0", "texture BaseTexture1",
+     {"int shType", "float4x4 worldViewProj", "texture LightMap", "texture MixTex0", "texture BaseTexture0", "texture BaseTexture1",
       "texture CompositeBase", "texture CompositeTex0", "texture CompositeTex0Alpha", "texture CompositeTex1",
       "texture CompositeTex1Alpha", "float2 TillingMix", "float2 OffsetMix", "float2 TillingBase1",
       "float2 OffsetBase1", "float2 TillingBase2", "float2 OffsetBase2", "float2 TillingCBase1",
@@ -164,7 +164,7 @@ TEST_F(EffectRenderingTest, EveryEffectModeSetsItsTechniqueAndParametersByName) 
        {"Dtex", "mDiffuse", "mSpecular", "mPower", "worldViewProj", "world", "worldInverseTranspose",
         "viewInverse", "vecEye", "lightDir", "lightColor", "lightAmbient"}},
       {1, {}, "BaseShaders",
-       {"shType", "MixTex0", "BaseTexture0", "BaseTexture1", "TillingMix", "OffsetMix", "TillingBase1",
+       {"shType", "worldViewProj", "MixTex0", "BaseTexture0", "BaseTexture1", "TillingMix", "OffsetMix", "TillingBase1",
         "OffsetBase1", "TillingBase2", "OffsetBase2"}},
       {3, bump, "BumpMap",
        {"WorldViewProj", "World", "ViewInv", "Tilling", "Offset", "vecEye", "vecLightDir", "ColorMapTex",
@@ -380,3 +380,20 @@ TEST_F(EffectRenderingTest, MissingEffectsDrawNothingAndBumpFallsBackToFixedFunc
 }
 
 }  // namespace
+
+TEST_F(EffectRenderingTest, ShadowedSceneLightDirectionIgnoresTheViewTranslation) {
+  Maps colour;
+  colour.colour = true;
+  Give(colour);
+  AddLight();  // shines along +z
+  plat::Matrix view;
+  plat::MatrixTranslation(&view, 100, -50, 300);  // moves, doesn't turn
+  Device().SetTransform(plat::TransformType::View, view);
+  Draw(11);
+  const auto& d = Set("g_vLightDir")->value.floats;
+  ASSERT_EQ(d.size(), 4u);
+  EXPECT_NEAR(d[0], 0.0f, 1e-6f);
+  EXPECT_NEAR(d[1], 0.0f, 1e-6f);
+  EXPECT_NEAR(d[2], 1.0f, 1e-6f);
+  EXPECT_NEAR(d[3], 0.0f, 1e-6f);
+}
