@@ -1,0 +1,26 @@
+#pragma once
+// The device's render and sampler states carried over to GL's fixed stages:
+// blending, depth, stencil, culling with the original's clockwise front
+// faces, fill mode, colour writes and depth bias; sampler objects per stage.
+#include <epoxy/gl.h>
+
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "platform/gfx/DeviceState.h"
+
+namespace plat {
+
+// hasDepth: the current target has a depth buffer (depth tests need one).
+void ApplyRenderStates(const DeviceState& state, bool hasDepth);
+
+// Sets a sampler object from the states of one sampler, with overrides (an
+// effect's sampler states) applied on top.
+void ApplySamplerStates(GLuint sampler, const std::array<std::uint32_t, kSamplerStateCount>& states,
+                        const std::vector<std::pair<SamplerState, std::uint32_t>>& overrides = {});
+
+GLenum GlPrimitive(PrimitiveType type);
+
+}  // namespace plat
