@@ -1,18 +1,13 @@
 #include "platform/audio/AudioDevice.h"
 
-#include <cstdlib>
-#include <cstring>
-
 #include "platform/audio/HeadlessAudioDevice.h"
 #include "platform/audio/OpenAlAudioDevice.h"
 #include "platform/os/DebugOutput.h"
+#include "platform/os/Window.h"
 
 namespace plat {
 
-bool HeadlessAudioRequested() {
-  const char* value = std::getenv("HALVENOR_HEADLESS");
-  return value != nullptr && value[0] != '\0' && std::strcmp(value, "0") != 0;
-}
+bool HeadlessAudioRequested() { return HeadlessRequestedByEnvironment(); }
 
 std::unique_ptr<AudioDevice> OpenAudioDevice() {
   if (!HeadlessAudioRequested()) {

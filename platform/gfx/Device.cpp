@@ -1,12 +1,12 @@
 #include "platform/gfx/Device.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/gfx/Effect.h"
 #include "platform/gfx/headless/HeadlessBackend.h"
 #include "platform/math/Math.h"
+#include "platform/os/Window.h"
 
 namespace plat {
 
@@ -14,11 +14,6 @@ namespace {
 
 std::mutex g_factoryMutex;
 LiveBackendFactory g_liveFactory;
-
-bool HeadlessRequestedByEnvironment() {
-  const char* value = std::getenv("HALVENOR_HEADLESS");
-  return value && *value && std::strcmp(value, "0") != 0;
-}
 
 // The light the original gives an index that is enabled before it was set.
 Light DefaultLight() {
