@@ -14,7 +14,7 @@ for exe in "$build"/fuzz_*; do
   seeds=()
   [ -d "$here/corpus/$name" ] && seeds=("$here/corpus/$name")
   echo "== fuzzing $name for ${seconds}s"
-  "$exe" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 "$work" "${seeds[@]}" \
+  "$exe" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -artifact_prefix="$work.crash-" "$work" "${seeds[@]}" \
     >"$work.log" 2>&1 || { tail -n 60 "$work.log"; echo "fuzz target $name failed"; exit 1; }
   rm -rf "$work" "$work.log"
   count=$((count + 1))

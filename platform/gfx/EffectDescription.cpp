@@ -447,6 +447,8 @@ class Parser {
       }
       float f = 0;
       if (!Float(f)) return false;
+      if (p.type == EffectParamType::Int && !(f >= -2147483648.0f && f < 2147483648.0f))
+        return Fail("int value out of range");
       p.initial.intValue = p.type == EffectParamType::Bool ? f != 0 : std::int32_t(f);
       return true;
     }

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "platform/math/Math.h"
+#include "platform/mesh/XFileCheck.h"
 #include "platform/os/Path.h"
 
 namespace plat {
@@ -235,11 +236,17 @@ MeshResult LoadMeshHierarchyFromXInMemory(std::string_view bytes, AllocateHierar
   std::shared_ptr<AnimationController> animation;
   MeshResult result = kMeshFail;
   Assimp::Importer importer;
-  const aiScene* scene = bytes.empty() ? nullptr
-                                       : importer.ReadFileFromMemory(bytes.data(), bytes.size(),
-                                                                     kImportFlags, "x");
+  // The importer crashes on some broken files, so it only sees files that
+  // passed our own structural check.
+  const bool sound = !bytes.empty() && CheckXFile(bytes, &reason);
+  const aiScene* scene =
+      sound ? importer.ReadFileFromMemory(bytes.data(), bytes.size(), kImportFlags, "x") : nullptr;
   if (!scene || !scene->mRootNode) {
-    reason = bytes.empty() ? "empty file" : importer.GetErrorString();
+    if (bytes.empty()) {
+      reason = "empty file";
+    } else if (sound) {
+      reason = importer.GetErrorString();
+    }
   } else {
     result = Builder(*scene, allocator, reason).Frame(*scene->mRootNode, 0, &built);
     if (MeshFailed(result)) {

@@ -144,6 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadEffect{"float4x4 m[0];\n", "line 1: array size of 'm'"},
         BadEffect{"texture t { MinFilter = Cubic; };\n", "line 1: unknown value 'Cubic'"},
         BadEffect{"float f = 1.5.2;\n", "line 1: bad number"},
+        BadEffect{"float f;\nint i = 43522300000;\n", "line 2: int value out of range"},
         BadEffect{"technique t {\n pass p {\n  AlphaRef = -1;\n }\n}\n",
                   "line 3: bad whole number"},
         BadEffect{"float f;\n@\n", "line 2: unexpected character '@'"},
