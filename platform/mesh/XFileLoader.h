@@ -1,5 +1,5 @@
 #pragma once
-// Loads a DirectX .X model (text or binary) into a frame tree made by the
+// Loads a DirectX .X model (text format only; binary and compressed files are refused) into a frame tree made by the
 // allocator, with an animation controller when the file has animation sets.
 // The file is read through the game-path resolver. Frames keep the file's
 // names and matrices (row vectors, left-handed, clockwise front faces, v
