@@ -8,7 +8,7 @@ packages=(
   libsdl2-dev libepoxy-dev libopenal-dev libsndfile1-dev
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev
   libassimp-dev libfreetype-dev libfontconfig-dev fonts-liberation
-  libstb-dev libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libstb-dev libjpeg62-turbo-dev libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri libegl-mesa0 mesa-utils
 )
 

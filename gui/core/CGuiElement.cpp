@@ -3,14 +3,15 @@
 #include <algorithm>
 
 #include "engine/render/ZOdevuvTexture.h"
+#include "gui/core/GuiGeometry.h"
 #include "gui/core/GuiMessages.h"
 
 CGuiElement::CGuiElement() = default;
 
 CGuiElement::~CGuiElement() = default;
 
-void CGuiElement::StartRecord(CGuiElement* parent, int32_t id, int32_t type, int32_t x, int32_t y,
-                              int32_t cellCount, uint8_t visible, uint8_t enabled) {
+void CGuiElement::StartRecord(CGuiElement* parent, int32_t id, int32_t type, int32_t x, int32_t y, int32_t cellCount,
+                              uint8_t visible, uint8_t enabled) {
   if (parent && parent->texturesFromFile == 1) texturesFromFile = 1;
   record = std::make_unique<ElementRecord>();
   record->enabled = enabled;
@@ -20,8 +21,8 @@ void CGuiElement::StartRecord(CGuiElement* parent, int32_t id, int32_t type, int
   record->cellCount = cellCount;
   record->parent = parent;
   const bool placed = parent && parent->record;
-  record->x = placed ? parent->record->x + x : x;
-  record->y = placed ? parent->record->y + y : y;
+  record->x = gui::ClampCoordinate(int64_t(placed ? parent->record->x : 0) + x);
+  record->y = gui::ClampCoordinate(int64_t(placed ? parent->record->y : 0) + y);
 }
 
 void CGuiElement::Create(CGuiElement* parent, int32_t id, int32_t type, int32_t x, int32_t y, int32_t cellCount,
@@ -32,9 +33,7 @@ void CGuiElement::Create(CGuiElement* parent, int32_t id, int32_t type, int32_t 
 void CGuiElement::CreateSized(CGuiElement* parent, int32_t id, int32_t type, int32_t x, int32_t y, int32_t width,
                               int32_t height, int32_t cellCount, uint8_t visible, uint8_t enabled) {
   StartRecord(parent, id, type, x, y, cellCount, visible, enabled);
-  record->width = width;
-  record->height = height;
-  UpdateRect();
+  SetSize(width, height);
 }
 
 bool CGuiElement::OfferToChildren(const plat::Message* message, uint8_t flag) {
@@ -220,8 +219,8 @@ void CGuiElement::UpdateRect() {
 
 void CGuiElement::SetSize(int32_t width, int32_t height) {
   if (!record) return;
-  record->width = width;
-  record->height = height;
+  record->width = gui::ClampSize(width);
+  record->height = gui::ClampSize(height);
   UpdateRect();
 }
 
@@ -259,7 +258,5 @@ void CGuiElement::SetBackgroundTexture(const EngineString& path) {
   if (!background || record->width != 0 || record->height != 0) return;
   // The cells lie side by side, so each is as high as the whole image.
   const int32_t cells = record->cellCount;
-  record->width = cells > 0 ? background->GetWidth() / cells : background->GetWidth();
-  record->height = background->GetHeight();
-  UpdateRect();
+  SetSize(cells > 0 ? background->GetWidth() / cells : background->GetWidth(), background->GetHeight());
 }

@@ -68,11 +68,18 @@ class CGuiMainClass {
   void RemoveDoneCommands();
   GuiCommandQueue& GetCommandQueue() { return m_commands; }
 
+  // The one element that holds the keyboard focus (-1: none). The
+  // dispatcher keeps it, so that focusing one element takes the focus from
+  // the one before, wherever that is.
+  int32_t GetFocusedId() const { return m_focusedId; }
+  void SetFocusedId(int32_t id) { m_focusedId = id; }
+
  private:
   mutable std::mutex m_layerMutex;
   std::vector<std::unique_ptr<GuiLayer>> m_layers;
   GuiCommandQueue m_commands;
   GuiTextTable m_texts;
+  int32_t m_focusedId = -1;
 };
 
 extern CGuiMainClass* g_guiMain;

@@ -75,9 +75,14 @@ void GuiDispatcher::Execute(GuiCommand& command) {
       ToElement(command, command.target, Scope::ActiveLayers);
       break;
     case kCmd20:
+      ToElement(command, command.target, Scope::AnyLayer);
+      break;
     case kCmdGainFocus:
+      GainFocus(command);
+      break;
     case kCmdLoseFocus:
       ToElement(command, command.target, Scope::AnyLayer);
+      if (command.target == m_gui.GetFocusedId()) m_gui.SetFocusedId(-1);
       break;
     case kCmd23:
       ToElement(command, command.sender, Scope::ActiveLayers);
@@ -226,6 +231,21 @@ void GuiDispatcher::NotifyFirst(GuiCommand& command) {
     command.done = 1;
     return;
   }
+}
+
+void GuiDispatcher::GainFocus(GuiCommand& command) {
+  const int32_t previous = m_gui.GetFocusedId();
+  ToElement(command, command.target, Scope::AnyLayer);
+  // Only an element that took the command (it clears the sender) has the focus.
+  if (!command.done || command.sender != -1) return;
+  if (previous != -1 && previous != command.target) {
+    GuiCommand lose;
+    lose.sender = previous;
+    lose.target = previous;
+    lose.code = kCmdLoseFocus;
+    ToElement(lose, previous, Scope::AnyLayer);
+  }
+  m_gui.SetFocusedId(command.target);
 }
 
 void GuiDispatcher::ToElement(GuiCommand& command, int32_t id, Scope scope) {

@@ -42,6 +42,9 @@ class GuiDispatcher {
   void NotifyAll(GuiCommand& command);
   // Codes 12 to 15: the first active root, or the sender's first layer.
   void NotifyFirst(GuiCommand& command);
+  // Code 21: to the target, which takes the focus from the element that
+  // held it.
+  void GainFocus(GuiCommand& command);
   // Codes 16 to 23: one element looked up by id.
   void ToElement(GuiCommand& command, int32_t id, Scope scope);
   static void Notify(CGuiElement& element, GuiCommand& command);

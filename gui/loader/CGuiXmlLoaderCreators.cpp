@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "gui/core/CGuiElement.h"
+#include "gui/core/GuiGeometry.h"
 #include "gui/loader/CGuiXmlLoader.h"
 #include "gui/widgets/CGuiAnimButton.h"
 #include "gui/widgets/CGuiButton.h"
@@ -68,7 +69,7 @@ constexpr int32_t kDropButtonCells = 4;
 constexpr int32_t kHeaderCells = 4;
 
 const EngineString& Prop(const GuiPropertyList& props, size_t k) { return props[k].value; }
-int32_t Number(const GuiPropertyList& props, size_t k) { return props[k].value.ToInt(); }
+int32_t Number(const GuiPropertyList& props, size_t k) { return gui::ClampCoordinate(props[k].value.ToInt()); }
 bool Flag(const GuiPropertyList& props, size_t k) { return props[k].value == "1"; }
 
 // "1", "2", "3" give 0, 1, 2; anything else -1.
@@ -143,8 +144,8 @@ bool CGuiXmlLoader::HasProperties(const GuiPropertyList& props, size_t needed, i
   return false;
 }
 
-CGuiElement* CGuiXmlLoader::RequireParent(const EngineString& parentName, const GuiPropertyList& props,
-                                          size_t needed, int32_t index) {
+CGuiElement* CGuiXmlLoader::RequireParent(const EngineString& parentName, const GuiPropertyList& props, size_t needed,
+                                          int32_t index) {
   if (!HasProperties(props, needed, index)) return nullptr;
   const int32_t parentIndex = IndexByName(parentName);
   CGuiElement* parent = parentIndex < 0 ? nullptr : m_descriptions[size_t(parentIndex)].element;
@@ -168,8 +169,8 @@ void CGuiXmlLoader::CreateShape(int32_t id, EngineString parentName, GuiProperty
   const int32_t parentIndex = parentName.Length() == 0 ? -1 : IndexByName(parentName);
   CGuiElement* parent = parentIndex < 0 ? nullptr : m_descriptions[size_t(parentIndex)].element;
   auto* shape = new CGuiWindow();
-  shape->CreateSized(parent, id, kShapeType, Number(props, 0), Number(props, 1), Number(props, 2), Number(props, 3),
-                     0, 1, 1);
+  shape->CreateSized(parent, id, kShapeType, Number(props, 0), Number(props, 1), Number(props, 2), Number(props, 3), 0,
+                     1, 1);
   shape->SetBackgroundTexture(Image(Prop(props, 6)));
   if (parent) {
     Attach(shape, parent, index);
@@ -189,8 +190,8 @@ void CGuiXmlLoader::CreateWindow(int32_t id, EngineString parentName, GuiPropert
   }
   const uint8_t shown = Flag(props, 8) ? 1 : 0;
   auto* window = new CGuiWindow();
-  window->CreateSized(parent, id, kShapeType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4),
-                      0, shown, shown);
+  window->CreateSized(parent, id, kShapeType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4), 0,
+                      shown, shown);
   window->SetBackgroundTexture(Image(Prop(props, 7)));
   if (Flag(props, 9)) SetFrame(*window);
   if (titled) {
@@ -212,8 +213,8 @@ void CGuiXmlLoader::CreateButton(int32_t id, EngineString parentName, GuiPropert
   // A button under a disabled parent starts hidden and disabled.
   const uint8_t enabled = parent->record->enabled;
   auto* button = new CGuiButton();
-  button->CreateSized(parent, id, kButtonType, Number(props, 1), Number(props, 2), Number(props, 3),
-                      Number(props, 4), kButtonCells, enabled, enabled);
+  button->CreateSized(parent, id, kButtonType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4),
+                      kButtonCells, enabled, enabled);
   button->SetBackgroundTexture(Image(Prop(props, 7)));
   ApplyFont(*button, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
   button->SetText(Prop(props, 14), kCentredBoth);
@@ -248,8 +249,8 @@ void CGuiXmlLoader::CreateTextBox(int32_t id, EngineString parentName, GuiProper
   CGuiElement* parent = RequireParent(parentName, props, kTextBoxProps, index);
   if (!parent) return;
   auto* box = new CGuiTextBox();
-  box->CreateSized(parent, id, kTextBoxType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4),
-                   0, 1, 1);
+  box->CreateSized(parent, id, kTextBoxType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4), 0,
+                   1, 1);
   box->SetBackgroundTexture(Image(Prop(props, 7)));
   if (Flag(props, 8)) SetFrame(*box);
   box->CreateScrollBar(kScrollBackground, kScrollUp, kScrollDown, kScrollThumb, 0);
@@ -265,8 +266,8 @@ void CGuiXmlLoader::CreateStaticText(int32_t id, EngineString parentName, GuiPro
   CGuiElement* parent = RequireParent(parentName, props, kStaticTextProps, index);
   if (!parent) return;
   auto* text = new CGuiStaticText();
-  text->CreateSized(parent, id, kStaticTextType, Number(props, 1), Number(props, 2), Number(props, 3),
-                    Number(props, 4), 0, 1, 1);
+  text->CreateSized(parent, id, kStaticTextType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4),
+                    0, 1, 1);
   text->SetBackgroundTexture(Image(Prop(props, 7)));
   if (Flag(props, 8)) SetFrame(*text);
   ApplyFont(*text, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
@@ -278,8 +279,8 @@ void CGuiXmlLoader::CreateEditBox(int32_t id, EngineString parentName, GuiProper
   CGuiElement* parent = RequireParent(parentName, props, kStaticTextProps, index);
   if (!parent) return;
   auto* edit = new CGuiEditBox();
-  edit->CreateSized(parent, id, kEditBoxType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4),
-                    0, 1, 1);
+  edit->CreateSized(parent, id, kEditBoxType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4), 0,
+                    1, 1);
   edit->SetBackgroundTexture(Image(Prop(props, 7)));
   if (Flag(props, 8)) SetFrame(*edit);
   ApplyFont(*edit, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
@@ -320,8 +321,8 @@ void CGuiXmlLoader::CreateListBox(int32_t id, EngineString parentName, GuiProper
   if (framed) SetFrame(*list);
   list->SetVisibleRows(Number(props, 5));
   const EngineString& colour = Prop(props, 7);
-  const GuiColour header[CGuiListBox::kHeaderColours] = {Colour(colour, 255), Colour(colour, 100),
-                                                         Colour(colour, 255), Colour(colour, 100)};
+  const GuiColour header[CGuiListBox::kHeaderColours] = {Colour(colour, 255), Colour(colour, 100), Colour(colour, 255),
+                                                         Colour(colour, 100)};
   list->CreateHeader(Prop(props, 16), image, kHeaderCells, header);
   AddScrollBar(*list);
   if (framed) list->SetRowSeparators(true);
@@ -396,8 +397,8 @@ void CGuiXmlLoader::CreateGrid(int32_t id, EngineString parentName, GuiPropertyL
     return;
   }
   auto* grid = new CGuiGrid();
-  grid->CreateSized(parent, id, kGridType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4), 0,
-                    1, 1);
+  grid->CreateSized(parent, id, kGridType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4), 0, 1,
+                    1);
   grid->SetBackgroundTexture(m_workingDirectory + kGridBackground);
   if (Flag(props, 24)) {
     SetFrame(*grid);

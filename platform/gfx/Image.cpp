@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/gfx/DdsCodec.h"
+#include "platform/gfx/JpegDecoder.h"
 #include "platform/os/Path.h"
 #include "stb_image.h"
 
@@ -29,34 +30,9 @@ std::string_view TrimRight(std::string_view text) {
   return text;
 }
 
-// SOI (FF D8) after any number of FF fill bytes, as the JPEG decoder takes it:
-// everything it accepts as JPEG must be seen as JPEG here.
+// SOI (FF D8) first, as the JPEG decoder demands.
 bool StartsWithJpegSoi(const std::uint8_t* data, std::size_t size) {
-  if (size < 2 || data[0] != 0xFF) return false;
-  std::size_t at = 1;
-  while (at < size && data[at] == 0xFF) ++at;
-  return at < size && data[at] == 0xD8;
-}
-
-// The JPEG decoder writes past its Huffman tables when a table declares more
-// than 256 codes. Every DHT marker it could reach is preceded by FF C4, so all
-// of them are checked, whatever segment they appear to sit in.
-bool JpegHuffmanTablesFit(const std::uint8_t* data, std::size_t size) {
-  // Past the end the decoder reads zeros.
-  auto byteAt = [&](std::size_t i) -> std::size_t { return i < size ? data[i] : 0; };
-  for (std::size_t at = 0; at + 4 <= size; ++at) {
-    if (data[at] != 0xFF || data[at + 1] != 0xC4) continue;
-    // The decoder reads whole tables while any of the segment is left.
-    long left = long(byteAt(at + 2) << 8 | byteAt(at + 3)) - 2;
-    for (std::size_t table = at + 4; left > 0 && table < size;) {
-      std::size_t codes = 0;
-      for (std::size_t i = 1; i <= 16; ++i) codes += byteAt(table + i);
-      if (codes > 256) return false;
-      table += 17 + codes;
-      left -= long(17 + codes);
-    }
-  }
-  return true;
+  return size >= 2 && data[0] == 0xFF && data[1] == 0xD8;
 }
 
 // The PNG decoder sizes its buffer from a chunk's declared length before it
@@ -73,16 +49,15 @@ bool PngChunksFit(const std::uint8_t* data, std::size_t size) {
   return true;
 }
 
-// The most pixels one byte of a well-formed file can stand for: JPEG's largest
-// component codes at least one bit per 8x8 block, a TGA run packet of two bytes
-// repeats at most 128 pixels, BMP has no compression the decoder reads. These
+// The most pixels one byte of a well-formed file can stand for: a TGA run
+// packet of two bytes repeats at most 128 pixels, BMP has no compression the
+// decoder reads. These
 // decoders fill the image when they meet the end of the data and report
 // success, so a file far too short for the size it claims is refused here
 // instead of being decoded in full from nothing. (The PNG decoder already
 // fails on short data.)
 std::int64_t MaxPixelsPerByte(ImageFileType type) {
   switch (type) {
-    case ImageFileType::Jpg: return 512;
     case ImageFileType::Tga: return 64;
     case ImageFileType::Bmp: return 8;
     default: return 0;
@@ -358,11 +333,7 @@ bool DecodeImage(const std::uint8_t* data, std::size_t size, Image& out, std::st
       error = "unknown image file type";
       return false;
     case ImageFileType::Jpg:
-      if (!JpegHuffmanTablesFit(data, size)) {
-        error = "corrupt JPEG Huffman table";
-        return false;
-      }
-      return DecodeWithStb(type, data, size, out, error);
+      return DecodeJpeg(data, size, out, error);
     case ImageFileType::Png:
       if (!PngChunksFit(data, size)) {
         error = "PNG chunk runs past the end of the file (truncated)";

@@ -16,7 +16,7 @@ struct ImageLevel {
 };
 
 struct Image {
-  // A8R8G8B8 for everything stb decodes: B,G,R,A bytes in memory, i.e.
+  // A8R8G8B8 for every decoded file but DDS: B,G,R,A bytes in memory, i.e.
   // little-endian 0xAARRGGBB words.
   Format format = Format::Unknown;
   int width = 0, height = 0;       // level 0

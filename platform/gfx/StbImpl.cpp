@@ -1,8 +1,8 @@
 // The one translation unit that compiles the stb image reader and writer.
 // Only the formats the game ships are compiled in, which also keeps the
-// decoders that outside files can reach few.
+// decoders that outside files can reach few. JPEG files are read by
+// libjpeg-turbo instead (JpegDecoder).
 #define STBI_ONLY_PNG
-#define STBI_ONLY_JPEG
 #define STBI_ONLY_TGA
 #define STBI_ONLY_BMP
 #define STBI_NO_STDIO

@@ -46,20 +46,35 @@ std::int64_t SeekMemory(void* opaque, std::int64_t offset, int whence) {
   if (whence & AVSEEK_SIZE) return size;
   std::int64_t target = -1;
   switch (whence & ~AVSEEK_FORCE) {
-    case SEEK_SET: target = offset; break;
-    case SEEK_CUR: target = input->position + offset; break;
-    case SEEK_END: target = size + offset; break;
-    default: return -1;
+    case SEEK_SET:
+      target = offset;
+      break;
+    case SEEK_CUR:
+      target = input->position + offset;
+      break;
+    case SEEK_END:
+      target = size + offset;
+      break;
+    default:
+      return -1;
   }
   if (target < 0 || target > size) return -1;
   input->position = target;
   return target;
 }
 
+// The largest single block FFmpeg may take. The demuxers size some buffers
+// from lengths in the file (a RIFF chunk can claim 4 GB in eight bytes);
+// the largest real need, a frame of the largest picture, is far below this.
+constexpr std::size_t kMaxAllocation = std::size_t(256) << 20;
+
 // Bad files are reported through the results here, not on stderr.
-void QuietLibraryLogs() {
+void ConfigureLibrary() {
   static std::once_flag once;
-  std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+  std::call_once(once, [] {
+    av_log_set_level(AV_LOG_QUIET);
+    av_max_alloc(kMaxAllocation);
+  });
 }
 
 void SetError(std::string* error, const std::string& text) {
@@ -119,8 +134,7 @@ bool MediaDecoder::State::OpenStream(Kind wanted, std::string* error) {
     SetError(error, "the decoder does not open");
     return false;
   }
-  if (wanted == Kind::Video && (codec->width <= 0 || codec->height <= 0 ||
-                                codec->width > kMaxVideoDimension ||
+  if (wanted == Kind::Video && (codec->width <= 0 || codec->height <= 0 || codec->width > kMaxVideoDimension ||
                                 codec->height > kMaxVideoDimension)) {
     SetError(error, "unsupported picture size");
     return false;
@@ -129,6 +143,10 @@ bool MediaDecoder::State::OpenStream(Kind wanted, std::string* error) {
   frame = av_frame_alloc();
   if (!packet || !frame) {
     SetError(error, "out of memory");
+    return false;
+  }
+  if (wanted == Kind::Audio && (codec->sample_rate <= 0 || codec->sample_rate > kMaxSampleRate)) {
+    SetError(error, "unsupported sample rate");
     return false;
   }
   if (wanted == Kind::Audio && !SetUpResampler()) {
@@ -148,9 +166,8 @@ bool MediaDecoder::State::SetUpResampler() {
   }
   if (in.order == AV_CHANNEL_ORDER_UNSPEC) av_channel_layout_default(&in, in.nb_channels);
   const int rate = codec->sample_rate;
-  bool ok = rate > 0 &&
-            swr_alloc_set_opts2(&resampler, &out, AV_SAMPLE_FMT_S16, kMusicSampleRate, &in,
-                                codec->sample_fmt, rate, 0, nullptr) >= 0 &&
+  bool ok = swr_alloc_set_opts2(&resampler, &out, AV_SAMPLE_FMT_S16, kMusicSampleRate, &in, codec->sample_fmt, rate, 0,
+                                nullptr) >= 0 &&
             swr_init(resampler) >= 0;
   av_channel_layout_uninit(&in);
   return ok;
@@ -171,7 +188,8 @@ bool MediaDecoder::State::DecodeNext() {
     int sent = 0;
     if (packet->stream_index == stream) sent = avcodec_send_packet(codec, packet);
     av_packet_unref(packet);
-    // A packet the decoder refuses as broken is skipped; other failures end the stream.
+    // A packet the decoder refuses as broken is skipped; other failures end the
+    // stream.
     if (sent < 0 && sent != AVERROR_INVALIDDATA) return false;
   }
   return false;
@@ -180,9 +198,8 @@ bool MediaDecoder::State::DecodeNext() {
 MediaDecoder::MediaDecoder(std::unique_ptr<State> state) : state_(std::move(state)) {}
 MediaDecoder::~MediaDecoder() = default;
 
-std::unique_ptr<MediaDecoder> MediaDecoder::OpenFile(std::string_view path, Kind kind,
-                                                     std::string* error) {
-  QuietLibraryLogs();
+std::unique_ptr<MediaDecoder> MediaDecoder::OpenFile(std::string_view path, Kind kind, std::string* error) {
+  ConfigureLibrary();
   const std::string host = ResolvePath(path);
   auto state = std::make_unique<State>();
   if (avformat_open_input(&state->format, host.c_str(), nullptr, nullptr) < 0) {
@@ -193,15 +210,14 @@ std::unique_ptr<MediaDecoder> MediaDecoder::OpenFile(std::string_view path, Kind
   return std::unique_ptr<MediaDecoder>(new MediaDecoder(std::move(state)));
 }
 
-std::unique_ptr<MediaDecoder> MediaDecoder::OpenMemory(std::span<const std::uint8_t> bytes,
-                                                       Kind kind, std::string* error) {
-  QuietLibraryLogs();
+std::unique_ptr<MediaDecoder> MediaDecoder::OpenMemory(std::span<const std::uint8_t> bytes, Kind kind,
+                                                       std::string* error) {
+  ConfigureLibrary();
   auto state = std::make_unique<State>();
   state->memory.bytes = bytes;
   auto* buffer = static_cast<std::uint8_t*>(av_malloc(kIoBufferSize));
   if (!buffer) return nullptr;
-  state->io = avio_alloc_context(buffer, kIoBufferSize, 0, &state->memory, ReadMemory, nullptr,
-                                 SeekMemory);
+  state->io = avio_alloc_context(buffer, kIoBufferSize, 0, &state->memory, ReadMemory, nullptr, SeekMemory);
   state->format = avformat_alloc_context();
   if (!state->io || !state->format) {
     if (!state->io) av_free(buffer);
@@ -235,8 +251,8 @@ bool MediaDecoder::ReadVideoFrame(VideoFrame& out) {
   if (s.kind != Kind::Video || !s.DecodeNext()) return false;
   const int w = s.codec->width, h = s.codec->height;
   if (s.frame->width != w || s.frame->height != h) return false;  // a size change mid-stream
-  s.scaler = sws_getCachedContext(s.scaler, w, h, AVPixelFormat(s.frame->format), w, h,
-                                  AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr);
+  s.scaler = sws_getCachedContext(s.scaler, w, h, AVPixelFormat(s.frame->format), w, h, AV_PIX_FMT_BGRA, SWS_BILINEAR,
+                                  nullptr, nullptr, nullptr);
   if (!s.scaler) return false;
   out.width = w;
   out.height = h;
@@ -263,8 +279,7 @@ bool MediaDecoder::ReadAudio(std::vector<std::int16_t>& out) {
   const std::size_t start = out.size();
   out.resize(start + std::size_t(capacity) * kMusicChannels);
   std::uint8_t* planes[1] = {reinterpret_cast<std::uint8_t*>(out.data() + start)};
-  const int made = swr_convert(s.resampler, planes, capacity,
-                               const_cast<const std::uint8_t**>(s.frame->extended_data),
+  const int made = swr_convert(s.resampler, planes, capacity, const_cast<const std::uint8_t**>(s.frame->extended_data),
                                s.frame->nb_samples);
   av_frame_unref(s.frame);
   out.resize(start + std::size_t(std::max(made, 0)) * kMusicChannels);

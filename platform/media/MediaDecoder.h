@@ -2,8 +2,9 @@
 // One stream of a media file decoded with FFmpeg: the video stream as BGRA
 // frames (A8R8G8B8 in memory), or the audio stream as interleaved 16-bit
 // stereo at 44100 Hz. Files whose streams cannot be decoded, whose picture
-// is larger than kMaxVideoDimension or that are corrupt end the reading
-// cleanly; nothing here throws or crashes on bad bytes.
+// is larger than kMaxVideoDimension, whose sound is sampled faster than
+// kMaxSampleRate (a corrupt header; the resampler would spend seconds
+// building filters for it) or that are corrupt end the reading cleanly; nothing here throws or crashes on bad bytes.
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -15,6 +16,7 @@ namespace plat {
 
 constexpr int kMaxVideoDimension = 4096;
 constexpr int kMusicSampleRate = 44100;
+constexpr int kMaxSampleRate = 384000;
 constexpr int kMusicChannels = 2;
 
 struct VideoFrame {

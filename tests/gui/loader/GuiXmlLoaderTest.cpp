@@ -2,6 +2,7 @@
 // click actions, refused elements, and a click that opens a loaded page.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "engine/core/XmlNode.h"
 #include "gui/core/CGuiElement.h"
+#include "gui/core/GuiGeometry.h"
 #include "gui/core/GuiLayer.h"
 #include "gui/loader/CGuiXmlLoader.h"
 #include "gui/widgets/CGuiCheckBox.h"
@@ -27,8 +29,10 @@ using guitest::Props;
 
 const char* const kDefines =
     "// element ids\n#pragma once\n"
-    "#define HUD 10001\n#define MENU 10002\n#define BTN_OPTIONS 10003\n#define OPTIONS 10004\n"
-    "#define CHK 10005\n#define LIST 10006\n#define LABEL 10007\n#define EDIT 10008\n"
+    "#define HUD 10001\n#define MENU 10002\n#define BTN_OPTIONS 10003\n#define "
+    "OPTIONS 10004\n"
+    "#define CHK 10005\n#define LIST 10006\n#define LABEL 10007\n#define EDIT "
+    "10008\n"
     "#define BTN_CLOSE 10009\n#define STRAY 10010\n#define TOPEDIT 10011\n";
 
 // HUD (shape layer), OPTIONS (hidden window page with a check box, a list,
@@ -36,21 +40,21 @@ const char* const kDefines =
 // the button that opens OPTIONS, and a label nested in MENU that names
 // OPTIONS as its parent), and a top-level edit box.
 std::string PageDescription() {
-  const std::string options =
-      Element("OPTIONS", "", "Window", Props(20, {{1, "300"}, {2, "100"}, {3, "400"}, {4, "300"}, {8, "0"}}),
-              Element("CHK", "OPTIONS", "CheckBox", Props(19, {{1, "10"}, {2, "10"}, {3, "80"}, {4, "20"}, {18, "40"}})) +
-                  Element("LIST", "OPTIONS", "ListBox",
-                          Props(22, {{1, "10"}, {2, "40"}, {3, "200"}, {4, "5"}, {5, "4"}, {21, "12"}})) +
-                  Element("LABEL", "OPTIONS", "StaticText",
-                          Props(15, {{1, "10"}, {2, "110"}, {3, "100"}, {4, "20"}, {11, "300,1,2"}, {14, "Hi"}}),
-                          Element("EDIT", "OPTIONS", "EditBox", Props(15, {{1, "10"}, {2, "140"}, {3, "100"}, {4, "20"}}))) +
-                  Element("BTN_CLOSE", "OPTIONS", "Button",
-                          Props(20, {{1, "350"}, {2, "10"}, {3, "40"}, {4, "20"}, {19, "OPTIONS,ClosePopup"}})));
-  const std::string menu =
-      Element("MENU", "", "Window", Props(20, {{0, "TOP"}, {1, "10"}, {2, "50"}, {3, "200"}, {4, "300"}, {8, "1"}}),
-              Element("BTN_OPTIONS", "MENU", "Button",
-                      Props(20, {{1, "20"}, {2, "30"}, {3, "100"}, {4, "25"}, {14, "Options"}, {19, "OPTIONS,OpenWnd"}})) +
-                  Element("STRAY", "OPTIONS", "StaticText", Props(15, {{1, "5"}, {2, "200"}, {3, "50"}, {4, "10"}})));
+  const std::string options = Element(
+      "OPTIONS", "", "Window", Props(20, {{1, "300"}, {2, "100"}, {3, "400"}, {4, "300"}, {8, "0"}}),
+      Element("CHK", "OPTIONS", "CheckBox", Props(19, {{1, "10"}, {2, "10"}, {3, "80"}, {4, "20"}, {18, "40"}})) +
+          Element("LIST", "OPTIONS", "ListBox",
+                  Props(22, {{1, "10"}, {2, "40"}, {3, "200"}, {4, "5"}, {5, "4"}, {21, "12"}})) +
+          Element("LABEL", "OPTIONS", "StaticText",
+                  Props(15, {{1, "10"}, {2, "110"}, {3, "100"}, {4, "20"}, {11, "300,1,2"}, {14, "Hi"}}),
+                  Element("EDIT", "OPTIONS", "EditBox", Props(15, {{1, "10"}, {2, "140"}, {3, "100"}, {4, "20"}}))) +
+          Element("BTN_CLOSE", "OPTIONS", "Button",
+                  Props(20, {{1, "350"}, {2, "10"}, {3, "40"}, {4, "20"}, {19, "OPTIONS,ClosePopup"}})));
+  const std::string menu = Element(
+      "MENU", "", "Window", Props(20, {{0, "TOP"}, {1, "10"}, {2, "50"}, {3, "200"}, {4, "300"}, {8, "1"}}),
+      Element("BTN_OPTIONS", "MENU", "Button",
+              Props(20, {{1, "20"}, {2, "30"}, {3, "100"}, {4, "25"}, {14, "Options"}, {19, "OPTIONS,OpenWnd"}})) +
+          Element("STRAY", "OPTIONS", "StaticText", Props(15, {{1, "5"}, {2, "200"}, {3, "50"}, {4, "10"}})));
   return Description(Element("HUD", "", "Shape", Props(7, {{2, "1024"}, {3, "40"}})) + options + menu +
                      Element("TOPEDIT", "HUD", "EditBox", Props(15, {})));
 }
@@ -263,8 +267,7 @@ INSTANTIATE_TEST_SUITE_P(Actions, ActionTest,
                                            ActionCase{"X,Dance", {}}, ActionCase{"", {}},
                                            ActionCase{"X,OpenMenu,Y,CloseMenu", {{6, 4}, {7, 7}}},
                                            ActionCase{"X,ClosePopup,Y", {{6, 7}}},
-                                           ActionCase{"NOBODY,OpenWnd", {{-1, 6}}},
-                                           ActionCase{"X, OpenWnd", {}}));
+                                           ActionCase{"NOBODY,OpenWnd", {{-1, 6}}}, ActionCase{"X, OpenWnd", {}}));
 
 TEST_F(LoaderTextTest, OnlyTheFirstActionOfASenderFires) {
   Load(RootWith(Element("B", kRoot, "Button", Props(20, {{19, "X,Dance,X,OpenWnd,Y,CloseMenu"}})) +
@@ -307,9 +310,8 @@ INSTANTIATE_TEST_SUITE_P(Types, RefusalTest,
                          ::testing::Values(TypeCase{"Shape", 7}, TypeCase{"Window", 20}, TypeCase{"Button", 20},
                                            TypeCase{"AnimatedButton", 21}, TypeCase{"TextBox", 19},
                                            TypeCase{"StaticText", 15}, TypeCase{"EditBox", 15},
-                                           TypeCase{"CheckBox", 19}, TypeCase{"ListBox", 22},
-                                           TypeCase{"ComboBox", 18}, TypeCase{"DropDown", 19},
-                                           TypeCase{"GridControl", 26}),
+                                           TypeCase{"CheckBox", 19}, TypeCase{"ListBox", 22}, TypeCase{"ComboBox", 18},
+                                           TypeCase{"DropDown", 19}, TypeCase{"GridControl", 26}),
                          [](const auto& info) { return std::string(info.param.type); });
 
 TEST_F(LoaderTextTest, ElementsWithoutAnExistingParentAreRefusedExceptShapes) {
@@ -338,7 +340,8 @@ TEST_F(LoaderTextTest, WindowLayersTakeStickinessFromTopAndActivityFromTheShownF
     const char* p8;
     uint8_t sticky, active;
   };
-  const Case cases[] = {{"A", "TOP", "1", 1, 1}, {"B", "top", "1", 0, 1}, {"C", "", "0", 0, 0}, {"D", "TOP", "0", 1, 0}};
+  const Case cases[] = {
+      {"A", "TOP", "1", 1, 1}, {"B", "top", "1", 0, 1}, {"C", "", "0", 0, 0}, {"D", "TOP", "0", 1, 0}};
   std::string xml;
   for (const Case& c : cases) xml += Element(c.name, "", "Window", Props(20, {{0, c.p0}, {8, c.p8}}));
   Load(xml);
@@ -364,7 +367,8 @@ TEST_F(LoaderTextTest, ColourComponentsKeepTheirLowEightBitsAndMissingOnesAreZer
     const char* text;
     uint8_t r, g, b;
   };
-  const Case cases[] = {{"300,1,2", 44, 1, 2}, {"5", 5, 0, 0}, {"", 0, 0, 0}, {"1,2,3,4", 1, 2, 3}, {"x,256,-1", 0, 0, 255}};
+  const Case cases[] = {
+      {"300,1,2", 44, 1, 2}, {"5", 5, 0, 0}, {"", 0, 0, 0}, {"1,2,3,4", 1, 2, 3}, {"x,256,-1", 0, 0, 255}};
   std::string children;
   for (size_t i = 0; i < std::size(cases); ++i) {
     children += Element("T" + std::to_string(i), kRoot, "StaticText", Props(15, {{11, cases[i].text}}));
@@ -379,6 +383,29 @@ TEST_F(LoaderTextTest, ColourComponentsKeepTheirLowEightBitsAndMissingOnesAreZer
     EXPECT_EQ(text->GetColour().green, cases[i].g);
     EXPECT_EQ(text->GetColour().blue, cases[i].b);
   }
+}
+
+TEST_F(LoaderTextTest, HugePositionsAndSizesAreHeldToTheScreenRangeAtEveryDepth) {
+  const std::string huge = "2147483647";
+  std::string nested =
+      Element("DEEPEST", "D2", "StaticText", Props(15, {{1, huge}, {2, "-" + huge}, {3, huge}, {4, huge}}));
+  nested = Element("D2", "D1", "Button", Props(20, {{1, huge}, {2, huge}, {3, "-" + huge}}), nested);
+  nested = Element("D1", kRoot, "Button", Props(20, {{1, huge}, {2, huge}, {3, huge}, {4, huge}}), nested);
+  Load(RootWith(nested));
+  for (const char* id : {"D1", "D2", "DEEPEST"}) {
+    SCOPED_TRACE(id);
+    CGuiElement* element = Made(id);
+    ASSERT_NE(element, nullptr);
+    EXPECT_LE(std::abs(element->record->x), gui::kCoordinateLimit);
+    EXPECT_LE(std::abs(element->record->y), gui::kCoordinateLimit);
+    EXPECT_LE(std::abs(element->record->width), gui::kSizeLimit);
+    EXPECT_LE(std::abs(element->record->height), gui::kSizeLimit);
+    EXPECT_EQ(element->rect.right, element->record->x + element->record->width);
+  }
+  // Drawing and hit-testing the clamped tree must not overflow either.
+  kit.Gui().UpdateLayers();
+  kit.Gui().DrawLayers();
+  EXPECT_FALSE(Made("DEEPEST")->ContainsPoint(0x7FFF, 0x7FFF));
 }
 
 TEST_F(LoaderTextTest, CheckBoxIsLockedUnlessItsFlagIsOne) {
@@ -424,14 +451,15 @@ TEST_P(DefineTest, ValueOfTheFirstDefine) {
   EXPECT_EQ(loader.GetDefine(GetParam().name), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Defines, DefineTest,
-    ::testing::Values(DefineCase{"#define A 5\n#define A 7\n", "A", 5}, DefineCase{"#define A 0x10", "A", 0},
-                      DefineCase{"#define A -12", "A", -12}, DefineCase{"#ifndef G\n#define G\n#define A 3\n", "A", 3},
-                      DefineCase{"#ifndef G\n#define G\n#define A 3\n", "G", -1}, DefineCase{"#define A", "A", -1},
-                      DefineCase{"#define A value", "A", -1}, DefineCase{"#define A 99999999999", "A", 2147483647},
-                      DefineCase{"int A 4;", "A", -1}, DefineCase{"#define\tB\t\t42\r\n", "B", 42},
-                      DefineCase{"", "A", -1}));
+INSTANTIATE_TEST_SUITE_P(Defines, DefineTest,
+                         ::testing::Values(DefineCase{"#define A 5\n#define A 7\n", "A", 5},
+                                           DefineCase{"#define A 0x10", "A", 0}, DefineCase{"#define A -12", "A", -12},
+                                           DefineCase{"#ifndef G\n#define G\n#define A 3\n", "A", 3},
+                                           DefineCase{"#ifndef G\n#define G\n#define A 3\n", "G", -1},
+                                           DefineCase{"#define A", "A", -1}, DefineCase{"#define A value", "A", -1},
+                                           DefineCase{"#define A 99999999999", "A", 2147483647},
+                                           DefineCase{"int A 4;", "A", -1}, DefineCase{"#define\tB\t\t42\r\n", "B", 42},
+                                           DefineCase{"", "A", -1}));
 
 struct SplitCase {
   const char* text;

@@ -176,4 +176,29 @@ TEST_F(EditBoxTest, NoCaretWithoutFocus) {
   EXPECT_EQ(text->rect.top, kY + 3);
 }
 
+// Two boxes on separate pages side by side: a click on one never reaches
+// the other, yet only one of them may take the keys.
+TEST_F(EditBoxTest, FocusingABoxOnAnotherPageTakesTheFocusFromTheFirst) {
+  page->SetSize(400, 300);
+  CGuiElement* other = kit.Add(nullptr, kPageId + 1, 500, 450, 300, 100);
+  auto* second = kit.Add<CGuiEditBox>(other, kEditId + 1, 20, 20, 200, 30, 10);
+  Focus();
+  ASSERT_TRUE(edit->IsFocused());
+  EXPECT_EQ(kit.Gui().GetFocusedId(), kEditId);
+
+  ClickAt(600, 485);
+  EXPECT_TRUE(second->IsFocused());
+  EXPECT_FALSE(edit->IsFocused());
+  EXPECT_EQ(kit.Gui().GetFocusedId(), kEditId + 1);
+  Type('A');
+  EXPECT_EQ(edit->GetText(), "");
+  EXPECT_EQ(second->GetText(), "a");
+
+  ClickAt(900, 50);  // outside both pages: nobody is told, the focus stays
+  EXPECT_TRUE(second->IsFocused());
+  ClickAt(650, 520);  // inside the second page, outside its box
+  EXPECT_FALSE(second->IsFocused());
+  EXPECT_EQ(kit.Gui().GetFocusedId(), -1);
+}
+
 }  // namespace

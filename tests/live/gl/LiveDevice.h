@@ -16,12 +16,11 @@
 #include "platform/gfx/gl/GlBackend.h"
 #include "platform/os/DebugOutput.h"
 #include "platform/os/Window.h"
+#include "tests/support/DisplayLeaks.h"
 
 namespace live_test {
 
-// Keeps the GL driver's libraries loaded until the process ends, so that
-// the leak checker can tell their blocks from ours.
-void KeepRendererLoaded();
+using test_support::KeepRendererLoaded;
 
 // The pictures are compared with exact expectations: Mesa's software
 // renderer gives the same ones on every machine (unless told otherwise).

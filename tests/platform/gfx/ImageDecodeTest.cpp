@@ -140,8 +140,7 @@ TEST(ImageDecode, DetectsTypeByContentBeforeName) {
       {{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, "a.tga", ImageFileType::Png},
       {{0xFF, 0xD8, 0xFF, 0xE0}, "", ImageFileType::Jpg},
       {{0xFF, 0xD8, 0x00}, "a.tga", ImageFileType::Jpg},
-      {{0xFF, 0xFF, 0xFF, 0xD8}, "a.tga", ImageFileType::Jpg},
-      {{0xFF, 0xFF, 0x00, 0xD8}, "a.tga", ImageFileType::Tga},
+      {{0xFF, 0xFF, 0xFF, 0xD8}, "a.tga", ImageFileType::Tga},  // the JPEG decoder wants SOI first
       {{'B', 'M', 0, 0}, "a.dds", ImageFileType::Bmp},
       {{0, 0, 2, 0}, "A.Tga", ImageFileType::Tga},
       {{0, 0, 2, 0}, "a.tga.bak", ImageFileType::Unknown},

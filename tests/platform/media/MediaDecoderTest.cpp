@@ -1,6 +1,5 @@
-#include "platform/media/MediaDecoder.h"
-
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/media/MediaDecoder.h"
 #include "platform/media/MediaWriter.h"
 #include "platform/os/Path.h"
 
@@ -25,6 +25,45 @@ void Flat(int frame, std::vector<std::uint8_t>& bgra) {
     bgra[p + 2] = std::uint8_t(20 * frame);
     bgra[p + 3] = 255;
   }
+}
+
+// A mono 16-bit PCM WAV of 800 samples at the given rate, made by hand so
+// that its header can say what no encoder writes.
+std::vector<std::uint8_t> PcmWav(std::uint32_t rate, bool hugeInfoChunk = false) {
+  std::vector<std::uint8_t> bytes;
+  const auto put32 = [&](std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes.push_back(std::uint8_t(v >> (8 * i)));
+  };
+  const auto put16 = [&](std::uint16_t v) {
+    bytes.push_back(std::uint8_t(v));
+    bytes.push_back(std::uint8_t(v >> 8));
+  };
+  const auto tag = [&](const char* t) {
+    for (int i = 0; i < 4; ++i) bytes.push_back(std::uint8_t(t[i]));
+  };
+  constexpr std::uint32_t kDataBytes = 1600;
+  tag("RIFF");
+  put32(36 + kDataBytes);
+  tag("WAVE");
+  tag("fmt ");
+  put32(16);
+  put16(1);  // PCM
+  put16(1);  // mono
+  put32(rate);
+  put32(rate * 2);
+  put16(2);
+  put16(16);
+  if (hugeInfoChunk) {  // an INFO list and text whose lengths run far past the end
+    tag("LIST");
+    put32(0xFFFFFFE3u);
+    tag("INFO");
+    tag("ISFT");
+    put32(0x7FFFFFF0u);
+  }
+  tag("data");
+  put32(kDataBytes);
+  for (std::uint32_t i = 0; i < kDataBytes / 2; ++i) put16(std::uint16_t(i * 50));
+  return bytes;
 }
 
 class MediaDecoderTest : public ::testing::Test {
@@ -103,7 +142,8 @@ TEST_F(MediaDecoderTest, BrokenBytesFailOrEndCleanly) {
   const std::vector<std::vector<std::uint8_t>> cases = {
       {},
       {'R', 'I', 'F', 'F'},
-      std::vector<std::uint8_t>(whole.begin(), whole.begin() + 1200),  // cut inside the data
+      std::vector<std::uint8_t>(whole.begin(),
+                                whole.begin() + 1200),  // cut inside the data
       corrupt,
       std::vector<std::uint8_t>(3000, 0xFF),
   };
@@ -118,6 +158,33 @@ TEST_F(MediaDecoderTest, BrokenBytesFailOrEndCleanly) {
   auto intact = plat::MediaDecoder::OpenMemory(whole, plat::MediaDecoder::Kind::Video);
   ASSERT_NE(intact, nullptr);
   EXPECT_EQ(intact->Width(), kWidth);
+}
+
+TEST(MediaDecoderRateTest, SoundSampledFasterThanAnyRealFileIsRefusedAtOnce) {
+  struct Case {
+    std::uint32_t rate;
+    bool opens;
+  };
+  for (const Case c : {Case{8000, true}, Case{plat::kMaxSampleRate, true}, Case{plat::kMaxSampleRate + 1, false},
+                       Case{1040195392, false}}) {
+    SCOPED_TRACE(c.rate);
+    std::string error;
+    auto music = plat::MediaDecoder::OpenMemory(PcmWav(c.rate), plat::MediaDecoder::Kind::Audio, &error);
+    EXPECT_EQ(music != nullptr, c.opens);
+    if (!c.opens) {
+      EXPECT_EQ(error, "unsupported sample rate");
+    }
+  }
+}
+
+TEST(MediaDecoderRateTest, ChunkClaimingGigabytesIsNotAllocated) {
+  rusage before{};
+  getrusage(RUSAGE_SELF, &before);
+  std::string error;
+  plat::MediaDecoder::OpenMemory(PcmWav(8000, true), plat::MediaDecoder::Kind::Audio, &error);
+  rusage after{};
+  getrusage(RUSAGE_SELF, &after);
+  EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 512L * 1024) << "kilobytes";
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include <cstring>
 
-#include "tests/live/gl/LiveDevice.h"
+#include "tests/support/DisplayLeaks.h"
 
 extern "C" const char* __lsan_default_suppressions() {
   return "leak:libdbus-1.so\n"
@@ -19,7 +19,7 @@ extern "C" const char* __lsan_default_suppressions() {
          "leak:libX11.so\n";
 }
 
-namespace live_test {
+namespace test_support {
 
 void KeepRendererLoaded() {
   dl_iterate_phdr(
@@ -35,4 +35,4 @@ void KeepRendererLoaded() {
       nullptr);
 }
 
-}  // namespace live_test
+}  // namespace test_support

@@ -1,0 +1,115 @@
+#include "platform/gfx/JpegDecoder.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <vector>
+
+// jpeglib.h expects size_t and FILE to be declared before it.
+#include <jpeglib.h>
+
+namespace plat {
+
+namespace {
+
+// Progressive files can hold any number of scans, each a pass over the whole
+// picture; a few hundred bytes could then keep the decoder busy for minutes.
+// Encoders write about ten.
+constexpr long kMaxScans = 100;
+
+struct ErrorManager {
+  jpeg_error_mgr base;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void FailDecoding(j_common_ptr info) {
+  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+  (*info->err->format_message)(info, manager->message);
+  std::longjmp(manager->jump, 1);
+}
+
+// Warnings (a damaged stream the decoder works around) are not printed.
+void IgnoreMessage(j_common_ptr, int) {}
+
+void LimitScans(j_common_ptr info) {
+  auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+  if (decompress->is_decompressor && decompress->input_scan_number > kMaxScans) {
+    std::snprintf(reinterpret_cast<ErrorManager*>(info->err)->message, JMSG_LENGTH_MAX, "too many scans");
+    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+  }
+}
+
+// The largest component of a well-formed file codes at least one bit per 8x8
+// block, so one byte stands for at most 512 pixels. A file far shorter than
+// its size needs would be decoded in full from nothing (the decoder pads the
+// missing data), so it is refused before any pixel is made.
+constexpr long long kMaxPixelsPerByte = 512;
+
+bool SizeInRange(const jpeg_decompress_struct& info, std::size_t size, std::string& error) {
+  const std::string dimensions = std::to_string(info.image_width) + "x" + std::to_string(info.image_height);
+  const long long pixels = (long long)info.image_width * info.image_height;
+  if (info.image_width == 0 || info.image_height == 0 || info.image_width > unsigned(kMaxImageDimension) ||
+      info.image_height > unsigned(kMaxImageDimension) || pixels > kMaxImagePixels) {
+    error = "image dimensions out of range: " + dimensions;
+    return false;
+  }
+  if (pixels > 4096 && pixels > (long long)size * kMaxPixelsPerByte) {
+    error = "image file too short for " + dimensions + " pixels (truncated)";
+    return false;
+  }
+  return true;
+}
+
+// The decoding proper. A libjpeg failure jumps back to the start of this
+// function; everything it then still uses lives in memory the caller owns
+// or that libjpeg holds.
+bool DecodeInto(const std::uint8_t* data, std::size_t size, ImageLevel& level, std::string& error) {
+  jpeg_decompress_struct info{};
+  ErrorManager errors{};
+  jpeg_progress_mgr progress{};
+  info.err = jpeg_std_error(&errors.base);
+  errors.base.error_exit = FailDecoding;
+  errors.base.emit_message = IgnoreMessage;
+  if (setjmp(errors.jump)) {
+    jpeg_destroy_decompress(&info);
+    error = std::string("JPEG decode failed: ") + errors.message;
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  progress.progress_monitor = LimitScans;
+  info.progress = &progress;
+  jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&info, TRUE);
+  if (!SizeInRange(info, size, error)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  info.out_color_space = JCS_EXT_BGRA;  // A8R8G8B8 in memory, alpha filled with 255
+  jpeg_start_decompress(&info);
+  level.width = int(info.output_width);
+  level.height = int(info.output_height);
+  level.pitch = level.width * 4;
+  level.bytes.resize(std::size_t(level.pitch) * std::size_t(level.height));
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW row = level.bytes.data() + std::size_t(level.pitch) * info.output_scanline;
+    jpeg_read_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+}  // namespace
+
+bool DecodeJpeg(const std::uint8_t* data, std::size_t size, Image& out, std::string& error) {
+  ImageLevel level;
+  if (!DecodeInto(data, size, level, error)) return false;
+  out = Image{};
+  out.format = Format::A8R8G8B8;
+  out.width = level.width;
+  out.height = level.height;
+  out.levels.push_back(std::move(level));
+  return true;
+}
+
+}  // namespace plat
