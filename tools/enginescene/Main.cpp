@@ -14,10 +14,10 @@
 #include "engine/render/ZOdevuvDevice.h"
 #include "platform/gfx/Screenshot.h"
 #include "platform/gfx/gl/GlBackend.h"
+#include "platform/gfx/gl/leaks/DisplayLeaks.h"
 #include "platform/os/Path.h"
 #include "platform/os/Window.h"
 #include "tools/enginescene/EngineScene.h"
-#include "tools/enginescene/LeakSuppressions.h"
 #include "tools/enginescene/SceneOptions.h"
 #include "tools/enginescene/SceneReport.h"
 
@@ -96,7 +96,7 @@ int RunScene(const SceneOptions& options, SceneDescription description, SceneRep
     auto scene = std::make_unique<EngineScene>(std::move(description), &report);
     scene->Init(window, plat::ProcessInstance());
     scene->InitDevice(kWidth, kHeight, 32, 1);
-    if (plat::IsLiveWindow(window)) KeepRendererLoaded();
+    if (plat::IsLiveWindow(window)) plat::KeepRendererLoaded();
     scene->InitResources();
     RunFrames(*scene, options, report);
   }

@@ -20,11 +20,11 @@
 #include "platform/gfx/Device.h"
 #include "platform/gfx/Screenshot.h"
 #include "platform/gfx/gl/GlBackend.h"
+#include "platform/gfx/gl/leaks/DisplayLeaks.h"
 #include "platform/math/Math.h"
 #include "platform/os/Path.h"
 #include "platform/os/Window.h"
 #include "tests/gui/loader/GuiActionHarness.h"
-#include "tests/support/DisplayLeaks.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ class GuiOverSceneLiveTest : public ::testing::Test {
     setenv("HALVENOR_HEADLESS", "1", 1);
     ASSERT_NE(device->GetDevice(), nullptr);
     ASSERT_EQ(device->GetDevice()->Backend().Name(), "gl");
-    test_support::KeepRendererLoaded();
+    plat::KeepRendererLoaded();
     screenshots = fs::current_path();
   }
   void TearDown() override {

@@ -16,11 +16,11 @@
 #include "platform/gfx/gl/GlBackend.h"
 #include "platform/os/DebugOutput.h"
 #include "platform/os/Window.h"
-#include "tests/support/DisplayLeaks.h"
+#include "platform/gfx/gl/leaks/DisplayLeaks.h"
 
 namespace live_test {
 
-using test_support::KeepRendererLoaded;
+using plat::KeepRendererLoaded;
 
 // The pictures are compared with exact expectations: Mesa's software
 // renderer gives the same ones on every machine (unless told otherwise).

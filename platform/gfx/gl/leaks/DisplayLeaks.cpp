@@ -1,7 +1,4 @@
-// The display stack keeps a few blocks for the life of the process (the
-// desktop bus connection SDL opens, the software renderer's caches); they
-// are not ours to free, so the leak checker of sanitized builds skips them.
-#include "tools/enginescene/LeakSuppressions.h"
+#include "platform/gfx/gl/leaks/DisplayLeaks.h"
 
 #include <dlfcn.h>
 #include <link.h>
@@ -17,15 +14,20 @@ extern "C" const char* __lsan_default_suppressions() {
          "leak:libX11.so\n";
 }
 
+namespace plat {
+
 void KeepRendererLoaded() {
   dl_iterate_phdr(
       [](dl_phdr_info* info, std::size_t, void*) {
         const char* name = info->dlpi_name;
-        if (name && (std::strstr(name, "libLLVM") || std::strstr(name, "_dri.so") || std::strstr(name, "libgallium"))) {
-          // A second reference that is never dropped.
+        if (name != nullptr && (std::strstr(name, "libLLVM") || std::strstr(name, "_dri.so") ||
+                                std::strstr(name, "libgallium"))) {
+          // A second reference that is never dropped (and may not be).
           dlopen(name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
         }
         return 0;
       },
       nullptr);
 }
+
+}  // namespace plat
