@@ -51,11 +51,7 @@ bool PngChunksFit(const std::uint8_t* data, std::size_t size) {
 
 // The most pixels one byte of a well-formed file can stand for: a TGA run
 // packet of two bytes repeats at most 128 pixels, BMP has no compression the
-// decoder reads. These
-// decoders fill the image when they meet the end of the data and report
-// success, so a file far too short for the size it claims is refused here
-// instead of being decoded in full from nothing. (The PNG decoder already
-// fails on short data.)
+// decoder reads. (The PNG decoder already fails on short data.)
 std::int64_t MaxPixelsPerByte(ImageFileType type) {
   switch (type) {
     case ImageFileType::Tga: return 64;
@@ -63,6 +59,26 @@ std::int64_t MaxPixelsPerByte(ImageFileType type) {
     default: return 0;
   }
 }
+
+}  // namespace
+
+bool CheckImageSize(std::int64_t width, std::int64_t height, std::size_t fileSize, std::int64_t maxPixelsPerByte,
+                    std::string& error) {
+  const std::string dimensions = std::to_string(width) + "x" + std::to_string(height);
+  if (width <= 0 || height <= 0 || width > kMaxImageDimension || height > kMaxImageDimension ||
+      width * height > kMaxImagePixels) {
+    error = "image dimensions out of range: " + dimensions;
+    return false;
+  }
+  const std::int64_t pixels = width * height;
+  if (maxPixelsPerByte > 0 && pixels > 4096 && pixels > std::int64_t(fileSize) * maxPixelsPerByte) {
+    error = "image file too short for " + dimensions + " pixels (truncated)";
+    return false;
+  }
+  return true;
+}
+
+namespace {
 
 bool DecodeWithStb(ImageFileType type, const std::uint8_t* data, std::size_t size, Image& out,
                    std::string& error) {
@@ -75,17 +91,7 @@ bool DecodeWithStb(ImageFileType type, const std::uint8_t* data, std::size_t siz
     error = std::string("unreadable image header: ") + stbi_failure_reason();
     return false;
   }
-  if (width <= 0 || height <= 0 || width > kMaxImageDimension || height > kMaxImageDimension ||
-      std::int64_t(width) * height > kMaxImagePixels) {
-    error = "image dimensions out of range: " + std::to_string(width) + "x" + std::to_string(height);
-    return false;
-  }
-  std::int64_t pixels = std::int64_t(width) * height, perByte = MaxPixelsPerByte(type);
-  if (perByte > 0 && pixels > 4096 && pixels > std::int64_t(size) * perByte) {
-    error = "image file too short for " + std::to_string(width) + "x" + std::to_string(height) +
-            " pixels (truncated)";
-    return false;
-  }
+  if (!CheckImageSize(width, height, size, MaxPixelsPerByte(type), error)) return false;
   stbi_uc* rgba = stbi_load_from_memory(data, int(size), &width, &height, &channels, 4);
   if (!rgba) {
     error = std::string("image decode failed: ") + stbi_failure_reason();

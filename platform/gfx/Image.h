@@ -29,6 +29,14 @@ enum class ImageFileType { Unknown, Dds, Png, Jpg, Tga, Bmp };
 constexpr int kMaxImageDimension = 16384;
 constexpr std::int64_t kMaxImagePixels = 64ll * 1024 * 1024;
 
+// What every decoder checks once it knows the picture's size: the limits
+// above, and, where maxPixelsPerByte is above 0 (the most pixels one byte of
+// a well-formed file of its kind can stand for), that a file of fileSize
+// bytes can hold that many pixels. Decoders that pad missing data would
+// otherwise decode a huge picture from nothing. False with the reason.
+bool CheckImageSize(std::int64_t width, std::int64_t height, std::size_t fileSize, std::int64_t maxPixelsPerByte,
+                    std::string& error);
+
 // Bytes of one tightly packed row of a level (of one row of 4x4 blocks when
 // block-compressed), and the number of such rows; 0 for unknown formats.
 int RowPitch(Format format, int width);

@@ -40,25 +40,9 @@ void LimitScans(j_common_ptr info) {
 }
 
 // The largest component of a well-formed file codes at least one bit per 8x8
-// block, so one byte stands for at most 512 pixels. A file far shorter than
-// its size needs would be decoded in full from nothing (the decoder pads the
-// missing data), so it is refused before any pixel is made.
-constexpr long long kMaxPixelsPerByte = 512;
-
-bool SizeInRange(const jpeg_decompress_struct& info, std::size_t size, std::string& error) {
-  const std::string dimensions = std::to_string(info.image_width) + "x" + std::to_string(info.image_height);
-  const long long pixels = (long long)info.image_width * info.image_height;
-  if (info.image_width == 0 || info.image_height == 0 || info.image_width > unsigned(kMaxImageDimension) ||
-      info.image_height > unsigned(kMaxImageDimension) || pixels > kMaxImagePixels) {
-    error = "image dimensions out of range: " + dimensions;
-    return false;
-  }
-  if (pixels > 4096 && pixels > (long long)size * kMaxPixelsPerByte) {
-    error = "image file too short for " + dimensions + " pixels (truncated)";
-    return false;
-  }
-  return true;
-}
+// block, so one byte stands for at most 512 pixels. The decoder pads missing
+// data, so a file far too short is refused before any pixel is made.
+constexpr std::int64_t kMaxPixelsPerByte = 512;
 
 // The decoding proper. A libjpeg failure jumps back to the start of this
 // function; everything it then still uses lives in memory the caller owns
@@ -80,7 +64,7 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, ImageLevel& level, s
   info.progress = &progress;
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
-  if (!SizeInRange(info, size, error)) {
+  if (!CheckImageSize(info.image_width, info.image_height, size, kMaxPixelsPerByte, error)) {
     jpeg_destroy_decompress(&info);
     return false;
   }
