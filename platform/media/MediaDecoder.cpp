@@ -24,6 +24,7 @@ constexpr int kIoBufferSize = 4096;
 // Packets read without a frame coming out before the stream counts as broken,
 // so that a file of undecodable packets cannot keep a reader busy for ever.
 constexpr int kMaxPacketsWithoutOutput = 4096;
+constexpr int kRowAlignment = 64;
 
 struct MemoryInput {
   std::span<const std::uint8_t> bytes;
@@ -81,6 +82,14 @@ void SetError(std::string* error, const std::string& text) {
   if (error) *error = text;
 }
 
+// The game's media are AVI videos and WAV music. Keeping every other demuxer
+// (and, for files, every protocol but plain files) out means a file that
+// only claims to be media never reaches code the game has no use for.
+bool RestrictInputs(AVFormatContext* format, bool fromFile) {
+  return av_opt_set(format, "format_whitelist", "avi,wav", 0) >= 0 &&
+         (!fromFile || av_opt_set(format, "protocol_whitelist", "file", 0) >= 0);
+}
+
 }  // namespace
 
 struct MediaDecoder::State {
@@ -93,6 +102,13 @@ struct MediaDecoder::State {
   SwsContext* scaler = nullptr;
   SwrContext* resampler = nullptr;
   int stream = -1;
+  int width = 0, height = 0;  // the picture size the stream opened with
+  AVPixelFormat scalerInput = AV_PIX_FMT_NONE;
+  // The scaler's output. Its rows are 64-byte aligned with slack after the
+  // last one: swscale's vector code writes whole blocks past the end of a
+  // row, which in a tightly packed buffer lands outside it.
+  std::vector<std::uint8_t> converted;
+  int convertedPitch = 0;
   bool flushed = false;  // the end of the input was sent to the decoder
   Kind kind = Kind::Video;
 
@@ -111,6 +127,8 @@ struct MediaDecoder::State {
 
   bool OpenStream(Kind wanted, std::string* error);
   bool SetUpResampler();
+  // A scaler from `format` at the opened size to BGRA; false when there is none.
+  bool PrepareScaler(AVPixelFormat format);
   // The next decoded frame into `frame`; false at the end or on an error.
   bool DecodeNext();
 };
@@ -129,8 +147,14 @@ bool MediaDecoder::State::OpenStream(Kind wanted, std::string* error) {
     return false;
   }
   codec = avcodec_alloc_context3(decoder);
-  if (!codec || avcodec_parameters_to_context(codec, format->streams[stream]->codecpar) < 0 ||
-      avcodec_open2(codec, decoder, nullptr) < 0) {
+  if (!codec || avcodec_parameters_to_context(codec, format->streams[stream]->codecpar) < 0) {
+    SetError(error, "the decoder does not open");
+    return false;
+  }
+  // A stream may announce a new, larger picture at any packet; the decoder
+  // refuses those itself instead of allocating for them.
+  codec->max_pixels = std::int64_t(kMaxVideoDimension) * kMaxVideoDimension;
+  if (avcodec_open2(codec, decoder, nullptr) < 0) {
     SetError(error, "the decoder does not open");
     return false;
   }
@@ -139,6 +163,8 @@ bool MediaDecoder::State::OpenStream(Kind wanted, std::string* error) {
     SetError(error, "unsupported picture size");
     return false;
   }
+  width = codec->width;
+  height = codec->height;
   packet = av_packet_alloc();
   frame = av_frame_alloc();
   if (!packet || !frame) {
@@ -173,6 +199,20 @@ bool MediaDecoder::State::SetUpResampler() {
   return ok;
 }
 
+bool MediaDecoder::State::PrepareScaler(AVPixelFormat input) {
+  if (scaler && input == scalerInput) return true;
+  sws_freeContext(scaler);
+  scaler = nullptr;
+  scalerInput = AV_PIX_FMT_NONE;
+  if (input < 0 || input >= AV_PIX_FMT_NB || !sws_isSupportedInput(input)) return false;
+  scaler = sws_getContext(width, height, input, width, height, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr);
+  if (!scaler) return false;
+  scalerInput = input;
+  convertedPitch = (width * 4 + kRowAlignment - 1) / kRowAlignment * kRowAlignment;
+  converted.assign(std::size_t(convertedPitch) * std::size_t(height) + kRowAlignment, 0);
+  return true;
+}
+
 bool MediaDecoder::State::DecodeNext() {
   for (int idle = 0; idle < kMaxPacketsWithoutOutput; ++idle) {
     const int received = avcodec_receive_frame(codec, frame);
@@ -202,6 +242,12 @@ std::unique_ptr<MediaDecoder> MediaDecoder::OpenFile(std::string_view path, Kind
   ConfigureLibrary();
   const std::string host = ResolvePath(path);
   auto state = std::make_unique<State>();
+  state->format = avformat_alloc_context();
+  if (!state->format || !RestrictInputs(state->format, true)) {
+    SetError(error, "out of memory");
+    return nullptr;
+  }
+  // On failure avformat_open_input frees the context itself.
   if (avformat_open_input(&state->format, host.c_str(), nullptr, nullptr) < 0) {
     SetError(error, "cannot open " + host);
     return nullptr;
@@ -219,7 +265,7 @@ std::unique_ptr<MediaDecoder> MediaDecoder::OpenMemory(std::span<const std::uint
   if (!buffer) return nullptr;
   state->io = avio_alloc_context(buffer, kIoBufferSize, 0, &state->memory, ReadMemory, nullptr, SeekMemory);
   state->format = avformat_alloc_context();
-  if (!state->io || !state->format) {
+  if (!state->io || !state->format || !RestrictInputs(state->format, false)) {
     if (!state->io) av_free(buffer);
     SetError(error, "out of memory");
     return nullptr;
@@ -234,8 +280,8 @@ std::unique_ptr<MediaDecoder> MediaDecoder::OpenMemory(std::span<const std::uint
   return std::unique_ptr<MediaDecoder>(new MediaDecoder(std::move(state)));
 }
 
-int MediaDecoder::Width() const { return state_->kind == Kind::Video ? state_->codec->width : 0; }
-int MediaDecoder::Height() const { return state_->kind == Kind::Video ? state_->codec->height : 0; }
+int MediaDecoder::Width() const { return state_->width; }
+int MediaDecoder::Height() const { return state_->height; }
 
 double MediaDecoder::FrameSeconds() const {
   const AVRational rate = state_->format->streams[state_->stream]->avg_frame_rate;
@@ -249,17 +295,24 @@ double MediaDecoder::FrameSeconds() const {
 bool MediaDecoder::ReadVideoFrame(VideoFrame& out) {
   State& s = *state_;
   if (s.kind != Kind::Video || !s.DecodeNext()) return false;
-  const int w = s.codec->width, h = s.codec->height;
-  if (s.frame->width != w || s.frame->height != h) return false;  // a size change mid-stream
-  s.scaler = sws_getCachedContext(s.scaler, w, h, AVPixelFormat(s.frame->format), w, h, AV_PIX_FMT_BGRA, SWS_BILINEAR,
-                                  nullptr, nullptr, nullptr);
-  if (!s.scaler) return false;
+  const int w = s.width, h = s.height;
+  // A picture of another size than the stream opened with ends the stream:
+  // callers size their textures from Width() and Height().
+  if (s.frame->width != w || s.frame->height != h || !s.PrepareScaler(AVPixelFormat(s.frame->format))) {
+    av_frame_unref(s.frame);
+    return false;
+  }
+  std::uint8_t* planes[4] = {s.converted.data(), nullptr, nullptr, nullptr};
+  int pitches[4] = {s.convertedPitch, 0, 0, 0};
+  sws_scale(s.scaler, s.frame->data, s.frame->linesize, 0, h, planes, pitches);
   out.width = w;
   out.height = h;
-  out.bgra.assign(std::size_t(w) * std::size_t(h) * 4, 0);
-  std::uint8_t* planes[4] = {out.bgra.data(), nullptr, nullptr, nullptr};
-  int pitches[4] = {w * 4, 0, 0, 0};
-  sws_scale(s.scaler, s.frame->data, s.frame->linesize, 0, h, planes, pitches);
+  const std::size_t row = std::size_t(w) * 4;
+  out.bgra.resize(row * std::size_t(h));
+  for (int y = 0; y < h; ++y) {
+    std::memcpy(out.bgra.data() + row * std::size_t(y), s.converted.data() + std::size_t(s.convertedPitch) * std::size_t(y),
+                row);
+  }
   const AVStream* stream = s.format->streams[s.stream];
   const std::int64_t pts = s.frame->best_effort_timestamp;
   out.seconds = pts == AV_NOPTS_VALUE ? 0.0 : double(pts) * av_q2d(stream->time_base);

@@ -1,10 +1,11 @@
 #pragma once
 // One stream of a media file decoded with FFmpeg: the video stream as BGRA
 // frames (A8R8G8B8 in memory), or the audio stream as interleaved 16-bit
-// stereo at 44100 Hz. Files whose streams cannot be decoded, whose picture
-// is larger than kMaxVideoDimension, whose sound is sampled faster than
-// kMaxSampleRate (a corrupt header; the resampler would spend seconds
-// building filters for it) or that are corrupt end the reading cleanly; nothing here throws or crashes on bad bytes.
+// stereo at 44100 Hz. Only AVI and WAV files are read. Files whose streams
+// cannot be decoded, whose picture is larger than kMaxVideoDimension, whose
+// sound is sampled faster than kMaxSampleRate (a corrupt header; the
+// resampler would spend seconds building filters for it) or that are corrupt
+// end the reading cleanly; nothing here throws or crashes on bad bytes.
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -40,7 +41,8 @@ class MediaDecoder {
   MediaDecoder(const MediaDecoder&) = delete;
   MediaDecoder& operator=(const MediaDecoder&) = delete;
 
-  // The picture size of a video stream (0 for audio).
+  // The picture size a video stream opened with (0 for audio); every frame
+  // read has it.
   int Width() const;
   int Height() const;
   // The nominal duration of one frame, 1/25 s when the file does not say.

@@ -134,6 +134,19 @@ TEST_F(MediaDecoderTest, MissingFilesAndStreamsOfTheWrongKindDoNotOpen) {
   EXPECT_FALSE(error.empty());
 }
 
+TEST_F(MediaDecoderTest, TheSamePictureInAnotherContainerThanAviIsNotRead) {
+  for (const char* name : {"clip.mkv", "clip.mp4", "clip.mov"}) {
+    SCOPED_TRACE(name);
+    const std::string path = (dir_ / name).string();
+    ASSERT_TRUE(plat::WriteVideoFile(path, kWidth, kHeight, kFrames, kFps, Flat));
+    std::string error;
+    EXPECT_EQ(plat::MediaDecoder::OpenFile(path, plat::MediaDecoder::Kind::Video, &error), nullptr);
+    EXPECT_FALSE(error.empty());
+    const std::vector<std::uint8_t> bytes = Bytes(path);
+    EXPECT_EQ(plat::MediaDecoder::OpenMemory(bytes, plat::MediaDecoder::Kind::Video), nullptr);
+  }
+}
+
 TEST_F(MediaDecoderTest, BrokenBytesFailOrEndCleanly) {
   const std::vector<std::uint8_t> whole = Bytes(video_);
   ASSERT_GT(whole.size(), 2000u);
