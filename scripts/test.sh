@@ -14,6 +14,14 @@ if [ -z "${DISPLAY:-}" ]; then
   xvfb_pid=$!
   trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
   export DISPLAY=:97
+  # The windowed tests skip when no window opens; a display that never came
+  # up must fail the run instead of turning those tests into silent skips.
+  for _ in $(seq 50); do
+    [ -S /tmp/.X11-unix/X97 ] && break
+    kill -0 $xvfb_pid 2>/dev/null || break
+    sleep 0.2
+  done
+  [ -S /tmp/.X11-unix/X97 ] || { echo "the virtual display did not start"; exit 1; }
 fi
 
 run_suite() {  # name, build dir, extra cmake args...

@@ -2,9 +2,16 @@
 
 #include "engine/core/Globals.h"
 #include "engine/core/VectorHelpers.h"
+#include "engine/render/ZOdevuvDevice.h"
+#include "platform/gfx/Mesh.h"
 #include "platform/math/Math.h"
 
 using plat::Vec3;
+
+namespace {
+constexpr float kMarkerRadius = 2.0f;
+constexpr std::uint32_t kMarkerSlices = 10, kMarkerStacks = 10;
+}  // namespace
 
 ZOdevuvLightManager::ZOdevuvLightManager() { g_lights = this; }
 
@@ -16,6 +23,11 @@ void ZOdevuvLightManager::AddLight(plat::Light light, unsigned char enabled) {
   ZOdevuvLightRecord record;
   record.enabled = enabled;
   record.light = light;
+  // Without a device (lights set up before it, or a failed creation) the
+  // light still counts; it only has no marker to show.
+  if (g_device && g_device->GetSharedDevice()) {
+    record.marker = plat::CreateSphere(g_device->GetSharedDevice(), kMarkerRadius, kMarkerSlices, kMarkerStacks);
+  }
   std::lock_guard lock(mutex_);
   records_.push_back(std::move(record));
 }

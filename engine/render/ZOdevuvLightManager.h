@@ -16,8 +16,8 @@ class Mesh;
 struct ZOdevuvLightRecord {
   unsigned char enabled = 0;
   plat::Light light;
-  // The small sphere that shows where the light is; stays empty until the
-  // graphics layer can build meshes.
+  // The small sphere that shows where the light is, made on the engine's
+  // device when the light is added; empty when there is no device.
   std::shared_ptr<plat::Mesh> marker;
 };
 

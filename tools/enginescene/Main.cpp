@@ -117,7 +117,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "engine_scene: %s\n", error.c_str());
     return 2;
   }
-  // Every service (drawing, sound, music, video) follows the one choice.
+  // Every service (drawing, sound, music, video) and the window follow the
+  // one choice, whether it came as --headless or as HALVENOR_HEADLESS.
+  if (plat::BackendFromCommandLine(argc, argv) == plat::WindowBackend::Headless) options.headless = true;
   if (options.headless) setenv("HALVENOR_HEADLESS", "1", 1);
   SceneDescription description;
   if (!ReadSceneDescription(options.sceneFile, description, error)) {

@@ -12,7 +12,9 @@
 #include "engine/core/VectorHelpers.h"
 #include "engine/render/LightHelpers.h"
 #include "platform/math/Math.h"
+#include "platform/gfx/Mesh.h"
 #include "tests/engine/render/GlobalSlotCheck.h"
+#include "tests/engine/render/ModelTestSupport.h"
 
 namespace {
 
@@ -91,10 +93,26 @@ TEST_F(LightManagerTest, AddLightKeepsACopyAndTheFlagInOrder) {
   ASSERT_TRUE(lights_.GetLightRecord(0, &record));
   EXPECT_EQ(record.enabled, 1);
   EXPECT_EQ(record.light.position, (Vec3{1, 2, 3}));
-  EXPECT_EQ(record.marker, nullptr);
+  EXPECT_EQ(record.marker, nullptr);  // no engine device to make it on
   ASSERT_TRUE(lights_.GetLightRecord(1, &record));
   EXPECT_EQ(record.enabled, 0);
   EXPECT_EQ(record.light.position, (Vec3{7, 7, 7}));
+}
+
+using LightMarkerTest = modeltest::EngineFixture;
+
+TEST_F(LightMarkerTest, EachLightAddedOnARunningEngineGetsItsMarkerSphere) {
+  ASSERT_NE(g_lights, nullptr);
+  g_lights->AddLight(MakeLight(LightType::Point, {0, 10, 0}, {0, 0, 1}), 1);
+  g_lights->AddLight(MakeLight(LightType::Directional, {1, 2, 3}, {0, -1, 0}), 0);
+  for (int i = 0; i < 2; ++i) {
+    ZOdevuvLightRecord record;
+    ASSERT_TRUE(g_lights->GetLightRecord(i, &record));
+    ASSERT_NE(record.marker, nullptr) << i;
+    // Ten slices and ten stacks: two poles and nine rings of ten.
+    EXPECT_EQ(record.marker->VertexCount(), 92u);
+    EXPECT_EQ(record.marker->FaceCount(), 180u);
+  }
 }
 
 TEST_F(LightManagerTest, EveryAccessOutsideTheListFailsAndLeavesTheOutputAlone) {
