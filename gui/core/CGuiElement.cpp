@@ -120,6 +120,7 @@ void CGuiElement::Disable(GuiCommand*) {
 }
 
 void CGuiElement::Show(GuiCommand*) {
+  if (record && record->lockedHidden) return;
   if (record) record->visible = 1;
   for (const auto& child : m_children) child->Show(nullptr);
 }

@@ -28,6 +28,9 @@ struct ElementRecord {
   int32_t height = 0;
   uint8_t enabled = 0;
   uint8_t visible = 0;
+  // Show leaves the element (and its children) hidden: set by owners of
+  // elements that only they may show, such as a drop-down's pop-up list.
+  uint8_t lockedHidden = 0;
   uint8_t hasFrame = 0;
   int32_t frameThickness = 0;
   GuiTexturePtr frameTexture;

@@ -90,7 +90,7 @@ void CGuiDropDownMenu::CreateList(const EngineString& background) {
   list->CreateSized(this, record->id + kListIdOffset, kListType, 0, rowHeight + 1, m_rowSize.first,
                     m_listRows * rowHeight, 0, 0, 0);
   // Shown only by the menu itself, not when its page is shown.
-  list->lockedHidden = 1;
+  if (list->record) list->record->lockedHidden = 1;
   list->SetReportsRowClicks(false);
   list->SetVisibleRows(m_listRows);
   list->SetBackgroundTexture(background);
@@ -109,7 +109,7 @@ void CGuiDropDownMenu::SetOpen(bool open) {
   if (!m_list || !m_list->record) return;
   m_list->record->enabled = m_open;
   m_list->record->visible = m_open;
-  m_list->lockedHidden = open ? 0 : 1;
+  m_list->record->lockedHidden = open ? 0 : 1;
 }
 
 void CGuiDropDownMenu::OnLeftDown(GuiCommand*) {}

@@ -192,11 +192,6 @@ void CGuiListBox::ScrollTo(GuiCommand* command) {
   if (m_scrollBar && command) m_topRow = std::clamp(command->control, 0, LastTopRow());
 }
 
-void CGuiListBox::Show(GuiCommand* command) {
-  if (lockedHidden) return;
-  CGuiElement::Show(command);
-}
-
 bool CGuiListBox::HandleMessage(const plat::Message* message, uint8_t flag) {
   if (!message || !IsEnabled()) return false;
   const bool result = CGuiElement::HandleMessage(message, flag);

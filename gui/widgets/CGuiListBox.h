@@ -49,8 +49,6 @@ class CGuiListBox : public CGuiElement {
   void ScrollDown(GuiCommand* command) override;
   // To command->control, kept within the positions that fill the box.
   void ScrollTo(GuiCommand* command) override;
-  // A list that is locked hidden stays hidden when its page is shown.
-  void Show(GuiCommand* command) override;
 
   // Rows in the box, the header row included; the row height follows.
   virtual void SetVisibleRows(int32_t rows);
@@ -97,9 +95,6 @@ class CGuiListBox : public CGuiElement {
   CGuiButton* GetHeader() const { return m_header; }
   CGuiVScroll* GetScrollBar() const { return m_scrollBar; }
   bool IsScrollBarSuppressed() const { return m_scrollBarSuppressed != 0; }
-
-  // Set by the owner of a pop-up list: Show leaves it hidden.
-  uint8_t lockedHidden = 0;
 
  protected:
   int32_t HeaderRows() const { return m_hasHeader ? 1 : 0; }

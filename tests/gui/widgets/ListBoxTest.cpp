@@ -350,10 +350,10 @@ TEST_F(ListBoxTest, ScrollBarShowsOnlyWhenTheItemsDoNotFitBelowTheHeader) {
 
 TEST_F(ListBoxTest, LockedHiddenListStaysHiddenWhenItsPageIsShown) {
   list->Hide(nullptr);
-  list->lockedHidden = 1;
+  list->record->lockedHidden = 1;
   page->Show(nullptr);
   EXPECT_FALSE(list->IsVisible());
-  list->lockedHidden = 0;
+  list->record->lockedHidden = 0;
   page->Show(nullptr);
   EXPECT_TRUE(list->IsVisible());
 }
