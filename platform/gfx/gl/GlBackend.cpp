@@ -140,6 +140,7 @@ GlBackend::~GlBackend() {
   SDL_GL_MakeCurrent(surface, nullptr);
   SDL_GL_DeleteContext(context_);
   if (standIn != nullptr) SDL_DestroyWindow(standIn);
+  SDL_GL_UnloadLibrary();
   ReleaseSdlVideo();
 }
 
@@ -452,9 +453,18 @@ std::unique_ptr<DeviceBackend> CreateGlBackend(const DeviceParams& params, std::
     error = SDL_GetError();
     return nullptr;
   }
+  // SDL unloads the GL library with the last GL window, and on EGL that
+  // ends every context: the backend holds the library for as long as its
+  // context lives, so that the context outlives the game's window.
+  if (SDL_GL_LoadLibrary(nullptr) != 0) {
+    error = std::string("no OpenGL library: ") + SDL_GetError();
+    ReleaseSdlVideo();
+    return nullptr;
+  }
   SDL_GLContext context = SDL_GL_CreateContext(window);
   if (context == nullptr) {
     error = std::string("no OpenGL context: ") + SDL_GetError();
+    SDL_GL_UnloadLibrary();
     ReleaseSdlVideo();
     return nullptr;
   }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/gfx/gl/leaks/DisplayLeaks.h"
 #include "platform/os/SdlWindow.h"
 #include "platform/os/Window.h"
 
@@ -18,6 +19,7 @@ class LiveWindowTest : public ::testing::Test {
     plat::ResetMessageQueue();
     window_ = plat::CreateGameWindow("Halvenor porvik", 320, 240, plat::WindowBackend::Live);
     if (window_ == nullptr) GTEST_SKIP() << "no display for a live window";
+    plat::KeepRendererLoaded();
     g_hookedEvents = 0;
     plat::SetSdlEventHook([](const SDL_Event&) { ++g_hookedEvents; });
     Drain();  // what the desktop says about the new window
