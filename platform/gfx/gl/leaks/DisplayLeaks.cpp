@@ -5,7 +5,6 @@
 
 #include <cstddef>
 
-
 extern "C" const char* __lsan_default_suppressions() {
   return "leak:libdbus-1.so\n"
          "leak:libLLVM\n"
