@@ -10,18 +10,19 @@ fuzz_seconds=${HALVENOR_FUZZ_SECONDS:-20}
 
 # Windowed tests need a display; start a virtual one when there is none.
 if [ -z "${DISPLAY:-}" ]; then
-  Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  display=97
+  Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
-  export DISPLAY=:97
+  export DISPLAY=:$display
   # The windowed tests skip when no window opens; a display that never came
   # up must fail the run instead of turning those tests into silent skips.
   for _ in $(seq 50); do
-    [ -S /tmp/.X11-unix/X97 ] && break
+    [ -S /tmp/.X11-unix/X$display ] && break
     kill -0 $xvfb_pid 2>/dev/null || break
     sleep 0.2
   done
-  [ -S /tmp/.X11-unix/X97 ] || { echo "the virtual display did not start"; exit 1; }
+  [ -S /tmp/.X11-unix/X$display ] || { echo "the virtual display did not start"; exit 1; }
 fi
 
 run_suite() {  # name, build dir, extra cmake args...

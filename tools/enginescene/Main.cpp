@@ -85,7 +85,7 @@ void RunFrames(EngineScene& scene, const SceneOptions& options, SceneReport& rep
 
 int RunScene(const SceneOptions& options, SceneDescription description, SceneReport& report) {
   const plat::WindowHandle window = plat::CreateGameWindow(
-      "Halvenor porvik", kWidth, kHeight, options.headless ? plat::WindowBackend::Headless : plat::WindowBackend::Live);
+      "Halvenor porvik", kWidth, kHeight, plat::WindowBackend::FromEnvironment);
   if (!window) {
     std::fprintf(stderr, "engine_scene: no display to open a window on (use --headless)\n");
     return kExitNoDisplay;
@@ -117,9 +117,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "engine_scene: %s\n", error.c_str());
     return 2;
   }
-  // Every service (drawing, sound, music, video) and the window follow the
-  // one choice, whether it came as --headless or as HALVENOR_HEADLESS.
-  if (plat::BackendFromCommandLine(argc, argv) == plat::WindowBackend::Headless) options.headless = true;
+  // The window and every service (drawing, sound, music, video) follow the
+  // one choice in the environment; --headless makes it.
   if (options.headless) setenv("HALVENOR_HEADLESS", "1", 1);
   SceneDescription description;
   if (!ReadSceneDescription(options.sceneFile, description, error)) {

@@ -11,8 +11,8 @@
 #include "engine/core/PtrVector.h"
 #include "engine/core/VectorHelpers.h"
 #include "engine/render/LightHelpers.h"
-#include "platform/math/Math.h"
 #include "platform/gfx/Mesh.h"
+#include "platform/math/Math.h"
 #include "tests/engine/render/GlobalSlotCheck.h"
 #include "tests/engine/render/ModelTestSupport.h"
 

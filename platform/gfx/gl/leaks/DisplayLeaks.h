@@ -8,10 +8,10 @@
 
 namespace plat {
 
-// Keeps the GL driver's libraries and the X client libraries SDL loads
-// for its window loaded until the process ends, so that the leak checker
-// can tell their blocks from ours. Call it once a live window or device
-// exists.
+// Keeps every library loaded so far (the GL driver's and the window
+// system's among them) loaded until the process ends, so that the leak
+// checker can tell their blocks from ours. Call it once a live window or
+// device exists.
 void KeepRendererLoaded();
 
 }  // namespace plat
