@@ -1,0 +1,246 @@
+#include "world/CPathFinder.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// Entries of the per-cell and per-item arrays beyond the cells themselves.
+constexpr int32_t kSpareEntries = 2;
+constexpr int32_t kAxisX = 0;
+constexpr int32_t kAxisY = 1;
+
+}  // namespace
+
+CPathFinder::CPathFinder(int32_t width, int32_t height)
+    : m_width(std::max(width, 0)), m_height(std::max(height, 0)), m_slots(kSlotCount + 1) {
+  const size_t cells = size_t(m_width) * size_t(m_height);
+  const size_t entries = cells + kSpareEntries;
+  m_walkability.assign(cells, kWalkable);
+  for (std::vector<int32_t>* list :
+       {&m_openList, &m_whichList, &m_parentX, &m_parentY, &m_gCost, &m_openX, &m_openY, &m_fCost, &m_hCost}) {
+    list->assign(entries, 0);
+  }
+}
+
+int32_t CPathFinder::SlotForCharacterId(int32_t id) {
+  if (id < 0) return -1;
+  if (id <= kSlotCount) return id;
+  constexpr int32_t kVisitorSlots = kSlotCount - kFirstVisitorId + 1;
+  return kFirstVisitorId + (id - kFirstVisitorId) % kVisitorSlots;
+}
+
+void CPathFinder::SetWalkable(int32_t x, int32_t y, int32_t flag) {
+  if (!InMap(x, y)) return;
+  m_walkability[Cell(x, y)] = static_cast<uint8_t>(flag == 1 ? kWalkable : kUnwalkable);
+}
+
+bool CPathFinder::IsWalkable(int32_t x, int32_t y) const { return InMap(x, y) && !Blocked(x, y); }
+
+int32_t CPathFinder::FindPath(int32_t slotIndex, int32_t startX, int32_t startY, int32_t targetX, int32_t targetY) {
+  if (!ValidSlot(slotIndex)) return kNonexistent;
+  Slot& slot = m_slots[slotIndex];
+  startX /= kTileSize;
+  startY /= kTileSize;
+  targetX /= kTileSize;
+  targetY /= kTileSize;
+  if (!InMap(startX, startY) || !InMap(targetX, targetY)) {
+    slot.status = kNonexistent;
+    return kNonexistent;
+  }
+  if (startX == targetX && startY == targetY) {
+    slot.length = slot.location = 0;
+    slot.xPath = startX;
+    slot.yPath = startY;
+    slot.status = kFound;
+    return kFound;
+  }
+  if (Blocked(targetX, targetY)) {
+    slot.xPath = startX;
+    slot.yPath = startY;
+    slot.status = kNonexistent;
+    return kNonexistent;
+  }
+  StartSearch();
+  slot.length = slot.location = 0;
+  slot.status = kNotStarted;
+  if (!Search(startX, startY, targetX, targetY)) {
+    slot.status = kNonexistent;
+    return kNonexistent;
+  }
+  StorePath(slot, startX, startY, targetX, targetY);
+  slot.status = kFound;
+  ReadPath(slotIndex, startX, startY, 1);
+  return kFound;
+}
+
+void CPathFinder::StartSearch() {
+  if (m_closedMarker > kMarkerLimit) {
+    std::fill(m_whichList.begin(), m_whichList.end(), 0);
+    m_closedMarker = kFirstMarker;
+  }
+  m_closedMarker += 2;
+  m_openMarker = m_closedMarker - 1;
+}
+
+bool CPathFinder::Search(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY) {
+  m_gCost[Cell(startX, startY)] = 0;
+  m_openCount = 1;
+  m_openList[1] = 1;
+  m_openX[1] = startX;
+  m_openY[1] = startY;
+  m_newItemId = 0;
+  const int32_t target = Cell(targetX, targetY);
+  for (;;) {
+    const int32_t parentX = m_openX[m_openList[1]];
+    const int32_t parentY = m_openY[m_openList[1]];
+    m_whichList[Cell(parentX, parentY)] = m_closedMarker;
+    PopFirst();
+    ExpandNeighbours(parentX, parentY, targetX, targetY);
+    if (m_whichList[target] == m_openMarker) return true;
+    if (m_openCount == 0) return false;
+  }
+}
+
+void CPathFinder::PopFirst() {
+  m_openList[1] = m_openList[m_openCount];
+  --m_openCount;
+  int32_t u = 1;
+  for (;;) {
+    int32_t v = u;
+    const int32_t left = 2 * u, right = 2 * u + 1;
+    if (right <= m_openCount) {
+      if (m_fCost[m_openList[u]] >= m_fCost[m_openList[left]]) v = left;
+      if (m_fCost[m_openList[v]] >= m_fCost[m_openList[right]]) v = right;
+    } else if (left <= m_openCount) {
+      if (m_fCost[m_openList[u]] >= m_fCost[m_openList[left]]) v = left;
+    }
+    if (v == u) return;
+    std::swap(m_openList[u], m_openList[v]);
+    u = v;
+  }
+}
+
+void CPathFinder::ExpandNeighbours(int32_t parentX, int32_t parentY, int32_t targetX, int32_t targetY) {
+  for (int32_t b = parentY - 1; b <= parentY + 1; ++b) {
+    for (int32_t a = parentX - 1; a <= parentX + 1; ++a) {
+      if (!InMap(a, b) || m_whichList[Cell(a, b)] == m_closedMarker || Blocked(a, b)) continue;
+      const bool diagonal = a != parentX && b != parentY;
+      if (diagonal && (Blocked(a, parentY) || Blocked(parentX, b))) continue;
+      AddOrImprove(a, b, parentX, parentY, diagonal ? kDiagonalCost : kStraightCost, targetX, targetY);
+    }
+  }
+}
+
+void CPathFinder::AddOrImprove(int32_t x, int32_t y, int32_t parentX, int32_t parentY, int32_t stepCost,
+                               int32_t targetX, int32_t targetY) {
+  const int32_t cell = Cell(x, y);
+  const int32_t g = m_gCost[Cell(parentX, parentY)] + stepCost;
+  if (m_whichList[cell] != m_openMarker) {
+    const int32_t item = ++m_newItemId;
+    const int32_t position = m_openCount + 1;
+    m_openList[position] = item;
+    m_openX[item] = x;
+    m_openY[item] = y;
+    m_gCost[cell] = g;
+    m_hCost[item] = kStraightCost * (std::abs(x - targetX) + std::abs(y - targetY));
+    m_fCost[item] = g + m_hCost[item];
+    m_parentX[cell] = parentX;
+    m_parentY[cell] = parentY;
+    RiseFrom(position, true);
+    ++m_openCount;
+    m_whichList[cell] = m_openMarker;
+    return;
+  }
+  if (g >= m_gCost[cell]) return;
+  m_parentX[cell] = parentX;
+  m_parentY[cell] = parentY;
+  m_gCost[cell] = g;
+  for (int32_t position = 1; position <= m_openCount; ++position) {
+    const int32_t item = m_openList[position];
+    if (m_openX[item] != x || m_openY[item] != y) continue;
+    m_fCost[item] = g + m_hCost[item];
+    RiseFrom(position, false);
+    return;
+  }
+}
+
+void CPathFinder::RiseFrom(int32_t position, bool whileEqual) {
+  while (position != 1) {
+    const int32_t above = position / 2;
+    const int32_t f = m_fCost[m_openList[position]], fAbove = m_fCost[m_openList[above]];
+    if (whileEqual ? f > fAbove : f >= fAbove) return;
+    std::swap(m_openList[position], m_openList[above]);
+    position = above;
+  }
+}
+
+void CPathFinder::StorePath(Slot& slot, int32_t startX, int32_t startY, int32_t targetX, int32_t targetY) {
+  // Parents always lead back to the start within one search; the cap only
+  // guards the walk.
+  const int32_t maxSteps = m_width * m_height;
+  int32_t length = 0;
+  for (int32_t x = targetX, y = targetY; (x != startX || y != startY) && length < maxSteps; ++length) {
+    const int32_t cell = Cell(x, y);
+    x = m_parentX[cell];
+    y = m_parentY[cell];
+  }
+  slot.length = length;
+  slot.bank.resize(size_t(length) * 2);
+  int32_t x = targetX, y = targetY;
+  for (int32_t n = length - 1; n >= 0; --n) {
+    slot.bank[size_t(n) * 2 + kAxisX] = x;
+    slot.bank[size_t(n) * 2 + kAxisY] = y;
+    const int32_t cell = Cell(x, y);
+    x = m_parentX[cell];
+    y = m_parentY[cell];
+  }
+}
+
+bool CPathFinder::ReadPath(int32_t slotIndex, int32_t currentX, int32_t currentY, int32_t reach) {
+  if (!ValidSlot(slotIndex)) return false;
+  Slot& slot = m_slots[slotIndex];
+  const auto withinReach = [&] {
+    return std::abs(currentX - slot.xPath) < reach && std::abs(currentY - slot.yPath) < reach;
+  };
+  if (slot.status != kFound) {
+    slot.xPath = currentX;
+    slot.yPath = currentY;
+    return slot.location == slot.length;
+  }
+  if (slot.location < slot.length && (slot.location == 0 || withinReach())) ++slot.location;
+  if (slot.location > 0) {
+    slot.xPath = ReadPathX(slotIndex, slot.location);
+    slot.yPath = ReadPathY(slotIndex, slot.location);
+  } else {
+    slot.xPath = currentX;
+    slot.yPath = currentY;
+  }
+  if (slot.location == slot.length && withinReach()) slot.status = kNotStarted;
+  return slot.location == slot.length;
+}
+
+int32_t CPathFinder::PointCoordinate(const Slot& slot, int32_t n, int32_t axis) const {
+  if (n < 1 || n > slot.length) return 0;
+  return slot.bank[size_t(n - 1) * 2 + axis] * kTileSize + kTileSize / 2;
+}
+
+int32_t CPathFinder::ReadPathX(int32_t slot, int32_t n) const {
+  return ValidSlot(slot) ? PointCoordinate(m_slots[slot], n, kAxisX) : 0;
+}
+
+int32_t CPathFinder::ReadPathY(int32_t slot, int32_t n) const {
+  return ValidSlot(slot) ? PointCoordinate(m_slots[slot], n, kAxisY) : 0;
+}
+
+int32_t CPathFinder::GetXPath(int32_t slot) const { return ValidSlot(slot) ? m_slots[slot].xPath : 0; }
+int32_t CPathFinder::GetYPath(int32_t slot) const { return ValidSlot(slot) ? m_slots[slot].yPath : 0; }
+int32_t CPathFinder::GetPathLength(int32_t slot) const { return ValidSlot(slot) ? m_slots[slot].length : 0; }
+int32_t CPathFinder::GetPathLocation(int32_t slot) const { return ValidSlot(slot) ? m_slots[slot].location : 0; }
+int32_t CPathFinder::GetPathStatus(int32_t slot) const {
+  return ValidSlot(slot) ? m_slots[slot].status : kNonexistent;
+}
+
+void CPathFinder::SetPathStatus(int32_t slot, int32_t status) {
+  if (ValidSlot(slot)) m_slots[slot].status = status;
+}
