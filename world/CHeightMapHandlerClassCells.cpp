@@ -210,13 +210,15 @@ void CHeightMapHandlerClass::SaveCells(SceneStream& stream) const {
 }
 
 bool CHeightMapHandlerClass::LoadCells(SceneStream& stream) {
-  std::vector<CLandscapeCell> read(kCellCount);
-  for (int32_t i = 0; i < kCellsPerSide; ++i) {
-    for (int32_t j = 0; j < kCellsPerSide; ++j) {
-      if (!read[size_t(j) * kCellsPerSide + i].Load(stream, m_links.objects)) return false;
-    }
+  // In file order (i outer, j inner), kept apart until the whole block is read.
+  std::vector<CLandscapeCell> read;
+  read.reserve(kCellCount);
+  for (int32_t n = 0; n < kCellCount; ++n) {
+    if (!read.emplace_back().Load(stream, m_links.objects)) return false;
   }
-  m_cells = std::move(read);
+  for (int32_t i = 0; i < kCellsPerSide; ++i) {
+    for (int32_t j = 0; j < kCellsPerSide; ++j) *CellAt(i, j) = std::move(read[size_t(i) * kCellsPerSide + j]);
+  }
   SyncWalkability();
   RecountPathCells();
   return true;

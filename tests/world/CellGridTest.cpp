@@ -66,11 +66,12 @@ class CellGridTest : public ::testing::Test {
 
   CAttraction* Object(int32_t id) { return grid_->GetCellGridLinks().objects.findById(id); }
 
-  // The counters as they must be: path and tool cells, and the littered ones.
-  PathCellCounters Recount() const {
+  // The counters as they must be: path and tool cells, and the littered
+  // ones, of the cells from 0 to below the given index on both axes.
+  PathCellCounters Recount(int32_t below = kSide) const {
     PathCellCounters expected;
-    for (int32_t i = 0; i < kSide; ++i) {
-      for (int32_t j = 0; j < kSide; ++j) {
+    for (int32_t i = 0; i < below; ++i) {
+      for (int32_t j = 0; j < below; ++j) {
         CLandscapeCell cell;
         grid_->GetCell(i, j, cell);
         if (!cell.IsCountedAsPath()) continue;
@@ -87,16 +88,16 @@ class CellGridTest : public ::testing::Test {
       SceneStream out(file);
       grid_->SaveCells(out);
       std::fflush(file);
+      Bytes bytes(size_t(std::ftell(file)));
       std::rewind(file);
-      Bytes bytes;
-      for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) bytes.push_back(static_cast<unsigned char>(c));
+      EXPECT_EQ(std::fread(bytes.data(), 1, bytes.size(), file), bytes.size());
       return bytes;
     }
   }
 
   bool Load(const Bytes& bytes) {
     std::FILE* file = std::tmpfile();
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::rewind(file);
     SceneStream in(file);
     return grid_->LoadCells(in);
@@ -260,8 +261,10 @@ TEST_F(CellGridTest, ARemovedDirtyPathTakesItsLitterWithIt) {
 TEST_F(CellGridTest, CountersUnderRandomEditsEqualARecount) {
   std::mt19937 random(77);
   // A small patch, so that edits meet the same cells often, and a margin
-  // outside the grid.
-  std::uniform_int_distribution<int32_t> index(-2, 9);
+  // outside the grid; no other cell changes, so the patch is recounted after
+  // every edit and the whole grid at the end.
+  constexpr int32_t kPatch = 10;
+  std::uniform_int_distribution<int32_t> index(-2, kPatch - 1);
   std::uniform_int_distribution<int> operation(0, 6);
   for (int step = 0; step < 5000; ++step) {
     const int32_t i = index(random), j = index(random);
@@ -276,11 +279,15 @@ TEST_F(CellGridTest, CountersUnderRandomEditsEqualARecount) {
       case 5: grid_->DropLitterInCell(i, j); break;
       default: grid_->CleanLitterAt(centre.x, 0, centre.z); break;
     }
-    const PathCellCounters expected = Recount();
+    const PathCellCounters expected = Recount(kPatch);
     ASSERT_EQ(counters_.pathCells, expected.pathCells) << "step " << step;
     ASSERT_EQ(counters_.dirtyPathCells, expected.dirtyPathCells) << "step " << step;
     if (grid_->IsPathCell(i, j) != finder_.IsWalkable(i, j)) FAIL() << "walkability of " << i << "," << j;
   }
+  const PathCellCounters whole = Recount();
+  EXPECT_EQ(counters_.pathCells, whole.pathCells);
+  EXPECT_EQ(counters_.dirtyPathCells, whole.dirtyPathCells);
+  EXPECT_GT(whole.pathCells, 0);
 }
 
 TEST_F(CellGridTest, GridBlockRoundTrip) {

@@ -13,14 +13,19 @@ class GridDijkstra {
  public:
   static constexpr int32_t kNoPath = -1;
 
-  // walkable(x, y) for cells inside the width x height map.
-  GridDijkstra(int32_t width, int32_t height, std::function<bool(int32_t, int32_t)> walkable)
-      : m_width(width), m_height(height), m_walkable(std::move(walkable)), m_cost(size_t(width) * height) {}
+  // walkable(x, y) for cells inside the width x height map, asked once per
+  // cell here.
+  GridDijkstra(int32_t width, int32_t height, const std::function<bool(int32_t, int32_t)>& walkable)
+      : m_width(width), m_height(height), m_walkable(size_t(width) * height), m_cost(size_t(width) * height) {
+    for (int32_t y = 0; y < height; ++y) {
+      for (int32_t x = 0; x < width; ++x) m_walkable[size_t(y) * width + x] = walkable(x, y);
+    }
+  }
 
   // The least cost from start to target, kNoPath when the target cannot be
   // reached. The start itself need not be walkable.
   int32_t Cost(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY) {
-    if (!m_walkable(targetX, targetY)) return kNoPath;
+    if (!Walkable(targetX, targetY)) return kNoPath;
     std::fill(m_cost.begin(), m_cost.end(), kUnreached);
     using Entry = std::pair<int32_t, int32_t>;  // cost, cell
     std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
@@ -61,10 +66,10 @@ class GridDijkstra {
   static constexpr int32_t kUnreached = std::numeric_limits<int32_t>::max();
 
   bool Walkable(int32_t x, int32_t y) const {
-    return x >= 0 && y >= 0 && x < m_width && y < m_height && m_walkable(x, y);
+    return x >= 0 && y >= 0 && x < m_width && y < m_height && m_walkable[size_t(y) * m_width + x];
   }
 
   int32_t m_width, m_height;
-  std::function<bool(int32_t, int32_t)> m_walkable;
+  std::vector<uint8_t> m_walkable;
   std::vector<int32_t> m_cost;
 };
