@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -9,6 +10,8 @@ namespace {
 constexpr int32_t kSpareEntries = 2;
 constexpr int32_t kAxisX = 0;
 constexpr int32_t kAxisY = 1;
+constexpr int32_t kNoComponent = 0;
+constexpr std::pair<int32_t, int32_t> kStraightSteps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 }  // namespace
 
@@ -17,8 +20,8 @@ CPathFinder::CPathFinder(int32_t width, int32_t height)
   const size_t cells = size_t(m_width) * size_t(m_height);
   const size_t entries = cells + kSpareEntries;
   m_walkability.assign(cells, kWalkable);
-  for (std::vector<int32_t>* list :
-       {&m_openList, &m_whichList, &m_parentX, &m_parentY, &m_gCost, &m_openX, &m_openY, &m_fCost, &m_hCost}) {
+  for (std::vector<int32_t>* list : {&m_openList, &m_whichList, &m_parentX, &m_parentY, &m_gCost, &m_openX, &m_openY,
+                                     &m_fCost, &m_hCost, &m_heapPosition, &m_openItem, &m_component}) {
     list->assign(entries, 0);
   }
 }
@@ -32,7 +35,10 @@ int32_t CPathFinder::SlotForCharacterId(int32_t id) {
 
 void CPathFinder::SetWalkable(int32_t x, int32_t y, int32_t flag) {
   if (!InMap(x, y)) return;
-  m_walkability[Cell(x, y)] = static_cast<uint8_t>(flag == 1 ? kWalkable : kUnwalkable);
+  const auto value = static_cast<uint8_t>(flag == 1 ? kWalkable : kUnwalkable);
+  if (m_walkability[Cell(x, y)] == value) return;
+  m_walkability[Cell(x, y)] = value;
+  m_componentsStale = true;
 }
 
 bool CPathFinder::IsWalkable(int32_t x, int32_t y) const { return InMap(x, y) && !Blocked(x, y); }
@@ -61,9 +67,13 @@ int32_t CPathFinder::FindPath(int32_t slotIndex, int32_t startX, int32_t startY,
     slot.status = kNonexistent;
     return kNonexistent;
   }
-  StartSearch();
   slot.length = slot.location = 0;
   slot.status = kNotStarted;
+  if (!MayReach(startX, startY, targetX, targetY)) {
+    slot.status = kNonexistent;
+    return kNonexistent;
+  }
+  StartSearch();
   if (!Search(startX, startY, targetX, targetY)) {
     slot.status = kNonexistent;
     return kNonexistent;
@@ -72,6 +82,43 @@ int32_t CPathFinder::FindPath(int32_t slotIndex, int32_t startX, int32_t startY,
   slot.status = kFound;
   ReadPath(slotIndex, startX, startY, 1);
   return kFound;
+}
+
+void CPathFinder::LabelComponents() {
+  std::fill(m_component.begin(), m_component.end(), kNoComponent);
+  std::vector<int32_t> pending;
+  int32_t label = kNoComponent;
+  for (int32_t seed = 0; seed < m_width * m_height; ++seed) {
+    if (m_walkability[size_t(seed)] != kWalkable || m_component[size_t(seed)] != kNoComponent) continue;
+    ++label;
+    m_component[size_t(seed)] = label;
+    pending.assign(1, seed);
+    while (!pending.empty()) {
+      const int32_t cell = pending.back();
+      pending.pop_back();
+      const int32_t x = cell % m_width, y = cell / m_width;
+      for (const auto& [dx, dy] : kStraightSteps) {
+        const int32_t nx = x + dx, ny = y + dy;
+        if (!InMap(nx, ny) || Blocked(nx, ny) || m_component[Cell(nx, ny)] != kNoComponent) continue;
+        m_component[Cell(nx, ny)] = label;
+        pending.push_back(Cell(nx, ny));
+      }
+    }
+  }
+  m_componentsStale = false;
+}
+
+bool CPathFinder::MayReach(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY) {
+  if (m_componentsStale) LabelComponents();
+  const int32_t target = m_component[Cell(targetX, targetY)];
+  if (!Blocked(startX, startY)) return m_component[Cell(startX, startY)] == target;
+  // From a blocked start the first step goes to a walkable straight
+  // neighbour, or diagonally past two of them.
+  for (const auto& [dx, dy] : kStraightSteps) {
+    const int32_t nx = startX + dx, ny = startY + dy;
+    if (InMap(nx, ny) && !Blocked(nx, ny) && m_component[Cell(nx, ny)] == target) return true;
+  }
+  return false;
 }
 
 void CPathFinder::StartSearch() {
@@ -86,7 +133,7 @@ void CPathFinder::StartSearch() {
 bool CPathFinder::Search(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY) {
   m_gCost[Cell(startX, startY)] = 0;
   m_openCount = 1;
-  m_openList[1] = 1;
+  PlaceInHeap(1, 1);
   m_openX[1] = startX;
   m_openY[1] = startY;
   m_newItemId = 0;
@@ -102,8 +149,19 @@ bool CPathFinder::Search(int32_t startX, int32_t startY, int32_t targetX, int32_
   }
 }
 
+void CPathFinder::PlaceInHeap(int32_t position, int32_t item) {
+  m_openList[position] = item;
+  m_heapPosition[item] = position;
+}
+
+void CPathFinder::SwapInHeap(int32_t a, int32_t b) {
+  const int32_t itemA = m_openList[a];
+  PlaceInHeap(a, m_openList[b]);
+  PlaceInHeap(b, itemA);
+}
+
 void CPathFinder::PopFirst() {
-  m_openList[1] = m_openList[m_openCount];
+  PlaceInHeap(1, m_openList[m_openCount]);
   --m_openCount;
   int32_t u = 1;
   for (;;) {
@@ -116,7 +174,7 @@ void CPathFinder::PopFirst() {
       if (m_fCost[m_openList[u]] >= m_fCost[m_openList[left]]) v = left;
     }
     if (v == u) return;
-    std::swap(m_openList[u], m_openList[v]);
+    SwapInHeap(u, v);
     u = v;
   }
 }
@@ -139,9 +197,10 @@ void CPathFinder::AddOrImprove(int32_t x, int32_t y, int32_t parentX, int32_t pa
   if (m_whichList[cell] != m_openMarker) {
     const int32_t item = ++m_newItemId;
     const int32_t position = m_openCount + 1;
-    m_openList[position] = item;
+    PlaceInHeap(position, item);
     m_openX[item] = x;
     m_openY[item] = y;
+    m_openItem[cell] = item;
     m_gCost[cell] = g;
     m_hCost[item] = kStraightCost * (std::abs(x - targetX) + std::abs(y - targetY));
     m_fCost[item] = g + m_hCost[item];
@@ -156,13 +215,9 @@ void CPathFinder::AddOrImprove(int32_t x, int32_t y, int32_t parentX, int32_t pa
   m_parentX[cell] = parentX;
   m_parentY[cell] = parentY;
   m_gCost[cell] = g;
-  for (int32_t position = 1; position <= m_openCount; ++position) {
-    const int32_t item = m_openList[position];
-    if (m_openX[item] != x || m_openY[item] != y) continue;
-    m_fCost[item] = g + m_hCost[item];
-    RiseFrom(position, false);
-    return;
-  }
+  const int32_t item = m_openItem[cell];
+  m_fCost[item] = g + m_hCost[item];
+  RiseFrom(m_heapPosition[item], false);
 }
 
 void CPathFinder::RiseFrom(int32_t position, bool whileEqual) {
@@ -170,7 +225,7 @@ void CPathFinder::RiseFrom(int32_t position, bool whileEqual) {
     const int32_t above = position / 2;
     const int32_t f = m_fCost[m_openList[position]], fAbove = m_fCost[m_openList[above]];
     if (whileEqual ? f > fAbove : f >= fAbove) return;
-    std::swap(m_openList[position], m_openList[above]);
+    SwapInHeap(position, above);
     position = above;
   }
 }

@@ -6,7 +6,9 @@
 // a path slot of its own (SlotForCharacterId).
 //
 // A search allocates nothing but its slot's points: the per-cell lists are
-// made stale by moving a marker by 2 per search instead of clearing them.
+// made stale by moving a marker by 2 per search instead of clearing them. A
+// target in another part of the map than the start is known unreachable
+// without a search.
 #include <cstdint>
 #include <vector>
 
@@ -91,11 +93,18 @@ class CPathFinder {
   static bool ValidSlot(int32_t slot) { return slot >= 0 && slot <= kSlotCount; }
   bool Blocked(int32_t x, int32_t y) const { return m_walkability[Cell(x, y)] == kUnwalkable; }
 
+  // Whether the target lies in a part of the map that the start reaches: a
+  // search that cannot succeed is not run. The parts are labelled again
+  // after the map changed.
+  bool MayReach(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY);
+  void LabelComponents();
   void StartSearch();
   bool Search(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY);
   void ExpandNeighbours(int32_t parentX, int32_t parentY, int32_t targetX, int32_t targetY);
   void AddOrImprove(int32_t x, int32_t y, int32_t parentX, int32_t parentY, int32_t stepCost, int32_t targetX,
                     int32_t targetY);
+  void PlaceInHeap(int32_t position, int32_t item);
+  void SwapInHeap(int32_t a, int32_t b);
   void PopFirst();
   void RiseFrom(int32_t position, bool whileEqual);
   void StorePath(Slot& slot, int32_t startX, int32_t startY, int32_t targetX, int32_t targetY);
@@ -112,7 +121,12 @@ class CPathFinder {
   int32_t m_newItemId = 0;
   // Per cell.
   std::vector<int32_t> m_whichList, m_parentX, m_parentY, m_gCost;
-  // Per open item.
-  std::vector<int32_t> m_openX, m_openY, m_fCost, m_hCost;
+  // Per open item; the heap position spares a scan of the heap when an
+  // item's cost drops.
+  std::vector<int32_t> m_openX, m_openY, m_fCost, m_hCost, m_heapPosition;
+  // Per cell: its open item in the current search, and the 4-connected part
+  // of the walkable map it belongs to (0 for blocked cells).
+  std::vector<int32_t> m_openItem, m_component;
+  bool m_componentsStale = true;
   std::vector<Slot> m_slots;
 };
