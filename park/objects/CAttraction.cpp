@@ -1,5 +1,6 @@
 #include "park/objects/CAttraction.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/animation/ZOdevuvCharacter.h"
@@ -247,6 +248,17 @@ void CAttraction::AddSubObject(ZOdevuvGameObject* object) { animatedObjects.push
 
 void CAttraction::ClearSlotFlags() {
   for (uint8_t& flag : stepFlags) flag = 0;
+}
+
+float CAttraction::GetMaxVehicleValue() const {
+  float radius = 0;
+  for (const ZOdevuvGameObject* object : animatedObjects) {
+    if (object) radius = std::max(radius, object->GetBoundingRadius());
+  }
+  for (const ZOdevuvCharacter* figure : figures) {
+    if (figure) radius = std::max(radius, figure->GetBoundingRadius());
+  }
+  return radius;
 }
 
 void CAttraction::GetPosition(float out[3]) const { CopyOut(position, out); }

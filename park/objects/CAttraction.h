@@ -72,6 +72,8 @@ class CAttraction {
   int32_t GetPathCountA() const { return static_cast<int32_t>(inPaths.size()); }
   int32_t GetPathCountB() const { return static_cast<int32_t>(outPaths.size()); }
   bool HasVehiclesOrFlag() const { return !animatedObjects.empty() || hasVehicleModels; }
+  // The largest bounding radius of the animated models and figures.
+  float GetMaxVehicleValue() const;
   // A film to show: neither empty nor the "movie" marker.
   bool HasFilm() const;
 

@@ -6,6 +6,9 @@
 
 namespace {
 
+constexpr float kPickLength = 1000.0f;
+constexpr float kSphereRaise = 0.25f;
+
 template <typename Match>
 CAttraction* FindFirst(const std::vector<CAttraction*>& objects, Match match) {
   const auto found = std::find_if(objects.begin(), objects.end(),
@@ -30,4 +33,18 @@ CAttraction* FindObjectByIdAndName(const std::vector<CAttraction*>& objects, int
 
 bool ObjectExists(const std::vector<CAttraction*>& objects, EngineString name) {
   return FindObjectByName(objects, name) != nullptr;
+}
+
+bool PickObjectAt(const PickRay& ray, const CAttraction& object) {
+  const plat::Vec3 reach{ray.direction.x * kPickLength, ray.direction.y * kPickLength, ray.direction.z * kPickLength};
+  if (!object.partObjects.empty()) {
+    if (!object.anchorsValid) return false;
+    const AxisBox box = SortedBox(object.anchorA, object.anchorB);
+    const plat::Vec3 end{ray.origin.x + reach.x, ray.origin.y + reach.y, ray.origin.z + reach.z};
+    plat::Vec3 hit;
+    return SegmentBoxOverlap(box.min, box.max, ray.origin, end, hit);
+  }
+  const float radius = object.GetMaxVehicleValue();
+  const plat::Vec3 centre{object.position.x, object.position.y + kSphereRaise * radius, object.position.z};
+  return RayHitsSphereAhead(ray.origin, reach, centre, radius);
 }

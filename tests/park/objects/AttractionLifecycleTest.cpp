@@ -220,3 +220,25 @@ TEST(PlacedObjectLookupTest, LookupsFindTheFirstMatchInListOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PickObjectAtTest, ObjectsWithPartsArePickedByTheirAnchorBoxInAnyCornerOrder) {
+  CParkModel part;
+  CAttraction object;
+  object.partObjects.push_back(&part);
+  object.anchorA = {2, 2, 12};
+  object.anchorB = {-2, 0, 8};  // corners not sorted
+  const PickRay towards{{0, 1, 0}, {0, 0, 1}};
+  const PickRay away{{0, 1, 0}, {0, 0, -1}};
+  EXPECT_FALSE(PickObjectAt(towards, object));  // anchors not ready
+  object.anchorsValid = 1;
+  EXPECT_TRUE(PickObjectAt(towards, object));
+  EXPECT_FALSE(PickObjectAt(away, object));
+  // Without parts and without a radius there is nothing to hit.
+  CAttraction bare;
+  bare.position = {0, 1, 10};
+  EXPECT_FALSE(PickObjectAt(away, bare));
+}
+
+}  // namespace
