@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/core/DOradovIruzez.h"
 #include "engine/core/Globals.h"
 #include "engine/render/ZOdevuvAssetPaths.h"
 #include "engine/render/ZOdevuvDevice.h"
@@ -20,8 +19,6 @@ namespace {
 
 constexpr float kDegreesToRadians = 0.01745329238474369f;
 constexpr float kFlatTexCoords = 0.0001f;
-
-plat::Device* CurrentDevice() { return g_device ? g_device->GetDevice() : nullptr; }
 
 // Tangent and binormal of one triangle from its positions and first
 // texture coordinates; a triangle whose coordinates are (nearly) collinear,
@@ -71,7 +68,7 @@ void ComputeTangents(int32_t vertexCount, MeshVertex* vertices) {
 
 ZOdevuv3DObject::ZOdevuv3DObject() {
   plat::MatrixIdentity(&worldMatrix);
-  if (plat::Device* device = CurrentDevice()) {
+  if (plat::Device* device = EngineDevice()) {
     m_boxLines = device->CreateVertexBuffer(kBoxLineVertices * kMeshVertexStride,
                                             plat::Usage::WriteOnly, kBoxLineFvf,
                                             plat::Pool::Default);
@@ -149,14 +146,14 @@ void ZOdevuv3DObject::Init(int32_t faceCount, int32_t vertexCount, MeshVertex* v
     delete[] vertices;
     return;
   }
-  m_meshIds.push_back(g_engine ? g_engine->TakeMeshId() : 0);
+  m_meshIds.push_back(TakeMeshId());
   auto* subMesh = new ZOdevuvSubMesh();
   subMesh->vertexCount = vertexCount;
   subMesh->faceCount = faceCount;
   const bool lightMapped = LoadLightMap(m_name) == 1;
   plat::Vec2 tiling{1, 1}, offset{0, 0};
   TakeMaterialRecord(*subMesh, tiling, offset);
-  if (plat::Device* device = CurrentDevice(); device && vertexCount > 0) {
+  if (plat::Device* device = EngineDevice(); device && vertexCount > 0) {
     const auto n = static_cast<std::uint32_t>(vertexCount);
     subMesh->vertexBuffer = device->CreateVertexBuffer(n * kMeshVertexStride, plat::Usage::WriteOnly,
                                                        0, plat::Pool::Managed);
@@ -309,7 +306,7 @@ void ZOdevuv3DObject::FillBoxVertexBuffer() {
 }
 
 void ZOdevuv3DObject::DrawBoundingBox() {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device || !m_boxLines) return;
   device->SetMaterial(ZOdevuvDevice::FillMaterial(1, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 1000.0f));
   device->SetTexture(0, nullptr);
@@ -343,7 +340,7 @@ int32_t ZOdevuv3DObject::SelectRenderMode(int32_t pass, const ZOdevuvSubMesh& s)
 }
 
 void ZOdevuv3DObject::Render() {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device) return;
   const plat::Matrix kept = device->GetTransform(plat::TransformType::World);
   plat::Matrix rx, ry, rz;
