@@ -150,6 +150,24 @@ TEST_F(MainObjectTest, TheLoadingMarkerMovesDownByUpToSixtyFivePixels) {
   }
 }
 
+TEST_F(MainObjectTest, TheLoadingMarkerIsPlacedBelowTheTopOfItsTrack) {
+  auto* root = new CGuiElement;
+  root->CreateSized(nullptr, 1, 0, 0, 0, 800, 600, 0, 1, 1);
+  auto* track = new CGuiElement;
+  track->CreateSized(root, 10256, 0, 400, 250, 20, 90, 0, 1, 1);
+  auto* marker = new CGuiElement;
+  marker->CreateSized(root, 10257, 0, 405, 0, 10, 10, 0, 1, 1);
+  root->AddChild(track);
+  root->AddChild(marker);
+  game->AddLayer(1, 1, root, 0);
+  game->SetLoadingProgress(1, 7);
+  EXPECT_EQ(game->loadingMarkerOffset, 16);
+  EXPECT_EQ(marker->record->y, 266);
+  EXPECT_EQ(marker->rect.top, 266);
+  game->SetLoadingProgress(0, 2);
+  EXPECT_EQ(marker->record->y, 250);
+}
+
 TEST_F(MainObjectTest, SoundsFadeWithDistanceWithinTheSoundManagersRange) {
   struct Case {
     int32_t effectVolume;
