@@ -25,7 +25,7 @@
 
 #include "app/PlacedRecord.h"
 #include "characters/ParkMoodTotals.h"
-#include "engine/core/DOradovIruzez.h"
+#include "engine/system/DOradovIruzez.h"
 #include "engine/core/EngineString.h"
 #include "engine/core/SceneStream.h"
 #include "gui/core/CGuiMainClass.h"
