@@ -41,7 +41,7 @@ class CCharacterWorld {
 
   // The second of the game clock, which the game-second timers stamp.
   virtual int32_t GetGameSecond() const = 0;
-  virtual ParkMoodTotals* GetMoodTotals() = 0;
+  virtual ParkMoodTotals GetMoodTotals() = 0;
 
   // Cell grid: false outside 0..127 (both indices are written).
   virtual bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const = 0;

@@ -44,7 +44,7 @@ TEST_F(VisitorTest, NewCharacterStartsUnassignedAndUncounted) {
   EXPECT_GE(v.GetTimer(11).counter, 300);
   EXPECT_LT(v.GetTimer(11).counter, 600);
   v.GetAttributes().AddToParkTotals();
-  EXPECT_EQ(world_.totals.bandCounts[0], 1);  // counted into the world's totals
+  EXPECT_EQ(world_.bandCounts[0], 1);  // counted into the world's totals
 }
 
 TEST(VisitorRandom, RandomRangeStaysBelowItsTopAndRepeatsForASeed) {
