@@ -20,10 +20,10 @@ CPathFinder::CPathFinder(int32_t width, int32_t height)
   const size_t cells = size_t(m_width) * size_t(m_height);
   const size_t entries = cells + kSpareEntries;
   m_walkability.assign(cells, kWalkable);
-  for (std::vector<int32_t>* list : {&m_openList, &m_whichList, &m_parentX, &m_parentY, &m_gCost, &m_openX, &m_openY,
-                                     &m_fCost, &m_hCost, &m_heapPosition, &m_openItem, &m_component}) {
-    list->assign(entries, 0);
-  }
+  m_cells.assign(entries, CellState{});
+  m_component.assign(entries, 0);
+  m_heap.assign(entries, HeapEntry{});
+  m_items.assign(entries, OpenItem{});
 }
 
 int32_t CPathFinder::SlotForCharacterId(int32_t id) {
@@ -74,11 +74,11 @@ int32_t CPathFinder::FindPath(int32_t slotIndex, int32_t startX, int32_t startY,
     return kNonexistent;
   }
   StartSearch();
-  if (!Search(startX, startY, targetX, targetY)) {
+  if (!Search(Cell(startX, startY), Cell(targetX, targetY), targetX, targetY)) {
     slot.status = kNonexistent;
     return kNonexistent;
   }
-  StorePath(slot, startX, startY, targetX, targetY);
+  StorePath(slot, Cell(startX, startY), Cell(targetX, targetY));
   slot.status = kFound;
   ReadPath(slotIndex, startX, startY, 1);
   return kFound;
@@ -99,8 +99,8 @@ void CPathFinder::LabelComponents() {
       const int32_t x = cell % m_width, y = cell / m_width;
       for (const auto& [dx, dy] : kStraightSteps) {
         const int32_t nx = x + dx, ny = y + dy;
-        if (!InMap(nx, ny) || Blocked(nx, ny) || m_component[Cell(nx, ny)] != kNoComponent) continue;
-        m_component[Cell(nx, ny)] = label;
+        if (!InMap(nx, ny) || Blocked(nx, ny) || m_component[size_t(Cell(nx, ny))] != kNoComponent) continue;
+        m_component[size_t(Cell(nx, ny))] = label;
         pending.push_back(Cell(nx, ny));
       }
     }
@@ -123,132 +123,120 @@ bool CPathFinder::MayReach(int32_t startX, int32_t startY, int32_t targetX, int3
 
 void CPathFinder::StartSearch() {
   if (m_closedMarker > kMarkerLimit) {
-    std::fill(m_whichList.begin(), m_whichList.end(), 0);
+    for (CellState& cell : m_cells) cell.which = 0;
     m_closedMarker = kFirstMarker;
   }
   m_closedMarker += 2;
   m_openMarker = m_closedMarker - 1;
 }
 
-bool CPathFinder::Search(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY) {
-  m_gCost[Cell(startX, startY)] = 0;
+bool CPathFinder::Search(int32_t start, int32_t target, int32_t targetX, int32_t targetY) {
+  m_cells[size_t(start)].g = 0;
   m_openCount = 1;
-  PlaceInHeap(1, 1);
-  m_openX[1] = startX;
-  m_openY[1] = startY;
+  m_items[1].cell = start;
+  Place(1, {0, 1});
   m_newItemId = 0;
-  const int32_t target = Cell(targetX, targetY);
   for (;;) {
-    const int32_t parentX = m_openX[m_openList[1]];
-    const int32_t parentY = m_openY[m_openList[1]];
-    m_whichList[Cell(parentX, parentY)] = m_closedMarker;
+    const int32_t parent = m_items[size_t(m_heap[1].item)].cell;
+    m_cells[size_t(parent)].which = m_closedMarker;
     PopFirst();
-    ExpandNeighbours(parentX, parentY, targetX, targetY);
-    if (m_whichList[target] == m_openMarker) return true;
+    ExpandNeighbours(parent, targetX, targetY);
+    if (m_cells[size_t(target)].which == m_openMarker) return true;
     if (m_openCount == 0) return false;
   }
 }
 
-void CPathFinder::PlaceInHeap(int32_t position, int32_t item) {
-  m_openList[position] = item;
-  m_heapPosition[item] = position;
+void CPathFinder::Place(int32_t position, const HeapEntry& entry) {
+  m_heap[size_t(position)] = entry;
+  m_items[size_t(entry.item)].position = position;
 }
 
-void CPathFinder::SwapInHeap(int32_t a, int32_t b) {
-  const int32_t itemA = m_openList[a];
-  PlaceInHeap(a, m_openList[b]);
-  PlaceInHeap(b, itemA);
-}
-
+// The last entry moves to the top and sinks below every child whose cost
+// is not above its own.
 void CPathFinder::PopFirst() {
-  PlaceInHeap(1, m_openList[m_openCount]);
+  const HeapEntry moving = m_heap[size_t(m_openCount)];
   --m_openCount;
   int32_t u = 1;
   for (;;) {
     int32_t v = u;
+    int32_t f = moving.f;
     const int32_t left = 2 * u, right = 2 * u + 1;
-    if (right <= m_openCount) {
-      if (m_fCost[m_openList[u]] >= m_fCost[m_openList[left]]) v = left;
-      if (m_fCost[m_openList[v]] >= m_fCost[m_openList[right]]) v = right;
-    } else if (left <= m_openCount) {
-      if (m_fCost[m_openList[u]] >= m_fCost[m_openList[left]]) v = left;
+    if (left <= m_openCount && f >= m_heap[size_t(left)].f) {
+      v = left;
+      f = m_heap[size_t(left)].f;
     }
-    if (v == u) return;
-    SwapInHeap(u, v);
+    if (right <= m_openCount && f >= m_heap[size_t(right)].f) v = right;
+    if (v == u) break;
+    Place(u, m_heap[size_t(v)]);
     u = v;
   }
+  Place(u, moving);
 }
 
-void CPathFinder::ExpandNeighbours(int32_t parentX, int32_t parentY, int32_t targetX, int32_t targetY) {
+void CPathFinder::ExpandNeighbours(int32_t parent, int32_t targetX, int32_t targetY) {
+  const int32_t parentX = parent % m_width, parentY = parent / m_width;
+  const int32_t parentG = m_cells[size_t(parent)].g;
   for (int32_t b = parentY - 1; b <= parentY + 1; ++b) {
     for (int32_t a = parentX - 1; a <= parentX + 1; ++a) {
-      if (!InMap(a, b) || m_whichList[Cell(a, b)] == m_closedMarker || Blocked(a, b)) continue;
+      if (!InMap(a, b) || m_cells[size_t(Cell(a, b))].which == m_closedMarker || Blocked(a, b)) continue;
       const bool diagonal = a != parentX && b != parentY;
       if (diagonal && (Blocked(a, parentY) || Blocked(parentX, b))) continue;
-      AddOrImprove(a, b, parentX, parentY, diagonal ? kDiagonalCost : kStraightCost, targetX, targetY);
+      AddOrImprove(a, b, parent, parentG + (diagonal ? kDiagonalCost : kStraightCost), targetX, targetY);
     }
   }
 }
 
-void CPathFinder::AddOrImprove(int32_t x, int32_t y, int32_t parentX, int32_t parentY, int32_t stepCost,
-                               int32_t targetX, int32_t targetY) {
-  const int32_t cell = Cell(x, y);
-  const int32_t g = m_gCost[Cell(parentX, parentY)] + stepCost;
-  if (m_whichList[cell] != m_openMarker) {
+void CPathFinder::AddOrImprove(int32_t x, int32_t y, int32_t parent, int32_t g, int32_t targetX, int32_t targetY) {
+  CellState& cell = m_cells[size_t(Cell(x, y))];
+  if (cell.which != m_openMarker) {
     const int32_t item = ++m_newItemId;
-    const int32_t position = m_openCount + 1;
-    PlaceInHeap(position, item);
-    m_openX[item] = x;
-    m_openY[item] = y;
-    m_openItem[cell] = item;
-    m_gCost[cell] = g;
-    m_hCost[item] = kStraightCost * (std::abs(x - targetX) + std::abs(y - targetY));
-    m_fCost[item] = g + m_hCost[item];
-    m_parentX[cell] = parentX;
-    m_parentY[cell] = parentY;
-    RiseFrom(position, true);
+    const int32_t h = kStraightCost * (std::abs(x - targetX) + std::abs(y - targetY));
+    m_items[size_t(item)].cell = Cell(x, y);
+    m_items[size_t(item)].h = h;
+    cell.g = g;
+    cell.parent = parent;
+    cell.item = item;
+    Place(m_openCount + 1, {g + h, item});
+    RiseFrom(m_openCount + 1, true);
     ++m_openCount;
-    m_whichList[cell] = m_openMarker;
+    cell.which = m_openMarker;
     return;
   }
-  if (g >= m_gCost[cell]) return;
-  m_parentX[cell] = parentX;
-  m_parentY[cell] = parentY;
-  m_gCost[cell] = g;
-  const int32_t item = m_openItem[cell];
-  m_fCost[item] = g + m_hCost[item];
-  RiseFrom(m_heapPosition[item], false);
+  if (g >= cell.g) return;
+  cell.parent = parent;
+  cell.g = g;
+  const OpenItem& open = m_items[size_t(cell.item)];
+  m_heap[size_t(open.position)].f = g + open.h;
+  RiseFrom(open.position, false);
 }
 
+// A new entry rises past parents of equal cost, an improved one only past
+// dearer ones.
 void CPathFinder::RiseFrom(int32_t position, bool whileEqual) {
+  const HeapEntry rising = m_heap[size_t(position)];
   while (position != 1) {
     const int32_t above = position / 2;
-    const int32_t f = m_fCost[m_openList[position]], fAbove = m_fCost[m_openList[above]];
-    if (whileEqual ? f > fAbove : f >= fAbove) return;
-    SwapInHeap(position, above);
+    const int32_t fAbove = m_heap[size_t(above)].f;
+    if (whileEqual ? rising.f > fAbove : rising.f >= fAbove) break;
+    Place(position, m_heap[size_t(above)]);
     position = above;
   }
+  Place(position, rising);
 }
 
-void CPathFinder::StorePath(Slot& slot, int32_t startX, int32_t startY, int32_t targetX, int32_t targetY) {
+void CPathFinder::StorePath(Slot& slot, int32_t start, int32_t target) {
   // Parents always lead back to the start within one search; the cap only
   // guards the walk.
   const int32_t maxSteps = m_width * m_height;
   int32_t length = 0;
-  for (int32_t x = targetX, y = targetY; (x != startX || y != startY) && length < maxSteps; ++length) {
-    const int32_t cell = Cell(x, y);
-    x = m_parentX[cell];
-    y = m_parentY[cell];
-  }
+  for (int32_t cell = target; cell != start && length < maxSteps; ++length) cell = m_cells[size_t(cell)].parent;
   slot.length = length;
   slot.bank.resize(size_t(length) * 2);
-  int32_t x = targetX, y = targetY;
+  int32_t cell = target;
   for (int32_t n = length - 1; n >= 0; --n) {
-    slot.bank[size_t(n) * 2 + kAxisX] = x;
-    slot.bank[size_t(n) * 2 + kAxisY] = y;
-    const int32_t cell = Cell(x, y);
-    x = m_parentX[cell];
-    y = m_parentY[cell];
+    slot.bank[size_t(n) * 2 + kAxisX] = cell % m_width;
+    slot.bank[size_t(n) * 2 + kAxisY] = cell / m_width;
+    cell = m_cells[size_t(cell)].parent;
   }
 }
 

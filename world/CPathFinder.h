@@ -9,6 +9,7 @@
 // made stale by moving a marker by 2 per search instead of clearing them. A
 // target in another part of the map than the start is known unreachable
 // without a search.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -87,11 +88,31 @@ class CPathFinder {
     int32_t yPath = 0;
     std::vector<int32_t> bank;  // length (x, y) pairs, first step first
   };
+  // Per cell: the marker of the search that last put it on the open or the
+  // closed list, its cost so far, its parent cell, its open item, and the
+  // 4-connected part of the walkable map it belongs to (0 when blocked).
+  struct CellState {
+    int32_t which = 0;
+    int32_t g = 0;
+    int32_t parent = 0;
+    int32_t item = 0;
+  };
+  // The open list is a binary heap of items at positions 1..m_openCount,
+  // each entry with the item's total estimated cost.
+  struct HeapEntry {
+    int32_t f = 0;
+    int32_t item = 0;
+  };
+  struct OpenItem {
+    int32_t cell = 0;
+    int32_t h = 0;
+    int32_t position = 0;
+  };
 
   bool InMap(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
   int32_t Cell(int32_t x, int32_t y) const { return y * m_width + x; }
   static bool ValidSlot(int32_t slot) { return slot >= 0 && slot <= kSlotCount; }
-  bool Blocked(int32_t x, int32_t y) const { return m_walkability[Cell(x, y)] == kUnwalkable; }
+  bool Blocked(int32_t x, int32_t y) const { return m_walkability[size_t(Cell(x, y))] == kUnwalkable; }
 
   // Whether the target lies in a part of the map that the start reaches: a
   // search that cannot succeed is not run. The parts are labelled again
@@ -99,15 +120,13 @@ class CPathFinder {
   bool MayReach(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY);
   void LabelComponents();
   void StartSearch();
-  bool Search(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY);
-  void ExpandNeighbours(int32_t parentX, int32_t parentY, int32_t targetX, int32_t targetY);
-  void AddOrImprove(int32_t x, int32_t y, int32_t parentX, int32_t parentY, int32_t stepCost, int32_t targetX,
-                    int32_t targetY);
-  void PlaceInHeap(int32_t position, int32_t item);
-  void SwapInHeap(int32_t a, int32_t b);
+  bool Search(int32_t start, int32_t target, int32_t targetX, int32_t targetY);
+  void ExpandNeighbours(int32_t parent, int32_t targetX, int32_t targetY);
+  void AddOrImprove(int32_t x, int32_t y, int32_t parent, int32_t g, int32_t targetX, int32_t targetY);
+  void Place(int32_t position, const HeapEntry& entry);
   void PopFirst();
   void RiseFrom(int32_t position, bool whileEqual);
-  void StorePath(Slot& slot, int32_t startX, int32_t startY, int32_t targetX, int32_t targetY);
+  void StorePath(Slot& slot, int32_t start, int32_t target);
   int32_t PointCoordinate(const Slot& slot, int32_t n, int32_t axis) const;
 
   int32_t m_width;
@@ -115,18 +134,12 @@ class CPathFinder {
   int32_t m_closedMarker = kFirstMarker;
   int32_t m_openMarker = kFirstMarker - 1;
   std::vector<uint8_t> m_walkability;
-  // The open list: item ids at heap positions 1..m_openCount.
-  std::vector<int32_t> m_openList;
+  std::vector<CellState> m_cells;
+  std::vector<int32_t> m_component;
+  bool m_componentsStale = true;
+  std::vector<HeapEntry> m_heap;
+  std::vector<OpenItem> m_items;
   int32_t m_openCount = 0;
   int32_t m_newItemId = 0;
-  // Per cell.
-  std::vector<int32_t> m_whichList, m_parentX, m_parentY, m_gCost;
-  // Per open item; the heap position spares a scan of the heap when an
-  // item's cost drops.
-  std::vector<int32_t> m_openX, m_openY, m_fCost, m_hCost, m_heapPosition;
-  // Per cell: its open item in the current search, and the 4-connected part
-  // of the walkable map it belongs to (0 for blocked cells).
-  std::vector<int32_t> m_openItem, m_component;
-  bool m_componentsStale = true;
   std::vector<Slot> m_slots;
 };
