@@ -65,14 +65,14 @@ void CHeightMapHandlerClass::SyncWalkability() {
 }
 
 void CHeightMapHandlerClass::RecountPathCells() {
-  if (!m_links.counters) return;
-  PathCellCounters counted;
+  int32_t paths = 0, littered = 0;
   for (const CLandscapeCell& cell : m_cells) {
     if (!cell.IsCountedAsPath()) continue;
-    ++counted.pathCells;
-    if (cell.IsLittered()) ++counted.dirtyPathCells;
+    ++paths;
+    if (cell.IsLittered()) ++littered;
   }
-  *m_links.counters = counted;
+  if (m_links.pathCells) *m_links.pathCells = paths;
+  if (m_links.dirtyPathCells) *m_links.dirtyPathCells = littered;
 }
 
 bool CHeightMapHandlerClass::GetCell(int32_t i, int32_t j, CLandscapeCell& out) const {
@@ -134,9 +134,8 @@ CAttraction* CHeightMapHandlerClass::GetLowestObjectInCell(int32_t i, int32_t j)
 }
 
 void CHeightMapHandlerClass::AddCounted(CLandscapeCell& cell) {
-  if (!m_links.counters) return;
-  ++m_links.counters->pathCells;
-  if (cell.IsLittered()) ++m_links.counters->dirtyPathCells;
+  if (m_links.pathCells) ++*m_links.pathCells;
+  if (cell.IsLittered()) CountLitter(1);
 }
 
 void CHeightMapHandlerClass::AddPathCell(int32_t i, int32_t j, uint16_t type) {
@@ -158,10 +157,8 @@ void CHeightMapHandlerClass::AddType2Cell(int32_t i, int32_t j) {
 void CHeightMapHandlerClass::RemovePathCell(int32_t i, int32_t j) {
   CLandscapeCell* cell = CellAt(i, j);
   if (!cell || !cell->IsCountedAsPath()) return;
-  if (m_links.counters) {
-    --m_links.counters->pathCells;
-    if (cell->IsLittered()) CountLitter(-1);
-  }
+  if (m_links.pathCells) --*m_links.pathCells;
+  if (cell->IsLittered()) CountLitter(-1);
   cell->SetType(CLandscapeCell::kTypeNone);
   // The litter went with the path: a path laid here later starts clean.
   if (cell->IsLittered()) cell->SetLayer(1, 0);
@@ -170,7 +167,7 @@ void CHeightMapHandlerClass::RemovePathCell(int32_t i, int32_t j) {
 
 void CHeightMapHandlerClass::CountLitter(int32_t change) {
   // Counters set from outside may lag behind; the count never goes below 0.
-  if (m_links.counters) m_links.counters->dirtyPathCells = std::max(m_links.counters->dirtyPathCells + change, 0);
+  if (m_links.dirtyPathCells) *m_links.dirtyPathCells = std::max(*m_links.dirtyPathCells + change, 0);
 }
 
 void CHeightMapHandlerClass::SetLitter(int32_t i, int32_t j, uint16_t state) {

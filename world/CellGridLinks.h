@@ -10,15 +10,11 @@
 
 class CPathFinder;
 
-// The number of path and tool cells, and how many of them are littered.
-struct PathCellCounters {
-  int32_t pathCells = 0;
-  int32_t dirtyPathCells = 0;
-};
-
 struct CellGridLinks {
   CPathFinder* pathFinder = nullptr;
-  PathCellCounters* counters = nullptr;
+  // The number of path and tool cells, and how many of them are littered.
+  int32_t* pathCells = nullptr;
+  int32_t* dirtyPathCells = nullptr;
   std::function<void()> rebuildFootpaths;
   PlacedObjectAccess objects;
 };

@@ -20,11 +20,13 @@ struct LinkedGrid {
   LinkedGrid() {
     CellGridLinks links;
     links.pathFinder = &finder;
-    links.counters = &counters;
+    links.pathCells = &pathCells;
+    links.dirtyPathCells = &dirtyPathCells;
     grid.SetCellGridLinks(links);
   }
   CPathFinder finder{CHeightMapHandlerClass::kCellsPerSide, CHeightMapHandlerClass::kCellsPerSide};
-  PathCellCounters counters;
+  int32_t pathCells = 0;
+  int32_t dirtyPathCells = 0;
   CHeightMapHandlerClass grid;
 };
 
@@ -51,12 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   static LinkedGrid linked;
   CHeightMapHandlerClass& grid = linked.grid;
-  PathCellCounters& counters = linked.counters;
   SceneStream in(ReadFile(data, size));
   if (!grid.LoadCells(in)) return 0;
-  const PathCellCounters read = counters;
+  const int32_t paths = linked.pathCells, littered = linked.dirtyPathCells;
   grid.RecountPathCells();
-  if (read.pathCells != counters.pathCells || read.dirtyPathCells != counters.dirtyPathCells) __builtin_trap();
+  if (paths != linked.pathCells || littered != linked.dirtyPathCells) __builtin_trap();
   const std::vector<uint8_t> saved = SavedBlock(grid);
   SceneStream again(ReadFile(saved.data(), saved.size()));
   if (!grid.LoadCells(again) || SavedBlock(grid) != saved) __builtin_trap();

@@ -37,6 +37,12 @@ Bytes WithInt32(Bytes bytes, size_t at, int32_t value) {
   return bytes;
 }
 
+// The path and littered path counts.
+struct PathCellCounters {
+  int32_t pathCells = 0;
+  int32_t dirtyPathCells = 0;
+};
+
 // Placed objects as the land sees them: an id and a fill value.
 struct FakeObject {
   int32_t id;
@@ -49,7 +55,8 @@ class CellGridTest : public ::testing::Test {
     grid_->InitCells();
     CellGridLinks links;
     links.pathFinder = &finder_;
-    links.counters = &counters_;
+    links.pathCells = &counters_.pathCells;
+    links.dirtyPathCells = &counters_.dirtyPathCells;
     links.rebuildFootpaths = [this] { ++rebuilds_; };
     links.objects.findById = [this](int32_t id) -> CAttraction* {
       for (FakeObject& object : objects_) {
