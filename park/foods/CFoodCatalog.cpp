@@ -11,11 +11,15 @@ namespace {
 
 constexpr const char* kRootTag = "FoodDescriptor";
 
-// Calls read(child) for every child of that name, in file order.
+// Calls read(child) for the children of that name, in file order; a list
+// takes no more records than a saved park file holds, so that every
+// catalogue can be saved and read back.
 template <class Read>
 void ForEachChild(const XmlNode& parent, const char* name, Read read) {
   int index = 0;
-  for (XmlNode child = parent.GetChildNode(name, &index); !child.IsEmpty(); child = parent.GetChildNode(name, &index)) {
+  int32_t count = 0;
+  for (XmlNode child = parent.GetChildNode(name, &index); !child.IsEmpty() && count < CFoodCatalog::kMaxSavedRecords;
+       child = parent.GetChildNode(name, &index), ++count) {
     read(child);
   }
 }

@@ -39,7 +39,8 @@ class CFoodCatalog {
   // Clear, then LoadFoodDescriptorFile: the lists hold the file once.
   void Reload(const EngineString& path);
   // Appends the records under a parsed root "FoodDescriptor". A missing
-  // section adds nothing; a missing attribute reads as the record's default.
+  // section adds nothing; a missing attribute reads as the record's default;
+  // a list of the file takes at most kMaxSavedRecords records.
   void LoadFromNode(const XmlNode& root);
 
   // The first record with that id in list order, or null.

@@ -211,3 +211,22 @@ TEST_F(DemoFoods, ASavedCatalogueReadsBackAsItWas) {
     EXPECT_EQ(Describe(loaded), before) << cut;
   }
 }
+
+TEST(FoodCatalog, EveryCatalogueReadCanBeSavedAndReadBack) {
+  // More kiosk foods than a saved park file holds, and a name longer than
+  // its strings hold.
+  std::string text = "<FoodDescriptor><DataDictionary><KIOSK>";
+  text += "<FOOD id=\"0\" name=\"" + std::string(SceneStream::kMaxStringBytes + 200, 'n') + "\"/>";
+  for (int32_t i = 1; i <= CFoodCatalog::kMaxSavedRecords; ++i) text += "<FOOD id=\"" + std::to_string(i) + "\"/>";
+  text += "</KIOSK></DataDictionary></FoodDescriptor>";
+  CFoodCatalog catalog;
+  catalog.LoadFromNode(Parse(text.c_str()));
+  ASSERT_EQ(catalog.kioskFoods.size(), size_t(CFoodCatalog::kMaxSavedRecords));
+  EXPECT_EQ(catalog.kioskFoods[0]->name.Length(), SceneStream::kMaxStringBytes);
+
+  const std::string bytes = Written([&](SceneStream& out) { catalog.WriteState(out); });
+  CFoodCatalog loaded;
+  SceneStream in(FileOf(bytes));
+  ASSERT_TRUE(loaded.ReadState(in));
+  EXPECT_EQ(Describe(loaded), Describe(catalog));
+}

@@ -24,7 +24,7 @@ struct Ledger {
 // Key: the entry's flag, category, kind and subject (0 for flag 0), then as
 // many of year, month, day and hour as the level goes down.
 using SumKey = std::vector<int32_t>;
-using Sums = std::map<SumKey, int64_t>;
+using Sums = std::map<SumKey, int32_t>;
 
 inline SumKey EntryKey(const LedgerRecord& r) {
   return {r.flag, r.category, r.kind, r.flag == 1 ? r.subject : 0};
@@ -62,19 +62,21 @@ inline Sums TreeSums(const CLedgerTree& tree) {
 
 // The sums recounted from the records alone: each record counts in its
 // flag-0 entry and, with a subject, in its flag-1 entry; a month, day or
-// hour outside its slots ends the descent.
+// hour outside its slots ends the descent. Sums wrap at 32 bits as the
+// tree's do.
 inline Sums Recount(const CLedgerRecordList& list) {
   Sums sums;
   auto count = [&sums](const LedgerRecord& r) {
+    auto add = [&sums, &r](const SumKey& key) { sums[key] = ledger::AddAmount(sums[key], r.amount); };
     SumKey key = EntryKey(r);
-    sums[key] += r.amount;
+    add(key);
     key.push_back(r.year);
-    sums[key] += r.amount;
+    add(key);
     const int32_t slots[3][2] = {{r.month, 13}, {r.day, 32}, {r.hour, 25}};
     for (const auto& [index, slotCount] : slots) {
       if (index < 0 || index >= slotCount) return;
       key.push_back(index);
-      sums[key] += r.amount;
+      add(key);
     }
   };
   for (const LedgerRecord& r : list.Records()) {
