@@ -55,6 +55,7 @@ VAvazadOvurUrovi::VAvazadOvurUrovi() {
   weatherTicks = startTicks;
   systemYear = plat::SystemTimeUtc().year;
   SetStartDate(systemYear);
+  CreateLedgerAndFoods();
 }
 
 void VAvazadOvurUrovi::SetStartDate(int32_t year) {
@@ -96,7 +97,8 @@ VAvazadOvurUrovi::~VAvazadOvurUrovi() {
   DeleteBillboards();
   DeleteOwned(videoTexture);
   DeleteAll(lensFlareTextures);
-  // The cursor images.
+  // The ledger, the food catalogue and the cursor images.
+  DeleteLedgerAndFoods();
   DeleteAll(cursorImages);
   if (g_game == this) g_game = nullptr;
 }
