@@ -8,18 +8,11 @@
 #include "park/ledger/CLedgerTree.h"
 #include "park/ledger/LedgerBooking.h"
 #include "park/objects/CAttraction.h"
-#include "park/objects/ObjectTypeDescriptor.h"
 #include "platform/os/DebugOutput.h"
 
 namespace {
 
 constexpr const char* kFoodsFile = "\\Scenes\\foods\\Foods_NL.xml";
-
-// The objects of the second placed-object list: those that serve visitors.
-bool ServesVisitors(int32_t state) {
-  return state == kObjectKindAttraction || state == kObjectKindAttractionB || state == kObjectKindDustBin ||
-         state == kObjectKindShop;
-}
 
 }  // namespace
 
@@ -48,9 +41,7 @@ void VAvazadOvurUrovi::InitLedgerAndFoods() {
 void VAvazadOvurUrovi::AddStatisticItems() {
   if (!ledgerTree || !ledgerRecords) return;
   std::vector<int32_t> subjects;
-  for (const CAttraction* object : placedObjects) {
-    if (object && ServesVisitors(object->state)) subjects.push_back(object->objectNumber);
-  }
+  for (const CAttraction* object : placedObjects.ObjectsByState()) subjects.push_back(object->objectNumber);
   ::AddStatisticItems(*ledgerTree, *ledgerRecords, systemYear, gameDate.year, subjects);
 }
 

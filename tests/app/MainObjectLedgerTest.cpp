@@ -29,18 +29,16 @@ class MainObjectLedgerTest : public ::testing::Test {
     game = std::make_unique<VAvazadOvurUrovi>();
   }
   void TearDown() override {
-    for (CAttraction* object : game->placedObjects) delete object;
-    game->placedObjects.clear();
     game.reset();
     plat::SetClock(nullptr);
     ASSERT_EQ(chdir(m_previous.c_str()), 0);
   }
 
-  void Place(int32_t number, int32_t state) {
-    auto* object = new CAttraction;
-    object->objectNumber = number;
+  void Place(int32_t state) {
+    auto object = std::make_unique<CAttraction>();
     object->state = state;
-    game->placedObjects.push_back(object);
+    game->placedObjects.Place(std::move(object));
+    game->placedObjects.CollectObjectsByState();
   }
 
   int32_t ParkTotal(int32_t category, int32_t kind) const {
@@ -61,9 +59,9 @@ TEST_F(MainObjectLedgerTest, TheWorldLoadingReadsTheDemoFoodsAndOpensTheStatisti
   ASSERT_NE(game->ledgerTree, nullptr);
   ASSERT_NE(game->ledgerRecords, nullptr);
   ASSERT_NE(game->foodCatalog, nullptr);
-  Place(1, kObjectKindAttraction);
-  Place(2, kObjectKindPlant);
-  Place(3, kObjectKindShop);
+  Place(kObjectKindAttraction);  // numbers 1, 2, 3
+  Place(kObjectKindPlant);
+  Place(kObjectKindShop);
   game->InitLedgerAndFoods();
 
   EXPECT_FALSE(game->foodCatalog->kioskFoods.empty());
