@@ -458,8 +458,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   int32_t cash = 0;
   int32_t recordCounter = kRecordCounterStart;
   int32_t parkCounters[kParkCounterCount] = {0, 0, 0, 0, kParkCounterFifthStart, 0};
-  int32_t parkMoodSum = kParkMoodSumStart;
-  int32_t moodBands[ParkMoodTotals::kBandCount] = {};
+  ParkMoodTotals moodTotals{kParkMoodSumStart, {}};
   int32_t entrancePrice = 0;
   int32_t points = 0;
   int32_t greeneryPercent = 0;

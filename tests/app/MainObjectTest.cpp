@@ -67,7 +67,7 @@ TEST_F(MainObjectTest, ConstructionSetsTheStartValues) {
   EXPECT_EQ(game->cash, 0);
   EXPECT_EQ(game->recordCounter, 26);
   EXPECT_EQ(game->parkCounters[4], 100);
-  EXPECT_EQ(game->parkMoodSum, 80);
+  EXPECT_EQ(game->moodTotals.moodSum, 80);
   EXPECT_EQ(game->drawCounter, 9999999);
   EXPECT_EQ(game->saveListSelectedRow, -1);
   EXPECT_FLOAT_EQ(game->ambienceLevel, 70.0f);
