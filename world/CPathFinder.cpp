@@ -1,6 +1,7 @@
 #include "world/CPathFinder.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <utility>
 
@@ -22,6 +23,7 @@ CPathFinder::CPathFinder(int32_t width, int32_t height)
   m_walkability.assign(cells, kWalkable);
   m_cells.assign(entries, CellState{});
   m_component.assign(entries, 0);
+  m_moves.assign(entries, 0);
   m_heap.assign(entries, HeapEntry{});
   m_items.assign(entries, OpenItem{});
 }
@@ -38,7 +40,7 @@ void CPathFinder::SetWalkable(int32_t x, int32_t y, int32_t flag) {
   const auto value = static_cast<uint8_t>(flag == 1 ? kWalkable : kUnwalkable);
   if (m_walkability[Cell(x, y)] == value) return;
   m_walkability[Cell(x, y)] = value;
-  m_componentsStale = true;
+  m_mapStale = true;
 }
 
 bool CPathFinder::IsWalkable(int32_t x, int32_t y) const { return InMap(x, y) && !Blocked(x, y); }
@@ -105,11 +107,32 @@ void CPathFinder::LabelComponents() {
       }
     }
   }
-  m_componentsStale = false;
+}
+
+void CPathFinder::BuildMoves() {
+  for (int32_t y = 0; y < m_height; ++y) {
+    for (int32_t x = 0; x < m_width; ++x) {
+      uint8_t moves = 0;
+      for (int bit = 0; bit < kNeighbourCount; ++bit) {
+        const int32_t a = x + kNeighbours[bit].dx, b = y + kNeighbours[bit].dy;
+        if (!InMap(a, b) || Blocked(a, b)) continue;
+        if (kNeighbours[bit].dx != 0 && kNeighbours[bit].dy != 0 && (Blocked(a, y) || Blocked(x, b))) continue;
+        moves = static_cast<uint8_t>(moves | 1u << bit);
+      }
+      m_moves[size_t(Cell(x, y))] = moves;
+    }
+  }
+}
+
+void CPathFinder::RefreshMap() {
+  if (!m_mapStale) return;
+  LabelComponents();
+  BuildMoves();
+  m_mapStale = false;
 }
 
 bool CPathFinder::MayReach(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY) {
-  if (m_componentsStale) LabelComponents();
+  RefreshMap();
   const int32_t target = m_component[Cell(targetX, targetY)];
   if (!Blocked(startX, startY)) return m_component[Cell(startX, startY)] == target;
   // From a blocked start the first step goes to a walkable straight
@@ -176,13 +199,11 @@ void CPathFinder::PopFirst() {
 void CPathFinder::ExpandNeighbours(int32_t parent, int32_t targetX, int32_t targetY) {
   const int32_t parentX = parent % m_width, parentY = parent / m_width;
   const int32_t parentG = m_cells[size_t(parent)].g;
-  for (int32_t b = parentY - 1; b <= parentY + 1; ++b) {
-    for (int32_t a = parentX - 1; a <= parentX + 1; ++a) {
-      if (!InMap(a, b) || m_cells[size_t(Cell(a, b))].which == m_closedMarker || Blocked(a, b)) continue;
-      const bool diagonal = a != parentX && b != parentY;
-      if (diagonal && (Blocked(a, parentY) || Blocked(parentX, b))) continue;
-      AddOrImprove(a, b, parent, parentG + (diagonal ? kDiagonalCost : kStraightCost), targetX, targetY);
-    }
+  for (unsigned moves = m_moves[size_t(parent)]; moves != 0; moves &= moves - 1) {
+    const Neighbour& step = kNeighbours[std::countr_zero(moves)];
+    const int32_t a = parentX + step.dx, b = parentY + step.dy;
+    if (m_cells[size_t(Cell(a, b))].which == m_closedMarker) continue;
+    AddOrImprove(a, b, parent, parentG + step.cost, targetX, targetY);
   }
 }
 

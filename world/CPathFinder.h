@@ -79,6 +79,15 @@ class CPathFinder {
   static constexpr int32_t kStraightCost = 10;
   static constexpr int32_t kDiagonalCost = 14;
   static constexpr int32_t kTileSize = 1;
+  // The eight neighbours in the order a search visits them: row above,
+  // own row, row below, each from left to right.
+  struct Neighbour {
+    int32_t dx, dy, cost;
+  };
+  static constexpr int kNeighbourCount = 8;
+  static constexpr Neighbour kNeighbours[kNeighbourCount] = {
+      {-1, -1, kDiagonalCost}, {0, -1, kStraightCost}, {1, -1, kDiagonalCost}, {-1, 0, kStraightCost},
+      {1, 0, kStraightCost},   {-1, 1, kDiagonalCost}, {0, 1, kStraightCost},  {1, 1, kDiagonalCost}};
 
   struct Slot {
     int32_t length = 0;
@@ -119,6 +128,10 @@ class CPathFinder {
   // after the map changed.
   bool MayReach(int32_t startX, int32_t startY, int32_t targetX, int32_t targetY);
   void LabelComponents();
+  // Per cell, the neighbours a step may go to (bits in kNeighbours order).
+  void BuildMoves();
+  // Labels the parts and builds the moves again once the map changed.
+  void RefreshMap();
   void StartSearch();
   bool Search(int32_t start, int32_t target, int32_t targetX, int32_t targetY);
   void ExpandNeighbours(int32_t parent, int32_t targetX, int32_t targetY);
@@ -136,7 +149,8 @@ class CPathFinder {
   std::vector<uint8_t> m_walkability;
   std::vector<CellState> m_cells;
   std::vector<int32_t> m_component;
-  bool m_componentsStale = true;
+  std::vector<uint8_t> m_moves;
+  bool m_mapStale = true;
   std::vector<HeapEntry> m_heap;
   std::vector<OpenItem> m_items;
   int32_t m_openCount = 0;
