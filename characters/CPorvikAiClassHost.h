@@ -35,8 +35,6 @@ class CPorvikAiClassHost {
   virtual int32_t GetParkHour() const = 0;
   virtual int32_t GetGameMonth() const = 0;
   virtual bool IsRaining() const = 0;
-  // How many visitors are in the mood band (0..2), as the park counts them.
-  virtual int32_t GetBandCount(int32_t band) const = 0;
 
   virtual float GetTerrainHeight(float x, float z) const = 0;
   // True when the point lies on the grid on a footpath cell.

@@ -94,7 +94,7 @@ void REraduzizVisitor::SpawnInit(uint16_t profile) {
     return;
   }
   SetActivityState(0, kStateFollowEntrancePath);
-  m_followingPath = 1;
+  m_activityByte = 1;  // following a path
   m_targetAttraction = target;
   m_destination = entrance;
   CCharacterWorld* world = CCharacterWorld::Get();
@@ -109,7 +109,6 @@ void REraduzizVisitor::SpawnInit(uint16_t profile) {
   SetCounterWithTime(kQueueTimer, kQueueStart);
   std::fill(m_cellMap.begin(), m_cellMap.end(), uint16_t(0));
   m_stepCounter = 0;
-  m_ticket = 0;
   if (host) ChooseFirstThought(host->GetTexts().GetThoughtCount(CharacterTexts::kEnvironmentCategory));
   const std::size_t wishes = host ? host->GetTexts().GetAttractionNames().size() : 0;
   m_wishedAttraction = wishes > 0 ? int32_t(std::size_t(plat::Rand()) % wishes) : kNoWish;
@@ -128,7 +127,7 @@ void REraduzizVisitor::DrawProfileValues(uint16_t profile, CPorvikAiClassHost* h
   const bool female = profile % 2 == 1;
   const std::size_t names =
       host ? (female ? host->GetTexts().GetWomanNames() : host->GetTexts().GetManNames()).size() : 0;
-  m_nameIndex = names > 0 ? int32_t(std::lround(RandomRange(0, double(names - 1)))) : kNoName;
+  m_visitorValue = names > 0 ? int32_t(std::lround(RandomRange(0, double(names - 1)))) : kNoName;
   m_attributes->SetLowThreshold(int16_t(low));
   m_attributes->SetHighThreshold(int16_t(high));
   m_attributes->SetRates(int16_t(rate1), int16_t(rate3));
