@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/PlacedRecord.h"
+#include "characters/CharacterTexts.h"
 #include "engine/core/DOradovIruzez.h"
 #include "engine/core/EngineString.h"
 #include "engine/core/SceneStream.h"
@@ -191,6 +192,23 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void AddCash(int32_t amount);
   // True when the cash minus the price is not negative.
   bool CanAfford(int32_t price) const;
+
+  // --- Clicked characters and the visitor panel (MainObjectReactions.cpp) ---
+  // The page of a picked staff member or park character, by its id; a
+  // visitor's id or an unknown one opens nothing. The game screens close
+  // first in every case.
+  void OnPickedItem(int32_t characterId);
+  // Fills and opens the panel of the visitor with the id; a missing
+  // character (or kNoCharacter) closes the panel.
+  static constexpr int32_t kNoCharacter = -1;
+  void RefreshInfoPanel(int32_t visitorId);
+  // Opens (true) or closes the job dialog, straight into the GUI queue.
+  void QueueDialogCommand(bool open);
+  // The catalogue's first type whose name equals the name exactly (case
+  // and blanks count), or null; index holds the last position tried.
+  const ObjectTypeDescriptor* FindObjectTypeByName(const EngineString& name, int32_t* index) const;
+  // Rebuilds the list of the placed objects that serve visitors.
+  void CollectObjectsByState();
 
   // --- Screen-command sequences --------------------------------------------
   void HideGameScreens();
@@ -487,6 +505,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
   // 35. Set while one of the game's modal screens is open.
   uint8_t modalScreenOpen = 0;
+  // The name lists and thought sentences the characters draw from.
+  CharacterTexts characterTexts;
 
   // 36. The three hover-tested elements 10433, 10063 and 10066 (borrowed).
   CGuiElement* hoverElements[3] = {};

@@ -202,6 +202,10 @@ class REraduzizVisitor : public DIridadIvavororu {
   const ActivityRecord& GetPreference(int32_t type) const { return m_activityRecords[std::size_t(type)]; }
   const std::vector<ThoughtRecord>& GetThoughtList(int32_t list) const { return m_thoughtLists[std::size_t(list)]; }
   uint32_t GetSpawnTick() const { return m_spawnTick; }
+  // The current thought's two subjects (which = 1 or 2).
+  const EngineString& GetThoughtSubject(int32_t which) const {
+    return which == 1 ? m_thoughtSubject1 : m_thoughtSubject2;
+  }
   bool IsNonVisitor() const { return m_nonVisitor != 0; }
   bool IsCleaner() const { return m_cleaner != 0; }
   bool IsCountedVisitor() const { return m_counted != 0; }
