@@ -42,7 +42,7 @@ void REraduzizObjectWindow::SetVisitorCount(int32_t count) {
 }
 
 void REraduzizObjectWindow::SetDateTime() {
-  const GameDateTime clock = m_host.GetGameClock();
+  const StatusDateTime clock = m_host.GetGameClock();
   screens::SetLiteral(date, FormatDate(clock), kValueFormat, kValueColour);
   screens::SetLiteral(time, FormatTime(clock), kValueFormat, kValueColour);
 }
@@ -51,13 +51,13 @@ void REraduzizObjectWindow::UpdatePoints() {
   screens::SetLiteral(points, screens::FormatValue("%d", m_host.PointCounter()), kPointsFormat, kCaptionColour);
 }
 
-EngineString REraduzizObjectWindow::FormatDate(const GameDateTime& clock) {
+EngineString REraduzizObjectWindow::FormatDate(const StatusDateTime& clock) {
   EngineString text;
   text.Format("%.2d-%.2d-%.4d", clock.day, clock.month, clock.year);
   return text;
 }
 
-EngineString REraduzizObjectWindow::FormatTime(const GameDateTime& clock) {
+EngineString REraduzizObjectWindow::FormatTime(const StatusDateTime& clock) {
   EngineString text;
   text.Format("%.2d:%.2d", clock.hour, clock.minute);
   return text;

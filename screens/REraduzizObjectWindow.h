@@ -46,8 +46,8 @@ class REraduzizObjectWindow {
   // The host's point counter.
   void UpdatePoints();
 
-  static EngineString FormatDate(const GameDateTime& clock);
-  static EngineString FormatTime(const GameDateTime& clock);
+  static EngineString FormatDate(const StatusDateTime& clock);
+  static EngineString FormatTime(const StatusDateTime& clock);
 
   CGuiElement* window = nullptr;
   EngineString cashText;

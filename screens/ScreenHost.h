@@ -33,7 +33,7 @@ struct ScreenFlags {
 };
 
 // The game clock as the status panel shows it.
-struct GameDateTime {
+struct StatusDateTime {
   int32_t year = 0;
   int32_t month = 0;
   int32_t day = 0;
@@ -55,7 +55,7 @@ class ScreenHost {
   virtual int32_t& PointCounter() = 0;
   virtual int32_t GetFirstParkPercentage() const = 0;
   virtual int32_t GetSecondParkPercentage() const = 0;
-  virtual GameDateTime GetGameClock() const = 0;
+  virtual StatusDateTime GetGameClock() const = 0;
   virtual bool HasCharacterManager() const = 0;
   virtual int32_t GetVisitorCount() const = 0;
   // Null until the world loading has made them.

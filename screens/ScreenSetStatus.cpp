@@ -79,7 +79,7 @@ void ScreenSet::RefreshStatusDisplay() {
   const int32_t points = m_host.PointCounter();
   SetAt(gui, Panel::kPointsId, screens::FormatValue("%d", points), Panel::kPointsFormat, Panel::kCaptionColour);
   if (ParticleEffects* effects = m_host.GetParticleEffects()) ApplyLights(effects->fires, points);
-  const GameDateTime clock = m_host.GetGameClock();
+  const StatusDateTime clock = m_host.GetGameClock();
   SetAt(gui, Panel::kDateId, Panel::FormatDate(clock));
   SetAt(gui, Panel::kTimeId, Panel::FormatTime(clock));
   if (m_host.HasCharacterManager()) SetAt(gui, Panel::kVisitorsId, screens::FormatValue("%d", m_host.GetVisitorCount()));

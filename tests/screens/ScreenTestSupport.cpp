@@ -1,12 +1,15 @@
 #include "tests/screens/ScreenTestSupport.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiGrid.h"
 #include "gui/widgets/CGuiStaticText.h"
 #include "gui/widgets/CGuiTextBox.h"
+#include "gui/loader/CGuiXmlLoader.h"
 #include "platform/os/DebugOutput.h"
+#include "platform/os/Path.h"
 
 namespace screentest {
 
@@ -29,6 +32,28 @@ CGuiElement* Page(guitest::GuiTestKit& kit, int32_t id, bool shown = false) {
 }
 
 }  // namespace
+
+namespace {
+
+class NoActions : public GuiActionSink {
+ public:
+  void QueueRecord20(GuiAction) override {}
+};
+
+}  // namespace
+
+void LoadDemoGui(CGuiMainClass& gui) {
+  namespace fs = std::filesystem;
+  const fs::path previous = fs::current_path();
+  fs::current_path(HALVENOR_PARK_DIR);
+  plat::ClearPathCache();
+  NoActions actions;
+  CGuiXmlLoader loader(&actions, &gui);
+  loader.Load();
+  gui.LoadStringTable(EngineString(HALVENOR_PARK_DIR) + "\\GuiFiles\\langFile.gui.nl");
+  fs::current_path(previous);
+  plat::ClearPathCache();
+}
 
 void BuildFrameworkGui(guitest::GuiTestKit& kit) {
   for (int32_t id : {10062, 10123, 10126, 10129, 10343, 10143, 10349, 10375, 10158, 10299, 10327, 10292, 10108, 10076}) {

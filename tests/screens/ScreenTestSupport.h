@@ -30,7 +30,7 @@ class FakeHost : public ScreenHost {
   int32_t& PointCounter() override { return points; }
   int32_t GetFirstParkPercentage() const override { return firstPercentage; }
   int32_t GetSecondParkPercentage() const override { return secondPercentage; }
-  GameDateTime GetGameClock() const override { return clock; }
+  StatusDateTime GetGameClock() const override { return clock; }
   bool HasCharacterManager() const override { return hasCharacterManager; }
   int32_t GetVisitorCount() const override { return visitors; }
   ParticleEffects* GetParticleEffects() override { return nullptr; }
@@ -46,7 +46,7 @@ class FakeHost : public ScreenHost {
   int32_t points = 0;
   int32_t firstPercentage = 0;
   int32_t secondPercentage = 100;
-  GameDateTime clock{2007, 3, 5, 21, 5};
+  StatusDateTime clock{2007, 3, 5, 21, 5};
   bool hasCharacterManager = true;
   int32_t visitors = 0;
   int hideCount = 0;
@@ -73,6 +73,9 @@ class DebugCapture {
 // The pages, texts and buttons the framework binds, as layers of the kit's
 // GUI manager; every page starts hidden except the status panel.
 void BuildFrameworkGui(guitest::GuiTestKit& kit);
+
+// The demo park's GUI description and text table, loaded into the manager.
+void LoadDemoGui(CGuiMainClass& gui);
 
 // The kit, the host and the screen set over the framework GUI (or an
 // empty one), and the main object's routing around the screens' part.

@@ -24,7 +24,7 @@ struct StatusCase {
   int32_t points;
   int32_t first;
   int32_t second;
-  GameDateTime clock;
+  StatusDateTime clock;
   int32_t visitors;
   const char* cashText;
   const char* pointsText;
