@@ -363,13 +363,17 @@ Element Message(int page, int box, int close) {
 }
 
 Element Book() {
-  Page page("BOOK", 10076, 780, 560, "Build book");
+  constexpr int kCell = 168;
+  constexpr int kSpine = 24;
+  Page page("BOOK", 10076, 780, 540, "Build book");
   for (int tab = 10099; tab <= 10103; ++tab) page.Button(tab, 110, "Realm");
   page.Row();
-  page.Picture(10078, 176, 132).Box(10081, 176, 132, "").Skip(32).Picture(10084, 176, 132).Box(10085, 176, 132, "");
-  page.Row().Button(10104, 176, "Buy").Skip(184 + 32).Button(10105, 176, "Buy").Row();
-  page.Picture(10080, 176, 132).Box(10082, 176, 132, "").Skip(32).Picture(10087, 176, 132).Box(10088, 176, 132, "");
-  page.Row().Button(10106, 176, "Buy").Skip(184 + 32).Button(10107, 176, "Buy").Row();
+  page.Picture(10078, kCell, 126).Box(10081, kCell, 126, "").Skip(kSpine).Picture(10084, kCell, 126);
+  page.Box(10085, kCell, 126, "").Row();
+  page.Button(10104, kCell, "Buy").Skip(kCell + kGap + kSpine).Button(10105, kCell, "Buy").Row();
+  page.Picture(10080, kCell, 126).Box(10082, kCell, 126, "").Skip(kSpine).Picture(10087, kCell, 126);
+  page.Box(10088, kCell, 126, "").Row();
+  page.Button(10106, kCell, "Buy").Skip(kCell + kGap + kSpine).Button(10107, kCell, "Buy").Row();
   page.Button(10090, 48, "<<").Button(10091, 48, "<");
   for (int level = 10092; level <= 10094; ++level) page.Button(level, 80, "Level");
   page.Button(10095, 48, ">").Button(10096, 48, ">>");
