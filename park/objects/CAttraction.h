@@ -1,0 +1,194 @@
+#pragma once
+// One building standing in the park (a ride, a shop, a plant, the entrance)
+// or the placement template that follows the mouse: where it stands, the
+// object type it was made from, the models that draw it, its visitor paths,
+// its ride state and its state for saving. Models, figures and park events
+// belong to the object types; the object only points at them.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "engine/core/EngineString.h"
+#include "park/objects/ObjectSetupRecord.h"
+#include "park/objects/RideTrack.h"
+#include "platform/math/Types.h"
+
+class CParkModel;
+class ParkEvent;
+class ZOdevuvCharacter;
+class ZOdevuvGameObject;
+
+// A figure (or model) of the object that park events show and animate.
+struct NamedPart {
+  uint8_t active = 1;
+  EngineString name;
+  ZOdevuvCharacter* object = nullptr;
+  CParkModel* model = nullptr;
+  uint32_t value = 0;
+};
+
+using RidePath = std::vector<plat::Vec3>;
+
+class CAttraction {
+ public:
+  static constexpr float kNoSavedHeight = -1000.0f;
+  static constexpr int kStepFlagCount = 15;
+  static constexpr int kLevelCount = 3;
+
+  CAttraction();
+  ~CAttraction();
+  CAttraction(const CAttraction&) = delete;
+  CAttraction& operator=(const CAttraction&) = delete;
+
+  void Reset();
+  void InitFromTemplate(const CAttraction& source);
+  // Appends one path per name of the source's path-name lists, placed by
+  // this object's position and rotation.
+  void LoadRidePaths(const CAttraction& source);
+  // Empties the model and record lists before the object goes.
+  void FreeObjects();
+  // The vehicles stay where they stand.
+  void StopVehicles();
+  // Vehicle animations follow the game speed once rides run their cycles.
+  void UpdatePauseByGameSpeed(int32_t gameSpeed);
+
+  // Nothing is written when no set-up record has that name.
+  void FindListEntryByName(EngineString name, plat::Matrix* matrix, plat::Vec3* pivot) const;
+  bool HasNamedPart(EngineString name) const;
+  ZOdevuvCharacter* GetNamedPart(EngineString name) const;
+  uint32_t GetNamedPartValue(EngineString name) const;
+  void UpdateAnchorPoints();
+  void ResetTransform(ZOdevuvGameObject* object);
+  void AddSubObject(ZOdevuvGameObject* object);
+  void ClearSlotFlags();
+
+  void SetPosition(float x, float y, float z) { position = {x, y, z}; }
+  void SetRotation(float degrees) { rotation = degrees; }
+  float GetRotation() const { return rotation; }
+  void GetPosition(float out[3]) const;
+  plat::Vec3 GetPositionStruct() const { return position; }
+  bool IsMainEntrance() const { return isMainEntrance != 0; }
+  void GetSecondPosition(float out[3]) const;
+  int32_t GetPathCountA() const { return static_cast<int32_t>(inPaths.size()); }
+  int32_t GetPathCountB() const { return static_cast<int32_t>(outPaths.size()); }
+  bool HasVehiclesOrFlag() const { return !animatedObjects.empty() || hasVehicleModels; }
+  // The largest bounding radius of the animated models and figures.
+  float GetMaxVehicleValue() const;
+  // A film to show: neither empty nor the "movie" marker.
+  bool HasFilm() const;
+
+  // Ride pose.
+  plat::Vec3 trackPosition, trackPreviousPosition;
+  plat::Matrix trackMatrix, trackPreviousMatrix;
+  int32_t lastShownKeyframe = 0;
+
+  // Ride cycle.
+  uint32_t pauseStartTick = 0;
+  uint32_t runStartTick = 0;
+  uint8_t cyclePaused = 0;
+  int32_t pauseLengthMs = 10000;
+  int32_t runLengthMs = 30000;
+  int32_t rideKind = 0;
+  int32_t trackHeader[4] = {};
+  int32_t keyframeCount = 0;
+  uint8_t hasNoSetupRecords = 0;
+  std::vector<TrackKeyframe> keyframes;
+  float progress = 0;
+  int32_t progressIndex = 0;
+  uint8_t rideStopped = 0;
+  int32_t vehicleCount = 0;
+  std::vector<std::unique_ptr<RideVehicle>> vehicles;
+
+  // Placement.
+  plat::Vec3 position;
+  float rotation = 0;
+  int32_t objectNumber = 0;
+  uint8_t hasVehicleModels = 0;
+  uint8_t hasEffects = 0;
+  uint8_t randomRotation = 0;
+  uint8_t isMainEntrance = 0;
+  uint8_t isClosed = 0;
+  uint8_t isPreview = 0;
+  uint8_t eventRunning = 0;
+  int32_t state = 0;
+  uint8_t growIn = 0, grownIn = 0;
+  uint32_t growTick = 0;
+  float growScale = 0;
+  uint8_t swingDirection = 0;
+  float animTime = -1.0f;
+  uint8_t deletePending = 0;
+  int32_t placeX = 1, placeY = 1;
+  int32_t conditionClock = 0;
+  uint8_t isBroken = 0;
+  uint8_t waterEffectPlaced = 0;
+  plat::Matrix worldMatrix;
+  float cycleValues[2] = {};
+
+  // Paths.
+  std::vector<EngineString> inPathNames, outPathNames;
+  float pathScratch[2] = {};
+  plat::Vec3 pathScratchPoints[2];
+  std::vector<RidePath> inPaths, outPaths;
+  uint32_t runTick = 0;
+  int32_t visitorCounter = 0;
+  int32_t lastAdmittedPlace = 0;
+  int32_t usedCount = 0;
+  uint8_t visitorFlag = 0;
+  int32_t queueLength = 0;
+  uint8_t eventAnimActive = 0;
+  EngineString eventAnimName;
+
+  // Objects.
+  std::vector<CParkModel*> partObjects;
+  std::vector<ZOdevuvGameObject*> animatedObjects;
+  std::vector<ZOdevuvCharacter*> figures;  // the type's animated figures
+  std::vector<NamedPart> namedParts;
+  std::vector<std::unique_ptr<ObjectSetupRecord>> setupRecords;
+  EngineString objectName;
+  EngineString pathValue;
+  CParkModel* level3Flag = nullptr;
+  CParkModel* level2Flag = nullptr;
+  CParkModel* level1Flag = nullptr;
+  float savedHeight = kNoSavedHeight;
+  plat::Vec3 gatePosition, exitPosition;
+  int32_t visitorCapacity = 0;
+  int32_t buildCost = 0;
+  EngineString movieName;
+  EngineString id;
+  EngineString displayName;
+  EngineString effectFile;
+  int32_t level = 1;
+  int32_t upgradeCost = 0;
+  int32_t condition = 100;
+  int32_t visitorsInside = 0;
+  float savedFloat = 500.0f;
+  uint8_t savedByte = 0;
+  plat::Vec3 specPosition;
+  float specRotation = 0;
+  uint8_t specFlag = 0;
+  plat::Vec3 specialEventLocation;
+  int32_t scenarioMark = 0;
+  plat::Vec3 levelFlagPositions[kLevelCount];
+  uint8_t stepFlags[kStepFlagCount] = {};
+  int32_t baseSpeed = 0;
+  std::vector<ParkEvent*> events;
+  ParkEvent* currentEvent = nullptr;
+  uint8_t hasEvents = 0;
+  uint8_t vehiclesBuilt = 0;
+  uint8_t isHovered = 0;
+  plat::Vec3 anchorA, anchorB;
+  uint8_t anchorsValid = 0;
+  uint8_t isHeld = 0;
+  int32_t holdCount = 0;
+
+ private:
+  void EmptyLists();
+  void CopyPlacementFields(const CAttraction& source);
+  void PlayPlacedSounds();
+  void AddIcons();
+  RidePath ReadRidePath(const EngineString& name) const;
+};
+
+// True when the periodic position of the figure's current animation lies in
+// the last 0.3 seconds of its period.
+bool AnimationNearEnd(const ZOdevuvCharacter* character);

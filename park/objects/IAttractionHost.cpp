@@ -1,0 +1,3 @@
+#include "park/objects/IAttractionHost.h"
+
+IAttractionHost* g_attractionHost = nullptr;

@@ -1,0 +1,36 @@
+#pragma once
+// What placed objects ask of the game that owns them: the base folder, the
+// object types, positional sounds, billboard icons and the park-wide
+// bookkeeping when an object goes. The main object implements it; with no
+// host the objects read from the working folder and do without the rest.
+#include <cstdint>
+
+#include "engine/core/EngineString.h"
+#include "platform/math/Types.h"
+
+class CAttraction;
+class CObjectTypeCatalog;
+
+class IAttractionHost {
+ public:
+  virtual ~IAttractionHost() = default;
+
+  virtual EngineString GetBaseDirectory() const = 0;
+  virtual const CObjectTypeCatalog* GetObjectTypes() const = 0;
+  // Sets the named sound's level for a sound heard at the position.
+  virtual void PlaySoundAt(const plat::Vec3& position, const EngineString& name, uint8_t quiet) = 0;
+  // Icon kinds: 0 the upgrade icon, 1 the film icon.
+  virtual void AddBillboardIcon(CAttraction& object, const plat::Vec3& position, int32_t kind) = 0;
+  virtual void SwitchOffWaterEffectOf(const EngineString& id) = 0;
+
+  // The removal of a placed object, in the order the placed-object list calls them.
+  virtual void OnObjectRemoved(CAttraction& object) = 0;
+  virtual void MarkSelectedObjectCells(CAttraction& object) = 0;
+  virtual void RemoveObjectIcons(CAttraction& object) = 0;
+  virtual void RemovePlantFromGreenery() = 0;
+  virtual void RemoveVisitorCapacity(int32_t capacity) = 0;
+  virtual void RemovePlacement(const EngineString& id, int32_t objectNumber) = 0;
+};
+
+// Set by the main object while it lives; may be null.
+extern IAttractionHost* g_attractionHost;
