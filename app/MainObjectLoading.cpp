@@ -40,6 +40,9 @@ void VAvazadOvurUrovi::StartLoadingThreads() {
 void VAvazadOvurUrovi::InitialLoading() {
   plat::OutputDebugString("InitialLoading\n");
   CreateGui();
+  InitClasses();
+  plat::OutputDebugString("ChangeText\n");
+  ChangeText();
   initialLoadingDone = 1;
 }
 

@@ -8,28 +8,50 @@
 class CGuiMainClass;
 class ParticleEffects;
 
-// The bytes of the main object that the screens set and obey.
+// The bytes of the main object that the screens set and obey, as
+// references, so that the owner keeps them where it likes.
 struct ScreenFlags {
   // While 1 the park takes no mouse input and no park event starts.
-  uint8_t modal = 0;
+  uint8_t& modal;
   // While 1 only the message window gets commands.
-  uint8_t messageOpen = 0;
+  uint8_t& messageOpen;
   // While 1 only the build book gets commands.
-  uint8_t bookOpen = 0;
+  uint8_t& bookOpen;
   // While 0 the scenario window also gets commands early in the pass.
-  uint8_t gameRunning = 0;
+  uint8_t& gameRunning;
   // Set when a scenario has ended: closing the message returns to the
   // scenario window.
-  uint8_t returnToScenario = 0;
+  uint8_t& returnToScenario;
   // Set when the book closes, so that the next park click places.
+  uint8_t& placing;
+  uint8_t& tutorialMode;
+  uint8_t& foodMenuOpen;
+  // 1 while the buffet is the open food page, 0 for the restaurant's.
+  uint8_t& foodMenuBuffet;
+  uint8_t& firstVisitorsNoticeGiven;
+  // Set by the loader of saved games.
+  uint8_t& savedGameLoaded;
+};
+
+// The same bytes kept together, for an owner without bytes of its own.
+struct ScreenFlagBytes {
+  uint8_t modal = 0;
+  uint8_t messageOpen = 0;
+  uint8_t bookOpen = 0;
+  uint8_t gameRunning = 0;
+  uint8_t returnToScenario = 0;
   uint8_t placing = 0;
   uint8_t tutorialMode = 0;
   uint8_t foodMenuOpen = 0;
-  // 1 while the buffet is the open food page, 0 for the restaurant's.
   uint8_t foodMenuBuffet = 0;
   uint8_t firstVisitorsNoticeGiven = 0;
-  // Set by the loader of saved games.
   uint8_t savedGameLoaded = 0;
+
+  ScreenFlags View() {
+    return ScreenFlags{modal,        messageOpen,    bookOpen,       gameRunning,
+                       returnToScenario, placing,    tutorialMode,   foodMenuOpen,
+                       foodMenuBuffet, firstVisitorsNoticeGiven, savedGameLoaded};
+  }
 };
 
 // The game clock as the status panel shows it.

@@ -19,6 +19,8 @@ namespace screentest {
 class FakeHost : public ScreenHost {
  public:
   explicit FakeHost(CGuiMainClass& gui) : m_gui(gui) {}
+  FakeHost(const FakeHost&) = delete;
+  FakeHost& operator=(const FakeHost&) = delete;
 
   CGuiMainClass& Gui() override { return m_gui; }
   ScreenFlags& Flags() override { return flags; }
@@ -41,7 +43,8 @@ class FakeHost : public ScreenHost {
   }
 
   ScreenSet* screens = nullptr;
-  ScreenFlags flags;
+  ScreenFlagBytes bytes;
+  ScreenFlags flags = bytes.View();
   int32_t cash = 30000;
   int32_t points = 0;
   int32_t firstPercentage = 0;
