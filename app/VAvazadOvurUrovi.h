@@ -1,7 +1,8 @@
 #pragma once
 // The one game object. It is the engine object (first base) and the GUI
 // manager (second base), keeps the click actions and the load-progress count
-// of the GUI description loader (third base), and owns everything else of the
+// of the GUI description loader (third base), serves the placed objects
+// (fourth base), and owns everything else of the
 // running game: the land, the characters, the park, the scene's textures and
 // models, and the in-game screens. The entry function creates it and deletes
 // it at the end; every subsystem reaches it through g_engine / g_game.
@@ -29,6 +30,9 @@
 #include "engine/core/SceneStream.h"
 #include "gui/core/CGuiMainClass.h"
 #include "gui/loader/GuiAction.h"
+#include "park/objects/CObjectTypeCatalog.h"
+#include "park/objects/CPlacedObjectList.h"
+#include "park/objects/IAttractionHost.h"
 #include "platform/math/Types.h"
 #include "platform/os/WorkerThread.h"
 #include "platform/os/Window.h"
@@ -46,7 +50,6 @@ class CPathFinder;
 class CPorvikAiClass;
 class CPorvikRoad;
 class CPorvikScenarios;
-class ObjectTypeDescriptor;
 class ParticleEffects;
 class REraduzizBuffetScreen;
 class REraduzizBuilUpgScreen;
@@ -108,7 +111,7 @@ struct BillboardEntry {
   int32_t kind = 0;
 };
 
-class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiActionSink {
+class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiActionSink, public IAttractionHost {
  public:
   // The water plane's height.
   static constexpr float kWaterLevel = -0.79999f;
@@ -171,6 +174,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The character manager's empty record: first word 1, the counter that
   // starts at 26 and the previous date, into the second list.
   void AddEmptyPlacedRecord();
+  // Sets (does not start) the named sound's volume for a sound heard at the
+  // position: louder near the camera, silent while the game is paused, in
+  // the menus or with effects off.
+  void SetSoundVolumeAt(const plat::Vec3& position, const EngineString& name, bool silent);
   // The volume (0 silent .. 1000 full) of a sound at a distance from the
   // camera for an effect volume setting (0..100); closer than 1 counts as 1.
   static int32_t SoundVolumeAtDistance(int32_t effectVolume, float distance);
@@ -201,11 +208,26 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void CreateGui();
   // Lists, counters and the clock of a new game, a scenario or a lesson.
   void ResetGameLists();
-  // Sets the placement preview up from the object type at the index; false
-  // for an index outside the catalogue (nothing changes).
+  // Sets the placement preview up from the object type at the index, with
+  // the value as its price; false for an index outside the catalogue or
+  // without a preview (nothing changes).
   bool SelectBuildItem(uint32_t index, int32_t value);
   // The file name without folder and extension.
   static EngineString FileTitle(const EngineString& path);
+
+  // --- What the placed objects ask of the game ----------------------------
+  EngineString GetBaseDirectory() const override { return baseDirectory; }
+  const CObjectTypeCatalog* GetObjectTypes() const override { return &objectTypes; }
+  void PlaySoundAt(const plat::Vec3& position, const EngineString& name, uint8_t quiet) override;
+  void AddBillboardIcon(CAttraction& object, const plat::Vec3& position, int32_t kind) override;
+  void SwitchOffWaterEffectOf(const EngineString& id) override;
+  void OnObjectRemoved(CAttraction& object) override;
+  void MarkSelectedObjectCells(CAttraction& object) override;
+  // Every icon of the object goes, however many it has.
+  void RemoveObjectIcons(CAttraction& object) override;
+  void RemovePlantFromGreenery() override;
+  void RemoveVisitorCapacity(int32_t capacity) override;
+  void RemovePlacement(const EngineString& id, int32_t objectNumber) override;
 
   // --- Scene value primitives (the saved games' values) ---------------------
   void WriteInt32(SceneStream& stream, int32_t value) const { stream.WriteInt32(value); }
@@ -290,7 +312,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   REraduzizEventClass* parkEvents = nullptr;
   CPorvikScenarios* scenarios = nullptr;
   ParticleEffects* particleEffects = nullptr;
-  CAttraction* placementPreview = nullptr;
+  CAttraction* placementPreview = nullptr;  // made by the world loading
   ZOdevuvTexture* waterTextures[kWaterTextureCount] = {};
   ZOdevuvTexture* lensFlareTextures[kLensFlareCount] = {};
   ZOdevuvTexture* reflectionTarget = nullptr;
@@ -302,8 +324,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ZOdevuvGameObject* baseTrees = nullptr;
   std::vector<CBird*> birds;
 
-  // 13. The placed objects (owned); cells store their ids.
-  std::vector<CAttraction*> placedObjects;
+  // 13. The placed objects; cells store their ids.
+  CPlacedObjectList placedObjects;
 
   // 14. Load-progress count: loadProgressCounter of the GuiActionSink base.
 
@@ -478,17 +500,15 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   std::vector<EngineString> savedGames;
   std::vector<EngineString> loaderStrings;
 
-  // The screen-command members: the object-type catalogue (owned), the
+  // The screen-command members: the object-type catalogue, the
   // build book's bytes, the three one-shot close flags (command execution,
   // summary screen, upgrade screen), the click-action list.
-  std::vector<ObjectTypeDescriptor*> objectTypes;
+  CObjectTypeCatalog objectTypes;
   uint8_t buildBookOpen = 0;
   uint8_t statusRefresh = 0;
   uint8_t closeFlagCommands = 0;
   uint8_t closeFlagSummary = 0;
   uint8_t closeFlagUpgrade = 0;
-  int32_t previewCatalogueIndex = -1;
-  int32_t previewValue = 0;
 
   // The billboard icons over placed objects.
   std::vector<BillboardEntry> billboards;

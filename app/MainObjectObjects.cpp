@@ -1,0 +1,65 @@
+// What the placed objects ask of the game: sounds at their place, their
+// icons, their water effects and the bookkeeping when one goes.
+#include <algorithm>
+
+#include "app/VAvazadOvurUrovi.h"
+#include "engine/core/Globals.h"
+#include "engine/particles/ParticleEffects.h"
+#include "park/CBillboardIcon.h"
+#include "park/objects/CAttraction.h"
+
+namespace {
+
+// The two rides whose water falls are particle effects of the park.
+constexpr const char* kFirstWaterFallRide = "ATTR_Tullowmere";
+constexpr const char* kSecondWaterFallRide = "ATTR_Kestovar";
+
+}  // namespace
+
+void VAvazadOvurUrovi::PlaySoundAt(const plat::Vec3& position, const EngineString& name, uint8_t quiet) {
+  SetSoundVolumeAt(position, name, quiet != 0);
+}
+
+void VAvazadOvurUrovi::AddBillboardIcon(CAttraction& object, const plat::Vec3& position, int32_t kind) {
+  auto* icon = new CBillboardIcon;
+  icon->position = position;
+  billboards.push_back({icon, &object, kind});
+}
+
+void VAvazadOvurUrovi::SwitchOffWaterEffectOf(const EngineString& id) {
+  if (!particleEffects) return;
+  WaterFall* waterFall = nullptr;
+  if (id == kFirstWaterFallRide) waterFall = particleEffects->waterFallA;
+  if (id == kSecondWaterFallRide) waterFall = particleEffects->waterFallB;
+  if (waterFall) waterFall->active = false;
+}
+
+void VAvazadOvurUrovi::OnObjectRemoved(CAttraction& object) {
+  if (selectedObject == &object) selectedObject = nullptr;
+}
+
+void VAvazadOvurUrovi::MarkSelectedObjectCells(CAttraction& /*object*/) {
+  // The footprint's cells are cleared by the land's cell grid.
+}
+
+void VAvazadOvurUrovi::RemoveObjectIcons(CAttraction& object) {
+  // Every icon: one left behind would point at the object that goes.
+  for (BillboardEntry& entry : billboards) {
+    if (entry.object != &object) continue;
+    delete entry.icon;
+    entry.icon = nullptr;
+  }
+  std::erase_if(billboards, [&](const BillboardEntry& entry) { return entry.object == &object; });
+}
+
+void VAvazadOvurUrovi::RemovePlantFromGreenery() {
+  // The greenery count belongs to the character manager's park ratings.
+}
+
+void VAvazadOvurUrovi::RemoveVisitorCapacity(int32_t /*capacity*/) {
+  // The visitor capacity belongs to the character manager.
+}
+
+void VAvazadOvurUrovi::RemovePlacement(const EngineString& /*id*/, int32_t /*objectNumber*/) {
+  // The manager's placement records go with the character manager.
+}
