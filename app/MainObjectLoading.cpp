@@ -41,6 +41,7 @@ void VAvazadOvurUrovi::InitialLoading() {
   plat::OutputDebugString("InitialLoading\n");
   CreateGui();
   InitClasses();
+  InitLedgerAndFoods();
   plat::OutputDebugString("ChangeText\n");
   ChangeText();
   initialLoadingDone = 1;
