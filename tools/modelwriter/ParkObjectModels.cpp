@@ -29,15 +29,6 @@ Painter Stripes(Rgb a, Rgb b, int count) {
   };
 }
 
-// Dots of blossom on leaves.
-Painter Blossom(Rgb leaves, Rgb flowers) {
-  return [leaves, flowers](float u, float v) {
-    const Rgb& c = Noise(u * 9, v * 9) > 0.8f ? flowers : leaves;
-    const float n = 0.85f + 0.3f * Noise(u * 3, v * 3);
-    return Argb(c.r * n, c.g * n, c.b * n);
-  };
-}
-
 struct Part {
   std::string name;
   Triangles triangles;
@@ -103,9 +94,23 @@ ParkModel Bush(const std::string& name, Rgb leaves, float size) {
   return Model("plants", name, {{"leaves", Ball({0, size * 0.7f, 0}, {size, size * 0.75f, size}, 5, 8), Solid(leaves)}});
 }
 
+// Blossoms: small cubes spread over the upper half of the leaves.
+Triangles Blossoms(float size, float stretch) {
+  Triangles out;
+  constexpr int kBlossoms = 14;
+  for (int i = 0; i < kBlossoms; ++i) {
+    const float yaw = 2 * kPi * float(i) / float(kBlossoms) + 0.7f * Noise(float(i), 1);
+    const float pitch = 0.15f + 0.9f * Noise(float(i), 2);
+    const Vec3 at{size * stretch * std::cos(pitch) * std::cos(yaw), 0, size * std::cos(pitch) * std::sin(yaw)};
+    Append(out, Box(at, {0.09f, 0.09f, 0.09f}, size * 0.7f + size * 0.7f * std::sin(pitch) - 0.09f, 1));
+  }
+  return out;
+}
+
 ParkModel FloweringBush(const std::string& name, Rgb leaves, Rgb flowers, float size, float stretch) {
   return Model("plants", name,
-               {{"leaves", Ball({0, size * 0.7f, 0}, {size * stretch, size * 0.7f, size}, 5, 8), Blossom(leaves, flowers)}});
+               {{"leaves", Ball({0, size * 0.7f, 0}, {size * stretch, size * 0.7f, size}, 5, 8), Solid(leaves)},
+                {"blossoms", Blossoms(size, stretch), Solid(flowers)}});
 }
 
 // Five tree shapes, each in three foliage colours.
@@ -202,13 +207,13 @@ void AddRides(std::vector<ParkModel>& models) {
     Append(horses, Box(at, {0.25f, 0.3f, 0.6f}, 1.0f + 0.3f * float(i % 2), 1));
   }
   models.push_back(Model("rides", "Attr_Carousel_top",
-                         {{"canopy", Frustum({0, 3.6f, 0}, 4.6f, 0.3f, 1.6f, 16), Stripes(kRed, kYellow, 16)},
+                         {{"canopy", Frustum({0, 3.6f, 0}, 4.6f, 0.3f, 1.6f, 16), Stripes(kRed, kYellow, 8)},
                           {"poles", poles, Solid(kGold)},
                           {"horses", horses, Solid(kWhite)}}));
   Triangles rails;
   for (int i = 0; i < 24; ++i) {
     const float a = 2 * kPi * float(i) / 24;
-    Append(rails, Box({7 * std::cos(a), 0, 4 * std::sin(a)}, {0.7f, 0.05f, 0.7f}, 0, 1));
+    Append(rails, Box({7 * std::cos(a), 0, 4 * std::sin(a)}, {0.6f, 0.05f, 0.35f}, 0, 1));
   }
   models.push_back(Model("rides", "Attr_MiniTrain_station",
                          {{"rails", rails, Solid({0.45f, 0.4f, 0.38f})},

@@ -12,6 +12,7 @@
 #include "park/objects/RidePathFile.h"
 #include "platform/os/MessageBox.h"
 #include "platform/os/Path.h"
+#include "tests/platform/os/TempTree.h"
 #include "world/objects/CObjectDescriptorReader.h"
 #include "world/objects/ObjectDescriptorScan.h"
 
@@ -36,6 +37,7 @@ class DemoCatalogueTest : public ::testing::Test {
     plat::ClearMessageBoxes();
   }
 
+  plat::test::TempTree m_workFolder;  // the engine writes its log into the working folder
   std::unique_ptr<DOradovIruzez> m_engine;
   std::unique_ptr<CObjectTypeCatalog> m_catalog;
   std::unique_ptr<CObjectDescriptorReader> m_reader;
