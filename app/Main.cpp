@@ -1,34 +1,83 @@
-// The game's entry point. Until the shell stands it reads the settings that
-// choose the window and the render features and reports them.
+// halvenor: the game. Run it in the park folder; see ShellOptions.h for the
+// command line.
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
 
-#include "platform/os/Settings.h"
+#include "app/CIniFile.h"
+#include "app/DisplaySettings.h"
+#include "app/GameShell.h"
+#include "app/ShellOptions.h"
+#include "app/VAvazadOvurUrovi.h"
+#include "platform/gfx/Device.h"
+#include "platform/gfx/gl/GlBackend.h"
+#include "platform/gfx/gl/leaks/DisplayLeaks.h"
+#include "platform/input/SdlInput.h"
+#include "platform/os/Window.h"
 
 namespace {
 
-constexpr const char* kSettingsFile = "\\guifiles\\Options.ini";
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+constexpr int kBitsPerPixel = 32;
+constexpr int kFullScreen = 0;
+// The window's size until the settings are read.
+constexpr int kInitialWidth = 800;
+constexpr int kInitialHeight = 600;
 
-struct ScreenSize {
-  int width, height;
-};
-
-// "Resolution" 0 (also when missing) is 800x600, 2 is 1280x1024, anything else 1024x768.
-ScreenSize ScreenSizeFromSetting(int resolution) {
-  if (resolution == 0) return {800, 600};
-  if (resolution == 2) return {1280, 1024};
-  return {1024, 768};
-}
-
-bool Flag(const char* key) {
-  return plat::GetProfileInt("VISUAL", key, 0, kSettingsFile) == 1;
+int RunGame(const ShellOptions& options, plat::WindowHandle window) {
+  const bool live = plat::IsLiveWindow(window);
+  if (live) {
+    plat::RegisterGlBackend();
+    plat::ConnectWindowInput();
+  }
+  plat::SetWindowProcedure(window, MainWndProc);
+  std::unique_ptr<VAvazadOvurUrovi> game = CreateMainObject();
+  if (!game) {
+    std::fprintf(stderr, "halvenor: not enough memory for the game\n");
+    return kExitFailure;
+  }
+  game->Init(window, plat::ProcessInstance());
+  game->resourcesReady = 0;
+  const DisplaySettings display = ReadDisplaySettings(CIniFile::Settings(game->baseDirectory));
+  ApplyDisplaySettings(display, *game);
+  plat::SetClientSize(window, display.width, display.height);
+  game->InitDevice(display.width, display.height, kBitsPerPixel, kFullScreen);
+  if (live) plat::KeepRendererLoaded();
+  plat::ShowCursor(false);
+  game->InitResources();
+  const int exitCode =
+      RunMainLoop(*game, LoopOptions{options.frames, options.screenshotFrames, options.screenshotDir});
+  game.reset();
+  plat::ShowCursor(true);
+  return exitCode;
 }
 
 }  // namespace
 
-int main() {
-  const ScreenSize size = ScreenSizeFromSetting(plat::GetProfileInt("VISUAL", "Resolution", 0, kSettingsFile));
-  std::printf("Halvenor porvik: %dx%d, shadow %d, reflection %d, refraction %d, particles %d, fog %d, animals %d, high resolution %d\n",
-              size.width, size.height, Flag("EnableShadow"), Flag("EnableReflection"), Flag("EnableRefration"),
-              Flag("EnableParticles"), Flag("EnableFog"), Flag("EnableAnimals"), Flag("EnableHiRes"));
-  return 0;
+int main(int argc, char** argv) {
+  ShellOptions options;
+  std::string error;
+  if (!ParseShellOptions(argc, argv, options, error)) {
+    std::fprintf(stderr, "halvenor: %s\n%s", error.c_str(), ShellUsage());
+    return kExitUsage;
+  }
+  if (options.help) {
+    std::fputs(ShellUsage(), stdout);
+    return 0;
+  }
+  // Every service (drawing, sound, music, video) follows the one choice in
+  // the environment; --headless makes it.
+  if (plat::BackendFromCommandLine(argc, argv) == plat::WindowBackend::Headless) setenv("HALVENOR_HEADLESS", "1", 1);
+  const plat::WindowHandle window =
+      plat::CreateGameWindow(kGameWindowTitle, kInitialWidth, kInitialHeight, plat::WindowBackend::FromEnvironment);
+  if (!window) {
+    std::fprintf(stderr, "halvenor: no display to open a window on (use --headless)\n");
+    return kExitFailure;
+  }
+  const int exitCode = RunGame(options, window);
+  plat::SetLiveBackendFactory({});
+  plat::DestroyGameWindow(window);
+  return exitCode;
 }

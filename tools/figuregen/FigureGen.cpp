@@ -1,23 +1,27 @@
-// Writes the demo park's skinned figures: a visitor (casual_m.X) with the
-// sets the game plays and a bird (bird_01.X) that flaps, each with its
-// texture in the model's textures folder.
+// Writes the demo park's skinned figures: the 23 people of the park (the
+// visitor kinds with their texture variants, the park characters and the
+// staff), the engine scene's walker and a bird that flaps.
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
+#include "platform/gfx/DdsCodec.h"
 #include "platform/gfx/PngWriter.h"
 #include "platform/math/Math.h"
 #include "tools/figuregen/FigureWriter.h"
+#include "tools/figuregen/PeopleFigures.h"
 
 namespace {
 
-using figuregen::AnimationSetSpec;
+namespace fs = std::filesystem;
 using figuregen::Box;
 using figuregen::Figure;
 using plat::Vec3;
 
 constexpr int kKeys = 9;
+constexpr int kTextureSize = 32;
 
 // The texture is four colour bands from top to bottom.
 Box InBand(int bone, Vec3 min, Vec3 max, int band) {
@@ -25,91 +29,6 @@ Box InBand(int bone, Vec3 min, Vec3 max, int band) {
 }
 
 float Wave(float phase) { return std::sin(2 * plat::kPi * phase); }
-float Rise(float phase) { return 0.5f - 0.5f * std::cos(2 * plat::kPi * phase); }
-
-enum PersonBone { kHips, kSpine, kHead, kArmL, kArmR, kLegL, kLegR };
-enum PersonBand { kSkin, kShirt, kTrousers, kHair };
-
-Vec3 Walk(int bone, float p) {
-  const float s = Wave(p);
-  switch (bone) {
-    case kLegL: return {0.45f * s, 0, 0};
-    case kLegR: return {-0.45f * s, 0, 0};
-    case kArmL: return {-0.35f * s, 0, 0};
-    case kArmR: return {0.35f * s, 0, 0};
-    case kSpine: return {0, 0.05f * s, 0};
-    default: return {};
-  }
-}
-
-Vec3 Idle(int bone, float p) {
-  const float s = Wave(p);
-  switch (bone) {
-    case kSpine: return {0, 0, 0.04f * s};
-    case kHead: return {0, 0.25f * s, 0};
-    case kArmL: return {0, 0, 0.05f * s};
-    case kArmR: return {0, 0, -0.05f * s};
-    default: return {};
-  }
-}
-
-Vec3 Work(int bone, float p) {
-  const float c = Rise(p);
-  switch (bone) {
-    case kArmL:
-    case kArmR: return {-(0.4f + 1.0f * c), 0, 0};
-    case kSpine: return {0.25f * c, 0, 0};
-    default: return {};
-  }
-}
-
-Vec3 Watering(int bone, float p) {
-  switch (bone) {
-    case kArmR: return {-1.2f + 0.08f * Wave(p), 0, 0};
-    case kHead: return {0.2f, 0, 0};
-    case kSpine: return {0.1f, 0, 0};
-    default: return {};
-  }
-}
-
-Vec3 Magic(int bone, float p) {
-  const float s = Wave(p);
-  switch (bone) {
-    case kArmL: return {-2.6f + 0.15f * s, 0, 0.3f};
-    case kArmR: return {-2.6f - 0.15f * s, 0, -0.3f};
-    case kSpine: return {0, 0.2f * s, 0};
-    case kHead: return {-0.2f, 0, 0};
-    default: return {};
-  }
-}
-
-Figure Person() {
-  Figure f;
-  f.rootName = "Root";
-  f.texture = "casual_m.png";
-  f.bones = {
-      {"Hips", -1, {0, 0.95f, 0}},        {"Spine", kHips, {0, 0.1f, 0}},
-      {"Head", kSpine, {0, 0.55f, 0}},    {"ArmL", kSpine, {-0.25f, 0.5f, 0}},
-      {"ArmR", kSpine, {0.25f, 0.5f, 0}}, {"LegL", kHips, {-0.1f, 0, 0}},
-      {"LegR", kHips, {0.1f, 0, 0}},
-  };
-  f.boxes = {
-      InBand(kHips, {-0.17f, 0.85f, -0.1f}, {0.17f, 1.0f, 0.1f}, kTrousers),
-      InBand(kSpine, {-0.18f, 1.0f, -0.1f}, {0.18f, 1.6f, 0.1f}, kShirt),
-      InBand(kHead, {-0.11f, 1.62f, -0.11f}, {0.11f, 1.86f, 0.11f}, kSkin),
-      InBand(kHead, {-0.12f, 1.86f, -0.12f}, {0.12f, 1.92f, 0.12f}, kHair),
-      InBand(kArmL, {-0.3f, 0.95f, -0.05f}, {-0.2f, 1.55f, 0.05f}, kShirt),
-      InBand(kArmR, {0.2f, 0.95f, -0.05f}, {0.3f, 1.55f, 0.05f}, kShirt),
-      InBand(kLegL, {-0.16f, 0.0f, -0.06f}, {-0.04f, 0.95f, 0.06f}, kTrousers),
-      InBand(kLegR, {0.04f, 0.0f, -0.06f}, {0.16f, 0.95f, 0.06f}, kTrousers),
-  };
-  f.sets = {
-      {"walk", 1.0f, kKeys, Walk},         {"idle", 2.0f, kKeys, Idle},
-      {"work", 1.2f, kKeys, Work},         {"watering", 2.0f, kKeys, Watering},
-      {"magic", 1.5f, kKeys, Magic},
-  };
-  return f;
-}
 
 enum BirdBone { kBody, kBeak, kWingL, kWingR };
 
@@ -126,7 +45,7 @@ Vec3 Fly(int bone, float p) {
 Figure Bird() {
   Figure f;
   f.rootName = "Root";
-  f.texture = "bird_01.png";
+  f.textures = {"bird_01.png"};
   f.bones = {
       {"Body", -1, {0, 0, 0}},
       {"Head", kBody, {0, 0.04f, -0.12f}},
@@ -143,21 +62,96 @@ Figure Bird() {
   return f;
 }
 
-bool WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::filesystem::create_directories(path.parent_path());
+bool WriteText(const fs::path& path, const std::string& text) {
+  fs::create_directories(path.parent_path());
   std::ofstream out(path, std::ios::binary);
   out << text;
   return bool(out);
 }
 
-bool WriteBands(const std::filesystem::path& path, const std::uint32_t (&bands)[4]) {
+bool WriteBands(const fs::path& path, const std::uint32_t (&bands)[4]) {
   constexpr int kSize = 64;
   std::vector<std::uint32_t> pixels(kSize * kSize);
   for (int y = 0; y < kSize; ++y) {
     for (int x = 0; x < kSize; ++x) pixels[std::size_t(y * kSize + x)] = bands[y * 4 / kSize];
   }
-  std::filesystem::create_directories(path.parent_path());
+  fs::create_directories(path.parent_path());
   return plat::WritePngFile(path.string(), kSize, kSize, pixels.data());
+}
+
+bool WriteDds(const fs::path& path, const std::vector<std::uint32_t>& pixels, int size) {
+  plat::Image image;
+  image.format = plat::Format::A8R8G8B8;
+  image.width = image.height = size;
+  plat::ImageLevel level;
+  level.width = level.height = size;
+  level.pitch = size * 4;
+  level.bytes.resize(pixels.size() * 4);
+  std::memcpy(level.bytes.data(), pixels.data(), level.bytes.size());
+  image.levels.push_back(std::move(level));
+  plat::BuildMipChain(image);
+  std::vector<std::uint8_t> bytes;
+  if (!plat::EncodeDds(image, bytes)) return false;
+  fs::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  return bool(out);
+}
+
+// Game paths below the park use backslashes.
+fs::path InPark(const fs::path& park, std::string relative) {
+  for (char& c : relative) c = c == '\\' ? '/' : c;
+  return park / relative;
+}
+
+std::string VariantName(const figuregen::TextureSet& set, int variant) {
+  if (set.count == 0) return set.pattern;
+  char name[128];
+  std::snprintf(name, sizeof name, set.pattern.c_str(), variant);
+  return name;
+}
+
+std::string Stem(const std::string& model) {
+  return fs::path(InPark("", model)).stem().string();
+}
+
+bool WriteVisitorKind(const fs::path& park, const figuregen::PersonKind& kind) {
+  const fs::path shared = park / "characters/textures";
+  const std::string stem = Stem(kind.model);
+  const bool hair = !kind.hair.pattern.empty();
+  std::vector<std::string> textures = {stem + "_body.dds"};
+  if (hair) textures.push_back(stem + "_hair.dds");
+  const figuregen::Outfit first = figuregen::VariantOutfit(kind, 1);
+  bool ok = WriteText(InPark(park, kind.model), figuregen::WriteXText(figuregen::PersonFigure(kind.build, textures))) &&
+            WriteDds(shared / textures[0], figuregen::BodyPixels(first, kTextureSize), kTextureSize);
+  if (hair) ok = ok && WriteDds(shared / textures[1], figuregen::HairPixels(first.hair, kTextureSize), kTextureSize);
+  const fs::path folder = InPark(park, kind.textureFolder);
+  for (int n = 1; ok && n <= kind.body.count; ++n) {
+    const figuregen::Outfit outfit = figuregen::VariantOutfit(kind, n);
+    ok = WriteDds(folder / VariantName(kind.body, n), figuregen::BodyPixels(outfit, kTextureSize), kTextureSize);
+    if (ok && hair && (kind.hair.count > 0 || n == 1)) {
+      ok = WriteDds(folder / VariantName(kind.hair, n), figuregen::HairPixels(outfit.hair, kTextureSize),
+                    kTextureSize);
+    }
+  }
+  return ok;
+}
+
+bool WriteParkPerson(const fs::path& park, const figuregen::FixedPerson& person) {
+  return WriteText(InPark(park, person.model),
+                   figuregen::WriteXText(figuregen::PersonFigure(person.build, {person.texture}))) &&
+         WriteDds(park / "characters/textures" / person.texture,
+                  figuregen::BodyPixels(person.outfit, kTextureSize), kTextureSize);
+}
+
+// The engine scene's walker: the casual man with one PNG texture.
+bool WriteSceneWalker(const fs::path& park) {
+  const figuregen::PersonKind& man = figuregen::PersonKinds()[7];
+  const fs::path folder = park / "objects/characters";
+  const std::vector<std::uint32_t> pixels = figuregen::BodyPixels(figuregen::VariantOutfit(man, 1), kTextureSize);
+  fs::create_directories(folder / "textures");
+  return WriteText(folder / "casual_m.X", figuregen::WriteXText(figuregen::PersonFigure(man.build, {"casual_m.png"}))) &&
+         plat::WritePngFile((folder / "textures/casual_m.png").string(), kTextureSize, kTextureSize, pixels.data());
 }
 
 }  // namespace
@@ -167,14 +161,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: figuregen <park folder>\n");
     return 2;
   }
-  const std::filesystem::path park = argv[1];
-  const std::uint32_t personBands[4] = {0xFFE0B090u, 0xFF3060C0u, 0xFF404040u, 0xFF503010u};
+  const fs::path park = argv[1];
   const std::uint32_t birdBands[4] = {0xFFE8E8E8u, 0xFF606060u, 0xFF202020u, 0xFFF0A020u};
-  const bool ok =
-      WriteText(park / "objects/characters/casual_m.X", figuregen::WriteXText(Person())) &&
-      WriteBands(park / "objects/characters/textures/casual_m.png", personBands) &&
-      WriteText(park / "objects/animals/bird_01.X", figuregen::WriteXText(Bird())) &&
-      WriteBands(park / "objects/animals/textures/bird_01.png", birdBands);
+  bool ok = WriteSceneWalker(park) && WriteText(park / "objects/animals/bird_01.X", figuregen::WriteXText(Bird())) &&
+            WriteBands(park / "objects/animals/textures/bird_01.png", birdBands);
+  for (const figuregen::PersonKind& kind : figuregen::PersonKinds()) ok = ok && WriteVisitorKind(park, kind);
+  for (const figuregen::FixedPerson& person : figuregen::ParkPeople()) ok = ok && WriteParkPerson(park, person);
   if (!ok) std::fprintf(stderr, "figuregen: cannot write into %s\n", park.string().c_str());
   return ok ? 0 : 1;
 }

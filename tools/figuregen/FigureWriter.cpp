@@ -1,5 +1,6 @@
 #include "tools/figuregen/FigureWriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -19,7 +20,7 @@ struct Writer {
 
 std::string Num(float v) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.6f", double(v));
+  std::snprintf(buf, sizeof buf, "%.4f", double(v));
   return buf;
 }
 
@@ -61,12 +62,32 @@ struct MeshData {
   std::vector<plat::Vec3> positions, normals;
   std::vector<plat::Vec2> uvs;
   std::vector<int> vertexBone;
+  std::vector<std::vector<std::size_t>> faces;
+  std::vector<int> faceMaterial;
 };
 
 float& Component(plat::Vec3& v, int axis) { return axis == 0 ? v.x : axis == 1 ? v.y : v.z; }
 float Component(const plat::Vec3& v, int axis) { return axis == 0 ? v.x : axis == 1 ? v.y : v.z; }
 
-// Six faces of four corners each, turning clockwise seen from outside.
+std::size_t AddVertex(const Box& part, const plat::Vec3& at, const plat::Vec3& normal, float u, float v,
+                      MeshData& mesh) {
+  mesh.positions.push_back(at);
+  mesh.normals.push_back(normal);
+  mesh.uvs.push_back({0.1f + 0.8f * u, part.bandTop + (part.bandBottom - part.bandTop) * v});
+  mesh.vertexBone.push_back(part.bone);
+  return mesh.positions.size() - 1;
+}
+
+// Faces turn clockwise seen from outside: the corners are reversed when
+// their turn points inward.
+void AddFace(const Box& part, std::vector<std::size_t> corners, const plat::Vec3& outward, MeshData& mesh) {
+  const plat::Vec3& a = mesh.positions[corners[0]];
+  const plat::Vec3 turn = plat::Vec3Cross(mesh.positions[corners[1]] - a, mesh.positions[corners[2]] - a);
+  if (plat::Vec3Dot(turn, outward) < 0) std::reverse(corners.begin() + 1, corners.end());
+  mesh.faces.push_back(std::move(corners));
+  mesh.faceMaterial.push_back(part.material);
+}
+
 void AddBox(const Box& box, MeshData& mesh) {
   const float su[4] = {0, 1, 1, 0}, sv[4] = {0, 0, 1, 1};
   for (int axis = 0; axis < 3; ++axis) {
@@ -74,21 +95,61 @@ void AddBox(const Box& box, MeshData& mesh) {
       plat::Vec3 n;
       Component(n, axis) = high ? 1.0f : -1.0f;
       const int u = (axis + 1) % 3, v = (axis + 2) % 3;
-      plat::Vec3 corners[4];
+      std::vector<std::size_t> corners;
       for (int k = 0; k < 4; ++k) {
-        Component(corners[k], axis) = Component(high ? box.max : box.min, axis);
-        Component(corners[k], u) = Component(su[k] > 0 ? box.max : box.min, u);
-        Component(corners[k], v) = Component(sv[k] > 0 ? box.max : box.min, v);
+        plat::Vec3 at;
+        Component(at, axis) = Component(high ? box.max : box.min, axis);
+        Component(at, u) = Component(su[k] > 0 ? box.max : box.min, u);
+        Component(at, v) = Component(sv[k] > 0 ? box.max : box.min, v);
+        corners.push_back(AddVertex(box, at, n, su[k], sv[k], mesh));
       }
-      const plat::Vec3 turn = plat::Vec3Cross(corners[1] - corners[0], corners[2] - corners[0]);
-      if (plat::Vec3Dot(turn, n) < 0) std::swap(corners[1], corners[3]);
-      for (int k = 0; k < 4; ++k) {
-        mesh.positions.push_back(corners[k]);
-        mesh.normals.push_back(n);
-        mesh.uvs.push_back(
-            {0.1f + 0.8f * su[k], box.bandTop + (box.bandBottom - box.bandTop) * sv[k]});
-        mesh.vertexBone.push_back(box.bone);
-      }
+      AddFace(box, std::move(corners), n, mesh);
+    }
+  }
+}
+
+constexpr int kRoundSegments = 8;
+constexpr int kRoundRings = 5;
+
+// An ellipsoid of rings between two pole caps; the seam repeats its first
+// column so that the texture's u runs once around.
+void AddRound(const Box& part, MeshData& mesh) {
+  const plat::Vec3 centre = (part.min + part.max) * 0.5f;
+  const plat::Vec3 radius = (part.max - part.min) * 0.5f;
+  auto point = [&](int ring, int segment, plat::Vec3* normal) {
+    const float lat = plat::kPi * (float(ring) / kRoundRings - 0.5f);
+    const float lon = 2 * plat::kPi * float(segment) / kRoundSegments;
+    const plat::Vec3 unit{std::cos(lat) * std::cos(lon), std::sin(lat), std::cos(lat) * std::sin(lon)};
+    *normal = plat::Vec3Normalized(
+        {unit.x / radius.x, unit.y / radius.y, unit.z / radius.z});
+    return centre + plat::Vec3{unit.x * radius.x, unit.y * radius.y, unit.z * radius.z};
+  };
+  std::vector<std::vector<std::size_t>> rows;
+  for (int ring = 1; ring < kRoundRings; ++ring) {
+    std::vector<std::size_t> row;
+    for (int segment = 0; segment <= kRoundSegments; ++segment) {
+      plat::Vec3 n;
+      const plat::Vec3 at = point(ring, segment, &n);
+      row.push_back(AddVertex(part, at, n, float(segment) / kRoundSegments,
+                              1.0f - float(ring) / kRoundRings, mesh));
+    }
+    rows.push_back(std::move(row));
+  }
+  for (std::size_t r = 0; r + 1 < rows.size(); ++r) {
+    for (int s = 0; s < kRoundSegments; ++s) {
+      const std::vector<std::size_t> quad{rows[r][std::size_t(s)], rows[r][std::size_t(s) + 1],
+                                          rows[r + 1][std::size_t(s) + 1], rows[r + 1][std::size_t(s)]};
+      AddFace(part, quad, mesh.positions[quad[0]] - centre, mesh);
+    }
+  }
+  for (int pole : {0, kRoundRings}) {
+    const std::vector<std::size_t>& row = pole == 0 ? rows.front() : rows.back();
+    for (int s = 0; s < kRoundSegments; ++s) {
+      plat::Vec3 n;
+      const plat::Vec3 at = point(pole, s, &n);
+      const std::size_t tip =
+          AddVertex(part, at, n, (s + 0.5f) / kRoundSegments, pole == 0 ? 1.0f : 0.0f, mesh);
+      AddFace(part, {tip, row[std::size_t(s)], row[std::size_t(s) + 1]}, at - centre, mesh);
     }
   }
 }
@@ -100,13 +161,14 @@ void WriteVectors(const std::vector<plat::Vec3>& list, int indent, Writer& w) {
   }
 }
 
-void WriteQuads(std::size_t count, int indent, Writer& w) {
-  w.Line(indent, std::to_string(count) + ";");
-  for (std::size_t q = 0; q < count; ++q) {
-    const std::size_t b = q * 4;
-    w.Line(indent, "4;" + std::to_string(b) + "," + std::to_string(b + 1) + "," +
-                       std::to_string(b + 2) + "," + std::to_string(b + 3) + ";" +
-                       (q + 1 == count ? ";" : ","));
+void WriteFaces(const std::vector<std::vector<std::size_t>>& faces, int indent, Writer& w) {
+  w.Line(indent, std::to_string(faces.size()) + ";");
+  for (std::size_t f = 0; f < faces.size(); ++f) {
+    std::string text = std::to_string(faces[f].size()) + ";";
+    for (std::size_t k = 0; k < faces[f].size(); ++k) {
+      text += std::to_string(faces[f][k]) + (k + 1 == faces[f].size() ? ";" : ",");
+    }
+    w.Line(indent, text + (f + 1 == faces.size() ? ";" : ","));
   }
 }
 
@@ -124,7 +186,7 @@ void WriteSkin(const Figure& figure, const MeshData& mesh, Writer& w) {
     for (std::size_t i = 0; i < vertices.size(); ++i) {
       const char* sep = i + 1 == vertices.size() ? ";" : ",";
       indices += std::to_string(vertices[i]) + sep;
-      weights += std::string("1.000000") + sep;
+      weights += std::string("1.0") + sep;
     }
     if (vertices.empty()) continue;  // a bone that moves nothing needs no skin entry
     const plat::Vec3 joint = JointInFigure(figure, int(b));
@@ -140,18 +202,38 @@ void WriteSkin(const Figure& figure, const MeshData& mesh, Writer& w) {
   }
 }
 
+void WriteMaterials(const Figure& figure, const MeshData& mesh, Writer& w) {
+  std::string faceMaterials;
+  for (std::size_t f = 0; f < mesh.faceMaterial.size(); ++f) {
+    faceMaterials += std::to_string(mesh.faceMaterial[f]) + (f + 1 == mesh.faceMaterial.size() ? ";;" : ",");
+  }
+  w.Line(2, "MeshMaterialList {");
+  w.Line(3, std::to_string(figure.textures.size()) + "; " + std::to_string(mesh.faces.size()) + "; " +
+                faceMaterials);
+  for (const std::string& texture : figure.textures) {
+    w.Line(3, "Material { 1.000000;1.000000;1.000000;1.000000;; 8.000000; 0.100000;0.100000;0.100000;; "
+              "0.000000;0.000000;0.000000;; TextureFilename { \"" + texture + "\"; } }");
+  }
+  w.Line(2, "}");
+}
+
 void WriteMesh(const Figure& figure, Writer& w) {
   MeshData mesh;
-  for (const Box& box : figure.boxes) AddBox(box, mesh);
-  const std::size_t quads = mesh.positions.size() / 4;
+  for (const Box& part : figure.boxes) {
+    if (part.shape == Shape::Round) {
+      AddRound(part, mesh);
+    } else {
+      AddBox(part, mesh);
+    }
+  }
   w.Line(1, "Mesh Skin {");
   w.Line(2, std::to_string(mesh.positions.size()) + ";");
   WriteVectors(mesh.positions, 2, w);
-  WriteQuads(quads, 2, w);
+  WriteFaces(mesh.faces, 2, w);
   w.Line(2, "MeshNormals {");
   w.Line(3, std::to_string(mesh.normals.size()) + ";");
   WriteVectors(mesh.normals, 3, w);
-  WriteQuads(quads, 3, w);
+  WriteFaces(mesh.faces, 3, w);
   w.Line(2, "}");
   w.Line(2, "MeshTextureCoords {");
   w.Line(3, std::to_string(mesh.uvs.size()) + ";");
@@ -160,13 +242,7 @@ void WriteMesh(const Figure& figure, Writer& w) {
                   (i + 1 == mesh.uvs.size() ? ";" : ","));
   }
   w.Line(2, "}");
-  std::string faceMaterials;
-  for (std::size_t q = 0; q < quads; ++q) faceMaterials += q + 1 == quads ? "0;;" : "0,";
-  w.Line(2, "MeshMaterialList {");
-  w.Line(3, "1; " + std::to_string(quads) + "; " + faceMaterials);
-  w.Line(3, "Material { 1.000000;1.000000;1.000000;1.000000;; 8.000000; 0.100000;0.100000;0.100000;; "
-            "0.000000;0.000000;0.000000;; TextureFilename { \"" + figure.texture + "\"; } }");
-  w.Line(2, "}");
+  WriteMaterials(figure, mesh, w);
   WriteSkin(figure, mesh, w);
   w.Line(1, "}");
 }

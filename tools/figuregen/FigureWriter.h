@@ -1,7 +1,8 @@
 #pragma once
 // Skinned figures in the .X text format: a skeleton of bones below an
-// unmoved root frame, boxes that each follow one bone rigidly, one textured
-// material, and named animation sets that turn the bones.
+// unmoved root frame, parts (boxes or rounded bodies) that each follow one
+// bone rigidly, one textured material per texture, and named animation sets
+// that turn the bones.
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,11 +17,16 @@ struct Bone {
   plat::Vec3 joint;      // where the bone turns, relative to the parent's joint
 };
 
-// A box in the figure's rest pose, coloured by a band of the texture.
+enum class Shape { Box, Round };
+
+// A part in the figure's rest pose, coloured by a band of its material's
+// texture. A round part is the ellipsoid that fills the box.
 struct Box {
   int bone;
   plat::Vec3 min, max;
   float bandTop, bandBottom;  // v range of its colour band
+  int material = 0;           // index into Figure::textures
+  Shape shape = Shape::Box;
 };
 
 // The turn of every bone at a phase 0..1 of a set (yaw, pitch, roll in
@@ -36,7 +42,7 @@ struct AnimationSetSpec {
 
 struct Figure {
   std::string rootName;
-  std::string texture;
+  std::vector<std::string> textures;  // one material each, in order
   std::vector<Bone> bones;
   std::vector<Box> boxes;
   std::vector<AnimationSetSpec> sets;

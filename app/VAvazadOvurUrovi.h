@@ -1,0 +1,506 @@
+#pragma once
+// The one game object. It is the engine object (first base) and the GUI
+// manager (second base), keeps the click actions and the load-progress count
+// of the GUI description loader (third base), and owns everything else of the
+// running game: the land, the characters, the park, the scene's textures and
+// models, and the in-game screens. The entry function creates it and deletes
+// it at the end; every subsystem reaches it through g_engine / g_game.
+//
+// Members are grouped by role, in the order the object keeps them. Many are
+// read and written by the subsystems directly (screens set the flag bytes,
+// the saved-game files store the counters), so they are public. Owned
+// pointers are deleted by the destructor in its fixed order; pointers said to
+// be borrowed are not.
+//
+// Threads: the two loading threads write the load-progress count, the
+// started and done bytes and the character manager; those are atomic. All
+// else is touched on the window thread only, after loading has ended.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include "app/PlacedRecord.h"
+#include "engine/core/DOradovIruzez.h"
+#include "engine/core/EngineString.h"
+#include "engine/core/SceneStream.h"
+#include "gui/core/CGuiMainClass.h"
+#include "gui/loader/GuiAction.h"
+#include "platform/math/Types.h"
+#include "platform/os/WorkerThread.h"
+#include "platform/os/Window.h"
+
+class CAttraction;
+class CBillboardIcon;
+class CBird;
+class CFoodCatalog;
+class CGuiElement;
+class CHeightMapHandlerClass;
+class CLedgerRecordList;
+class CLedgerTree;
+class CPathFinder;
+class CPorvikAiClass;
+class CPorvikRoad;
+class CPorvikScenarios;
+class ObjectTypeDescriptor;
+class ParticleEffects;
+class REraduzizBuffetScreen;
+class REraduzizBuilUpgScreen;
+class REraduzizBuildBook;
+class REraduzizEventClass;
+class REraduzizFastFoodScreen;
+class REraduzizFoodFeltetScreen;
+class REraduzizHotMealScreen;
+class REraduzizKioskScreen;
+class REraduzizMessageWindow;
+class REraduzizObjectWindow;
+class REraduzizOptionsScreen;
+class REraduzizPickFiveScreen;
+class REraduzizPickFourScreen;
+class REraduzizPickOneScreen;
+class REraduzizRepairEventScreen;
+class REraduzizRestaurantScreen;
+class REraduzizScenarioWindow;
+class REraduzizShopScreen;
+class REraduzizSpeedWindow;
+class REraduzizStaffScreen;
+class REraduzizStatisticScreen;
+class REraduzizSummaryScreen;
+class REraduzizTicketScreen;
+class REraduzizTutorialScreen;
+class REraduzizUpgradeScreen;
+class ZOdevuvCharacter;
+class ZOdevuvGameObject;
+class ZOdevuvText;
+class ZOdevuvTexture;
+
+// A calendar date of the game clock.
+struct GameDate {
+  int32_t year = 0;
+  int32_t month = 0;
+  int32_t day = 0;
+};
+
+// A date with its hour.
+struct GameDateTime {
+  int32_t year = 0;
+  int32_t month = 0;
+  int32_t day = 0;
+  int32_t hour = 0;
+};
+
+// One camera view of the park events' camera paths.
+struct CameraViewRecord {
+  plat::Vec3 eye;
+  plat::Vec3 target;
+  plat::Vec3 up;
+  plat::Vec3 unused;
+};
+
+// A billboard icon over a placed object (kind 0 or 1).
+struct BillboardEntry {
+  CBillboardIcon* icon = nullptr;  // owned
+  CAttraction* object = nullptr;   // borrowed
+  int32_t kind = 0;
+};
+
+class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiActionSink {
+ public:
+  // The water plane's height.
+  static constexpr float kWaterLevel = -0.79999f;
+  // A new game starts on 21 March at 10:00.
+  static constexpr int32_t kStartMonth = 3;
+  static constexpr int32_t kStartDay = 21;
+  static constexpr int32_t kStartHour = 10;
+  // The cash of a new game or a reset.
+  static constexpr int32_t kNewGameCash = 30000;
+
+  // Touches no device: the window's device comes later.
+  VAvazadOvurUrovi();
+  // Joins the loading threads first, then frees everything in its fixed
+  // order; the engine base then deletes the engine singletons.
+  ~VAvazadOvurUrovi() override;
+
+  // --- Engine hooks --------------------------------------------------------
+  // The resource set-up: camera, lights, effects, sounds, then the two
+  // loading threads.
+  void InitResources() override;
+  // The frame hook: the intro and loading screen while loading, else the
+  // render passes; presents.
+  void Frame(float elapsedSeconds) override;
+  // The main loop's other per-frame steps, in loop order around Frame. They
+  // are virtual so that a test can watch the order.
+  virtual void UpdateFrame(double elapsedSeconds);
+  virtual void PollInput();
+  virtual void RunQueuedGuiCommands();
+  virtual void RemoveDoneGuiCommands();
+
+  // The click or selection handler that runs before the GUI's dispatcher.
+  void ExecuteGuiCommand(GuiCommand* command);
+  // The mouse wheel (the sign of its word is the direction): the camera moves
+  // 3 along its look and back again if its height left 10..70. Not while a
+  // modal screen is open or the cursor is over one.
+  void ZoomByWheel(int32_t wheel);
+
+  // --- Loading -------------------------------------------------------------
+  // The two loading threads' bodies.
+  void InitialLoading();
+  void CreateAiManager();
+  // Waits for both loading threads (they touch this object); the window's
+  // destruction and the destructor call it. Safe to call again.
+  void JoinLoadingThreads();
+  bool IsLoadingDone() const { return initialLoadingDone.load() != 0 && aiManagerDone.load() != 0; }
+  CPorvikAiClass* GetAiManager() const { return aiManager.load(); }
+  // The loading marker: element 10257 moves below element 10256 by up to 65
+  // pixels as done goes from 0 to total - 3.
+  void SetLoadingProgress(int32_t done, int32_t total);
+  static int32_t LoadingMarkerOffset(int32_t done, int32_t total);
+
+  // --- Small operations ----------------------------------------------------
+  // True when the cursor is over the status panel or one of the two other
+  // hover-tested elements; false without the status panel.
+  bool IsModalScreenOpen() const;
+  void ResetSelectionFlags();
+  // Appends {first, name, values} to the first list (firstList) or the second.
+  void AddPlacedRecord(bool firstList, int32_t value1, int32_t value2, int32_t value3, int32_t value4,
+                       int32_t first, EngineString name);
+  // The character manager's empty record: first word 1, the counter that
+  // starts at 26 and the previous date, into the second list.
+  void AddEmptyPlacedRecord();
+  // The volume (0 silent .. 1000 full) of a sound at a distance from the
+  // camera for an effect volume setting (0..100); closer than 1 counts as 1.
+  static int32_t SoundVolumeAtDistance(int32_t effectVolume, float distance);
+
+  // Whether the characters and the particles move on this frame: neither
+  // while an in-game video plays or a scene file is read; the characters
+  // need their manager, the particles the setting and no loading screen.
+  bool CharactersMayMove() const;
+  bool ParticlesMayMove() const;
+
+  // --- Money (the park's cash in whole units) ------------------------------
+  // No bound, no booking: callers book their own ledger records.
+  void AddCash(int32_t amount);
+  // True when the cash minus the price is not negative.
+  bool CanAfford(int32_t price) const;
+
+  // --- Screen-command sequences --------------------------------------------
+  void HideGameScreens();
+  void QueueFlagCommands();
+  // Appends an action to the click-action list; the GUI description loader
+  // calls it (through QueueRecord20) from the loading thread.
+  void AddGuiAction(int32_t sender, int32_t target, int32_t code, int32_t control, int32_t parameter);
+  void QueueRecord20(GuiAction action) override;
+  // The first action of the sender, if any.
+  std::optional<GuiAction> FindGuiAction(int32_t sender) const;
+  std::vector<GuiAction> GetGuiActions() const;
+  // Loads the GUI description of the working directory.
+  void CreateGui();
+  // Lists, counters and the clock of a new game, a scenario or a lesson.
+  void ResetGameLists();
+  // Sets the placement preview up from the object type at the index; false
+  // for an index outside the catalogue (nothing changes).
+  bool SelectBuildItem(uint32_t index, int32_t value);
+  // The file name without folder and extension.
+  static EngineString FileTitle(const EngineString& path);
+
+  // --- Scene value primitives (the saved games' values) ---------------------
+  void WriteInt32(SceneStream& stream, int32_t value) const { stream.WriteInt32(value); }
+  int32_t ReadInt32(SceneStream& stream) const { return stream.ReadInt32(); }
+  void WriteBool(SceneStream& stream, bool value) const { stream.WriteBool(value); }
+  bool ReadBool(SceneStream& stream) const { return stream.ReadBool(); }
+  void WriteString(SceneStream& stream, const EngineString& value) const { stream.WriteString(value); }
+  EngineString ReadString(SceneStream& stream) const { return stream.ReadString(); }
+
+  // ===== Members, by role ===================================================
+
+  // 1. Render-feature bytes (from the settings file at start), the
+  // loading-screen byte and the far-cut byte; all 1 after construction.
+  uint8_t shadowEnabled = 1;
+  uint8_t reflectionEnabled = 1;
+  uint8_t refractionEnabled = 1;
+  uint8_t particlesEnabled = 1;
+  uint8_t fogEnabled = 1;
+  uint8_t animalsEnabled = 1;
+  uint8_t loadingScreenActive = 1;
+  uint8_t farCutEnabled = 1;
+
+  // 2. Projection matrix, set by the resource set-up.
+  plat::Matrix projection{};
+
+  // 3. The window message the window procedure saw last.
+  plat::Message lastMessage;
+
+  // 4. The ledger and the food catalogue (made by the constructor).
+  CLedgerTree* ledgerTree = nullptr;
+  CLedgerRecordList* ledgerRecords = nullptr;
+  CFoodCatalog* foodCatalog = nullptr;
+
+  // 5. Selection and placement state of the mouse handler.
+  uint8_t leftDragging = 0;
+  uint8_t placingItem = 0;
+  uint8_t placementAllowed = 0;
+  uint8_t layingPath = 0;
+  uint8_t removingPath = 0;
+  uint8_t pickMode = 0;
+  plat::Vec3 pickedPoint{};
+  plat::Vec3 pickedCellCentre{};
+  plat::Vec3 previewPosition{};
+  plat::Vec3 pathCursorPosition{};
+  plat::Vec3 dragStart{};
+  plat::Vec3 dragCurrent{};
+  plat::Vec3 lastHitPoint{};
+
+  // 6. Camera views of the park events' camera paths (made by the resource
+  // set-up).
+  std::vector<CameraViewRecord> cameraViews;
+
+  // 7. Height of the water plane.
+  float waterLevel = kWaterLevel;
+
+  // 8. The working directory at construction, without a trailing separator;
+  // every data path is this directory followed by a game path.
+  EngineString baseDirectory;
+
+  // 9. Zoom step of the mouse wheel, and the mouse handler's two floats.
+  float zoomStep = 0.0f;
+  float mouseYaw = 0.0f;
+  float mousePitch = 0.0f;
+
+  // 10. Light colours, set by the resource set-up.
+  float ambientRed = 0.0f, ambientGreen = 0.0f, ambientBlue = 0.0f;
+  float diffuseRed = 0.0f, diffuseGreen = 0.0f, diffuseBlue = 0.0f;
+
+  // 11. The selected placed object (borrowed; null when none).
+  CAttraction* selectedObject = nullptr;
+
+  // 12. The world: terrain, path finder, footpath mesh, character manager
+  // (made by its loading thread), park events, scenarios, particle effects,
+  // placement preview, water and lens-flare textures, the two water render
+  // targets, the five single scene objects and the birds.
+  static constexpr int kWaterTextureCount = 6;
+  static constexpr int kLensFlareCount = 5;
+  CHeightMapHandlerClass* terrain = nullptr;
+  CPathFinder* pathFinder = nullptr;
+  CPorvikRoad* road = nullptr;
+  std::atomic<CPorvikAiClass*> aiManager{nullptr};
+  REraduzizEventClass* parkEvents = nullptr;
+  CPorvikScenarios* scenarios = nullptr;
+  ParticleEffects* particleEffects = nullptr;
+  CAttraction* placementPreview = nullptr;
+  ZOdevuvTexture* waterTextures[kWaterTextureCount] = {};
+  ZOdevuvTexture* lensFlareTextures[kLensFlareCount] = {};
+  ZOdevuvTexture* reflectionTarget = nullptr;
+  ZOdevuvTexture* refractionTarget = nullptr;
+  ZOdevuvGameObject* roadFlag = nullptr;
+  ZOdevuvGameObject* skyDome = nullptr;
+  ZOdevuvGameObject* parkEntrance = nullptr;
+  ZOdevuvGameObject* baseMap = nullptr;
+  ZOdevuvGameObject* baseTrees = nullptr;
+  std::vector<CBird*> birds;
+
+  // 13. The placed objects (owned); cells store their ids.
+  std::vector<CAttraction*> placedObjects;
+
+  // 14. Load-progress count: loadProgressCounter of the GuiActionSink base.
+
+  // 15. Fog of the ambience: linear from start to end, else exponential.
+  float fogStart = 100.0f;
+  float fogEnd = 800.0f;
+  float fogDensity = 0.0001f;
+  uint8_t linearFog = 1;
+
+  // 16. Offset of the loading marker, 0..65 pixels.
+  int32_t loadingMarkerOffset = 0;
+
+  // 17. The two lists of placed records (saved in the park file).
+  std::vector<PlacedRecord> placedRecords;
+  std::vector<PlacedRecord> historyRecords;
+
+  // 18. Game-state bytes.
+  uint8_t playMode = 0;            // a game runs
+  uint8_t inGameVideoPlaying = 0;  // an in-game video plays
+  uint8_t inGameVideoStarted = 0;
+  uint8_t scenarioRunning = 0;
+  std::atomic<uint8_t> initialLoadingStarted{0};
+  uint8_t sceneLoading = 0;  // a scene file is being read
+  uint8_t saving = 0;        // a game is being saved
+  uint8_t tutorialMode = 0;
+
+  // 19. The game clock: the game date, the previous date, the clock's stamp,
+  // the hour and two further time words.
+  int32_t systemYear = 0;  // the system clock's year at construction
+  GameDate gameDate;
+  GameDate previousDate;
+  GameDateTime clockStamp;
+  int32_t gameHour = kStartHour;
+  int32_t gameMinute = 0;
+  int32_t gameSecond = 0;
+
+  // 20. Two tick stamps, the save/load list's selected row (-1: none), one
+  // more word set to -1, a scale of 1.0 and one string.
+  uint32_t startTicks = 0;
+  uint32_t weatherTicks = 0;
+  int32_t saveListSelectedRow = -1;
+  int32_t saveListFirstRow = -1;
+  float timeScale = 1.0f;
+  EngineString currentSceneName;
+
+  // 21. The mode scenes (filled by the world-loading sequence).
+  EngineString normalModeScene;
+  EngineString advancedModeScene;
+  EngineString thirdModeScene;
+
+  // 22. Video texture, loading-screen images, cursor images, two more
+  // textures.
+  static constexpr int kLoadingImageCount = 4;
+  static constexpr int kCursorImageCount = 5;
+  ZOdevuvTexture* videoTexture = nullptr;
+  ZOdevuvTexture* loadingImages[kLoadingImageCount] = {};
+  ZOdevuvTexture* cursorImages[kCursorImageCount] = {};
+  ZOdevuvTexture* extraTextures[2] = {};
+
+  // 23. In-game screens and windows. The build book, the screens and the
+  // second food catalogue are owned; the status panel, the message window
+  // and the scenario window too. The two captions are borrowed elements.
+  REraduzizBuildBook* buildBook = nullptr;
+  REraduzizObjectWindow* objectWindow = nullptr;
+  REraduzizMessageWindow* messageWindow = nullptr;
+  REraduzizScenarioWindow* scenarioWindow = nullptr;
+  CGuiElement* captionZeroPercent = nullptr;
+  CGuiElement* captionHundredPercent = nullptr;
+  REraduzizBuffetScreen* buffetScreen = nullptr;
+  REraduzizFastFoodScreen* fastFoodScreen = nullptr;
+  REraduzizRestaurantScreen* restaurantScreen = nullptr;
+  REraduzizFoodFeltetScreen* foodFeltetScreen = nullptr;
+  REraduzizSummaryScreen* summaryScreen = nullptr;
+  REraduzizTicketScreen* ticketScreen = nullptr;
+  REraduzizShopScreen* shopScreen = nullptr;
+  REraduzizStaffScreen* staffScreen = nullptr;
+  REraduzizRepairEventScreen* repairEventScreen = nullptr;
+  REraduzizBuilUpgScreen* builUpgScreen = nullptr;
+  REraduzizUpgradeScreen* upgradeScreen = nullptr;
+  REraduzizSpeedWindow* speedWindow = nullptr;
+  REraduzizKioskScreen* kioskScreen = nullptr;
+  REraduzizOptionsScreen* optionsScreen = nullptr;
+  REraduzizStatisticScreen* statisticScreen = nullptr;
+  REraduzizHotMealScreen* hotMealScreen = nullptr;
+  REraduzizPickOneScreen* pickOneScreen = nullptr;
+  REraduzizPickFiveScreen* pickFiveScreen = nullptr;
+  REraduzizPickFourScreen* pickFourScreen = nullptr;
+  REraduzizTutorialScreen* tutorialScreen = nullptr;
+  CFoodCatalog* secondFoodCatalog = nullptr;
+
+  // 24. The two loading threads; joined before anything they touch goes.
+  std::unique_ptr<plat::WorkerThread> initialLoadingThread;
+  std::unique_ptr<plat::WorkerThread> aiManagerThread;
+
+  // 25. Loading font, bird models and the two arrow models.
+  static constexpr int kBirdModelCount = 5;
+  ZOdevuvText* loadingFont = nullptr;
+  ZOdevuvCharacter* birdModels[kBirdModelCount] = {};
+  ZOdevuvCharacter* exitArrow = nullptr;
+  ZOdevuvCharacter* entranceArrow = nullptr;
+
+  // 26. Twelve lists of string pairs (thought sentences and the like).
+  static constexpr int kStringPairListCount = 12;
+  std::vector<std::pair<EngineString, EngineString>> stringPairLists[kStringPairListCount];
+
+  // 27. Money and park counters: the cash, the counter that starts at 26
+  // (passed to the empty placed record), the six park counters (the fifth
+  // starts at 100), the park mood sum and its three band counters, the
+  // entrance price, the points, the greenery and clean percentages and the
+  // path cell counts.
+  static constexpr int kParkCounterCount = 6;
+  static constexpr int32_t kRecordCounterStart = 26;
+  static constexpr int kParkCounterFifth = 4;
+  static constexpr int32_t kParkCounterFifthStart = 100;
+  static constexpr int32_t kParkMoodSumStart = 80;
+  int32_t cash = 0;
+  int32_t recordCounter = kRecordCounterStart;
+  int32_t parkCounters[kParkCounterCount] = {0, 0, 0, 0, kParkCounterFifthStart, 0};
+  int32_t parkMoodSum = kParkMoodSumStart;
+  int32_t moodBands[3] = {};
+  int32_t entrancePrice = 0;
+  int32_t points = 0;
+  int32_t greeneryPercent = 0;
+  int32_t lastCleanPercent = 0;
+  int32_t litteredPathCells = 0;
+  int32_t pathCells = 0;
+  // The counter that a game reset sets back to 10, and the two after it.
+  static constexpr int32_t kResetCounterStart = 10;
+  int32_t resetCounter = kResetCounterStart;
+  int32_t resetCounterNext[2] = {};
+
+  // 28. Ambience colour and level.
+  float ambienceColour[3] = {240.0f, 240.0f, 240.0f};
+  float ambienceLevel = 70.0f;
+
+  // 29. Game speed: 1 normal, 4 fast, 0 stopped.
+  int32_t gameSpeed = 1;
+
+  // 30. Pause bytes: the simulation-halted byte (1 after construction;
+  // the frame update does nothing while it is set) and the options pause.
+  uint8_t simulationHalted = 1;
+  uint8_t optionsPaused = 0;
+
+  // 31. High resolution (settings), resources ready, frame counter (counts
+  // the first frames after a start or a scene load, up to 11).
+  uint8_t highResolution = 0;
+  uint8_t resourcesReady = 0;
+  int32_t frameCounter = 0;
+
+  // 32. Loading-thread bytes and the intro stages.
+  std::atomic<uint8_t> aiManagerStarted{0};
+  std::atomic<uint8_t> aiManagerDone{0};
+  std::atomic<uint8_t> initialLoadingDone{0};
+  uint8_t introStages[4] = {};
+
+  // 33. The large counter read by the character manager's drawing.
+  int32_t drawCounter = 9999999;
+
+  // 34. The event render window's texture (element 10395's; borrowed).
+  ZOdevuvTexture* eventRenderTexture = nullptr;
+
+  // 35. Set while one of the game's modal screens is open.
+  uint8_t modalScreenOpen = 0;
+
+  // 36. The three hover-tested elements 10433, 10063 and 10066 (borrowed).
+  CGuiElement* hoverElements[3] = {};
+
+  // The key codes the last keyboard poll found down.
+  std::vector<int> pressedKeys;
+
+  // 37. The saved-game list and further lists.
+  std::vector<EngineString> savedGames;
+  std::vector<EngineString> loaderStrings;
+
+  // The screen-command members: the object-type catalogue (owned), the
+  // build book's bytes, the three one-shot close flags (command execution,
+  // summary screen, upgrade screen), the click-action list.
+  std::vector<ObjectTypeDescriptor*> objectTypes;
+  uint8_t buildBookOpen = 0;
+  uint8_t statusRefresh = 0;
+  uint8_t closeFlagCommands = 0;
+  uint8_t closeFlagSummary = 0;
+  uint8_t closeFlagUpgrade = 0;
+  int32_t previewCatalogueIndex = -1;
+  int32_t previewValue = 0;
+
+  // The billboard icons over placed objects.
+  std::vector<BillboardEntry> billboards;
+
+ private:
+  // 21 March of the year, 10:00, on every date of the clock.
+  void SetStartDate(int32_t year);
+  void StartLoadingThreads();
+  void UpdateParticles(float seconds);
+  void DeleteBillboards();
+
+  mutable std::mutex m_actionMutex;
+  std::vector<GuiAction> m_guiActions;
+};
+
+// The main object while it exists (null before and after).
+extern VAvazadOvurUrovi* g_game;
