@@ -110,7 +110,7 @@ void VAvazadOvurUrovi::ResetGameLists() {
 
 bool VAvazadOvurUrovi::SelectBuildItem(uint32_t index, int32_t /*value*/) {
   // An index from outside the catalogue selects nothing.
-  return index < objectTypes.size() && placementPreview != nullptr;
+  return index < static_cast<uint32_t>(objectTypes.Count()) && placementPreview != nullptr;
 }
 
 EngineString VAvazadOvurUrovi::FileTitle(const EngineString& path) {

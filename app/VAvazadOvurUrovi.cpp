@@ -49,6 +49,7 @@ void DeleteAll(T* (&pointers)[N]) {
 
 VAvazadOvurUrovi::VAvazadOvurUrovi() {
   g_game = this;
+  g_attractionHost = this;
   // No length cap: the whole working directory, however deep.
   baseDirectory = plat::CurrentDirectory().c_str();
   startTicks = plat::TickCount();
@@ -69,6 +70,8 @@ void VAvazadOvurUrovi::SetStartDate(int32_t year) {
 VAvazadOvurUrovi::~VAvazadOvurUrovi() {
   // The loading threads write into this object until they end.
   JoinLoadingThreads();
+  // The placed objects go with the members, when this object no longer hosts them.
+  if (g_attractionHost == this) g_attractionHost = nullptr;
   // Water textures, particle effects, the two further textures; the camera
   // views.
   DeleteAll(waterTextures);

@@ -28,9 +28,13 @@
 #include "engine/core/SceneStream.h"
 #include "gui/core/CGuiMainClass.h"
 #include "gui/loader/GuiAction.h"
+#include "park/objects/CObjectTypeCatalog.h"
+#include "park/objects/CPlacedObjectList.h"
+#include "park/objects/IAttractionHost.h"
 #include "platform/math/Types.h"
 #include "platform/os/WorkerThread.h"
 #include "platform/os/Window.h"
+#include "world/PickGeometry.h"
 
 class CAttraction;
 class CBillboardIcon;
@@ -106,7 +110,7 @@ struct BillboardEntry {
   int32_t kind = 0;
 };
 
-class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiActionSink {
+class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiActionSink, public IAttractionHost {
  public:
   // The water plane's height.
   static constexpr float kWaterLevel = -0.79999f;
@@ -205,6 +209,37 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The file name without folder and extension.
   static EngineString FileTitle(const EngineString& path);
 
+  // --- Object types and placed objects (MainObjectObjects.cpp) -------------
+  // A single scene object of an "Objects" descriptor, owned by the caller;
+  // null for another type.
+  ZOdevuvGameObject* LoadSingleObject(const char* path);
+  // Appends the described object type to the catalogue.
+  void LoadObjectDescriptor(const char* path);
+  // Every descriptor below "objects\ini" into the catalogue.
+  void LoadObjectDescriptors();
+  bool FindObjectTypeByName(EngineString name, ObjectTypeDescriptor* out, int32_t* index) const;
+  CAttraction* FindObjectByName(EngineString name) const;
+  CAttraction* FindObjectById(int32_t id) const;
+  CAttraction* FindObjectByIdAndName(int32_t id, EngineString name) const;
+  bool ObjectExists(EngineString name) const;
+  PickRay GetPickRay(int32_t screenX, int32_t screenY) const;
+  bool PickObjectAt(int32_t screenX, int32_t screenY, const CAttraction& object) const;
+  // Once per frame after the GUI update: at most one marked object goes.
+  void RemoveDeletedAttraction() { placedObjects.RemoveDeletedAttraction(); }
+  void CollectObjectsByState() { placedObjects.CollectObjectsByState(); }
+  // What the placed objects ask of the game.
+  EngineString GetBaseDirectory() const override { return baseDirectory; }
+  const CObjectTypeCatalog* GetObjectTypes() const override { return &objectTypes; }
+  void PlaySoundAt(const plat::Vec3& position, const EngineString& name, uint8_t quiet) override;
+  void AddBillboardIcon(CAttraction& object, const plat::Vec3& position, int32_t kind) override;
+  void SwitchOffWaterEffectOf(const EngineString& id) override;
+  void OnObjectRemoved(CAttraction& object) override;
+  void MarkSelectedObjectCells(CAttraction& object) override;
+  void RemoveObjectIcons(CAttraction& object) override;
+  void RemovePlantFromGreenery() override;
+  void RemoveVisitorCapacity(int32_t capacity) override;
+  void RemovePlacement(const EngineString& id, int32_t objectNumber) override;
+
   // --- Scene value primitives (the saved games' values) ---------------------
   void WriteInt32(SceneStream& stream, int32_t value) const { stream.WriteInt32(value); }
   int32_t ReadInt32(SceneStream& stream) const { return stream.ReadInt32(); }
@@ -301,7 +336,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   std::vector<CBird*> birds;
 
   // 13. The placed objects (owned); cells store their ids.
-  std::vector<CAttraction*> placedObjects;
+  CPlacedObjectList placedObjects;
 
   // 14. Load-progress count: loadProgressCounter of the GuiActionSink base.
 
@@ -425,6 +460,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   int32_t entrancePrice = 0;
   int32_t points = 0;
   int32_t greeneryPercent = 0;
+  // Every third plant adds one; the shown greenery follows it, 0 to 100.
+  int32_t greeneryScore = 0;
   int32_t lastCleanPercent = 0;
   int32_t litteredPathCells = 0;
   int32_t pathCells = 0;
@@ -479,7 +516,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The screen-command members: the object-type catalogue (owned), the
   // build book's bytes, the three one-shot close flags (command execution,
   // summary screen, upgrade screen), the click-action list.
-  std::vector<ObjectTypeDescriptor*> objectTypes;
+  CObjectTypeCatalog objectTypes;
   uint8_t buildBookOpen = 0;
   uint8_t statusRefresh = 0;
   uint8_t closeFlagCommands = 0;
