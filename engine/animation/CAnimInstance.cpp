@@ -81,8 +81,27 @@ void CAnimInstance::GetWorldSphereCenter(plat::Vec3* out) const {
 
 float CAnimInstance::GetSphereRadius() const { return m_owner->GetBoundingRadius(); }
 
-void CAnimInstance::Cleanup() {
-  m_controller.reset();
+std::shared_ptr<plat::Texture> CAnimInstance::FindCachedTexture(const EngineString& name) const {
+  for (std::size_t i = 0; i < m_cachedTextureNames.size(); ++i) {
+    if (m_cachedTextureNames[i] == name) return m_cachedTextures[i];
+  }
+  return nullptr;
+}
+
+void CAnimInstance::CacheTexture(const EngineString& name, std::shared_ptr<plat::Texture> texture) {
+  if (!texture || FindCachedTexture(name)) return;
+  m_cachedTextureNames.push_back(name);
+  m_cachedTextures.push_back(std::move(texture));
+}
+
+void CAnimInstance::ReleaseTextures() {
   m_ownTextures.clear();
   m_useOwnTextures = false;
+  m_cachedTextureNames.clear();
+  m_cachedTextures.clear();
+}
+
+void CAnimInstance::Cleanup() {
+  m_controller.reset();
+  ReleaseTextures();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/core/EngineString.h"
 #include "platform/gfx/Texture.h"
 #include "platform/math/Types.h"
 #include "platform/mesh/AnimationController.h"
@@ -31,7 +32,7 @@ class CAnimInstance {
   // frames take their own transformation).
   virtual plat::MeshResult AdvanceTime(double seconds);
   virtual plat::MeshResult Draw();
-  // Lets go of the controller and the own textures.
+  // Lets go of the controller and every texture.
   virtual void Cleanup();
 
   plat::MeshResult GetController(std::shared_ptr<plat::AnimationController>* out) const;
@@ -47,6 +48,20 @@ class CAnimInstance {
     m_ownTextures = std::move(textures);
   }
   void EnableOwnTextures(bool enable) { m_useOwnTextures = enable; }
+  bool UsesOwnTextures() const { return m_useOwnTextures; }
+  const std::vector<std::shared_ptr<plat::Texture>>& GetOwnTextures() const {
+    return m_ownTextures;
+  }
+
+  // Textures the person using this instance loaded by file name, kept so
+  // that a name asked for again is not read again. Null for a name not
+  // cached. ReleaseTextures lets go of them and of the own texture list.
+  std::shared_ptr<plat::Texture> FindCachedTexture(const EngineString& name) const;
+  void CacheTexture(const EngineString& name, std::shared_ptr<plat::Texture> texture);
+  void ReleaseTextures();
+  // Expires when the instance is destroyed, so that whoever holds a pointer
+  // to it can tell whether its model has already let it go.
+  std::weak_ptr<const void> GetLifetime() const { return m_lifetime; }
 
  private:
   CMultiAnim* m_owner;
@@ -54,5 +69,9 @@ class CAnimInstance {
   std::shared_ptr<plat::AnimationController> m_controller;
   std::vector<std::shared_ptr<plat::Texture>> m_ownTextures;
   bool m_useOwnTextures = false;
+  // The texture cache: names and textures at the same index.
+  std::vector<EngineString> m_cachedTextureNames;
+  std::vector<std::shared_ptr<plat::Texture>> m_cachedTextures;
   std::shared_ptr<plat::Effect> m_effect;
+  std::shared_ptr<const void> m_lifetime = std::make_shared<int>(0);
 };

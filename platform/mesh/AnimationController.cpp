@@ -99,10 +99,25 @@ bool AnimationController::KeyTrackWeight(std::uint32_t track, float newWeight, d
   return AddEvent(EventKind::Weight, track, newWeight, startTime, duration);
 }
 
+bool AnimationController::KeyTrackEnable(std::uint32_t track, bool enable, double startTime) {
+  return AddEvent(EventKind::Enable, track, enable ? 1.0f : 0.0f, startTime, 0);
+}
+
+bool AnimationController::UnkeyAllTrackEvents(std::uint32_t track) {
+  if (track >= tracks_.size()) return false;
+  std::erase_if(events_, [track](const Event& e) { return e.track == track; });
+  return true;
+}
+
 void AnimationController::RunEvents() {
   for (Event& e : events_) {
     if (time_ < e.start) continue;
     TrackDesc& desc = tracks_[e.track].desc;
+    if (e.kind == EventKind::Enable) {
+      desc.enable = e.target != 0;
+      e.started = true;
+      continue;
+    }
     float& value = e.kind == EventKind::Speed ? desc.speed : desc.weight;
     if (!e.started) {
       e.from = value;

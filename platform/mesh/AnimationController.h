@@ -61,6 +61,11 @@ class AnimationController {
   // negative or not finite.
   bool KeyTrackSpeed(std::uint32_t track, float newSpeed, double startTime, double duration);
   bool KeyTrackWeight(std::uint32_t track, float newWeight, double startTime, double duration);
+  // Switches the track on or off once global time reaches startTime (the
+  // same table and time rules as the keys above).
+  bool KeyTrackEnable(std::uint32_t track, bool enable, double startTime);
+  // Drops every pending key of the track; false for a track past the count.
+  bool UnkeyAllTrackEvents(std::uint32_t track);
 
   double GetTime() const { return time_; }
   // False (nothing changes) for a negative or non-finite step.
@@ -82,7 +87,7 @@ class AnimationController {
     std::string name;
     Matrix* matrix;
   };
-  enum class EventKind { Speed, Weight };
+  enum class EventKind { Speed, Weight, Enable };
   struct Event {
     EventKind kind;
     std::uint32_t track;

@@ -67,6 +67,32 @@ TEST_F(AnimationControllerTest, RefusesKeysBeyondTheTableOrWithBadTimes) {
   EXPECT_FALSE(controller_.KeyTrackSpeed(0, 1, 5, 1));
 }
 
+TEST_F(AnimationControllerTest, KeyedEnableSwitchesTheTrackWhenItsTimeComes) {
+  ASSERT_TRUE(controller_.KeyTrackEnable(0, false, 0.08));
+  controller_.AdvanceTime(0.05);
+  plat::TrackDesc d;
+  controller_.GetTrackDesc(0, &d);
+  EXPECT_TRUE(d.enable);
+  controller_.AdvanceTime(0.05);
+  controller_.GetTrackDesc(0, &d);
+  EXPECT_FALSE(d.enable);
+  EXPECT_EQ(controller_.GetNumPendingEvents(), 0u);
+}
+
+TEST_F(AnimationControllerTest, UnkeyDropsOnlyThatTracksKeys) {
+  ASSERT_TRUE(controller_.KeyTrackSpeed(0, 0, 1, 1));
+  ASSERT_TRUE(controller_.KeyTrackEnable(0, false, 1));
+  ASSERT_TRUE(controller_.KeyTrackWeight(1, 0.5f, 0, 0));
+  ASSERT_TRUE(controller_.UnkeyAllTrackEvents(0));
+  EXPECT_EQ(controller_.GetNumPendingEvents(), 1u);
+  EXPECT_FALSE(controller_.UnkeyAllTrackEvents(2));
+  controller_.AdvanceTime(3);
+  EXPECT_FLOAT_EQ(Speed(0), 1.0f);
+  plat::TrackDesc d;
+  controller_.GetTrackDesc(0, &d);
+  EXPECT_TRUE(d.enable);
+}
+
 TEST_F(AnimationControllerTest, TrackPositionMovesByTimeTimesSpeed) {
   controller_.SetTrackSpeed(0, 0.5f);
   controller_.AdvanceTime(0.5);

@@ -1,0 +1,97 @@
+#pragma once
+// What the park's characters need of the game around them: the game clock,
+// the park mood totals, the cell grid and its path finder, the placed
+// objects and park events, and the main object's dialog, camera, effects and
+// tutorial. The main object installs its implementation while it runs (tests
+// install a fake); without one, characters stand still and touch nothing.
+// Placed objects and events are passed as handles that the world checks
+// before it reads them, so a character never reads an object that is gone.
+#include <cstdint>
+
+#include "characters/ParkMoodTotals.h"
+#include "engine/core/EngineString.h"
+#include "platform/math/Types.h"
+
+class CAttraction;
+class ParkEvent;
+class REraduzizVisitor;
+
+class CCharacterWorld {
+ public:
+  // What the staff's cell searches read of a cell.
+  struct CellView {
+    bool isPath = false;
+    uint16_t layer1 = 0;  // litter state of a footpath cell: 2 littered
+    uint16_t layer2 = 0;  // 1 where something was planted
+    bool hasObject = false;
+    CAttraction* lowestObject = nullptr;  // the plant a gardener tends there
+  };
+  // The message window's answer callback: (context, answer, code).
+  using MessageCallback = void (*)(void* context, int32_t answer, int32_t code);
+
+  // The two magic effects of the park characters.
+  static constexpr int32_t kFirstMagicEffect = 0;
+  static constexpr int32_t kSecondMagicEffect = 1;
+
+  virtual ~CCharacterWorld() = default;
+
+  // The world in use, null when none is installed.
+  static CCharacterWorld* Get();
+  static void Install(CCharacterWorld* world);
+
+  // The second of the game clock, which the game-second timers stamp.
+  virtual int32_t GetGameSecond() const = 0;
+  virtual ParkMoodTotals* GetMoodTotals() = 0;
+
+  // Cell grid: false outside 0..127 (both indices are written).
+  virtual bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const = 0;
+  virtual plat::Vec3 GetCellPosition(int32_t i, int32_t j) const = 0;
+  // False outside the grid.
+  virtual bool GetCell(int32_t i, int32_t j, CellView* out) const = 0;
+  // The path finder's result for the slot: 1 found, 2 no path.
+  virtual int32_t FindPath(int32_t slot, int32_t fromI, int32_t fromJ, int32_t toI,
+                           int32_t toJ) = 0;
+  // A new stroll target for a character that has reached its destination.
+  virtual bool FindRandomWalkTarget(REraduzizVisitor& character) = 0;
+
+  // Placed objects: false or empty values for an object no longer placed.
+  virtual bool IsObjectPlaced(const CAttraction* object) const = 0;
+  virtual bool IsObjectStopped(const CAttraction* object) const = 0;
+  virtual bool GetObjectPosition(const CAttraction* object, plat::Vec3* out) const = 0;
+  virtual EngineString GetObjectAssetName(const CAttraction* object) const = 0;
+  // Path list A or B of the object: how many paths, how many points in one,
+  // and one point (false for an index out of range).
+  virtual int32_t GetPathCount(const CAttraction* object, bool listB) const = 0;
+  virtual int32_t GetPathPointCount(const CAttraction* object, bool listB, int32_t path) const = 0;
+  virtual bool GetPathPoint(const CAttraction* object, bool listB, int32_t path, int32_t point,
+                            plat::Vec3* out) const = 0;
+
+  // Park events: the event's object, null when it is gone.
+  virtual CAttraction* GetEventObject(ParkEvent* event) const = 0;
+  // Looks the event's object and its second object up again by their names.
+  virtual void RefindEventObjects(ParkEvent* event) = 0;
+  virtual void MarkEventTaken(ParkEvent* event) = 0;
+  virtual void ResetEvent(ParkEvent* event) = 0;
+
+  // Main object.
+  virtual void QueueDialogCommand(bool open) = 0;
+  // index 0 or 1.
+  virtual void SetDialogByte(int32_t index, uint8_t value) = 0;
+  virtual void SetFocusedCharacter(int32_t id) = 0;
+  // The second point of the event camera's point list.
+  virtual void SetEventCameraPoint(const plat::Vec3& point) = 0;
+  // Sets the effect's origin, resets it and marks it active.
+  virtual void StartMagicEffect(int32_t effect, const plat::Vec3& origin) = 0;
+  virtual void StopMagicEffect(int32_t effect) = 0;
+  // A named sound; nothing without a sound manager.
+  virtual void PlaySound(const char* name) = 0;
+
+  // Tutorial: true when it runs and waits at its job step; FinishJobStep
+  // marks that step done, moves on, refreshes the status display, hides the
+  // game screens and stops the waiting.
+  virtual bool IsTutorialWaitingForJob() const = 0;
+  virtual void FinishTutorialJobStep() = 0;
+  virtual void ApplyTutorialSettings() = 0;
+  virtual void ShowMessage(int32_t textId, MessageCallback callback, void* context) = 0;
+  virtual void SetModal() = 0;
+};

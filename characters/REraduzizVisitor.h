@@ -1,0 +1,253 @@
+#pragma once
+// Every person in the park: ordinary visitors, staff (gardener, engineer,
+// cleaner), the park's mascots and the performer. Adds to the animated
+// person its attributes and mood, the fields of its activity state machine,
+// its thoughts, a private map of the cell grid for the cell walk, the job a
+// staff member or park character was sent to, and countdown timers that run
+// in game seconds. The kind selects the per-frame behaviour.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "characters/CAttributes.h"
+#include "characters/CCharacterWorld.h"
+#include "characters/CVisitorAttributes.h"
+#include "characters/DIridadIvavororu.h"
+#include "engine/core/EngineString.h"
+#include "platform/math/Types.h"
+
+class CAttraction;
+class ParkEvent;
+
+class REraduzizVisitor : public DIridadIvavororu {
+ public:
+  // Kinds: 0..13 visitors (8, 9 and 10 children), 15..18 and 21 park
+  // characters, 22 the performer, and the staff.
+  static constexpr int32_t kNoKind = -1;
+  static constexpr int32_t kGardener = 19;
+  static constexpr int32_t kEngineer = 20;
+  static constexpr int32_t kPerformer = 22;
+  static constexpr int32_t kCleaner = 23;
+  // Character ids of staff members.
+  static constexpr int32_t kFirstStaffId = 1000;
+  static constexpr int32_t kLastStaffId = 4999;
+  // Park characters with a magic effect of their own.
+  static constexpr int32_t kFirstMagicCharacter = 3;
+  static constexpr int32_t kSecondMagicCharacter = 2;
+
+  // Activity states named by the movement code.
+  static constexpr int32_t kStateDecideAgain = 6;
+  static constexpr int32_t kStateStart = 7;
+  static constexpr int32_t kStateRideListA = 12;
+  static constexpr int32_t kStateRideListB = 13;
+  static constexpr int32_t kStateLeftPark = 18;
+  static constexpr int32_t kStateToJob = 23;
+  static constexpr int32_t kStateRideListAVisible = 30;
+  static constexpr int32_t kStateRideListBVisible = 31;
+
+  static constexpr int32_t kGridSize = 128;
+  static constexpr int32_t kTimerCount = 12;
+  static constexpr int32_t kThoughtListCount = 4;
+  static constexpr int32_t kActivityRecordCount = 3;
+  static constexpr int32_t kDefaultAge = 27;
+  static constexpr int32_t kDefaultLeaveHour = 18;
+
+  // A game-second countdown: loses one whenever the clock's second differs
+  // from the stamp. The first pair holds the cell walk's previous cell.
+  struct TimerPair {
+    int32_t counter = 0;
+    int32_t stamp = 0;
+  };
+  struct ThoughtRecord {
+    EngineString first;
+    int32_t category = 0;
+    int32_t sentence = 0;
+    EngineString second;
+  };
+  struct ActivityRecord {
+    int32_t firstId = -1;
+    EngineString firstText;
+    int32_t secondId = -1;
+    EngineString secondText;
+  };
+  // Called with (context, job event, parameter) when a job ends.
+  using JobCallback = void (*)(void* context, ParkEvent* event, uint32_t parameter);
+
+  REraduzizVisitor();
+  ~REraduzizVisitor() override;
+
+  // Draws, and carries out the job a staff member or park character was
+  // sent to.
+  plat::MeshResult Render() override;
+
+  // A real range drawn on the game's generator: a + (b - a) x rand() / 32794,
+  // so that it stays just below b; a without a draw when a equals b.
+  static double RandomRange(double a, double b);
+  void SetCounterWithTime(int32_t timer, int32_t value);
+  // Counts the timer down once per game second; false for an index out of range.
+  bool TickTimer(int32_t timer);
+  // The timers the visitor update counts down every frame.
+  void TickVisitorTimers();
+  const TimerPair& GetTimer(int32_t timer) const { return m_timers[std::size_t(timer)]; }
+  // A timer has run out when its counter is below 1.
+  bool IsTimerDone(int32_t timer) const { return m_timers[std::size_t(timer)].counter < 1; }
+
+  static int32_t PositionsDiffer(const float a[3], const float b[3]);
+  static float HorizontalDistanceTimesTen(float x1, float z1, float x2, float z2);
+  bool IsPathCellAt(int32_t i, int32_t j) const;
+
+  int16_t GetArrivalCode() const { return int16_t(m_arrivalCode); }
+  void SetArrivalCode(int32_t code) { m_arrivalCode = code; }
+  void GetThought(int32_t* category, int32_t* sentence) const;
+  void SetTargetCell(float x, float y, float z) { m_destination = {x, y, z}; }
+  const plat::Vec3& GetDestination() const { return m_destination; }
+
+  // Jobs (staff screen, park events).
+  void SetJobContext(uint32_t, void* context) { m_jobContext = context; }
+  void SetJobCallback(JobCallback callback, void* context, uint32_t parameter);
+  void ClearJob();
+  // Near the job point: opens the job dialog once (true when within reach).
+  bool ApproachJobPoint(float x, float y, float z);
+  void SendToObject(ParkEvent* event);
+  // A screen that goes away calls this so that no job calls back into it.
+  static void ForgetJobContext(const void* context);
+
+  // Movement.
+  int32_t FindPathToTarget();
+  void WalkStep(double dt);
+  void MoveSpecial(double dt);
+  bool FindDirtyPathCell(float out[3]);
+  bool FindTendCell(float out[3]);
+  bool FindPlantCell(float out[3]);
+
+  // The message window's answer after the tutorial's job step.
+  static void OnTutorialAnswer(void* context, int32_t answer, int32_t code);
+
+  CAttributes& GetInitialAttributes() { return *m_initialAttributes; }
+  CVisitorAttributes& GetAttributes() { return *m_attributes; }
+  const CVisitorAttributes& GetAttributes() const { return *m_attributes; }
+  int32_t GetKind() const { return m_kind; }
+  void SetKind(int32_t kind) { m_kind = kind; }
+  bool IsStaff() const { return m_id >= kFirstStaffId && m_id <= kLastStaffId; }
+  float GetPathOffset() const { return m_pathOffset; }
+  int32_t GetOwnCellI() const { return m_ownCell[0]; }
+  int32_t GetOwnCellJ() const { return m_ownCell[1]; }
+  int32_t GetCurrentCellI() const { return m_currentCell[0]; }
+  int32_t GetCurrentCellJ() const { return m_currentCell[1]; }
+  void SetCurrentCell(int32_t i, int32_t j) { m_currentCell = {i, j}; }
+  uint16_t GetCellStamp(int32_t i, int32_t j) const;
+  void SetCellStamp(int32_t i, int32_t j, uint16_t stamp);
+  uint16_t GetStepCounter() const { return m_stepCounter; }
+  void SetStepCounter(uint16_t counter) { m_stepCounter = counter; }
+  const plat::Vec3& GetSecondPoint() const { return m_secondPoint; }
+  void SetTimeStep(float dt) { m_timeStep = dt; }
+  bool IsRoaming() const { return m_flags[kRoamingFlag] != 0; }
+  void SetRoaming(bool roaming) { m_flags[kRoamingFlag] = roaming ? 1 : 0; }
+  bool IsFinished() const { return m_finished != 0; }
+  bool IsWalking() const { return m_walking != 0; }
+  bool IsRideExitPending() const { return m_rideExitPending != 0; }
+  void SetRideExitPending(bool pending) { m_rideExitPending = pending ? 1 : 0; }
+  void SetRide(CAttraction* attraction, int32_t pathNumber, int32_t pointIndex);
+  int32_t GetRidePointIndex() const { return m_ridePointIndex; }
+  CAttraction* GetTargetAttraction() const { return m_targetAttraction; }
+  void SetTargetAttraction(CAttraction* attraction) { m_targetAttraction = attraction; }
+  const plat::Vec3& GetExitPosition() const { return m_exitPosition; }
+  void SetExitPosition(const plat::Vec3& exit) { m_exitPosition = exit; }
+  ParkEvent* GetJobEvent() const { return m_jobEvent; }
+  bool IsJobActive() const { return m_jobActive != 0; }
+  bool IsJobDone() const { return m_jobDone != 0; }
+  void* GetJobContext() const { return m_jobContext; }
+  void* GetJobCallbackContext() const { return m_jobCallbackContext; }
+  bool IsStanding() const { return m_standing != 0; }
+
+ protected:
+  static constexpr std::size_t kRoamingFlag = 1;
+
+  // The cell walk's neighbour choice: index 0..3 into the order (i, j - 1),
+  // (i + 1, j), (i, j + 1), (i - 1, j); -1 when none can be taken.
+  int32_t ChooseNeighbour(int32_t i, int32_t j) const;
+  bool IsUsableNeighbour(int32_t i, int32_t j) const;
+  void NudgeBackOntoGrid();
+  // rand() / 32794 x 0.8 - 0.4 on x and on z.
+  static plat::Vec3 Jitter();
+  void LeaveRide();
+  using CellTest = bool (*)(const CCharacterWorld::CellView& cell);
+  // Of the twelve cells around the current one, the centre of one that
+  // passes the test (the first littered path cell at once when
+  // `takeLittered`), and what the world says of it.
+  bool SearchNearbyCells(float out[3], CellTest test, bool takeLittered,
+                         CCharacterWorld::CellView* chosen = nullptr) const;
+  // The step this frame: walk factor x track speed x dt.
+  float StepLength(double dt) const;
+  void EndJob(bool objectGone);
+  void CallJobCallback();
+  void StartJobAnimation();
+  bool JobAnimationEnded() const;
+  bool IsMagicCharacter() const;
+  void FinishTutorialJobStep();
+
+  std::unique_ptr<CAttributes> m_initialAttributes;
+  std::unique_ptr<CVisitorAttributes> m_attributes;
+  int32_t m_visitorValue = 0;
+  float m_pathOffset = 0;
+  uint16_t m_age = kDefaultAge;
+  uint16_t m_spawnWord = 0;
+  uint16_t m_money = 0;
+  uint16_t m_moodAtEntry = 0;
+  uint16_t m_firstMoodAtEntry = 0;
+  std::array<int32_t, 2> m_choiceCounters{};
+  std::array<std::vector<ThoughtRecord>, kThoughtListCount> m_thoughtLists;
+  int32_t m_thoughtCategory = 0;
+  int32_t m_thoughtSentence = 0;
+  int32_t m_leaveHour = kDefaultLeaveHour;
+  int32_t m_spawnValue = 0;
+  EngineString m_thoughtSubject1;
+  EngineString m_thoughtSubject2;
+  std::vector<uint16_t> m_cellMap;
+  uint16_t m_stepCounter = 0;
+  uint8_t m_litter = 0;
+  uint8_t m_inRide = 0;
+  uint8_t m_rideExitPending = 0;
+  uint8_t m_rainNoted = 0;
+  int32_t m_ridePointIndex = 0;
+  int32_t m_ridePathNumber = 0;
+  int32_t m_savedWalkingState = kStateStart;
+  plat::Vec3 m_patrolPoint;
+  CAttraction* m_targetAttraction = nullptr;
+  CAttraction* m_savedAttraction = nullptr;
+  plat::Vec3 m_exitPosition;
+  ParkEvent* m_jobEvent = nullptr;
+  uint8_t m_jobActive = 0;
+  uint8_t m_jobDone = 0;
+  std::array<uint8_t, 12> m_jobData{};
+  void* m_jobContext = nullptr;
+  plat::Vec3 m_jobPoint;
+  JobCallback m_jobCallback = nullptr;
+  void* m_jobCallbackContext = nullptr;
+  uint32_t m_jobParameter = 0;
+  int32_t m_arrivalCode = 0;
+  int32_t m_kind = kNoKind;
+  std::array<ActivityRecord, kActivityRecordCount> m_activityRecords;
+  EngineString m_soughtObject1;
+  EngineString m_soughtObject2;
+  int32_t m_wishedAttraction = 0;
+  std::array<int32_t, 4> m_activityCounters{};
+  plat::Vec3 m_destination;
+  float m_timeStep = 0;
+  plat::Vec3 m_secondPoint;
+  std::array<int32_t, 2> m_savedValues{};
+  std::array<uint8_t, 4> m_flags{0, 1, 0, 0};
+  uint8_t m_finished = 0;
+  uint8_t m_counted = 0;
+  std::array<TimerPair, kTimerCount> m_timers{};
+  std::array<int32_t, 2> m_currentCell{};
+  uint8_t m_spawnByte = 0;
+  uint8_t m_pathFound = 0;
+  std::array<int32_t, 2> m_ownCell{};
+  int32_t m_pathStep = 1;
+  uint8_t m_activityByte = 0;
+  // What the character does now (set by the per-kind updates).
+  uint8_t m_walking = 0;
+  uint8_t m_standing = 0;
+};

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "characters/REraduzizVisitor.h"
+#include "platform/math/Math.h"
+#include "platform/os/Random.h"
+#include "tests/characters/FakeCharacterWorld.h"
+
+namespace {
+
+constexpr unsigned kSeedSpacing = 7919;
+
+using chartest::FakeCharacterWorld;
+using chartest::FakeEvent;
+using chartest::FakeObject;
+using chartest::Handle;
+
+class VisitorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    plat::SRand(1);
+    world_.second = 42;
+  }
+  FakeCharacterWorld world_;
+};
+
+TEST_F(VisitorTest, NewCharacterStartsUnassignedAndUncounted) {
+  REraduzizVisitor v;
+  EXPECT_EQ(v.GetKind(), REraduzizVisitor::kNoKind);
+  EXPECT_FALSE(v.IsVisible());
+  EXPECT_EQ(v.GetActivityMode(), 0);
+  EXPECT_EQ(v.GetActivityState(), REraduzizVisitor::kStateStart);
+  EXPECT_EQ(v.GetAttributes().GetBand(), CVisitorAttributes::kNoBand);
+  EXPECT_EQ(v.GetAttributes().GetMood(), 0);
+  EXPECT_EQ(v.GetId(), -1);
+  EXPECT_TRUE(v.IsRoaming());
+  EXPECT_FALSE(v.IsJobActive());
+  EXPECT_EQ(v.GetCellStamp(64, 64), 0);
+  EXPECT_EQ(v.GetTimer(0).stamp, 0);
+  for (int32_t t = 1; t < REraduzizVisitor::kTimerCount; ++t) EXPECT_EQ(v.GetTimer(t).stamp, 42);
+  EXPECT_GE(v.GetTimer(10).counter, 120);
+  EXPECT_LT(v.GetTimer(10).counter, 420);
+  EXPECT_GE(v.GetTimer(11).counter, 300);
+  EXPECT_LT(v.GetTimer(11).counter, 600);
+  v.GetAttributes().AddToParkTotals();
+  EXPECT_EQ(world_.totals.bandCounts[0], 1);  // counted into the world's totals
+}
+
+TEST(VisitorRandom, RandomRangeStaysBelowItsTopAndRepeatsForASeed) {
+  plat::SRand(3);
+  const int next = plat::Rand();
+  plat::SRand(3);
+  EXPECT_EQ(REraduzizVisitor::RandomRange(5, 5), 5.0);  // draws nothing
+  EXPECT_EQ(plat::Rand(), next);
+
+  std::vector<double> first;
+  plat::SRand(99);
+  for (int i = 0; i < 100000; ++i) {
+    const double r = REraduzizVisitor::RandomRange(0, 1);
+    ASSERT_GE(r, 0.0);
+    ASSERT_LT(r, 1.0);
+    if (i < 50) first.push_back(r);
+  }
+  plat::SRand(99);
+  for (double r : first) EXPECT_EQ(REraduzizVisitor::RandomRange(0, 1), r);
+  EXPECT_NEAR(REraduzizVisitor::RandomRange(-3, 3), 0.0, 3.0);
+}
+
+// A game clock that runs at the game speed over real frames of 1/60 s.
+TEST_F(VisitorTest, TimersLoseOnePerGameSecondAtEveryGameSpeed) {
+  constexpr int kRealSeconds = 10;
+  constexpr int kFramesPerSecond = 60;
+  for (int speed : {0, 1, 4}) {
+    world_.second = 0;
+    REraduzizVisitor v;
+    v.SetCounterWithTime(1, 1000);
+    double clock = 0;
+    for (int frame = 0; frame < kRealSeconds * kFramesPerSecond; ++frame) {
+      clock += double(speed) / kFramesPerSecond;
+      world_.second = int32_t(std::floor(clock + 1e-9));
+      v.TickVisitorTimers();
+    }
+    EXPECT_EQ(v.GetTimer(1).counter, 1000 - speed * kRealSeconds) << "speed " << speed;
+  }
+}
+
+TEST_F(VisitorTest, VisitorTimersSkipTheCellPairThePlantingPauseAndTheDetour) {
+  REraduzizVisitor v;
+  for (int32_t t = 0; t < REraduzizVisitor::kTimerCount; ++t) v.SetCounterWithTime(t, 5);
+  world_.second = 43;
+  v.TickVisitorTimers();
+  v.TickVisitorTimers();  // same second: no further loss
+  for (int32_t t = 0; t < REraduzizVisitor::kTimerCount; ++t) {
+    const bool ticked = t != 0 && t != 7 && t != 11;
+    EXPECT_EQ(v.GetTimer(t).counter, ticked ? 4 : 5) << "timer " << t + 1;
+  }
+  EXPECT_FALSE(v.TickTimer(12));
+  EXPECT_FALSE(v.TickTimer(-1));
+  v.SetCounterWithTime(3, 1);
+  world_.second = 44;
+  v.TickTimer(3);
+  EXPECT_TRUE(v.IsTimerDone(3));
+}
+
+TEST_F(VisitorTest, PathRequestGoesFromTheOwnCellToTheDestinationCell) {
+  REraduzizVisitor v;
+  v.SetId(5003);
+  v.SetPosition(FakeCharacterWorld::Centre(10, 20));
+  v.SetTargetCell(4 * 30 - 256, 0, 4 * 40 - 256);
+  world_.pathResult = 2;
+  EXPECT_EQ(v.FindPathToTarget(), 2);
+  ASSERT_EQ(world_.paths.size(), 1u);
+  const chartest::PathRequest& r = world_.paths[0];
+  EXPECT_EQ(r.slot, 5003);
+  EXPECT_EQ(r.fromI, 10);
+  EXPECT_EQ(r.fromJ, 20);
+  EXPECT_EQ(r.toI, 30);
+  EXPECT_EQ(r.toJ, 40);
+  EXPECT_EQ(v.GetOwnCellI(), 10);
+
+  v.SetTargetCell(300, 0, 0);  // off the grid
+  EXPECT_EQ(v.FindPathToTarget(), 0);
+  v.SetTargetCell(0, 0, 0);
+  v.SetPosition({-300, 0, 0});
+  EXPECT_EQ(v.FindPathToTarget(), 0);
+  EXPECT_EQ(world_.paths.size(), 1u);
+}
+
+TEST_F(VisitorTest, PathOffsetsStayInZeroToTwoOverManySeeds) {
+  REraduzizVisitor v;
+  v.SetTargetCell(10, 0, 10);
+  bool low = false;
+  bool high = false;
+  // Seeds far apart: the generator's first draws of neighbouring seeds lie
+  // close together.
+  for (unsigned k = 0; k < 2000; ++k) {
+    const unsigned seed = k * kSeedSpacing;
+    plat::SRand(seed);
+    ASSERT_EQ(v.FindPathToTarget(), 1);
+    const float offset = v.GetPathOffset();
+    ASSERT_GE(offset, 0.0f) << seed;
+    ASSERT_LE(offset, 2.0f) << seed;
+    low = low || offset < 0.5f;
+    high = high || offset > 1.5f;
+  }
+  EXPECT_TRUE(low && high);
+}
+
+TEST_F(VisitorTest, ClearJobResetsTheEventOnlyWhenThereIsOne) {
+  REraduzizVisitor v;
+  int context = 0;
+  v.SetJobCallback([](void*, ParkEvent*, uint32_t) {}, &context, 3);
+  v.SetJobContext(0, &context);
+  v.ClearJob();
+  EXPECT_EQ(v.GetJobContext(), nullptr);
+  EXPECT_EQ(v.GetJobCallbackContext(), nullptr);
+
+  FakeObject object;
+  FakeEvent event{&object};
+  v.SendToObject(Handle(event));
+  EXPECT_TRUE(event.taken);
+  v.ClearJob();
+  EXPECT_EQ(event.resets, 1);
+  EXPECT_FALSE(event.taken);
+  EXPECT_EQ(v.GetJobEvent(), nullptr);
+  v.ClearJob();
+  EXPECT_EQ(event.resets, 1);
+}
+
+TEST_F(VisitorTest, SendToObjectWalksToTheEventsObjectWhenAPathIsFound) {
+  REraduzizVisitor v;
+  v.SetId(1001);
+  FakeObject object;
+  object.position = FakeCharacterWorld::Centre(12, 14);
+  FakeEvent event{&object};
+  v.SendToObject(Handle(event));
+  EXPECT_EQ(v.GetDestination(), object.position);
+  EXPECT_EQ(v.GetActivityMode(), 1);
+  EXPECT_EQ(v.GetActivityState(), REraduzizVisitor::kStateToJob);
+  EXPECT_TRUE(v.IsJobActive());
+  EXPECT_TRUE(event.taken);
+
+  FakeEvent other{&object};
+  v.SendToObject(Handle(other));  // the first event is let go
+  EXPECT_EQ(event.resets, 1);
+  EXPECT_EQ(v.GetJobEvent(), Handle(other));
+
+  REraduzizVisitor w;
+  world_.pathResult = 2;
+  FakeEvent third{&object};
+  w.SendToObject(Handle(third));
+  EXPECT_EQ(w.GetActivityState(), REraduzizVisitor::kStateStart);
+  EXPECT_TRUE(w.IsJobActive());
+  REraduzizVisitor idle;
+  idle.SendToObject(nullptr);
+  EXPECT_FALSE(idle.IsJobActive());
+}
+
+TEST_F(VisitorTest, JobDialogOpensOnceWithinReach) {
+  REraduzizVisitor v;
+  v.SetId(1002);
+  v.SetPosition({0, 0, 0});
+  EXPECT_FALSE(v.ApproachJobPoint(20, 0, 0));
+  EXPECT_TRUE(world_.dialogCommands.empty());
+  EXPECT_FALSE(v.ApproachJobPoint(8, 0, 0));
+  ASSERT_EQ(world_.dialogCommands, std::vector<bool>{true});
+  EXPECT_EQ(world_.dialogBytes[0], 0);
+  EXPECT_EQ(world_.focused, 1002);
+  EXPECT_EQ(world_.cameraPoint, (plat::Vec3{8, 4, 0}));
+  EXPECT_TRUE(v.ApproachJobPoint(3, 0, 0));
+  EXPECT_EQ(world_.dialogCommands.size(), 1u);
+}
+
+TEST_F(VisitorTest, TutorialAnswerTwoTwoShowsTheFollowUp) {
+  int context = 0;
+  REraduzizVisitor::OnTutorialAnswer(&context, 1, 2);
+  REraduzizVisitor::OnTutorialAnswer(&context, 2, 1);
+  EXPECT_TRUE(world_.messages.empty());
+  REraduzizVisitor::OnTutorialAnswer(&context, 2, 2);
+  ASSERT_EQ(world_.messages.size(), 1u);
+  EXPECT_EQ(world_.messages[0].textId, 401011);
+  EXPECT_EQ(world_.messages[0].context, &context);
+  EXPECT_TRUE(world_.modal);
+}
+
+TEST(VisitorWithoutWorld, StandsStillAndTouchesNothing) {
+  REraduzizVisitor v;
+  v.SetPosition({1, 0, 1});
+  v.SetTargetCell(50, 0, 50);
+  EXPECT_EQ(v.FindPathToTarget(), 0);
+  v.WalkStep(0.1);
+  v.MoveSpecial(0.1);
+  float out[3];
+  EXPECT_FALSE(v.FindDirtyPathCell(out));
+  v.Render();
+  v.TickVisitorTimers();
+  EXPECT_EQ(v.GetPosition(), (plat::Vec3{1, 0, 1}));
+}
+
+}  // namespace
