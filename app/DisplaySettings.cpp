@@ -5,8 +5,22 @@
 
 namespace {
 
+struct ScreenSize {
+  int32_t width, height;
+};
+
+// "Resolution" 0 and 2; every other value is the middle size.
 constexpr int32_t kResolutionSmall = 0;
 constexpr int32_t kResolutionLarge = 2;
+constexpr ScreenSize kSmallScreen{800, 600};
+constexpr ScreenSize kMiddleScreen{1024, 768};
+constexpr ScreenSize kLargeScreen{1280, 1024};
+
+ScreenSize ScreenSizeFor(int32_t resolution) {
+  if (resolution == kResolutionSmall) return kSmallScreen;
+  if (resolution == kResolutionLarge) return kLargeScreen;
+  return kMiddleScreen;
+}
 
 uint8_t FeatureOn(const CIniFile& settings, const IniKey& key) { return settings.ReadInt(key) == 1 ? 1 : 0; }
 
@@ -14,7 +28,9 @@ uint8_t FeatureOn(const CIniFile& settings, const IniKey& key) { return settings
 
 DisplaySettings ReadDisplaySettings(const CIniFile& settings) {
   DisplaySettings out;
-  const int32_t resolution = settings.ReadInt(CIniFile::kResolution);
+  const ScreenSize size = ScreenSizeFor(settings.ReadInt(CIniFile::kResolution));
+  out.width = size.width;
+  out.height = size.height;
   out.highResolution = settings.ReadInt(CIniFile::kEnableHiRes) != 0 ? 1 : 0;
   out.shadow = FeatureOn(settings, CIniFile::kEnableShadow);
   out.reflection = FeatureOn(settings, CIniFile::kEnableReflection);
@@ -22,16 +38,6 @@ DisplaySettings ReadDisplaySettings(const CIniFile& settings) {
   out.particles = FeatureOn(settings, CIniFile::kEnableParticles);
   out.fog = FeatureOn(settings, CIniFile::kEnableFog);
   out.animals = FeatureOn(settings, CIniFile::kEnableAnimals);
-  if (resolution == kResolutionSmall) {
-    out.width = 800;
-    out.height = 600;
-  } else if (resolution == kResolutionLarge) {
-    out.width = 1280;
-    out.height = 1024;
-  } else {
-    out.width = 1024;
-    out.height = 768;
-  }
   return out;
 }
 

@@ -7,8 +7,8 @@ class CIniFile;
 class VAvazadOvurUrovi;
 
 struct DisplaySettings {
-  int32_t width = 800;
-  int32_t height = 600;
+  int32_t width = 0;
+  int32_t height = 0;
   // Each feature is on only for the value 1 exactly.
   uint8_t shadow = 0;
   uint8_t reflection = 0;

@@ -18,6 +18,7 @@ constexpr int32_t kSettlingFrames = 11;
 void VAvazadOvurUrovi::UpdateFrame(double elapsedSeconds) {
   if (!resourcesReady || simulationHalted) return;
   UpdateLayers();
+  placedObjects.RemoveDeletedAttraction();
   double seconds = elapsedSeconds;
   if (frameCounter < kSettlingFrames) {
     ++frameCounter;

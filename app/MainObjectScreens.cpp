@@ -7,6 +7,8 @@
 #include "app/VAvazadOvurUrovi.h"
 #include "gui/core/GuiCommand.h"
 #include "gui/loader/CGuiXmlLoader.h"
+#include "park/objects/CAttraction.h"
+#include "park/objects/ObjectTypeSetup.h"
 #include "platform/os/DebugOutput.h"
 
 namespace {
@@ -108,9 +110,12 @@ void VAvazadOvurUrovi::ResetGameLists() {
   for (int32_t& counter : resetCounterNext) counter = 0;
 }
 
-bool VAvazadOvurUrovi::SelectBuildItem(uint32_t index, int32_t /*value*/) {
+bool VAvazadOvurUrovi::SelectBuildItem(uint32_t index, int32_t value) {
   // An index from outside the catalogue selects nothing.
-  return index < static_cast<uint32_t>(objectTypes.Count()) && placementPreview != nullptr;
+  const ObjectTypeDescriptor* type = index <= uint32_t(INT32_MAX) ? objectTypes.At(int32_t(index)) : nullptr;
+  if (!type || !placementPreview) return false;
+  SetUpPlacementTemplate(*placementPreview, *type, int32_t(index), value);
+  return true;
 }
 
 EngineString VAvazadOvurUrovi::FileTitle(const EngineString& path) {

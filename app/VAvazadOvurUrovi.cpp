@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "engine/animation/ZOdevuvCharacter.h"
+#include "engine/core/Globals.h"
+#include "engine/media/SoundManager.h"
 #include "engine/particles/ParticleEffects.h"
 #include "engine/render/ZOdevuvGameObject.h"
 #include "engine/render/ZOdevuvText.h"
@@ -11,6 +13,7 @@
 #include "gui/core/CGuiElement.h"
 #include "park/CBillboardIcon.h"
 #include "park/CPorvikScenarios.h"
+#include "park/objects/CAttraction.h"
 #include "park/REraduzizEventClass.h"
 #include "platform/os/Clock.h"
 #include "platform/os/Path.h"
@@ -70,8 +73,6 @@ void VAvazadOvurUrovi::SetStartDate(int32_t year) {
 VAvazadOvurUrovi::~VAvazadOvurUrovi() {
   // The loading threads write into this object until they end.
   JoinLoadingThreads();
-  // The placed objects go with the members, when this object no longer hosts them.
-  if (g_attractionHost == this) g_attractionHost = nullptr;
   // Water textures, particle effects, the two further textures; the camera
   // views.
   DeleteAll(waterTextures);
@@ -95,12 +96,21 @@ VAvazadOvurUrovi::~VAvazadOvurUrovi() {
   DeleteAll(birdModels);
   DeleteOwned(exitArrow);
   DeleteOwned(entranceArrow);
+  // The placed objects with their sounds (the birds come here too).
+  placedObjects.RemoveAllObjects();
   // The icons, the video texture and the lens flares.
   DeleteBillboards();
   DeleteOwned(videoTexture);
   DeleteAll(lensFlareTextures);
   // The cursor images.
   DeleteAll(cursorImages);
+  // The placement preview.
+  if (placementPreview) {
+    placementPreview->Reset();
+    placementPreview->FreeObjects();
+    DeleteOwned(placementPreview);
+  }
+  if (g_attractionHost == this) g_attractionHost = nullptr;
   if (g_game == this) g_game = nullptr;
 }
 
@@ -153,6 +163,11 @@ void VAvazadOvurUrovi::AddPlacedRecord(bool firstList, int32_t value1, int32_t v
 
 void VAvazadOvurUrovi::AddEmptyPlacedRecord() {
   AddPlacedRecord(false, recordCounter, previousDate.year, previousDate.month, previousDate.day, 1, "");
+}
+
+void VAvazadOvurUrovi::SetSoundVolumeAt(const plat::Vec3& /*position*/, const EngineString& name, bool /*silent*/) {
+  // Without the options screen's effect setting the effects are silent.
+  if (g_sound) g_sound->SetVolume(0, name);
 }
 
 int32_t VAvazadOvurUrovi::SoundVolumeAtDistance(int32_t effectVolume, float distance) {

@@ -1,7 +1,8 @@
 #pragma once
 // The one game object. It is the engine object (first base) and the GUI
 // manager (second base), keeps the click actions and the load-progress count
-// of the GUI description loader (third base), and owns everything else of the
+// of the GUI description loader (third base), serves the placed objects
+// (fourth base), and owns everything else of the
 // running game: the land, the characters, the park, the scene's textures and
 // models, and the in-game screens. The entry function creates it and deletes
 // it at the end; every subsystem reaches it through g_engine / g_game.
@@ -48,7 +49,6 @@ class CPathFinder;
 class CPorvikAiClass;
 class CPorvikRoad;
 class CPorvikScenarios;
-class ObjectTypeDescriptor;
 class ParticleEffects;
 class REraduzizBuffetScreen;
 class REraduzizBuilUpgScreen;
@@ -173,6 +173,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The character manager's empty record: first word 1, the counter that
   // starts at 26 and the previous date, into the second list.
   void AddEmptyPlacedRecord();
+  // Sets (does not start) the named sound's volume for a sound heard at the
+  // position: louder near the camera, silent while the game is paused, in
+  // the menus or with effects off.
+  void SetSoundVolumeAt(const plat::Vec3& position, const EngineString& name, bool silent);
   // The volume (0 silent .. 1000 full) of a sound at a distance from the
   // camera for an effect volume setting (0..100); closer than 1 counts as 1.
   static int32_t SoundVolumeAtDistance(int32_t effectVolume, float distance);
@@ -203,13 +207,14 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void CreateGui();
   // Lists, counters and the clock of a new game, a scenario or a lesson.
   void ResetGameLists();
-  // Sets the placement preview up from the object type at the index; false
-  // for an index outside the catalogue (nothing changes).
+  // Sets the placement preview up from the object type at the index, with
+  // the value as its price; false for an index outside the catalogue or
+  // without a preview (nothing changes).
   bool SelectBuildItem(uint32_t index, int32_t value);
   // The file name without folder and extension.
   static EngineString FileTitle(const EngineString& path);
 
-  // --- Object types and placed objects (MainObjectObjects.cpp) -------------
+  // --- Object types and placed objects (MainObjectLookups.cpp) -------------
   // A single scene object of an "Objects" descriptor, owned by the caller;
   // null for another type.
   ZOdevuvGameObject* LoadSingleObject(const char* path);
@@ -224,10 +229,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   bool ObjectExists(EngineString name) const;
   PickRay GetPickRay(int32_t screenX, int32_t screenY) const;
   bool PickObjectAt(int32_t screenX, int32_t screenY, const CAttraction& object) const;
-  // Once per frame after the GUI update: at most one marked object goes.
-  void RemoveDeletedAttraction() { placedObjects.RemoveDeletedAttraction(); }
-  void CollectObjectsByState() { placedObjects.CollectObjectsByState(); }
-  // What the placed objects ask of the game.
+
+  // --- What the placed objects ask of the game ----------------------------
   EngineString GetBaseDirectory() const override { return baseDirectory; }
   const CObjectTypeCatalog* GetObjectTypes() const override { return &objectTypes; }
   void PlaySoundAt(const plat::Vec3& position, const EngineString& name, uint8_t quiet) override;
@@ -235,6 +238,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void SwitchOffWaterEffectOf(const EngineString& id) override;
   void OnObjectRemoved(CAttraction& object) override;
   void MarkSelectedObjectCells(CAttraction& object) override;
+  // Every icon of the object goes, however many it has.
   void RemoveObjectIcons(CAttraction& object) override;
   void RemovePlantFromGreenery() override;
   void RemoveVisitorCapacity(int32_t capacity) override;
@@ -323,7 +327,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   REraduzizEventClass* parkEvents = nullptr;
   CPorvikScenarios* scenarios = nullptr;
   ParticleEffects* particleEffects = nullptr;
-  CAttraction* placementPreview = nullptr;
+  CAttraction* placementPreview = nullptr;  // made by the world loading
   ZOdevuvTexture* waterTextures[kWaterTextureCount] = {};
   ZOdevuvTexture* lensFlareTextures[kLensFlareCount] = {};
   ZOdevuvTexture* reflectionTarget = nullptr;
@@ -335,7 +339,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ZOdevuvGameObject* baseTrees = nullptr;
   std::vector<CBird*> birds;
 
-  // 13. The placed objects (owned); cells store their ids.
+  // 13. The placed objects; cells store their ids.
   CPlacedObjectList placedObjects;
 
   // 14. Load-progress count: loadProgressCounter of the GuiActionSink base.
@@ -460,8 +464,6 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   int32_t entrancePrice = 0;
   int32_t points = 0;
   int32_t greeneryPercent = 0;
-  // Every third plant adds one; the shown greenery follows it, 0 to 100.
-  int32_t greeneryScore = 0;
   int32_t lastCleanPercent = 0;
   int32_t litteredPathCells = 0;
   int32_t pathCells = 0;
@@ -513,7 +515,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   std::vector<EngineString> savedGames;
   std::vector<EngineString> loaderStrings;
 
-  // The screen-command members: the object-type catalogue (owned), the
+  // The screen-command members: the object-type catalogue, the
   // build book's bytes, the three one-shot close flags (command execution,
   // summary screen, upgrade screen), the click-action list.
   CObjectTypeCatalog objectTypes;
@@ -522,8 +524,6 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   uint8_t closeFlagCommands = 0;
   uint8_t closeFlagSummary = 0;
   uint8_t closeFlagUpgrade = 0;
-  int32_t previewCatalogueIndex = -1;
-  int32_t previewValue = 0;
 
   // The billboard icons over placed objects.
   std::vector<BillboardEntry> billboards;

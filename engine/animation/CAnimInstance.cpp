@@ -58,7 +58,7 @@ void CAnimInstance::DrawFrames(plat::MeshFrame* frame) {
 }
 
 void CAnimInstance::DrawMeshFrame(plat::MeshFrame* frame) {
-  plat::Device* device = g_device ? g_device->GetDevice() : nullptr;
+  plat::Device* device = EngineDevice();
   if (!device || !frame->meshContainer) return;
   auto& container = *static_cast<ZOdevuvMeshContainer*>(frame->meshContainer);
   const plat::Matrix kept = device->GetTransform(plat::TransformType::World);

@@ -64,7 +64,7 @@ plat::MeshResult GenerateSkinnedMesh(ZOdevuvMeshContainer& container) {
 namespace {
 
 std::shared_ptr<plat::Texture> LoadContainerTexture(const std::string& path) {
-  plat::Device* device = g_device ? g_device->GetDevice() : nullptr;
+  plat::Device* device = EngineDevice();
   return device ? plat::CreateTextureFromFile(*device, path) : nullptr;
 }
 

@@ -25,8 +25,6 @@ constexpr plat::RenderState kDrawStates[] = {
     plat::RenderState::DestBlend,
 };
 
-plat::Device* CurrentDevice() { return g_device ? g_device->GetDevice() : nullptr; }
-
 }  // namespace
 
 ZOdevuvCharacter::ZOdevuvCharacter()
@@ -88,7 +86,7 @@ void ZOdevuvCharacter::Render(int32_t) {
   AdvanceAnimation(elapsed);
   m_lastTime = double(now);
 
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device || !m_root) return;
   plat::Vec3 centre;
   plat::Vec3TransformCoord(&centre, m_sphereCentre,
@@ -148,7 +146,7 @@ void ZOdevuvCharacter::DrawFrame(plat::MeshFrame* frame) {
 }
 
 void ZOdevuvCharacter::DrawMeshContainer(plat::MeshFrame* frame) {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device || !frame->meshContainer) return;
   auto& container = *static_cast<ZOdevuvMeshContainer*>(frame->meshContainer);
   const plat::Matrix world = device->GetTransform(plat::TransformType::World);

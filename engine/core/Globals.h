@@ -2,6 +2,7 @@
 // The engine's global singleton slots. Each singleton's constructor stores its
 // own address in its slot; the engine object's destructor deletes the
 // singletons and clears the slots. Null until filled.
+#include <cstdint>
 #include <memory>
 
 namespace plat {
@@ -43,3 +44,9 @@ extern std::shared_ptr<plat::Font> g_debugFont;
 extern std::shared_ptr<plat::Texture> g_shadowMap;
 extern std::shared_ptr<plat::Surface> g_shadowMapSurface;
 extern std::shared_ptr<plat::Surface> g_shadowDepthSurface;
+
+// The id for a new sub-mesh: ids count up from 0 while an engine object
+// lives, 0 without one. Safe from the loading threads.
+int32_t TakeMeshId();
+// Starts the ids at 0 again; the engine object calls it when it is made.
+void ResetMeshIds();

@@ -52,8 +52,6 @@ void ZOdevuvParticleSystem::AddParticle() {
   particles.push_back(particle);
 }
 
-plat::Device* ZOdevuvParticleSystem::EngineDevice() { return g_device ? g_device->GetDevice() : nullptr; }
-
 void ZOdevuvParticleSystem::AddParticles(int count) {
   for (int i = 0; i < count; ++i) AddParticle();
 }

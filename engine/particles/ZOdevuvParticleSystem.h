@@ -78,8 +78,6 @@ class ZOdevuvParticleSystem {
   uint32_t vbBatchSize = 512;
 
  protected:
-  // The engine's drawing device, null before the device exists.
-  static plat::Device* EngineDevice();
   // What the effects' constructors end with.
   void AddParticles(int count);
   // The base part, then the effect's blend set-up or restore set.

@@ -1,9 +1,13 @@
 #include "engine/render/ZOdevuv3DObject.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string>
+#include <string_view>
 
-#include "engine/core/DOradovIruzez.h"
 #include "engine/core/Globals.h"
 #include "engine/render/ZOdevuvAssetPaths.h"
 #include "engine/render/ZOdevuvDevice.h"
@@ -12,6 +16,7 @@
 #include "platform/gfx/IndexBuffer.h"
 #include "platform/gfx/VertexBuffer.h"
 #include "platform/math/Math.h"
+#include "platform/os/AsciiText.h"
 #include "platform/os/Path.h"
 
 using plat::Vec3;
@@ -20,8 +25,6 @@ namespace {
 
 constexpr float kDegreesToRadians = 0.01745329238474369f;
 constexpr float kFlatTexCoords = 0.0001f;
-
-plat::Device* CurrentDevice() { return g_device ? g_device->GetDevice() : nullptr; }
 
 // Tangent and binormal of one triangle from its positions and first
 // texture coordinates; a triangle whose coordinates are (nearly) collinear,
@@ -48,6 +51,41 @@ void TriangleFrame(const MeshVertex& a, const MeshVertex& b, const MeshVertex& c
   plat::Vec3NormalizeTo(&binormal, Vec3{-bn.y, nt.y, -tb.y} / d);
 }
 
+constexpr const char* kMeshIdLightMapSuffix = "LightingMap.tga";
+
+// The number of a file name made of prefix, a mesh id as "%d" writes it and
+// the suffix, compared without regard to case; -1 for any other name.
+int32_t MeshIdOfLightMap(std::string_view file, std::string_view prefix) {
+  const std::string_view suffix = kMeshIdLightMapSuffix;
+  if (file.size() <= prefix.size() + suffix.size() || !plat::EqualsNoCase(file.substr(0, prefix.size()), prefix) ||
+      !plat::EqualsNoCase(file.substr(file.size() - suffix.size()), suffix)) {
+    return -1;
+  }
+  const std::string_view digits = file.substr(prefix.size(), file.size() - prefix.size() - suffix.size());
+  if (digits.size() > 1 && digits[0] == '0') return -1;
+  int32_t id = -1;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), id);
+  if (error != std::errc() || end != digits.data() + digits.size() || id < 0) return -1;
+  return id;
+}
+
+// The mesh ids of the light maps "<prefix><id>LightingMap.tga" that exist,
+// ascending; prefix is a game path whose last part starts the file names.
+std::vector<int32_t> ListLightMapIds(const std::string& prefix) {
+  const std::size_t slash = prefix.find_last_of("\\/");
+  const std::string folder = slash == std::string::npos ? std::string() : prefix.substr(0, slash);
+  const std::string_view filePrefix = std::string_view(prefix).substr(slash == std::string::npos ? 0 : slash + 1);
+  std::vector<int32_t> ids;
+  std::error_code error;
+  for (const auto& item : std::filesystem::directory_iterator(plat::ResolvePath(folder), error)) {
+    const int32_t id = MeshIdOfLightMap(item.path().filename().string(), filePrefix);
+    if (id >= 0) ids.push_back(id);
+  }
+  std::sort(ids.begin(), ids.end());
+  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+  return ids;
+}
+
 bool FileOpens(const EngineString& path) {
   std::FILE* file = plat::OpenFile(path.CStr(), "r");
   if (!file) return false;
@@ -71,7 +109,7 @@ void ComputeTangents(int32_t vertexCount, MeshVertex* vertices) {
 
 ZOdevuv3DObject::ZOdevuv3DObject() {
   plat::MatrixIdentity(&worldMatrix);
-  if (plat::Device* device = CurrentDevice()) {
+  if (plat::Device* device = EngineDevice()) {
     m_boxLines = device->CreateVertexBuffer(kBoxLineVertices * kMeshVertexStride,
                                             plat::Usage::WriteOnly, kBoxLineFvf,
                                             plat::Pool::Default);
@@ -149,14 +187,14 @@ void ZOdevuv3DObject::Init(int32_t faceCount, int32_t vertexCount, MeshVertex* v
     delete[] vertices;
     return;
   }
-  m_meshIds.push_back(g_engine ? g_engine->TakeMeshId() : 0);
+  m_meshIds.push_back(TakeMeshId());
   auto* subMesh = new ZOdevuvSubMesh();
   subMesh->vertexCount = vertexCount;
   subMesh->faceCount = faceCount;
   const bool lightMapped = LoadLightMap(m_name) == 1;
   plat::Vec2 tiling{1, 1}, offset{0, 0};
   TakeMaterialRecord(*subMesh, tiling, offset);
-  if (plat::Device* device = CurrentDevice(); device && vertexCount > 0) {
+  if (plat::Device* device = EngineDevice(); device && vertexCount > 0) {
     const auto n = static_cast<std::uint32_t>(vertexCount);
     subMesh->vertexBuffer = device->CreateVertexBuffer(n * kMeshVertexStride, plat::Usage::WriteOnly,
                                                        0, plat::Pool::Managed);
@@ -191,11 +229,23 @@ uint8_t ZOdevuv3DObject::LoadLightMap(const EngineString& name) {
   if (folder.Length() == 0) return 0;
   if (RegisterLightMap(folder, name + "LightingMap.dds", name)) return 1;
   if (RegisterLightMap(folder, name + "LightingMap.tga", name)) return 1;
+  // One listing of the folder per object and name instead of one file look-up
+  // per earlier sub-mesh: a model of many sub-meshes loads in linear time.
+  const EngineString listKey = folder + "\\" + name;
+  if (!m_lightMapIdsListed || m_lightMapListKey.Std() != listKey.Std()) {
+    m_lightMapIds = ListLightMapIds(listKey.Std() + "_");
+    m_lightMapListKey = listKey;
+    m_lightMapIdsListed = true;
+  }
+  // The ids are in the order of this object's sub-meshes, which take
+  // ascending ids; only those with a material of their own are tried.
+  const auto tried = m_meshIds.begin() + std::ptrdiff_t(std::min(m_materials.size(), m_meshIds.size()));
   uint8_t found = 0;
-  for (std::size_t i = 0; i < m_materials.size() && i < m_meshIds.size(); ++i) {
+  for (const int32_t listed : m_lightMapIds) {
+    if (!std::binary_search(m_meshIds.begin(), tried, listed)) continue;
     EngineString id;
-    id.Format("_%d", m_meshIds[i]);
-    if (RegisterLightMap(folder, name + id + "LightingMap.tga", name)) found = 1;
+    id.Format("_%d", listed);
+    if (RegisterLightMap(folder, name + id + kMeshIdLightMapSuffix, name)) found = 1;
   }
   return found;
 }
@@ -309,7 +359,7 @@ void ZOdevuv3DObject::FillBoxVertexBuffer() {
 }
 
 void ZOdevuv3DObject::DrawBoundingBox() {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device || !m_boxLines) return;
   device->SetMaterial(ZOdevuvDevice::FillMaterial(1, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 1000.0f));
   device->SetTexture(0, nullptr);
@@ -343,7 +393,7 @@ int32_t ZOdevuv3DObject::SelectRenderMode(int32_t pass, const ZOdevuvSubMesh& s)
 }
 
 void ZOdevuv3DObject::Render() {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device) return;
   const plat::Matrix kept = device->GetTransform(plat::TransformType::World);
   plat::Matrix rx, ry, rz;

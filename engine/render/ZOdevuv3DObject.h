@@ -96,6 +96,10 @@ class ZOdevuv3DObject {
   std::vector<std::unique_ptr<ModelMaterialRecord>> m_records;
   std::vector<plat::Material> m_materials;
   std::vector<int32_t> m_meshIds;
+  // The folder's light maps named by mesh id, listed once per folder and name.
+  std::vector<int32_t> m_lightMapIds;
+  EngineString m_lightMapListKey;
+  bool m_lightMapIdsListed = false;
   char m_name[256] = {};
   plat::Vec3 m_boxMin, m_boxMax;
   plat::Vec3 m_boxMinCopy, m_boxMaxCopy;

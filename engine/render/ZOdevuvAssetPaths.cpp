@@ -11,7 +11,7 @@ namespace {
 // A full mip chain in the managed pool, size and format from the file, no
 // colour key. On failure the entry is left without texture.
 bool LoadTextureFile(const char* path, TextureEntry* entry) {
-  plat::Device* device = g_device ? g_device->GetDevice() : nullptr;
+  plat::Device* device = EngineDevice();
   std::shared_ptr<plat::Texture> texture;
   if (device) {
     plat::TextureLoadOptions options;

@@ -228,3 +228,5 @@ plat::Material ZOdevuvDevice::FillMaterial(float ambientR, float ambientG, float
   material.power = power;
   return material;
 }
+
+plat::Device* EngineDevice() { return g_device ? g_device->GetDevice() : nullptr; }

@@ -115,3 +115,7 @@ class ZOdevuvDevice {
 
 // Fills a texel with its own texture coordinate: (u, v, 0, 0).
 plat::Vec4 FillTexCoordTexel(const plat::Vec2& texCoord, const plat::Vec2& texelSize);
+
+// The device of the device singleton: null without the singleton or before
+// a device has been created.
+plat::Device* EngineDevice();

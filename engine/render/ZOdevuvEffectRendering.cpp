@@ -433,7 +433,7 @@ void RunMode(DrawContext& c, int32_t mode) {
 }  // namespace
 
 void ZOdevuvSubMesh::RenderSubMeshWithEffect(int32_t mode) {
-  plat::Device* device = g_device ? g_device->GetDevice() : nullptr;
+  plat::Device* device = EngineDevice();
   if (!device) return;
   // Modes 1 to 3 set parameters on the main effect; a sub-mesh without one
   // is never drawn by its object, and is not drawn here either.

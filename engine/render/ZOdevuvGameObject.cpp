@@ -97,7 +97,7 @@ void ZOdevuvGameObject::TransformBox(const ZOdevuv3DObject& object, const plat::
 }
 
 void ZOdevuvGameObject::Render(float /*time*/, int32_t pass) {
-  plat::Device* device = g_device ? g_device->GetDevice() : nullptr;
+  plat::Device* device = EngineDevice();
   if (!device) return;
   const plat::Matrix kept = device->GetTransform(plat::TransformType::World);
   for (ZOdevuv3DObject* object : m_meshObjects) {

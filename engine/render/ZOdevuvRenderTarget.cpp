@@ -15,8 +15,6 @@ using plat::Vec3;
 constexpr float kMinOutline = 1e-3f;
 constexpr int32_t kFailed = int32_t(0x80004005u);
 
-plat::Device* CurrentDevice() { return g_device ? g_device->GetDevice() : nullptr; }
-
 Vec3 Position(const ZOdevuvRenderTarget::QuadVertex& v) { return {v.x, v.y, v.z}; }
 
 void SetPosition(ZOdevuvRenderTarget::QuadVertex& v, const Vec3& p) {
@@ -32,7 +30,7 @@ ZOdevuvRenderTarget::ZOdevuvRenderTarget() = default;
 ZOdevuvRenderTarget::~ZOdevuvRenderTarget() { Release(); }
 
 bool ZOdevuvRenderTarget::Create(uint32_t width, uint32_t height) {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device) return false;
   m_texture = device->CreateTexture(int(width), int(height), 1, plat::Usage::RenderTarget,
                                     plat::Format::A8R8G8B8, plat::Pool::Default);
@@ -69,7 +67,7 @@ bool FitPreviewCamera(const Vec3& cameraPosition, const plat::Matrix& view,
                       const plat::Matrix& projection, const plat::Matrix& world,
                       const Vec3 corners[8], float radius, ZOdevuvRenderTarget& target,
                       float& distance, float& farDistance) {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device) return false;
   const plat::Viewport viewport = device->GetViewport();
   Vec3 projected[8];
@@ -120,7 +118,7 @@ void BuildPreviewMatrices(const Vec3& cameraPosition, const Vec3& up, const ZOde
 bool RenderObjectPreview(const Vec3& cameraPosition, const Vec3& up, const plat::Matrix& view,
                          const plat::Matrix& projection, const plat::Matrix& world,
                          ZOdevuvGameObject& object, ZOdevuvRenderTarget& target) {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device || !target.BeginScene()) return false;
   Vec3 corners[8];
   object.GetBoxCorners(corners);

@@ -7,7 +7,7 @@
 #include "platform/gfx/Effect.h"
 
 ZOdevuvSubMesh::ZOdevuvSubMesh() {
-  plat::Device* device = g_device ? g_device->GetDevice() : nullptr;
+  plat::Device* device = EngineDevice();
   if (device) declaration = device->CreateVertexDeclaration(MeshVertexElements());
   if (!g_device) return;
   mainEffect = g_device->GetEffect(effectName);
@@ -30,7 +30,7 @@ void ZOdevuvSubMesh::ReleaseSubMeshData() {
 }
 
 void ZOdevuvSubMesh::DrawSubMeshBuffer() {
-  plat::Device* device = g_device ? g_device->GetDevice() : nullptr;
+  plat::Device* device = EngineDevice();
   if (!vertexBuffer || !device) return;
   device->SetStreamSource(0, vertexBuffer, 0, kMeshVertexStride);
   device->SetIndices(indexBuffer);

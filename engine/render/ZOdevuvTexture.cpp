@@ -14,8 +14,6 @@ constexpr std::uint32_t kFilterBox = 5;
 // Texels of exactly this ARGB value become transparent black.
 constexpr std::uint32_t kSystemMemoryColorKey = 0x00000001;
 
-plat::Device* CurrentDevice() { return g_device ? g_device->GetDevice() : nullptr; }
-
 plat::TextureLoadOptions FileOptions(plat::Pool pool) {
   plat::TextureLoadOptions options;
   options.width = plat::kDefaultNonPow2;
@@ -67,7 +65,7 @@ void ZOdevuvTexture::Release() {
 bool ZOdevuvTexture::CreateBlank(int32_t width, int32_t height, bool renderTarget) {
   m_texture.reset();
   m_surface.reset();
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device) return false;
   const std::uint32_t usage = renderTarget ? plat::Usage::RenderTarget : plat::Usage::Dynamic;
   m_texture = plat::CreateTexture(*device, width, height, 1, usage, plat::Format::A8R8G8B8, plat::Pool::Default);
@@ -98,7 +96,7 @@ void ZOdevuvTexture::Load(const char* path, const plat::TextureLoadOptions& opti
   // A managed image loaded over a system-memory one must not go through the
   // per-draw copy, which only accepts system-memory sources.
   m_systemMemory = 0;
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device || !path) return;
   plat::ImageInfo info;
   m_texture = plat::CreateTextureFromFileEx(*device, path, options, &info);
@@ -162,7 +160,7 @@ void ZOdevuvTexture::DrawCell(int32_t x, int32_t y, int32_t w, int32_t h, int32_
 
 void ZOdevuvTexture::DrawBox(const Box& screen, const Box& uv, uint32_t color, float depth, Blending blending,
                              MissingCopy missing) {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!m_texture || !device) return;
   QuadVertex vertices[4];
   BuildQuad(screen, uv, color, depth, vertices);

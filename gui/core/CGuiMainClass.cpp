@@ -58,7 +58,7 @@ bool CGuiMainClass::RouteMessage(const plat::Message* message, uint8_t flag) {
 void CGuiMainClass::DrawLayers() {
   // GUI quads sit at depth 0.1; whatever the scene left in the depth buffer
   // must not hide them.
-  plat::Device* device = g_device ? g_device->GetDevice() : nullptr;
+  plat::Device* device = EngineDevice();
   const uint32_t depthTest = device ? device->GetRenderState(plat::RenderState::ZEnable) : 0;
   if (device) device->SetRenderState(plat::RenderState::ZEnable, plat::kFalse);
   for (GuiLayer* layer : GetLayers()) {

@@ -264,7 +264,7 @@ void CGuiChart::AddLabels(ChartPicture& picture, float xStep, float gridStep) co
 
 void CGuiChart::RenderChart() {
   const ChartPicture picture = BuildPicture();
-  plat::Device* device = g_device ? g_device->GetDevice() : nullptr;
+  plat::Device* device = EngineDevice();
   if (m_texture && m_texture->GetTexture() && device) DrawPicture(picture);
   dirty = 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The game's one window and its message queue, shaped like the loop the game
-// was written for: PeekMessage takes one message at a time, the window
+// The game's one window and its message queue, a message loop:
+// PeekMessage takes one message at a time, the window
 // procedure is the game's own function, and other threads post messages
 // (the music player's end notification 0x8001).
 //
@@ -12,20 +12,11 @@
 #include <string_view>
 
 #include "platform/os/Handles.h"
+#include "platform/os/WindowMessages.h"
 
 namespace plat {
 
-// Message numbers and key codes with their original values.
-constexpr unsigned kWmDestroy = 0x0002;
-constexpr unsigned kWmPaint = 0x000F;
-constexpr unsigned kWmQuit = 0x0012;
-constexpr unsigned kWmKeyDown = 0x0100;
-constexpr unsigned kWmKeyUp = 0x0101;
-constexpr unsigned kWmMouseWheel = 0x020A;
-constexpr unsigned kWmApp = 0x8000;
-
-constexpr int kWheelDelta = 120;  // one notch of the wheel
-
+// The game's key codes (the message numbers are in WindowMessages.h).
 constexpr int kVkBack = 0x08;
 constexpr int kVkTab = 0x09;
 constexpr int kVkReturn = 0x0D;

@@ -72,9 +72,4 @@ std::uintptr_t WheelWParam(int notches, unsigned modifiers) {
   return static_cast<std::uintptr_t>(static_cast<std::uint32_t>(high) << 16 | (modifiers & 0xFFFF));
 }
 
-std::intptr_t PointLParam(int x, int y) {
-  return static_cast<std::intptr_t>(static_cast<std::uint32_t>(y & 0xFFFF) << 16 |
-                                    static_cast<std::uint32_t>(x & 0xFFFF));
-}
-
 }  // namespace plat

@@ -4,6 +4,8 @@
 // codes are the character for printable keys), so tests need no window.
 #include <cstdint>
 
+#include "platform/os/WindowMessages.h"
+
 namespace plat {
 
 // The virtual-key code of a key, 0 for keys the game has no code for.
@@ -16,18 +18,10 @@ int VirtualKeyFromSdl(int scancode, int keycode);
 // keys from wParam only.
 std::intptr_t KeyMessageLParam(bool down, bool repeat);
 
-// Modifier flags of the wheel message's low word.
-constexpr unsigned kMkLButton = 0x1;
-constexpr unsigned kMkRButton = 0x2;
-constexpr unsigned kMkShift = 0x4;
-constexpr unsigned kMkControl = 0x8;
-constexpr unsigned kMkMButton = 0x10;
-
 // wParam of WM_MOUSEWHEEL: 120 per notch (positive away from the user) as a
-// signed 16-bit high word, the modifier flags in the low word. Read as a
+// signed 16-bit high word, the modifier flags (kMk...) in the low word; its
+// lParam is PointLParam. Read as a
 // signed 32-bit number its sign is the wheel's direction.
 std::uintptr_t WheelWParam(int notches, unsigned modifiers);
-// lParam of WM_MOUSEWHEEL: the pointer position as y << 16 | x (16 bits each).
-std::intptr_t PointLParam(int x, int y);
 
 }  // namespace plat

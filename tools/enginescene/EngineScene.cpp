@@ -54,8 +54,6 @@ constexpr float kFieldOfView = 0.7853981852531433f;
 constexpr float kNearPlane = 1.0f;
 constexpr float kFarPlane = 5000.0f;
 
-plat::Device* CurrentDevice() { return g_device ? g_device->GetDevice() : nullptr; }
-
 plat::Color Grey(float level) { return {level, level, level, 1.0f}; }
 
 // The game's sun: a point light high above the park, shining at its centre.
@@ -97,7 +95,7 @@ EngineScene::EngineScene(SceneDescription description, SceneReport* report)
 EngineScene::~EngineScene() = default;
 
 void EngineScene::InitResources() {
-  if (m_report && CurrentDevice()) CurrentDevice()->Record().Enable(true);
+  if (m_report && EngineDevice()) EngineDevice()->Record().Enable(true);
   LoadEffects();
   SetUpViewAndLight();
   LoadSounds();
@@ -121,7 +119,7 @@ void EngineScene::LoadEffects() {
 void EngineScene::SetUpViewAndLight() {
   if (g_camera) g_camera->SetMode(0);
   if (g_lights) g_lights->AddLight(Sun(), 1);
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device) return;
   const std::uint32_t ambient = std::uint32_t(kLightLevel * 255);
   device->SetRenderState(plat::RenderState::Ambient, 0xFF000000u | ambient << 16 | ambient << 8 | ambient);
@@ -235,7 +233,7 @@ void EngineScene::UpdateSounds() {
 }
 
 void EngineScene::Frame(float) {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!device) return;
   if (m_inIntro) {
     // The allocator draws and presents the frames while the player is polled.
@@ -251,7 +249,7 @@ void EngineScene::Frame(float) {
 }
 
 void EngineScene::DrawScene() {
-  plat::Device& device = *CurrentDevice();
+  plat::Device& device = *EngineDevice();
   const SceneCameraPoint view = m_cameraPath.At(m_sceneSeconds);
   plat::Matrix viewMatrix = plat::IdentityMatrix();
   if (g_camera) {
@@ -284,7 +282,7 @@ void EngineScene::DrawScene() {
 
 template <class Draw>
 void EngineScene::DrawPart(const std::string& part, Draw draw) {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!m_report || !device) return draw();
   device->Record().Clear();
   draw();

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/core/DOradovIruzez.h"
+#include "engine/system/DOradovIruzez.h"
 #include "platform/math/Types.h"
 #include "tools/enginescene/CameraPath.h"
 #include "tools/enginescene/SceneDescription.h"

@@ -54,7 +54,7 @@ std::vector<int> ScreenshotFrames(int frames) {
 void SaveScreenshot(const std::string& folder, int frame, SceneReport& report) {
   char name[32];
   std::snprintf(name, sizeof name, "/frame_%04d.png", frame);
-  plat::Device* device = g_device ? g_device->GetDevice() : nullptr;
+  plat::Device* device = EngineDevice();
   const bool saved = device && plat::SaveScreenshot(*device, folder + name);
   if (!saved) std::fprintf(stderr, "engine_scene: cannot save %s%s\n", folder.c_str(), name);
   report.Note("screenshots", "saved", saved ? 1 : 0);

@@ -43,8 +43,6 @@ int AnimationSetIndex(const plat::AnimationController& controller, const std::st
   return -1;
 }
 
-plat::Device* CurrentDevice() { return g_device ? g_device->GetDevice() : nullptr; }
-
 }  // namespace
 
 SceneFigures::SceneFigures() : m_birdWorld(plat::IdentityMatrix()) {}
@@ -113,7 +111,7 @@ void SceneFigures::DrawWalkers() {
 }
 
 void SceneFigures::DrawBird() const {
-  plat::Device* device = CurrentDevice();
+  plat::Device* device = EngineDevice();
   if (!m_bird || !device) return;
   // The character draws at the device's world transform.
   const plat::Matrix kept = device->GetTransform(plat::TransformType::World);

@@ -26,7 +26,7 @@ Bytes Written(Write write) {
 // A read stream over the given bytes.
 std::FILE* FileOf(const Bytes& bytes) {
   std::FILE* file = std::tmpfile();
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::rewind(file);
   return file;
 }

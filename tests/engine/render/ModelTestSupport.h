@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/DOradovIruzez.h"
+#include "engine/system/DOradovIruzez.h"
 #include "engine/core/Globals.h"
 #include "engine/render/ZOdevuv3DObject.h"
 #include "engine/render/ZOdevuvAssetPaths.h"

@@ -1,5 +1,6 @@
 #include "engine/render/ZOdevuv3DObject.h"
 
+#include <chrono>
 #include <cmath>
 
 #include "tests/engine/render/ModelTestSupport.h"
@@ -220,6 +221,44 @@ TEST_F(Object3DTest, LightMapsNamedByMeshIdAreTriedPerMaterial) {
   ASSERT_EQ(object.GetMeshIds()[0], 0);
   ASSERT_EQ(g_assetPaths->GetEntryCount(), 1);
   EXPECT_STREQ(g_assetPaths->GetTextureByIndex(0)->fileName, "Shed_0LightingMap.tga");
+}
+
+TEST_F(Object3DTest, MeshIdLightMapsOfSubMeshesWithMaterialsAreFoundWhateverTheirCase) {
+  ZOdevuv3DObject object;
+  object.SetName("Shed");
+  object.AddMaterial(nullptr, 0);
+  object.AddMaterial(nullptr, 0);
+  g_assetPaths->SetSecondPath(PathOf("lm").c_str());
+  WriteImage("lm/shed_1lightingmap.TGA");  // the second sub-mesh's id
+  WriteImage("lm/Shed_01LightingMap.tga");  // not how an id is written
+  WriteImage("lm/Shed_2LightingMap.tga");   // the third sub-mesh has no material
+  WriteImage("lm/Barn_0LightingMap.tga");   // another object's
+  const int entriesAfter[] = {0, 1, 2};
+  for (int i = 0; i < 3; ++i) {
+    object.Init(1, 3, NewVertices(Triangle()));
+    EXPECT_EQ(g_assetPaths->GetEntryCount(), entriesAfter[i]) << "sub-mesh " << i;
+  }
+  ASSERT_EQ(object.GetMeshIds(), (std::vector<int32_t>{0, 1, 2}));
+  for (int i = 0; i < g_assetPaths->GetEntryCount(); ++i) {
+    EXPECT_STREQ(g_assetPaths->GetTextureByIndex(i)->fileName, "Shed_1LightingMap.tga");
+  }
+}
+
+TEST_F(Object3DTest, ManySubMeshesLoadInLinearTimeWithALightMapFolder) {
+  // Each sub-mesh looks for the light maps of every earlier one: done file by
+  // file, these few thousand empty sub-meshes took many seconds.
+  constexpr int kSubMeshes = 3000;
+  ZOdevuv3DObject object;
+  object.SetName("Crowd");
+  g_assetPaths->SetSecondPath(PathOf("lm").c_str());
+  WriteImage("lm/Other.tga");
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < kSubMeshes; ++i) {
+    object.AddMaterial(nullptr, 0);
+    object.Init(0, 0, nullptr);
+  }
+  EXPECT_EQ(object.GetSubMeshCount(), kSubMeshes);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
 TEST_F(Object3DTest, ListsBeyondSixteenBitIndicesAreRefused) {

@@ -1,60 +1,52 @@
-// The main object as the placed objects' host.
+// The main object reads the demo park's object types and scene objects.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "app/VAvazadOvurUrovi.h"
-#include "park/CBillboardIcon.h"
+#include "engine/render/ZOdevuvGameObject.h"
 #include "park/objects/CAttraction.h"
+#include "park/objects/ObjectTypeSetup.h"
+#include "platform/os/MessageBox.h"
+#include "tests/platform/os/TempTree.h"
+#include "world/objects/ObjectDescriptorScan.h"
 
 namespace {
 
-class MainObjectObjectsTest : public ::testing::Test {
- protected:
-  void SetUp() override { game = std::make_unique<VAvazadOvurUrovi>(); }
-  CAttraction* Place(const char* id, int32_t state, const char* movie = "film.avi") {
-    CAttraction preview;
-    preview.id = id;
-    preview.state = state;
-    preview.movieName = movie;
-    auto object = std::make_unique<CAttraction>();
-    object->InitFromTemplate(preview);
-    return game->placedObjects.Place(std::move(object));
-  }
-  std::unique_ptr<VAvazadOvurUrovi> game;
-};
+TEST(MainObjectObjectsTest, TheGameReadsTheWholeCatalogueAndPlacesFromIt) {
+  plat::test::TempTree workFolder;  // the engine writes its log into the working folder
+  plat::ClearMessageBoxes();
+  auto game = std::make_unique<VAvazadOvurUrovi>();
+  game->Init(nullptr, nullptr);
+  game->InitDevice(800, 600, 32, 1);
+  game->baseDirectory = HALVENOR_PARK_DIR;
+  game->LoadObjectDescriptors();
+  const size_t files = FindObjectDescriptorFiles(std::string(HALVENOR_PARK_DIR) + "\\objects\\ini").size();
+  EXPECT_EQ(game->objectTypes.Count(), static_cast<int32_t>(files));
+  const std::unique_ptr<ZOdevuvGameObject> sky(game->LoadSingleObject(HALVENOR_PARK_DIR "\\objects\\sky\\SkyDome_800m.xml"));
+  ASSERT_NE(sky, nullptr);
+  EXPECT_FALSE(sky->GetMeshObjects().empty());
 
-TEST_F(MainObjectObjectsTest, TheGameHostsThePlacedObjectsWhileItLives) {
-  EXPECT_EQ(g_attractionHost, game.get());
-  EXPECT_EQ(game->GetObjectTypes(), &game->objectTypes);
+  // A placed carousel has its level flags, its two parts and its visitor paths.
+  int32_t index = -1;
+  ObjectTypeDescriptor carousel;
+  ASSERT_TRUE(game->FindObjectTypeByName(" Attr_Carousel ", &carousel, &index));
+  CAttraction preview;
+  SetUpPlacementTemplate(preview, carousel, index, carousel.buildCost);
+  preview.SetPosition(20, 0, 30);
+  CAttraction* placed = game->placedObjects.Place(std::make_unique<CAttraction>());
+  placed->InitFromTemplate(preview);
+  placed->UpdateAnchorPoints();
+  EXPECT_NE(placed->level3Flag, nullptr);
+  EXPECT_EQ(placed->partObjects.size(), 2u);
+  EXPECT_EQ(placed->GetPathCountA(), 1);
+  ASSERT_FALSE(placed->inPaths[0].empty());
+  EXPECT_FLOAT_EQ(placed->inPaths[0][0].x, 20);
+  EXPECT_EQ(placed->anchorsValid, 1);
+  EXPECT_EQ(game->FindObjectByName("Attr_Carousel"), placed);
+  EXPECT_TRUE(plat::RecordedMessageBoxes().empty());
   game.reset();
-  EXPECT_EQ(g_attractionHost, nullptr);
-}
-
-TEST_F(MainObjectObjectsTest, ARemovedObjectTakesAllItsIconsAndOnlyItsOwn) {
-  CAttraction* ride = Place("ride", 0);
-  CAttraction* other = Place("other", 0, "movie");
-  ASSERT_EQ(game->billboards.size(), 3u);  // two over the ride, one over the other
-  ride->deletePending = 1;
-  game->RemoveDeletedAttraction();
-  ASSERT_EQ(game->billboards.size(), 1u);
-  EXPECT_EQ(game->billboards[0].object, other);
-  EXPECT_EQ(game->FindObjectByName("ride"), nullptr);
-  EXPECT_EQ(game->FindObjectById(other->objectNumber), other);
-  EXPECT_TRUE(game->ObjectExists("other"));
-}
-
-TEST_F(MainObjectObjectsTest, RemovingAPlantLowersTheGreeneryNotBelowZeroShown) {
-  game->greeneryScore = 1;
-  Place("fa_01_a", 4)->deletePending = 1;
-  Place("fa_02_a", 4)->deletePending = 1;
-  game->RemoveDeletedAttraction();
-  EXPECT_EQ(game->greeneryScore, 0);
-  EXPECT_EQ(game->greeneryPercent, 0);
-  game->RemoveDeletedAttraction();
-  EXPECT_EQ(game->greeneryScore, -1);
-  EXPECT_EQ(game->greeneryPercent, 0);
-  EXPECT_TRUE(game->placedObjects.Objects().empty());
 }
 
 }  // namespace

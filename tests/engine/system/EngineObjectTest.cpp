@@ -1,4 +1,4 @@
-#include "engine/core/DOradovIruzez.h"
+#include "engine/system/DOradovIruzez.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

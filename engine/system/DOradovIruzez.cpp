@@ -1,4 +1,4 @@
-#include "engine/core/DOradovIruzez.h"
+#include "engine/system/DOradovIruzez.h"
 
 #include "engine/core/EngineString.h"
 #include "engine/core/Globals.h"
@@ -27,7 +27,10 @@ void DeleteSingleton(T*& slot) {
 
 }  // namespace
 
-DOradovIruzez::DOradovIruzez() { g_engine = this; }
+DOradovIruzez::DOradovIruzez() {
+  g_engine = this;
+  ResetMeshIds();
+}
 
 DOradovIruzez::~DOradovIruzez() {
   // The device goes before the owners of device resources: those hold the

@@ -1,0 +1,117 @@
+// halvenor run as the player starts it, in the demo park folder: headless for
+// a fixed number of frames, with bad command lines, and in a window, whose
+// size comes from the park's settings file (1024 by 768) and whose title is
+// the game's.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/gfx/Image.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kUsageError = 2;
+
+struct GameRun {
+  int exitCode = -1;
+  std::string output;
+};
+
+std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+
+// Runs the shell command in the park folder; the output has stderr too.
+GameRun RunInPark(const std::string& command) {
+  const std::string line = "cd " + Quoted(HALVENOR_PARK_DIR) + " && " + command + " 2>&1";
+  GameRun run;
+  std::FILE* pipe = popen(line.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
+  const int status = pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::string Game(const std::string& environment, const std::string& arguments) {
+  return "env " + environment + " ALSOFT_DRIVERS=null " + Quoted(HALVENOR_PATH) + " " + arguments;
+}
+
+bool PictureSize(const fs::path& file, int& width, int& height) {
+  std::ifstream in(file, std::ios::binary);
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  plat::Image image;
+  std::string error;
+  if (!plat::DecodeImage(bytes.data(), bytes.size(), image, error)) return false;
+  width = image.width;
+  height = image.height;
+  return true;
+}
+
+bool HasDisplay() {
+  const char* display = std::getenv("DISPLAY");
+  return display && *display;
+}
+
+}  // namespace
+
+TEST(HeadlessGame, RunsThreeHundredFramesAndEndsWithExitCodeZero) {
+  const GameRun run = RunInPark(Game("HALVENOR_HEADLESS=1", "--headless --frames 300"));
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+}
+
+TEST(HeadlessGame, ABadCommandLineIsExplainedAndEndsWithExitCodeTwo) {
+  struct Case {
+    const char* arguments;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"--frame 10", "unknown option --frame"},
+      {"--frames ten", "--frames needs a positive number"},
+      {"--frames", "--frames needs a value"},
+      {"--screenshot-at 5,x", "--screenshot-at needs positive frame numbers"},
+  };
+  for (const Case& c : cases) {
+    const GameRun run = RunInPark(Game("HALVENOR_HEADLESS=1", c.arguments));
+    EXPECT_EQ(run.exitCode, kUsageError) << c.arguments;
+    EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("usage: halvenor"), std::string::npos) << run.output;
+  }
+  const GameRun help = RunInPark(Game("HALVENOR_HEADLESS=1", "--help"));
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.output.find("--screenshot-at"), std::string::npos) << help.output;
+}
+
+TEST(WindowedGame, OpensAWindowOfTheSettingsSizeWithTheGamesTitle) {
+  if (!HasDisplay()) GTEST_SKIP() << "no display for the windowed game";
+  const fs::path shots = fs::temp_directory_path() / ("halvenor-shots-" + std::to_string(::getpid()));
+  fs::remove_all(shots);
+  // While it runs, the window is looked up by its title.
+  const std::string game = Game("-u HALVENOR_HEADLESS LIBGL_ALWAYS_SOFTWARE=1",
+                                "--frames 400 --screenshot-at 60 --screenshot-dir " + Quoted(shots.string()));
+  const GameRun run = RunInPark("{ " + game +
+                                " & pid=$!; for i in $(seq 100); do"
+                                " xwininfo -name 'Halvenor porvik' 2>/dev/null | grep -E 'Width|Height' && break;"
+                                " sleep 0.1; done; wait $pid; }");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  if (system("command -v xwininfo >/dev/null 2>&1") == 0) {
+    EXPECT_NE(run.output.find("Width: 1024"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("Height: 768"), std::string::npos) << run.output;
+  }
+  int width = 0, height = 0;
+  ASSERT_TRUE(PictureSize(shots / "frame_0060.png", width, height)) << run.output;
+  EXPECT_EQ(width, 1024);
+  EXPECT_EQ(height, 768);
+  fs::remove_all(shots);
+}
