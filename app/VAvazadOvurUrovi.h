@@ -24,7 +24,8 @@
 #include <vector>
 
 #include "app/PlacedRecord.h"
-#include "engine/core/DOradovIruzez.h"
+#include "characters/ParkMoodTotals.h"
+#include "engine/system/DOradovIruzez.h"
 #include "engine/core/EngineString.h"
 #include "engine/core/SceneStream.h"
 #include "gui/core/CGuiMainClass.h"
@@ -459,8 +460,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   int32_t cash = 0;
   int32_t recordCounter = kRecordCounterStart;
   int32_t parkCounters[kParkCounterCount] = {0, 0, 0, 0, kParkCounterFifthStart, 0};
-  int32_t parkMoodSum = kParkMoodSumStart;
-  int32_t moodBands[3] = {};
+  ParkMoodTotals moodTotals{kParkMoodSumStart, {}};
   int32_t entrancePrice = 0;
   int32_t points = 0;
   int32_t greeneryPercent = 0;
