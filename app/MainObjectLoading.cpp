@@ -40,6 +40,7 @@ void VAvazadOvurUrovi::StartLoadingThreads() {
 void VAvazadOvurUrovi::InitialLoading() {
   plat::OutputDebugString("InitialLoading\n");
   CreateGui();
+  InitLedgerAndFoods();
   initialLoadingDone = 1;
 }
 

@@ -194,6 +194,21 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // True when the cash minus the price is not negative.
   bool CanAfford(int32_t price) const;
 
+  // --- Ledger and foods (app/MainObjectLedger.cpp) -------------------------
+  // Made by the constructor, freed by the destructor.
+  void CreateLedgerAndFoods();
+  void DeleteLedgerAndFoods();
+  // The world-loading steps of the ledger and the foods: the statistics'
+  // zero records, then the foods file of the base directory.
+  void InitLedgerAndFoods();
+  // The zero records of every year from the start year to the clock's year
+  // that the ledger does not hold yet, for the park and for every placed
+  // object that serves visitors.
+  void AddStatisticItems();
+  // Books a kind of the ledger (park/ledger/LedgerKinds.h) at the park
+  // clock's date and hour; subject -1 for the park-wide kinds.
+  void BookLedgerKind(int32_t kind, int32_t subject, int32_t amount);
+
   // --- Screen-command sequences --------------------------------------------
   void HideGameScreens();
   void QueueFlagCommands();
@@ -541,3 +556,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
 // The main object while it exists (null before and after).
 extern VAvazadOvurUrovi* g_game;
+
+// Books one record into the main object's ledger; nothing while there is no
+// main object.
+void AddLedgerRecord(int32_t flag, int32_t category, int32_t kind, int32_t subject, int32_t year, int32_t month,
+                     int32_t day, int32_t hour, int32_t amount, int32_t flag2);

@@ -43,15 +43,15 @@ class CCharacterWorld {
 
   // The second of the game clock, which the game-second timers stamp.
   virtual int32_t GetGameSecond() const = 0;
-  virtual ParkMoodTotals GetMoodTotals() = 0;
+  virtual ParkMoodTotals* GetMoodTotals() = 0;
 
   // Cell grid: false outside 0..127 (both indices are written).
   virtual bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const = 0;
   virtual plat::Vec3 GetCellPosition(int32_t i, int32_t j) const = 0;
   // False outside the grid.
   virtual bool GetCell(int32_t i, int32_t j, CellView* out) const = 0;
-  // The path finder's result for the slot: 1 found, 2 no path.
-  virtual int32_t FindPath(int32_t slot, int32_t fromI, int32_t fromJ, int32_t toI,
+  // A path search in the path slot of the character's id: 1 found, 2 no path.
+  virtual int32_t FindPath(int32_t characterId, int32_t fromI, int32_t fromJ, int32_t toI,
                            int32_t toJ) = 0;
 
   // Placed objects: false or empty values for an object no longer placed.

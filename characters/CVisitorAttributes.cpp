@@ -85,7 +85,7 @@ void CVisitorAttributes::StoreMood() {
 void CVisitorAttributes::UpdateMood() {
   const int32_t mood = GetMood();
   if (mood != m_mood) {
-    if (m_totals.moodSum && m_counted) *m_totals.moodSum += mood - m_mood;
+    if (m_totals && m_counted) m_totals->moodSum += mood - m_mood;
     UpdateBand(mood);
   }
   m_mood = int16_t(mood);
@@ -100,14 +100,14 @@ void CVisitorAttributes::UpdateBand(int32_t mood) {
 }
 
 void CVisitorAttributes::AddToBandCount(int16_t band, int32_t delta) {
-  if (m_totals.bandCounts && m_counted && band >= 0 && band < ParkMoodTotals::kBandCount) {
-    m_totals.bandCounts[band] += delta;
+  if (m_totals && m_counted && band >= 0 && band < ParkMoodTotals::kBandCount) {
+    m_totals->bandCounts[std::size_t(band)] += delta;
   }
 }
 
 void CVisitorAttributes::AddToParkTotals() {
   const int32_t mood = GetMood();
-  if (m_totals.moodSum) *m_totals.moodSum += mood;
+  if (m_totals) m_totals->moodSum += mood;
   m_mood = int16_t(mood);
   m_band = BandOf(mood);
   m_counted = true;
@@ -116,7 +116,7 @@ void CVisitorAttributes::AddToParkTotals() {
 
 void CVisitorAttributes::RemoveFromParkTotals() {
   if (!m_counted) return;
-  if (m_totals.moodSum) *m_totals.moodSum -= m_mood;
+  if (m_totals) m_totals->moodSum -= m_mood;
   AddToBandCount(m_band, -1);
   m_counted = false;
 }

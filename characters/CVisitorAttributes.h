@@ -54,8 +54,8 @@ class CVisitorAttributes : public CAttributes {
   void AddThird(int16_t d);
   void AddAll(int16_t d1, int16_t d2, int16_t d3, int16_t d4);
 
-  // The totals this visitor is counted into.
-  void SetParkTotals(const ParkMoodTotals& totals) { m_totals = totals; }
+  // The totals this visitor is counted into; null counts nowhere.
+  void SetParkTotals(ParkMoodTotals* totals) { m_totals = totals; }
   // Counts the visitor with its current mood and band. The caller counts
   // each visitor once after clearing the totals.
   void AddToParkTotals();
@@ -77,6 +77,6 @@ class CVisitorAttributes : public CAttributes {
   int16_t m_band = kNoBand;
   int16_t m_rate1 = kDefaultRate;
   int16_t m_rate3 = kDefaultRate;
-  ParkMoodTotals m_totals;
+  ParkMoodTotals* m_totals = nullptr;
   bool m_counted = false;
 };

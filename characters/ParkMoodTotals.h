@@ -1,12 +1,12 @@
 #pragma once
-// Where the park-wide mood totals are kept (the main object's counters):
-// the sum of the counted visitors' moods and how many of them are in each
-// mood band. Both null counts nowhere.
+// The park-wide mood totals the visitors are counted into: the sum of their
+// moods and how many of them are in each mood band.
+#include <array>
 #include <cstdint>
 
 struct ParkMoodTotals {
   static constexpr int32_t kBandCount = 3;
 
-  int32_t* moodSum = nullptr;
-  int32_t* bandCounts = nullptr;  // kBandCount counters
+  int32_t moodSum = 0;
+  std::array<int32_t, kBandCount> bandCounts{};
 };

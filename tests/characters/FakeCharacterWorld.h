@@ -58,7 +58,7 @@ class FakeCharacterWorld : public CCharacterWorld {
   }
 
   int32_t GetGameSecond() const override { return second; }
-  ParkMoodTotals GetMoodTotals() override { return {&moodSum, bandCounts}; }
+  ParkMoodTotals* GetMoodTotals() override { return &totals; }
   bool WorldToCell(const plat::Vec3& p, int32_t* i, int32_t* j) const override {
     const auto round = [](float v) {
       return int32_t(v >= 0 ? std::floor(v + 0.5f) : std::ceil(v - 0.5f));
@@ -153,8 +153,7 @@ class FakeCharacterWorld : public CCharacterWorld {
 
   std::vector<CellView> cells;
   int32_t second = 0;
-  int32_t moodSum = 0;
-  int32_t bandCounts[ParkMoodTotals::kBandCount] = {};
+  ParkMoodTotals totals;
   std::vector<PathRequest> paths;
   int32_t pathResult = 1;
   int walkTargetRequests = 0;

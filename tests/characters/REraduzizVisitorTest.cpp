@@ -44,7 +44,7 @@ TEST_F(VisitorTest, NewCharacterStartsUnassignedAndUncounted) {
   EXPECT_GE(v.GetTimer(11).counter, 300);
   EXPECT_LT(v.GetTimer(11).counter, 600);
   v.GetAttributes().AddToParkTotals();
-  EXPECT_EQ(world_.bandCounts[0], 1);  // counted into the world's totals
+  EXPECT_EQ(world_.totals.bandCounts[0], 1);  // counted into the world's totals
 }
 
 TEST(VisitorRandom, RandomRangeStaysBelowItsTopAndRepeatsForASeed) {
@@ -247,7 +247,7 @@ class BareWorld : public CCharacterWorld {
   BareWorld() { Install(this); }
   ~BareWorld() override { Install(nullptr); }
   int32_t GetGameSecond() const override { return 0; }
-  ParkMoodTotals GetMoodTotals() override { return {}; }
+  ParkMoodTotals* GetMoodTotals() override { return nullptr; }
   bool WorldToCell(const plat::Vec3&, int32_t* i, int32_t* j) const override {
     *i = *j = 0;
     return true;

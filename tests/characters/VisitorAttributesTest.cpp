@@ -126,7 +126,7 @@ class ParkTotalsTest : public ::testing::Test {
   using Bands = std::array<int32_t, ParkMoodTotals::kBandCount>;
 
   void SetUp() override {
-    for (auto& v : visitors_) v.SetParkTotals({&moodSum_, bands_.data()});
+    for (auto& v : visitors_) v.SetParkTotals(&totals_);
   }
   void ExpectTotalsExact(int step) const {
     int32_t moodSum = 0;
@@ -136,12 +136,11 @@ class ParkTotalsTest : public ::testing::Test {
       moodSum += v.GetStoredMood();
       if (v.GetBand() < ParkMoodTotals::kBandCount) ++bands[std::size_t(v.GetBand())];
     }
-    ASSERT_EQ(moodSum_, moodSum) << "step " << step;
-    ASSERT_EQ(bands_, bands) << "step " << step;
+    ASSERT_EQ(totals_.moodSum, moodSum) << "step " << step;
+    ASSERT_EQ(totals_.bandCounts, bands) << "step " << step;
   }
 
-  int32_t moodSum_ = 0;
-  Bands bands_{};
+  ParkMoodTotals totals_;
   std::array<CVisitorAttributes, kVisitors> visitors_;
 };
 
@@ -150,22 +149,22 @@ TEST_F(ParkTotalsTest, CountingGivesMoodAndBandOfEachVisitor) {
   visitors_[1].SetAll(0, 100, 100, 0);
   visitors_[2].SetAll(0, 0, 10, 0);
   for (int i = 0; i < 3; ++i) visitors_[std::size_t(i)].AddToParkTotals();
-  EXPECT_EQ(moodSum_, 50 + 100 + 6);
-  EXPECT_EQ(bands_, (Bands{1, 1, 1}));
+  EXPECT_EQ(totals_.moodSum, 50 + 100 + 6);
+  EXPECT_EQ(totals_.bandCounts, (Bands{1, 1, 1}));
   visitors_[1].AddFirst(-50);  // value 1 is not part of the mood
-  EXPECT_EQ(moodSum_, 156);
+  EXPECT_EQ(totals_.moodSum, 156);
   EXPECT_EQ(visitors_[1].GetFirstMood(), 40);
   visitors_[0].AddThird(30);  // 50 -> 68: band 1 -> 2
-  EXPECT_EQ(moodSum_, 174);
-  EXPECT_EQ(bands_, (Bands{1, 0, 2}));
+  EXPECT_EQ(totals_.moodSum, 174);
+  EXPECT_EQ(totals_.bandCounts, (Bands{1, 0, 2}));
   visitors_[0].RemoveFromParkTotals();
   visitors_[0].RemoveFromParkTotals();  // a second removal takes nothing more
-  EXPECT_EQ(moodSum_, 106);
-  EXPECT_EQ(bands_, (Bands{1, 0, 1}));
+  EXPECT_EQ(totals_.moodSum, 106);
+  EXPECT_EQ(totals_.bandCounts, (Bands{1, 0, 1}));
   visitors_[0].AddThird(-60);  // no longer counted: the totals stay
-  EXPECT_EQ(moodSum_, 106);
+  EXPECT_EQ(totals_.moodSum, 106);
   visitors_[3].RemoveFromParkTotals();  // never counted
-  EXPECT_EQ(moodSum_, 106);
+  EXPECT_EQ(totals_.moodSum, 106);
 }
 
 TEST_F(ParkTotalsTest, TotalsStayExactUnderRandomChangesAddsAndRemoves) {
