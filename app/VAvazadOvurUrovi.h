@@ -23,6 +23,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
 #include "characters/ParkMoodTotals.h"
 #include "engine/system/DOradovIruzez.h"
@@ -36,6 +37,7 @@
 #include "platform/math/Types.h"
 #include "platform/os/WorkerThread.h"
 #include "platform/os/Window.h"
+#include "screens/ScreenSet.h"
 #include "world/PickGeometry.h"
 
 class CAttraction;
@@ -416,9 +418,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ZOdevuvTexture* cursorImages[kCursorImageCount] = {};
   ZOdevuvTexture* extraTextures[2] = {};
 
-  // 23. In-game screens and windows. The build book, the screens and the
-  // second food catalogue are owned; the status panel, the message window
-  // and the scenario window too. The two captions are borrowed elements.
+  // 23. In-game screens and windows, borrowed from `screens` (which owns
+  // them; null until the world loading creates them). The second food
+  // catalogue is owned; the two captions are borrowed elements.
   REraduzizBuildBook* buildBook = nullptr;
   REraduzizObjectWindow* objectWindow = nullptr;
   REraduzizMessageWindow* messageWindow = nullptr;
@@ -542,6 +544,37 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
   // The billboard icons over placed objects.
   std::vector<BillboardEntry> billboards;
+
+  // --- In-game screens (MainObjectScreenSet.cpp) ---------------------------
+  // The world-loading step that creates every screen.
+  void InitClasses();
+  // Captions of the elements that no screen captions itself.
+  void ChangeText();
+  // Per frame once the loading is over: the status panel's figures.
+  void RefreshCashDisplay();
+  // After a change: every text of the status area.
+  void RefreshStatusDisplay();
+  void RefreshStatusAfterChange();
+  // The screens' part of the command handler, after its own buttons.
+  void OfferToScreens(GuiCommand* command);
+
+  // Flags of the screens that no other part keeps (the others are the
+  // modal, build-book, status-refresh, play-mode and tutorial bytes).
+  uint8_t messageWindowOpen = 0;
+  uint8_t returnToScenario = 0;
+  uint8_t foodMenuOpen = 0;
+  uint8_t foodMenuBuffet = 0;
+  uint8_t firstVisitorsNoticeGiven = 0;
+  uint8_t savedGameLoaded = 0;
+  // The park events' arming once the first visitors are in: the tick they
+  // count from, the delay (ms) and the game minute of the arming.
+  uint32_t eventStartTick = 0;
+  int32_t eventTimer = 0;
+  int32_t eventTimerMinute = 0;
+  // The screens and what they see of this object; made with the object,
+  // the screens themselves by InitClasses.
+  std::unique_ptr<MainObjectScreenHost> screenHost = std::make_unique<MainObjectScreenHost>(*this);
+  std::unique_ptr<ScreenSet> screens = std::make_unique<ScreenSet>(*screenHost);
 
  private:
   // 21 March of the year, 10:00, on every date of the clock.
