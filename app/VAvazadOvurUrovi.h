@@ -165,6 +165,12 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void SetLoadingProgress(int32_t done, int32_t total);
   static int32_t LoadingMarkerOffset(int32_t done, int32_t total);
 
+  // --- The land's cell grid ------------------------------------------------
+  // Links the terrain's cells to the path finder, the path cell counts and
+  // the placed objects (nothing without a terrain); the world loading calls
+  // it once both exist.
+  void LinkCellGrid();
+
   // --- Small operations ----------------------------------------------------
   // True when the cursor is over the status panel or one of the two other
   // hover-tested elements; false without the status panel.
