@@ -149,6 +149,11 @@ class CAttraction {
   int32_t usedCount = 0;
   uint8_t visitorFlag = 0;
   int32_t queueLength = 0;
+  // The visitors' service: a run under way (the queue gives up), an object
+  // that serves without ride cycles, and how many walk its paths.
+  uint8_t isRunning = 0;
+  uint8_t continuousService = 0;
+  int32_t pathUsers = 0;
   uint8_t eventAnimActive = 0;
   EngineString eventAnimName;
 
