@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "engine/animation/CAllocateHierarchy.h"
 #include "engine/animation/SkinnedHierarchy.h"
@@ -24,6 +25,22 @@ constexpr plat::RenderState kDrawStates[] = {
     plat::RenderState::AlphaBlendEnable, plat::RenderState::SrcBlend,
     plat::RenderState::DestBlend,
 };
+
+// Visits a frame, all that hangs from its siblings, then all below it, with
+// an explicit stack (a file may give a frame thousands of siblings); stops
+// when visit returns false.
+template <typename Visit>
+void ForEachFrame(plat::MeshFrame* top, const Visit& visit) {
+  std::vector<plat::MeshFrame*> pending{top};
+  while (!pending.empty()) {
+    plat::MeshFrame* frame = pending.back();
+    pending.pop_back();
+    if (!frame) continue;
+    if (!visit(frame)) return;
+    pending.push_back(frame->firstChild);
+    pending.push_back(frame->sibling);
+  }
+}
 
 }  // namespace
 
@@ -60,16 +77,15 @@ plat::MeshResult ZOdevuvCharacter::Load(const EngineString& path) {
 }
 
 plat::MeshResult ZOdevuvCharacter::SetupBonePointers(plat::MeshFrame* frame) {
-  if (!frame) return plat::kMeshOk;
-  if (frame->meshContainer) {
-    auto* container = static_cast<ZOdevuvMeshContainer*>(frame->meshContainer);
+  plat::MeshResult result = plat::kMeshOk;
+  ForEachFrame(frame, [&](plat::MeshFrame* visited) {
+    if (!visited->meshContainer) return true;
+    auto* container = static_cast<ZOdevuvMeshContainer*>(visited->meshContainer);
     if (!m_firstContainer) m_firstContainer = container;
-    const plat::MeshResult result = SetupBonePointersOfContainer(container, m_root);
-    if (plat::MeshFailed(result)) return result;
-  }
-  const plat::MeshResult result = SetupBonePointers(frame->sibling);
-  if (plat::MeshFailed(result)) return result;
-  return SetupBonePointers(frame->firstChild);
+    result = SetupBonePointersOfContainer(container, m_root);
+    return !plat::MeshFailed(result);
+  });
+  return result;
 }
 
 plat::MeshResult ZOdevuvCharacter::SetupBonePointersOfContainer(plat::MeshContainer* container,
@@ -104,11 +120,16 @@ void ZOdevuvCharacter::AdvanceAnimation(double seconds) {
 }
 
 void ZOdevuvCharacter::UpdateFrameMatrices(plat::MeshFrame* frame, const plat::Matrix* parent) {
-  for (; frame; frame = frame->firstChild) {
-    auto* zFrame = static_cast<ZOdevuvFrame*>(frame);
-    if (parent) zFrame->combinedTransformationMatrix = frame->transformationMatrix * *parent;
-    UpdateFrameMatrices(frame->sibling, parent);
-    parent = &zFrame->combinedTransformationMatrix;
+  // An explicit stack: a file may give a frame thousands of siblings.
+  std::vector<std::pair<plat::MeshFrame*, const plat::Matrix*>> pending{{frame, parent}};
+  while (!pending.empty()) {
+    auto [next, above] = pending.back();
+    pending.pop_back();
+    if (!next) continue;
+    auto* zFrame = static_cast<ZOdevuvFrame*>(next);
+    if (above) zFrame->combinedTransformationMatrix = next->transformationMatrix * *above;
+    pending.emplace_back(next->firstChild, &zFrame->combinedTransformationMatrix);
+    pending.emplace_back(next->sibling, above);
   }
 }
 
@@ -139,10 +160,10 @@ bool ZOdevuvCharacter::CheckAnimationEnd() {
 }
 
 void ZOdevuvCharacter::DrawFrame(plat::MeshFrame* frame) {
-  for (; frame; frame = frame->firstChild) {
-    if (frame->meshContainer) DrawMeshContainer(frame);
-    DrawFrame(frame->sibling);
-  }
+  ForEachFrame(frame, [&](plat::MeshFrame* visited) {
+    if (visited->meshContainer) DrawMeshContainer(visited);
+    return true;
+  });
 }
 
 void ZOdevuvCharacter::DrawMeshContainer(plat::MeshFrame* frame) {

@@ -13,6 +13,9 @@ namespace {
 
 constexpr std::size_t kHeaderSize = 16;
 constexpr int kMaxFrameDepth = 64;
+// Far more bones than any figure has; the hierarchy's users walk frames one
+// by one, so an endless list of siblings is refused here.
+constexpr int kMaxFrames = 4096;
 constexpr std::size_t kMaxNumberLength = 40;
 constexpr std::size_t kMaxIntegerDigits = 18;
 constexpr std::uint64_t kMaxInteger = 0x7fffffff;
@@ -400,6 +403,7 @@ class Checker {
 
   bool Frame(int depth) {
     if (depth > kMaxFrameDepth) return Fail("frames nested too deeply");
+    if (++frames_ > kMaxFrames) return Fail("more than " + std::to_string(kMaxFrames) + " frames");
     if (!Head()) return false;
     std::string_view name;
     bool ok = true;
@@ -685,6 +689,7 @@ class Checker {
   std::size_t pos_ = 0;
   Token next_;
   bool peeked_ = false;
+  int frames_ = 0;
   std::string error_;
 };
 
