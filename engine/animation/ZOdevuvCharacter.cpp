@@ -1,6 +1,8 @@
 #include "engine/animation/ZOdevuvCharacter.h"
 
 #include <cmath>
+#include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -13,7 +15,6 @@
 #include "platform/gfx/Effect.h"
 #include "platform/mesh/XFileLoader.h"
 #include "platform/os/Clock.h"
-#include "platform/os/MessageBox.h"
 
 namespace {
 
@@ -64,36 +65,37 @@ plat::MeshResult ZOdevuvCharacter::Load(const EngineString& path) {
   m_firstContainer = nullptr;
   m_currentSet = -1;
   m_setCount = 0;
+  m_boneCount = 0;
   CAllocateHierarchy allocator(ModelFolderOf(path.Std()), m_textureDirectory.Std());
-  const plat::MeshResult result =
-      plat::LoadMeshHierarchyFromX(path.Std(), allocator, &m_root, &m_controller);
-  if (plat::MeshFailed(result)) plat::MessageBox(path.Std(), "Model Load Error", plat::kMbOk);
-  if (m_controller) m_setCount = int32_t(m_controller->GetMaxNumAnimationSets());
-  if (m_root) {
-    SetupBonePointers(m_root);
-    plat::FrameCalculateBoundingSphere(m_root, &m_sphereCentre, &m_sphereRadius);
+  std::string reason;
+  plat::MeshResult result = plat::LoadMeshHierarchyFromX(path.Std(), allocator, &m_root, &m_controller, &reason);
+  if (!plat::MeshFailed(result) && m_root) result = SetupBonePointers(m_root, reason);
+  if (plat::MeshFailed(result)) {
+    ShowModelLoadError(path.Std(), reason);
+    m_controller.reset();
+    plat::FrameDestroy(m_root, allocator);
+    m_root = nullptr;
+    m_firstContainer = nullptr;
+    m_boneCount = 0;
+    return result;
   }
+  if (m_controller) m_setCount = int32_t(m_controller->GetMaxNumAnimationSets());
+  if (m_root) plat::FrameCalculateBoundingSphere(m_root, &m_sphereCentre, &m_sphereRadius);
   return result;
 }
 
-plat::MeshResult ZOdevuvCharacter::SetupBonePointers(plat::MeshFrame* frame) {
+plat::MeshResult ZOdevuvCharacter::SetupBonePointers(plat::MeshFrame* frame, std::string& reason) {
   plat::MeshResult result = plat::kMeshOk;
+  std::set<std::string> boneNames;
   ForEachFrame(frame, [&](plat::MeshFrame* visited) {
     if (!visited->meshContainer) return true;
     auto* container = static_cast<ZOdevuvMeshContainer*>(visited->meshContainer);
     if (!m_firstContainer) m_firstContainer = container;
-    result = SetupBonePointersOfContainer(container, m_root);
+    if (container->skinInfo) result = SetupContainerBones(*container, m_root, boneNames, reason);
     return !plat::MeshFailed(result);
   });
+  m_boneCount = int32_t(boneNames.size());
   return result;
-}
-
-plat::MeshResult ZOdevuvCharacter::SetupBonePointersOfContainer(plat::MeshContainer* container,
-                                                                plat::MeshFrame* root) {
-  if (!container || !container->skinInfo) return plat::kMeshOk;
-  auto& skinned = *static_cast<ZOdevuvMeshContainer*>(container);
-  m_boneCount = int32_t(skinned.skinInfo->GetNumBones());
-  return SetupContainerBones(skinned, root);
 }
 
 void ZOdevuvCharacter::Render(int32_t) {
