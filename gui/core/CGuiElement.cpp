@@ -192,13 +192,24 @@ CGuiElement* CGuiElement::FindChild(int32_t id) const {
   return nullptr;
 }
 
-void CGuiElement::AddChild(CGuiElement* element) {
-  if (!element || element == this) return;
+bool CGuiElement::AddChild(CGuiElement* element) {
+  if (!element || element == this || Depth() >= kMaxTreeDepth) return false;
   const bool known = std::any_of(m_children.begin(), m_children.end(),
                                  [element](const auto& child) { return child.get() == element; });
-  if (known) return;
+  if (known) return false;
   m_children.emplace_back(element);
   childCount = int32_t(m_children.size());
+  return true;
+}
+
+int32_t CGuiElement::Depth() const {
+  int32_t depth = 0;
+  // The bound also ends a loop of parent links.
+  for (const CGuiElement* at = this; at->record && at->record->parent && depth <= kMaxTreeDepth;
+       at = at->record->parent) {
+    ++depth;
+  }
+  return depth;
 }
 
 void CGuiElement::BringChildToFront(CGuiElement* element) {

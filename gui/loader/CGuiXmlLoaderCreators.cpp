@@ -147,10 +147,20 @@ bool CGuiXmlLoader::HasProperties(const GuiPropertyList& props, size_t needed, i
 CGuiElement* CGuiXmlLoader::RequireParent(const EngineString& parentName, const GuiPropertyList& props, size_t needed,
                                           int32_t index) {
   if (!HasProperties(props, needed, index)) return nullptr;
-  const int32_t parentIndex = IndexByName(parentName);
-  CGuiElement* parent = parentIndex < 0 ? nullptr : m_descriptions[size_t(parentIndex)].element;
+  CGuiElement* parent = ElementByName(parentName);
   if (!parent) Refuse(index, "its parent was not created");
-  return parent;
+  return parent && !TooDeepBelow(parent, index) ? parent : nullptr;
+}
+
+CGuiElement* CGuiXmlLoader::ElementByName(const EngineString& name) const {
+  const int32_t found = name.Length() == 0 ? -1 : IndexByName(name);
+  return found < 0 ? nullptr : m_descriptions[size_t(found)].element;
+}
+
+bool CGuiXmlLoader::TooDeepBelow(const CGuiElement* parent, int32_t index) const {
+  if (parent->Depth() < kMaxDescriptionDepth) return false;
+  Refuse(index, "its parent lies too deep in the element tree");
+  return true;
 }
 
 void CGuiXmlLoader::Attach(CGuiElement* element, CGuiElement* parent, int32_t index) {
@@ -166,8 +176,8 @@ void CGuiXmlLoader::KeepLayer(CGuiElement* root, int32_t id, uint8_t active, uin
 void CGuiXmlLoader::CreateShape(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
   if (!HasProperties(props, kShapeProps, index)) return;
   // A shape whose parent does not exist stands on its own as a layer.
-  const int32_t parentIndex = parentName.Length() == 0 ? -1 : IndexByName(parentName);
-  CGuiElement* parent = parentIndex < 0 ? nullptr : m_descriptions[size_t(parentIndex)].element;
+  CGuiElement* parent = ElementByName(parentName);
+  if (parent && TooDeepBelow(parent, index)) return;
   auto* shape = new CGuiWindow();
   shape->CreateSized(parent, id, kShapeType, Number(props, 0), Number(props, 1), Number(props, 2), Number(props, 3), 0,
                      1, 1);

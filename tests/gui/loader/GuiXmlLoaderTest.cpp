@@ -2,6 +2,7 @@
 // click actions, refused elements, and a click that opens a loaded page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -331,6 +332,53 @@ TEST_F(LoaderTextTest, ElementsWithoutAnExistingParentAreRefusedExceptShapes) {
     EXPECT_EQ(layer->sticky, 1);
   }
   EXPECT_EQ(harness.loadProgressCounter.load(), 6);
+}
+
+// Shapes S0, S1, ... each naming the one before as its parent; nested each
+// inside the one before, or side by side at the top.
+std::string ShapeChain(int count, bool nested) {
+  std::string props = "<DataField>";
+  for (int p = 0; p < 7; ++p) props += "<Properties name=\"P\" value=\"1\"/>";
+  props += "</DataField>";
+  std::string xml;
+  for (int i = 0; i < count; ++i) {
+    const std::string parent = i == 0 ? "" : "S" + std::to_string(i - 1);
+    xml += "<GuiElement id=\"S" + std::to_string(i) + "\" parentid=\"" + parent + "\" type=\"Shape\">" + props;
+    xml += nested ? "<ChildElement>" : "</GuiElement>\n";
+  }
+  if (nested) {
+    for (int i = 0; i < count; ++i) xml += "</ChildElement></GuiElement>";
+  }
+  return xml;
+}
+
+TEST_F(LoaderTextTest, DescriptionsDeeperThanTheBoundAreRefusedWithTheReason) {
+  struct Case {
+    const char* what;
+    int count;
+    bool nested;
+    const char* reason;
+  };
+  // Nesting this deep once overflowed the stack; a chain of parent names
+  // built a tree that every walk over it recursed through.
+  const Case cases[] = {
+      {"nested child elements", 20000, true, "'S33' not read: nested deeper than 32 levels"},
+      {"a chain of parent names", 2000, false, "'S33' not created: its parent lies too deep"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    guitest::GuiTestKit chainKit;
+    guitest::GuiActionHarness chainHarness(chainKit.Gui());
+    CGuiXmlLoader chainLoader(&chainHarness, &chainKit.Gui());
+    OutputCapture capture;
+    chainLoader.LoadFromNode(XmlNode::ParseString(Description(ShapeChain(c.count, c.nested)).c_str(), "GUI"));
+    int32_t deepest = 0;
+    for (const GuiXmlElementDesc& desc : chainLoader.GetDescriptions()) {
+      if (desc.element) deepest = std::max(deepest, desc.element->Depth());
+    }
+    EXPECT_EQ(deepest, CGuiXmlLoader::kMaxDescriptionDepth);
+    EXPECT_NE(capture.output.find(c.reason), std::string::npos) << capture.output.substr(0, 300);
+  }
 }
 
 TEST_F(LoaderTextTest, WindowLayersTakeStickinessFromTopAndActivityFromTheShownFlag) {
