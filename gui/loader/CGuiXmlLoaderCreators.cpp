@@ -425,7 +425,8 @@ void CGuiXmlLoader::CreateGrid(int32_t id, EngineString parentName, GuiPropertyL
   if (cellFormat >= 0) {
     const GuiColour cellColour = Colour(Prop(props, 11), 255);
     for (size_t i = 0; i < widths.size(); ++i) {
-      grid->SetColumn(int32_t(i), widths[i].ToInt(), uint32_t(cellFormat), cellColour, Prop(props, 0));
+      grid->SetColumn(int32_t(i), gui::ClampSize(widths[i].ToInt()), uint32_t(cellFormat), cellColour,
+                      Prop(props, 0));
     }
   }
   ApplyFont(*grid, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));

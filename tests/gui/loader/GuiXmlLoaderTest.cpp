@@ -485,6 +485,17 @@ TEST_F(LoaderTextTest, GridColumnsAreSetUpOnlyWithAKnownCellFormat) {
   EXPECT_EQ(Made("ZERO"), nullptr);  // the grid divides by its counts
 }
 
+TEST_F(LoaderTextTest, HugeGridColumnWidthsAreHeldToTheSizeRangeAndTheirSumsFit) {
+  Load(RootWith(Element("WIDE", kRoot, "GridControl",
+                        Props(26, {{3, "300"}, {4, "100"}, {5, "2147483647,2147483647"}, {6, "2"}, {8, "4"},
+                                   {9, "2"}, {18, "A,B"}}))));
+  auto* grid = dynamic_cast<CGuiGrid*>(Made("WIDE"));
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->GetColumn(0)->width, gui::kSizeLimit);
+  EXPECT_EQ(grid->GetColumn(1)->width, gui::kSizeLimit);
+  grid->Draw();  // sums the widths of every column: UBSan reported an overflow
+}
+
 struct DefineCase {
   const char* text;
   const char* name;
