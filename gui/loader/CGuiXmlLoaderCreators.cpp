@@ -241,15 +241,17 @@ void CGuiXmlLoader::CreateAnimButton(int32_t id, EngineString parentName, GuiPro
   auto* button = new CGuiAnimButton();
   button->CreateSized(parent, id, kAnimButtonType, Number(props, 1), Number(props, 2), Number(props, 3),
                       Number(props, 4), kAnimButtonCells, enabled, enabled);
-  const EngineString image = Image(Prop(props, 7));
+  const EngineString& imageValue = Prop(props, 7);
+  const EngineString image = Image(imageValue);
   button->SetBackgroundTexture(image);
   ApplyFont(*button, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
   button->SetText(Prop(props, 14), kCentredBoth);
   const EngineString& colour = Prop(props, 11);
   button->SetTextColours(Colour(colour, 250), Colour(colour, 200), Colour(colour, 255), Colour(colour, 10));
-  // The frames are named after the image up to and including its last "_".
-  const size_t cut = image.Std().rfind('_');
-  const EngineString prefix = cut == std::string::npos ? image : image.Mid(0, uint32_t(cut) + 1);
+  // The frames are named after the image value up to and including its last
+  // "_" (never one of the working directory's path).
+  const size_t cut = imageValue.Std().rfind('_');
+  const EngineString prefix = cut == std::string::npos ? image : Image(imageValue.Mid(0, uint32_t(cut) + 1));
   button->LoadFrames(prefix, 1, 14, 0, 1);
   Attach(button, parent, index);
   m_descriptions[size_t(index)].actions = Prop(props, 20);

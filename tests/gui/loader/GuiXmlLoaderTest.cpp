@@ -14,6 +14,7 @@
 #include "gui/core/GuiGeometry.h"
 #include "gui/core/GuiLayer.h"
 #include "gui/loader/CGuiXmlLoader.h"
+#include "gui/widgets/CGuiAnimButton.h"
 #include "gui/widgets/CGuiCheckBox.h"
 #include "gui/widgets/CGuiGrid.h"
 #include "gui/widgets/CGuiStaticText.h"
@@ -483,6 +484,23 @@ TEST_F(LoaderTextTest, GridColumnsAreSetUpOnlyWithAKnownCellFormat) {
   EXPECT_EQ(plain->GetColumn(0)->width, 150);  // from the dimensions
   EXPECT_EQ(plain->GetColumn(1)->width, 150);
   EXPECT_EQ(Made("ZERO"), nullptr);  // the grid divides by its counts
+}
+
+TEST_F(LoaderTextTest, AnimatedButtonFramesAreNamedAfterTheImageValueNotTheWorkingDirectory) {
+  // A "_" in the working directory's path must not cut the frame names; an
+  // image value without one names its frames after the whole image.
+  guitest::LoaderDir dir;
+  dir.WriteImage("my_park/images/btn.png", 8, 8);
+  dir.WriteImage("my_park/images/btn.pngbase_0.png", 8, 8);
+  dir.WriteImage("my_park/images/go_base_0.png", 8, 8);
+  loader.SetWorkingDirectory((dir.Path() / "my_park").string().c_str());
+  Load(RootWith(Element("PLAIN", kRoot, "AnimatedButton", Props(21, {{7, "\\images\\btn.png"}})) +
+                Element("CUT", kRoot, "AnimatedButton", Props(21, {{7, "\\images\\go_1.png"}}))));
+  for (const char* name : {"PLAIN", "CUT"}) {
+    auto* button = dynamic_cast<CGuiAnimButton*>(Made(name));
+    ASSERT_NE(button, nullptr) << name;
+    EXPECT_EQ(button->GetCount(kStateNormal), 1) << name;
+  }
 }
 
 TEST_F(LoaderTextTest, HugeGridColumnWidthsAreHeldToTheSizeRangeAndTheirSumsFit) {
