@@ -109,6 +109,10 @@ class CGuiElement {
   // Offers the message to the children from the last to the first; the
   // first taker ends the walk.
   bool OfferToChildren(const plat::Message* message, uint8_t flag);
+  // The children as they are now. The forwards walk this copy, so a child
+  // that brings itself to the front neither makes them skip a sibling nor
+  // comes twice.
+  std::vector<CGuiElement*> ChildrenNow() const;
   bool OfferMoveToChildren(const plat::Message* message, uint8_t flag);
   // Loads an image for this element (empty result for an empty path).
   GuiTexturePtr LoadTexture(const EngineString& path) const;
