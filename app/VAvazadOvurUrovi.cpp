@@ -59,6 +59,7 @@ VAvazadOvurUrovi::VAvazadOvurUrovi() {
   weatherTicks = startTicks;
   systemYear = plat::SystemTimeUtc().year;
   SetStartDate(systemYear);
+  CreateLedgerAndFoods();
 }
 
 void VAvazadOvurUrovi::SetStartDate(int32_t year) {
@@ -102,7 +103,8 @@ VAvazadOvurUrovi::~VAvazadOvurUrovi() {
   DeleteBillboards();
   DeleteOwned(videoTexture);
   DeleteAll(lensFlareTextures);
-  // The cursor images.
+  // The ledger, the food catalogue and the cursor images.
+  DeleteLedgerAndFoods();
   DeleteAll(cursorImages);
   // The placement preview.
   if (placementPreview) {

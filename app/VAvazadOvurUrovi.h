@@ -23,8 +23,11 @@
 #include <optional>
 #include <vector>
 
+#include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
-#include "engine/core/DOradovIruzez.h"
+#include "characters/CharacterTexts.h"
+#include "characters/ParkMoodTotals.h"
+#include "engine/system/DOradovIruzez.h"
 #include "engine/core/EngineString.h"
 #include "engine/core/SceneStream.h"
 #include "gui/core/CGuiMainClass.h"
@@ -35,6 +38,7 @@
 #include "platform/math/Types.h"
 #include "platform/os/WorkerThread.h"
 #include "platform/os/Window.h"
+#include "screens/ScreenSet.h"
 
 class CAttraction;
 class CBillboardIcon;
@@ -161,6 +165,12 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void SetLoadingProgress(int32_t done, int32_t total);
   static int32_t LoadingMarkerOffset(int32_t done, int32_t total);
 
+  // --- The land's cell grid ------------------------------------------------
+  // Links the terrain's cells to the path finder, the path cell counts and
+  // the placed objects (nothing without a terrain); the world loading calls
+  // it once both exist.
+  void LinkCellGrid();
+
   // --- Small operations ----------------------------------------------------
   // True when the cursor is over the status panel or one of the two other
   // hover-tested elements; false without the status panel.
@@ -191,6 +201,38 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void AddCash(int32_t amount);
   // True when the cash minus the price is not negative.
   bool CanAfford(int32_t price) const;
+
+  // --- Clicked characters and the visitor panel (MainObjectReactions.cpp) ---
+  // The page of a picked staff member or park character, by its id; a
+  // visitor's id or an unknown one opens nothing. The game screens close
+  // first in every case.
+  void OnPickedItem(int32_t characterId);
+  // Fills and opens the panel of the visitor with the id; a missing
+  // character (or kNoCharacter) closes the panel.
+  static constexpr int32_t kNoCharacter = -1;
+  void RefreshInfoPanel(int32_t visitorId);
+  // Opens (true) or closes the job dialog, straight into the GUI queue.
+  void QueueDialogCommand(bool open);
+  // The catalogue's first type whose name equals the name exactly (case
+  // and blanks count), or null; index holds the last position tried.
+  const ObjectTypeDescriptor* FindObjectTypeByName(const EngineString& name, int32_t* index) const;
+  // Rebuilds the list of the placed objects that serve visitors.
+  void CollectObjectsByState();
+
+  // --- Ledger and foods (app/MainObjectLedger.cpp) -------------------------
+  // Made by the constructor, freed by the destructor.
+  void CreateLedgerAndFoods();
+  void DeleteLedgerAndFoods();
+  // The world-loading steps of the ledger and the foods: the statistics'
+  // zero records, then the foods file of the base directory.
+  void InitLedgerAndFoods();
+  // The zero records of every year from the start year to the clock's year
+  // that the ledger does not hold yet, for the park and for every placed
+  // object that serves visitors.
+  void AddStatisticItems();
+  // Books a kind of the ledger (park/ledger/LedgerKinds.h) at the park
+  // clock's date and hour; subject -1 for the park-wide kinds.
+  void BookLedgerKind(int32_t kind, int32_t subject, int32_t amount);
 
   // --- Screen-command sequences --------------------------------------------
   void HideGameScreens();
@@ -383,9 +425,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ZOdevuvTexture* cursorImages[kCursorImageCount] = {};
   ZOdevuvTexture* extraTextures[2] = {};
 
-  // 23. In-game screens and windows. The build book, the screens and the
-  // second food catalogue are owned; the status panel, the message window
-  // and the scenario window too. The two captions are borrowed elements.
+  // 23. In-game screens and windows, borrowed from `screens` (which owns
+  // them; null until the world loading creates them). The second food
+  // catalogue is owned; the two captions are borrowed elements.
   REraduzizBuildBook* buildBook = nullptr;
   REraduzizObjectWindow* objectWindow = nullptr;
   REraduzizMessageWindow* messageWindow = nullptr;
@@ -442,8 +484,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   int32_t cash = 0;
   int32_t recordCounter = kRecordCounterStart;
   int32_t parkCounters[kParkCounterCount] = {0, 0, 0, 0, kParkCounterFifthStart, 0};
-  int32_t parkMoodSum = kParkMoodSumStart;
-  int32_t moodBands[3] = {};
+  ParkMoodTotals moodTotals{kParkMoodSumStart, {}};
   int32_t entrancePrice = 0;
   int32_t points = 0;
   int32_t greeneryPercent = 0;
@@ -487,6 +528,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
   // 35. Set while one of the game's modal screens is open.
   uint8_t modalScreenOpen = 0;
+  // The name lists and thought sentences the characters draw from.
+  CharacterTexts characterTexts;
 
   // 36. The three hover-tested elements 10433, 10063 and 10066 (borrowed).
   CGuiElement* hoverElements[3] = {};
@@ -511,6 +554,37 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The billboard icons over placed objects.
   std::vector<BillboardEntry> billboards;
 
+  // --- In-game screens (MainObjectScreenSet.cpp) ---------------------------
+  // The world-loading step that creates every screen.
+  void InitClasses();
+  // Captions of the elements that no screen captions itself.
+  void ChangeText();
+  // Per frame once the loading is over: the status panel's figures.
+  void RefreshCashDisplay();
+  // After a change: every text of the status area.
+  void RefreshStatusDisplay();
+  void RefreshStatusAfterChange();
+  // The screens' part of the command handler, after its own buttons.
+  void OfferToScreens(GuiCommand* command);
+
+  // Flags of the screens that no other part keeps (the others are the
+  // modal, build-book, status-refresh, play-mode and tutorial bytes).
+  uint8_t messageWindowOpen = 0;
+  uint8_t returnToScenario = 0;
+  uint8_t foodMenuOpen = 0;
+  uint8_t foodMenuBuffet = 0;
+  uint8_t firstVisitorsNoticeGiven = 0;
+  uint8_t savedGameLoaded = 0;
+  // The park events' arming once the first visitors are in: the tick they
+  // count from, the delay (ms) and the game minute of the arming.
+  uint32_t eventStartTick = 0;
+  int32_t eventTimer = 0;
+  int32_t eventTimerMinute = 0;
+  // The screens and what they see of this object; made with the object,
+  // the screens themselves by InitClasses.
+  std::unique_ptr<MainObjectScreenHost> screenHost = std::make_unique<MainObjectScreenHost>(*this);
+  std::unique_ptr<ScreenSet> screens = std::make_unique<ScreenSet>(*screenHost);
+
  private:
   // 21 March of the year, 10:00, on every date of the clock.
   void SetStartDate(int32_t year);
@@ -524,3 +598,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
 // The main object while it exists (null before and after).
 extern VAvazadOvurUrovi* g_game;
+
+// Books one record into the main object's ledger; nothing while there is no
+// main object.
+void AddLedgerRecord(int32_t flag, int32_t category, int32_t kind, int32_t subject, int32_t year, int32_t month,
+                     int32_t day, int32_t hour, int32_t amount, int32_t flag2);

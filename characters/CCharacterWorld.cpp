@@ -13,3 +13,21 @@ std::atomic<CCharacterWorld*> g_world{nullptr};
 CCharacterWorld* CCharacterWorld::Get() { return g_world.load(); }
 
 void CCharacterWorld::Install(CCharacterWorld* world) { g_world.store(world); }
+
+bool CCharacterWorld::FindRandomWalkTarget(REraduzizVisitor&) { return false; }
+CAttraction* CCharacterWorld::GetEventObject(ParkEvent*) const { return nullptr; }
+void CCharacterWorld::RefindEventObjects(ParkEvent*) {}
+void CCharacterWorld::MarkEventTaken(ParkEvent*) {}
+void CCharacterWorld::ResetEvent(ParkEvent*) {}
+void CCharacterWorld::QueueDialogCommand(bool) {}
+void CCharacterWorld::SetDialogByte(int32_t, uint8_t) {}
+void CCharacterWorld::SetFocusedCharacter(int32_t) {}
+void CCharacterWorld::SetEventCameraPoint(const plat::Vec3&) {}
+void CCharacterWorld::StartMagicEffect(int32_t, const plat::Vec3&) {}
+void CCharacterWorld::StopMagicEffect(int32_t) {}
+void CCharacterWorld::PlaySound(const char*) {}
+bool CCharacterWorld::IsTutorialWaitingForJob() const { return false; }
+void CCharacterWorld::FinishTutorialJobStep() {}
+void CCharacterWorld::ApplyTutorialSettings() {}
+void CCharacterWorld::ShowMessage(int32_t, MessageCallback, void*) {}
+void CCharacterWorld::SetModal() {}

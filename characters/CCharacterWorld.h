@@ -6,6 +6,8 @@
 // install a fake); without one, characters stand still and touch nothing.
 // Placed objects and events are passed as handles that the world checks
 // before it reads them, so a character never reads an object that is gone.
+// The park events, dialogs, effects, sounds and the tutorial may be missing
+// from a world: by default there are none, and asking for them does nothing.
 #include <cstdint>
 
 #include "characters/ParkMoodTotals.h"
@@ -48,11 +50,9 @@ class CCharacterWorld {
   virtual plat::Vec3 GetCellPosition(int32_t i, int32_t j) const = 0;
   // False outside the grid.
   virtual bool GetCell(int32_t i, int32_t j, CellView* out) const = 0;
-  // The path finder's result for the slot: 1 found, 2 no path.
-  virtual int32_t FindPath(int32_t slot, int32_t fromI, int32_t fromJ, int32_t toI,
+  // A path search in the path slot of the character's id: 1 found, 2 no path.
+  virtual int32_t FindPath(int32_t characterId, int32_t fromI, int32_t fromJ, int32_t toI,
                            int32_t toJ) = 0;
-  // A new stroll target for a character that has reached its destination.
-  virtual bool FindRandomWalkTarget(REraduzizVisitor& character) = 0;
 
   // Placed objects: false or empty values for an object no longer placed.
   virtual bool IsObjectPlaced(const CAttraction* object) const = 0;
@@ -66,32 +66,34 @@ class CCharacterWorld {
   virtual bool GetPathPoint(const CAttraction* object, bool listB, int32_t path, int32_t point,
                             plat::Vec3* out) const = 0;
 
+  // A new stroll target for a character that has reached its destination.
+  virtual bool FindRandomWalkTarget(REraduzizVisitor& character);
+
   // Park events: the event's object, null when it is gone.
-  virtual CAttraction* GetEventObject(ParkEvent* event) const = 0;
+  virtual CAttraction* GetEventObject(ParkEvent* event) const;
   // Looks the event's object and its second object up again by their names.
-  virtual void RefindEventObjects(ParkEvent* event) = 0;
-  virtual void MarkEventTaken(ParkEvent* event) = 0;
-  virtual void ResetEvent(ParkEvent* event) = 0;
+  virtual void RefindEventObjects(ParkEvent* event);
+  virtual void MarkEventTaken(ParkEvent* event);
+  virtual void ResetEvent(ParkEvent* event);
 
   // Main object.
-  virtual void QueueDialogCommand(bool open) = 0;
+  virtual void QueueDialogCommand(bool open);
   // index 0 or 1.
-  virtual void SetDialogByte(int32_t index, uint8_t value) = 0;
-  virtual void SetFocusedCharacter(int32_t id) = 0;
+  virtual void SetDialogByte(int32_t index, uint8_t value);
+  virtual void SetFocusedCharacter(int32_t id);
   // The second point of the event camera's point list.
-  virtual void SetEventCameraPoint(const plat::Vec3& point) = 0;
+  virtual void SetEventCameraPoint(const plat::Vec3& point);
   // Sets the effect's origin, resets it and marks it active.
-  virtual void StartMagicEffect(int32_t effect, const plat::Vec3& origin) = 0;
-  virtual void StopMagicEffect(int32_t effect) = 0;
-  // A named sound; nothing without a sound manager.
-  virtual void PlaySound(const char* name) = 0;
+  virtual void StartMagicEffect(int32_t effect, const plat::Vec3& origin);
+  virtual void StopMagicEffect(int32_t effect);
+  virtual void PlaySound(const char* name);
 
   // Tutorial: true when it runs and waits at its job step; FinishJobStep
   // marks that step done, moves on, refreshes the status display, hides the
   // game screens and stops the waiting.
-  virtual bool IsTutorialWaitingForJob() const = 0;
-  virtual void FinishTutorialJobStep() = 0;
-  virtual void ApplyTutorialSettings() = 0;
-  virtual void ShowMessage(int32_t textId, MessageCallback callback, void* context) = 0;
-  virtual void SetModal() = 0;
+  virtual bool IsTutorialWaitingForJob() const;
+  virtual void FinishTutorialJobStep();
+  virtual void ApplyTutorialSettings();
+  virtual void ShowMessage(int32_t textId, MessageCallback callback, void* context);
+  virtual void SetModal();
 };

@@ -10,6 +10,7 @@
 #include "app/VAvazadOvurUrovi.h"
 #include "engine/core/Globals.h"
 #include "engine/render/ZOdevuvCamera.h"
+#include "gui/core/CGuiElement.h"
 #include "platform/os/Clock.h"
 #include "platform/os/Path.h"
 #include "platform/os/Window.h"
@@ -49,6 +50,19 @@ class RecordingGame : public VAvazadOvurUrovi {
   std::function<void()> onFrame;
 };
 
+// A layer root that keeps the messages the GUI offers it.
+class MessageRecorder : public CGuiElement {
+ public:
+  explicit MessageRecorder(std::vector<unsigned>& seen) : m_seen(seen) {}
+  bool HandleMessage(const plat::Message* message, uint8_t) override {
+    m_seen.push_back(message->message);
+    return true;
+  }
+
+ private:
+  std::vector<unsigned>& m_seen;
+};
+
 // A headless window with the game's window procedure and a fake clock.
 class GameShellTest : public ::testing::Test {
  protected:
@@ -85,6 +99,19 @@ TEST_F(GameShellTest, EachFrameRunsItsFiveStepsInOrderAfterTheWaitingMessages) {
   EXPECT_EQ(game->steps, expected);
   ASSERT_FALSE(game->messageBeforeFrame.empty());
   EXPECT_EQ(game->messageBeforeFrame[0], plat::kWmKeyDown) << "both messages went before the first frame";
+}
+
+TEST_F(GameShellTest, KeyDownsGoToTheGuiAndTheWheelNever) {
+  std::vector<unsigned> seen;
+  auto* root = new MessageRecorder(seen);
+  root->CreateSized(nullptr, 1, 0, 0, 0, 800, 600, 0, 1, 1);
+  game->AddLayer(1, 1, root, 0);
+  plat::PostMessage(window, plat::kWmKeyDown, plat::kVkReturn, 0);
+  plat::PostMessage(window, plat::kWmMouseWheel, std::uintptr_t(plat::kWheelDelta) << 16, 0);
+  plat::PostMessage(window, plat::kWmPaint, 0, 0);
+  RunMainLoop(*game, LoopOptions{1, {}, "."});
+  EXPECT_EQ(seen, (std::vector<unsigned>{plat::kWmKeyDown}));
+  EXPECT_EQ(game->lastMessage.message, plat::kWmPaint) << "every message is kept as the last one";
 }
 
 TEST_F(GameShellTest, FrameTimeIsInSecondsAndAStallMovesTheParkByAQuarterSecondAtMost) {

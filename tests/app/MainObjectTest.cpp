@@ -67,7 +67,7 @@ TEST_F(MainObjectTest, ConstructionSetsTheStartValues) {
   EXPECT_EQ(game->cash, 0);
   EXPECT_EQ(game->recordCounter, 26);
   EXPECT_EQ(game->parkCounters[4], 100);
-  EXPECT_EQ(game->parkMoodSum, 80);
+  EXPECT_EQ(game->moodTotals.moodSum, 80);
   EXPECT_EQ(game->drawCounter, 9999999);
   EXPECT_EQ(game->saveListSelectedRow, -1);
   EXPECT_FLOAT_EQ(game->ambienceLevel, 70.0f);
@@ -148,6 +148,24 @@ TEST_F(MainObjectTest, TheLoadingMarkerMovesDownByUpToSixtyFivePixels) {
   for (const Case& c : cases) {
     EXPECT_EQ(VAvazadOvurUrovi::LoadingMarkerOffset(c.done, c.total), c.offset) << c.done << "/" << c.total;
   }
+}
+
+TEST_F(MainObjectTest, TheLoadingMarkerIsPlacedBelowTheTopOfItsTrack) {
+  auto* root = new CGuiElement;
+  root->CreateSized(nullptr, 1, 0, 0, 0, 800, 600, 0, 1, 1);
+  auto* track = new CGuiElement;
+  track->CreateSized(root, 10256, 0, 400, 250, 20, 90, 0, 1, 1);
+  auto* marker = new CGuiElement;
+  marker->CreateSized(root, 10257, 0, 405, 0, 10, 10, 0, 1, 1);
+  root->AddChild(track);
+  root->AddChild(marker);
+  game->AddLayer(1, 1, root, 0);
+  game->SetLoadingProgress(1, 7);
+  EXPECT_EQ(game->loadingMarkerOffset, 16);
+  EXPECT_EQ(marker->record->y, 266);
+  EXPECT_EQ(marker->rect.top, 266);
+  game->SetLoadingProgress(0, 2);
+  EXPECT_EQ(marker->record->y, 250);
 }
 
 TEST_F(MainObjectTest, SoundsFadeWithDistanceWithinTheSoundManagersRange) {

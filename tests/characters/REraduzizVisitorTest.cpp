@@ -239,3 +239,43 @@ TEST(VisitorWithoutWorld, StandsStillAndTouchesNothing) {
 }
 
 }  // namespace
+
+// A world with a grid and objects but no park events, dialogs, effects or
+// tutorial: a job sent there ends at once and quietly.
+class BareWorld : public CCharacterWorld {
+ public:
+  BareWorld() { Install(this); }
+  ~BareWorld() override { Install(nullptr); }
+  int32_t GetGameSecond() const override { return 0; }
+  ParkMoodTotals* GetMoodTotals() override { return nullptr; }
+  bool WorldToCell(const plat::Vec3&, int32_t* i, int32_t* j) const override {
+    *i = *j = 0;
+    return true;
+  }
+  plat::Vec3 GetCellPosition(int32_t, int32_t) const override { return {}; }
+  bool GetCell(int32_t, int32_t, CellView*) const override { return false; }
+  int32_t FindPath(int32_t, int32_t, int32_t, int32_t, int32_t) override { return 2; }
+  bool IsObjectPlaced(const CAttraction*) const override { return false; }
+  bool IsObjectStopped(const CAttraction*) const override { return false; }
+  bool GetObjectPosition(const CAttraction*, plat::Vec3*) const override { return false; }
+  EngineString GetObjectAssetName(const CAttraction*) const override { return {}; }
+  int32_t GetPathCount(const CAttraction*, bool) const override { return 0; }
+  int32_t GetPathPointCount(const CAttraction*, bool, int32_t) const override { return 0; }
+  bool GetPathPoint(const CAttraction*, bool, int32_t, int32_t, plat::Vec3*) const override {
+    return false;
+  }
+};
+
+TEST(VisitorInABareWorld, AJobEndsAtOnceAndTheWalkFindsNoStrollTarget) {
+  BareWorld world;
+  REraduzizVisitor staff;
+  staff.SetId(1000);
+  int token = 0;
+  staff.SendToObject(reinterpret_cast<ParkEvent*>(&token));
+  EXPECT_TRUE(staff.IsJobActive());
+  staff.Render();
+  EXPECT_FALSE(staff.IsJobActive());
+  EXPECT_EQ(staff.GetActivityState(), REraduzizVisitor::kStateDecideAgain);
+  staff.WalkStep(0.1);  // at its destination, roaming: no stroll target
+  EXPECT_EQ(staff.GetActivityState(), REraduzizVisitor::kStateDecideAgain);
+}

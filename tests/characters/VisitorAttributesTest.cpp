@@ -123,18 +123,21 @@ class ParkTotalsTest : public ::testing::Test {
  protected:
   static constexpr int kVisitors = 12;
 
+  using Bands = std::array<int32_t, ParkMoodTotals::kBandCount>;
+
   void SetUp() override {
     for (auto& v : visitors_) v.SetParkTotals(&totals_);
   }
   void ExpectTotalsExact(int step) const {
-    ParkMoodTotals expected;
+    int32_t moodSum = 0;
+    Bands bands{};
     for (const auto& v : visitors_) {
       if (!v.IsCounted()) continue;
-      expected.moodSum += v.GetStoredMood();
-      if (v.GetBand() < ParkMoodTotals::kBandCount) ++expected.bandCounts[std::size_t(v.GetBand())];
+      moodSum += v.GetStoredMood();
+      if (v.GetBand() < ParkMoodTotals::kBandCount) ++bands[std::size_t(v.GetBand())];
     }
-    ASSERT_EQ(totals_.moodSum, expected.moodSum) << "step " << step;
-    ASSERT_EQ(totals_.bandCounts, expected.bandCounts) << "step " << step;
+    ASSERT_EQ(totals_.moodSum, moodSum) << "step " << step;
+    ASSERT_EQ(totals_.bandCounts, bands) << "step " << step;
   }
 
   ParkMoodTotals totals_;
@@ -147,17 +150,17 @@ TEST_F(ParkTotalsTest, CountingGivesMoodAndBandOfEachVisitor) {
   visitors_[2].SetAll(0, 0, 10, 0);
   for (int i = 0; i < 3; ++i) visitors_[std::size_t(i)].AddToParkTotals();
   EXPECT_EQ(totals_.moodSum, 50 + 100 + 6);
-  EXPECT_EQ(totals_.bandCounts, (std::array<int32_t, 3>{1, 1, 1}));
+  EXPECT_EQ(totals_.bandCounts, (Bands{1, 1, 1}));
   visitors_[1].AddFirst(-50);  // value 1 is not part of the mood
   EXPECT_EQ(totals_.moodSum, 156);
   EXPECT_EQ(visitors_[1].GetFirstMood(), 40);
   visitors_[0].AddThird(30);  // 50 -> 68: band 1 -> 2
   EXPECT_EQ(totals_.moodSum, 174);
-  EXPECT_EQ(totals_.bandCounts, (std::array<int32_t, 3>{1, 0, 2}));
+  EXPECT_EQ(totals_.bandCounts, (Bands{1, 0, 2}));
   visitors_[0].RemoveFromParkTotals();
   visitors_[0].RemoveFromParkTotals();  // a second removal takes nothing more
   EXPECT_EQ(totals_.moodSum, 106);
-  EXPECT_EQ(totals_.bandCounts, (std::array<int32_t, 3>{1, 0, 1}));
+  EXPECT_EQ(totals_.bandCounts, (Bands{1, 0, 1}));
   visitors_[0].AddThird(-60);  // no longer counted: the totals stay
   EXPECT_EQ(totals_.moodSum, 106);
   visitors_[3].RemoveFromParkTotals();  // never counted

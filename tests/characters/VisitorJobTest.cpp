@@ -154,3 +154,44 @@ TEST_F(VisitorJobTest, AScreenThatGoesTakesItsCallbackContextWithIt) {
 }
 
 }  // namespace
+
+// A demo park figure with every set of the game: a job lasts as long as the
+// work or magic animation takes to play once.
+class DemoFigureJobTest : public VisitorJobTest {
+ protected:
+  void SetUp() override {
+    animtest::AnimationTest::SetUp();
+    const std::string folder = std::string(HALVENOR_PARK_DIR) + "\\objects\\characters";
+    hierarchy_.SetModelFolder(folder.c_str());
+    ASSERT_EQ(model_.Load((folder + "\\casual_m.X").c_str(), &hierarchy_), plat::kMeshOk);
+    object_.position = {0, 0, 3};
+  }
+  // Seconds of frames until the job is over.
+  double PlayJob(REraduzizVisitor& who, int32_t id) {
+    Send(who, id);
+    who.Render();
+    constexpr double kFrame = 1.0 / 60;
+    double elapsed = 0;
+    while (who.IsJobActive() && elapsed < 10) {
+      who.AdvanceTime(kFrame, nullptr);
+      who.Render();
+      elapsed += kFrame;
+    }
+    return elapsed;
+  }
+};
+
+TEST_F(DemoFigureJobTest, WorkAndMagicPlayOnceToTheirEnd) {
+  std::shared_ptr<plat::AnimationController> controller = model_.GetController();
+  REraduzizVisitor staff;
+  const double work = PlayJob(staff, 1000);
+  const double workPeriod = controller->GetAnimationSetByName("work")->GetPeriod();
+  EXPECT_NEAR(work, workPeriod, 0.05);
+  EXPECT_EQ(log_.calls, 1);
+
+  REraduzizVisitor mascot;
+  const double magic = PlayJob(mascot, 3);
+  EXPECT_NEAR(magic, controller->GetAnimationSetByName("magic")->GetPeriod(), 0.05);
+  EXPECT_EQ(log_.calls, 2);
+  EXPECT_FALSE(world_.magicActive[CCharacterWorld::kFirstMagicEffect]);
+}
