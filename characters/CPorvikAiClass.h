@@ -69,7 +69,7 @@ class CPorvikAiClass {
 
   REraduzizVisitor* FindCharacterById(int32_t id) const;
   // Takes the first character with the id out of every list; it is
-  // deleted at the end of the frame pass.
+  // deleted at the end of the frame pass. Templates stay.
   void RemoveCharacterById(int32_t id);
   // A visible character of the kind at the position, made from the kind's
   // model; null (and nothing made) for a kind without a model. The caller
@@ -83,8 +83,7 @@ class CPorvikAiClass {
   int32_t GetVisitorCount() const { return m_visitorCount; }
   void CountVisitor(REraduzizVisitor& visitor);
 
-  void AddPlacement(const plat::Vec3& position, int32_t objectId, const EngineString& name, int32_t type,
-                    bool spawn);
+  void AddPlacement(const plat::Vec3& position, int32_t objectId, const EngineString& name, int32_t type, bool spawn);
   void RemovePlacement(const EngineString& name, int32_t objectId);
   AiObjectRecord* GetPlacement(int32_t index) const;
   int32_t GetPlacementCount() const { return int32_t(m_objects.size()); }
@@ -114,9 +113,11 @@ class CPorvikAiClass {
   bool LoadCharacterModel(CMultiAnim& model, const EngineString& path);
   // Prepares a new character of a kind; false when its set-up failed (the
   // caller then deletes it).
-  bool SetupCharacterModel(int32_t id, REraduzizVisitor& character, CMultiAnim& model,
-                           const plat::Vec3& position, int32_t kind, bool visible);
+  bool SetupCharacterModel(int32_t id, REraduzizVisitor& character, CMultiAnim& model, const plat::Vec3& position,
+                           int32_t kind, bool visible);
   void GiveOwnTextures(REraduzizVisitor& character, int32_t kind);
+  // Every texture a new character may wear, so that making one reads no file.
+  void PreloadTextures();
   std::shared_ptr<plat::Texture> CachedTexture(const EngineString& path);
   // The visitors' pass of the frame: the per-kind update of every live
   // character.

@@ -1,11 +1,10 @@
 // The character manager: templates from the demo park, making and
 // retiring characters, the object records and drawing.
-#include "characters/CPorvikAiClass.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "characters/CPorvikAiClass.h"
 #include "characters/CharacterTemplate.h"
 #include "engine/animation/CAnimInstance.h"
 #include "engine/animation/CMultiAnim.h"
@@ -91,6 +90,21 @@ TEST_F(ManagerTest, CreatedCharactersByKind) {
   }
 }
 
+TEST_F(ManagerTest, MakingVisitorsReadsNoTextureFile) {
+  plat::test::TempTree tree;
+  std::filesystem::copy(std::string(HALVENOR_PARK_DIR) + "/characters", tree.Host("characters"),
+                        std::filesystem::copy_options::recursive);
+  host_.baseFolder = tree.Root().c_str();
+  CPorvikAiClass manager;
+  std::filesystem::remove_all(tree.Host("characters/casual_m/textures"));
+  plat::ClearPathCache();
+  for (int i = 0; i < 40; ++i) {
+    const REraduzizVisitor* visitor = manager.CreateVisitor(5000 + i, 7, {});
+    ASSERT_NE(visitor, nullptr);
+    EXPECT_NE(visitor->GetAnimInstance()->GetOwnTextures()[0], nullptr);
+  }
+}
+
 TEST_F(ManagerTest, VisitorsOfAKindShareTheTexturesLoadedOnce) {
   // Kind 5 has one body and one hair texture, so every visitor wears both.
   const REraduzizVisitor* a = Spawn(5);
@@ -108,6 +122,8 @@ TEST_F(ManagerTest, RemovingACharacterTakesItsLiveIdAlong) {
   EXPECT_EQ(Manager().FindCharacterById(id), nullptr);
   EXPECT_TRUE(Manager().GetLiveIds().empty());
   Manager().RemoveCharacterById(id);
+  // Templates stay whatever is asked.
+  Manager().RemoveCharacterById(CharacterTemplate::kVisitorTemplateId);
   Manager().UpdateAll(0.1);
   EXPECT_EQ(Manager().GetCharacterCount(), 23);
 }
@@ -206,6 +222,11 @@ TEST_F(ManagerTest, TheFollowedCharacterMovesTheCameraOnlyWithinTheDrawDistance)
   EXPECT_EQ(host_.followViews[0][1], (plat::Vec3{0, 0, 4}));
   const plat::Vec3 up = host_.followViews[0][2];
   EXPECT_NEAR(up.y, 1.0f, 1e-5f);
+  // On its target it faces nowhere, and the view stays as it was.
+  visitor->SetTargetPosition(100, 0, 0);
+  Manager().DrawCharacters(0.02);
+  EXPECT_EQ(host_.followViews.size(), 1u);
+  visitor->SetTargetPosition(100, 0, 4);
   // A hair beyond: animated, not drawn, not followed.
   visitor->SetPosition({100.01f, 0, 0});
   Manager().DrawCharacters(0.02);
