@@ -3,10 +3,12 @@
 #include "app/VAvazadOvurUrovi.h"
 
 MainObjectScreenHost::MainObjectScreenHost(VAvazadOvurUrovi& game)
-    : m_game(game),
-      m_flags{game.modalScreenOpen, game.messageWindowOpen, game.buildBookOpen,  game.playMode,
-              game.returnToScenario, game.statusRefresh,    game.tutorialMode,   game.foodMenuOpen,
-              game.foodMenuBuffet,   game.firstVisitorsNoticeGiven, game.savedGameLoaded} {}
+    : m_game(game), m_flags{game.modalScreenOpen,  game.messageWindowOpen,
+                            game.buildBookOpen,    game.playMode,
+                            game.returnToScenario, game.statusRefresh,
+                            game.tutorialMode,     game.foodMenuOpen,
+                            game.foodMenuBuffet,   game.firstVisitorsNoticeGiven,
+                            game.savedGameLoaded} {}
 
 CGuiMainClass& MainObjectScreenHost::Gui() { return m_game; }
 

@@ -48,9 +48,8 @@ TEST(DemoGuiScreensTest, TheTextTableHoldsEveryTextTheScreensShow) {
   ScreenWorld world(false);
   LoadDemoGui(world.kit.Gui());
   const std::vector<std::pair<int32_t, int32_t>> ranges = {
-      {100100, 100124}, {100126, 100141}, {100143, 100167}, {100172, 100176}, {100184, 100185},
-      {100187, 100189}, {100192, 100216}, {100218, 100229}, {100231, 100235}, {300000, 300006},
-      {300008, 300008}, {401001, 401011}};
+      {100100, 100124}, {100126, 100141}, {100143, 100167}, {100172, 100176}, {100184, 100185}, {100187, 100189},
+      {100192, 100216}, {100218, 100229}, {100231, 100235}, {300000, 300006}, {300008, 300008}, {401001, 401011}};
   std::vector<int32_t> ids;
   for (const auto& [first, last] : ranges) {
     for (int32_t id = first; id <= last; ++id) ids.push_back(id);

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "gui/loader/CGuiXmlLoader.h"
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiGrid.h"
 #include "gui/widgets/CGuiStaticText.h"
 #include "gui/widgets/CGuiTextBox.h"
-#include "gui/loader/CGuiXmlLoader.h"
 #include "platform/os/DebugOutput.h"
 #include "platform/os/Path.h"
 
@@ -20,7 +20,8 @@ DebugCapture::DebugCapture() {
 DebugCapture::~DebugCapture() { plat::SetDebugOutputSink({}); }
 
 bool DebugCapture::Contains(const std::string& piece) const {
-  return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) { return line.find(piece) != std::string::npos; });
+  return std::any_of(lines.begin(), lines.end(),
+                     [&](const std::string& line) { return line.find(piece) != std::string::npos; });
 }
 
 namespace {
@@ -56,7 +57,8 @@ void LoadDemoGui(CGuiMainClass& gui) {
 }
 
 void BuildFrameworkGui(guitest::GuiTestKit& kit) {
-  for (int32_t id : {10062, 10123, 10126, 10129, 10343, 10143, 10349, 10375, 10158, 10299, 10327, 10292, 10108, 10076}) {
+  for (int32_t id :
+       {10062, 10123, 10126, 10129, 10343, 10143, 10349, 10375, 10158, 10299, 10327, 10292, 10108, 10076}) {
     Page(kit, id);
   }
   // The main object's buttons, which the opened pages name as their control.
