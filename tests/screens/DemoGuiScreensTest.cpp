@@ -17,10 +17,13 @@ using screentest::DebugCapture;
 using screentest::LoadDemoGui;
 using screentest::ScreenWorld;
 
-TEST(DemoGuiScreensTest, EveryScreenFindsEveryControlItBinds) {
+class DemoGuiSizesTest : public ::testing::TestWithParam<std::string> {};
+
+// The standard description and the two scaled ones.
+TEST_P(DemoGuiSizesTest, EveryScreenFindsEveryControlItBinds) {
   ScreenWorld world(false);
   DebugCapture capture;
-  LoadDemoGui(world.kit.Gui());
+  LoadDemoGui(world.kit.Gui(), GetParam());
   world.screens.CreateAll();
   world.screens.ChangeText();
   for (const std::string& line : capture.lines) {
@@ -36,6 +39,8 @@ TEST(DemoGuiScreensTest, EveryScreenFindsEveryControlItBinds) {
   ASSERT_NE(newGame, nullptr);
   EXPECT_EQ(newGame->GetCaption(), "New game");
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, DemoGuiSizesTest, ::testing::Values("", "GuiXML_800x600.xml", "GuiXML_1280x1024.xml"));
 
 TEST(DemoGuiScreensTest, EveryPageThatTheHideAllClosesExists) {
   ScreenWorld world(false);

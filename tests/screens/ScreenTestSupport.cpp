@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "engine/core/XmlNode.h"
 #include "gui/loader/CGuiXmlLoader.h"
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiGrid.h"
@@ -43,14 +44,21 @@ class NoActions : public GuiActionSink {
 
 }  // namespace
 
-void LoadDemoGui(CGuiMainClass& gui) {
+void LoadDemoGui(CGuiMainClass& gui, const std::string& description) {
   namespace fs = std::filesystem;
   const fs::path previous = fs::current_path();
   fs::current_path(HALVENOR_PARK_DIR);
   plat::ClearPathCache();
   NoActions actions;
   CGuiXmlLoader loader(&actions, &gui);
-  loader.Load();
+  if (description.empty()) {
+    loader.Load();
+  } else {
+    const EngineString folder = EngineString(HALVENOR_PARK_DIR) + "\\guifiles\\";
+    loader.SetWorkingDirectory(HALVENOR_PARK_DIR);
+    loader.ReadDefines(folder + "guidefines.h");
+    loader.LoadFromNode(XmlNode::OpenFileHelper((folder + description.c_str()).CStr(), "GUI"));
+  }
   gui.LoadStringTable(EngineString(HALVENOR_PARK_DIR) + "\\GuiFiles\\langFile.gui.nl");
   fs::current_path(previous);
   plat::ClearPathCache();

@@ -406,7 +406,6 @@ Element StatusPanel() {
   return root;
 }
 
-constexpr int kWide = 150;
 constexpr int kSmall = 36;
 
 // One row of equal buttons per entry, for the menus.
