@@ -25,6 +25,7 @@
 
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
+#include "characters/CharacterTexts.h"
 #include "characters/ParkMoodTotals.h"
 #include "engine/system/DOradovIruzez.h"
 #include "engine/core/EngineString.h"
@@ -38,6 +39,7 @@
 #include "platform/os/WorkerThread.h"
 #include "platform/os/Window.h"
 #include "screens/ScreenSet.h"
+#include "world/PickGeometry.h"
 
 class CAttraction;
 class CBillboardIcon;
@@ -165,6 +167,12 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void SetLoadingProgress(int32_t done, int32_t total);
   static int32_t LoadingMarkerOffset(int32_t done, int32_t total);
 
+  // --- The land's cell grid ------------------------------------------------
+  // Links the terrain's cells to the path finder, the path cell counts and
+  // the placed objects (nothing without a terrain); the world loading calls
+  // it once both exist.
+  void LinkCellGrid();
+
   // --- Small operations ----------------------------------------------------
   // True when the cursor is over the status panel or one of the two other
   // hover-tested elements; false without the status panel.
@@ -195,6 +203,23 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void AddCash(int32_t amount);
   // True when the cash minus the price is not negative.
   bool CanAfford(int32_t price) const;
+
+  // --- Clicked characters and the visitor panel (MainObjectReactions.cpp) ---
+  // The page of a picked staff member or park character, by its id; a
+  // visitor's id or an unknown one opens nothing. The game screens close
+  // first in every case.
+  void OnPickedItem(int32_t characterId);
+  // Fills and opens the panel of the visitor with the id; a missing
+  // character (or kNoCharacter) closes the panel.
+  static constexpr int32_t kNoCharacter = -1;
+  void RefreshInfoPanel(int32_t visitorId);
+  // Opens (true) or closes the job dialog, straight into the GUI queue.
+  void QueueDialogCommand(bool open);
+  // The catalogue's first type whose name equals the name exactly (case
+  // and blanks count), or null; index holds the last position tried.
+  const ObjectTypeDescriptor* FindObjectTypeByName(const EngineString& name, int32_t* index) const;
+  // Rebuilds the list of the placed objects that serve visitors.
+  void CollectObjectsByState();
 
   // --- Ledger and foods (app/MainObjectLedger.cpp) -------------------------
   // Made by the constructor, freed by the destructor.
@@ -231,6 +256,22 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   bool SelectBuildItem(uint32_t index, int32_t value);
   // The file name without folder and extension.
   static EngineString FileTitle(const EngineString& path);
+
+  // --- Object types and placed objects (MainObjectLookups.cpp) -------------
+  // A single scene object of an "Objects" descriptor, owned by the caller;
+  // null for another type.
+  ZOdevuvGameObject* LoadSingleObject(const char* path);
+  // Appends the described object type to the catalogue.
+  void LoadObjectDescriptor(const char* path);
+  // Every descriptor below "objects\ini" into the catalogue.
+  void LoadObjectDescriptors();
+  bool FindObjectTypeByName(EngineString name, ObjectTypeDescriptor* out, int32_t* index) const;
+  CAttraction* FindObjectByName(EngineString name) const;
+  CAttraction* FindObjectById(int32_t id) const;
+  CAttraction* FindObjectByIdAndName(int32_t id, EngineString name) const;
+  bool ObjectExists(EngineString name) const;
+  PickRay GetPickRay(int32_t screenX, int32_t screenY) const;
+  bool PickObjectAt(int32_t screenX, int32_t screenY, const CAttraction& object) const;
 
   // --- What the placed objects ask of the game ----------------------------
   EngineString GetBaseDirectory() const override { return baseDirectory; }
@@ -505,6 +546,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
   // 35. Set while one of the game's modal screens is open.
   uint8_t modalScreenOpen = 0;
+  // The name lists and thought sentences the characters draw from.
+  CharacterTexts characterTexts;
 
   // 36. The three hover-tested elements 10433, 10063 and 10066 (borrowed).
   CGuiElement* hoverElements[3] = {};
