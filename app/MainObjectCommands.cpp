@@ -9,9 +9,12 @@ void VAvazadOvurUrovi::RunQueuedGuiCommands() {
 
 void VAvazadOvurUrovi::ExecuteGuiCommand(GuiCommand* command) {
   // A click or a selection fires the first click action of its sender.
-  if (command->code != kCmdClick && command->code != kCmdSelect) return;
-  const std::optional<GuiAction> action = FindGuiAction(command->sender);
-  if (!action) return;
-  PostCommand(-1, action->target, action->code, action->control, action->parameter);
-  command->sender = -1;
+  if (command->code == kCmdClick || command->code == kCmdSelect) {
+    if (const std::optional<GuiAction> action = FindGuiAction(command->sender)) {
+      PostCommand(-1, action->target, action->code, action->control, action->parameter);
+      command->sender = -1;
+      return;
+    }
+  }
+  OfferToScreens(command);
 }

@@ -40,7 +40,10 @@ void VAvazadOvurUrovi::StartLoadingThreads() {
 void VAvazadOvurUrovi::InitialLoading() {
   plat::OutputDebugString("InitialLoading\n");
   CreateGui();
+  InitClasses();
   InitLedgerAndFoods();
+  plat::OutputDebugString("ChangeText\n");
+  ChangeText();
   initialLoadingDone = 1;
 }
 

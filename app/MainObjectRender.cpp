@@ -15,7 +15,10 @@ void VAvazadOvurUrovi::Frame(float /*elapsedSeconds*/) {
   if (!device) return;
   device->BeginScene();
   device->Clear(plat::ClearFlags::Target | plat::ClearFlags::ZBuffer, kBackgroundColour, 1.0f, 0);
-  if (!loadingScreenActive) DrawLayers();
+  if (!loadingScreenActive) {
+    RefreshCashDisplay();
+    DrawLayers();
+  }
   device->EndScene();
   g_device->Present();
 }

@@ -1,4 +1,5 @@
-// The fixed command sequences that close groups of screens, the purge of
+// The fixed command sequences that close groups of screens (the hide-all
+// is the screens' own, MainObjectScreenSet.cpp), the purge of
 // finished commands, the click-action list, the GUI's creation, the reset
 // of a new game's lists and the placement preview's set-up.
 #include <cstdint>
@@ -13,17 +14,7 @@
 
 namespace {
 
-// HideGameScreens: the build book's pages, and every page a game screen may
-// have open, closed by the close-all button.
 constexpr int32_t kNoElement = -1;
-constexpr int32_t kCloseAllButton = 10436;
-constexpr int32_t kBuildBookControl = 10097;
-constexpr int32_t kMainBarPage = 10062;
-constexpr int32_t kStatusPanelPage = 10433;
-constexpr int32_t kGameScreenPages[] = {
-    10339, 10343, 10349, 10359, 10076, 10363, 10123, 10375, 10126, 10385, 10129, 10388, 10132, 10391,
-    10143, 10190, 10198, 10231, 10265, 10269, 10292, 10299, 10319, 10327, 10158, 10410, 10404, 10407,
-    10425, 10413, 10417, 10421, 10396, 10400, 10108, 10010, 10029, 10020, 10235, 10460, 10463};
 
 // QueueFlagCommands: pages each one-shot flag closes, and those it always
 // closes. 10143 is in the first list twice, as the sequence has it.
@@ -46,17 +37,6 @@ void ClosePagesOnce(CGuiMainClass& gui, uint8_t& flag, const int32_t (&pages)[N]
 }
 
 }  // namespace
-
-void VAvazadOvurUrovi::HideGameScreens() {
-  if (buildBookOpen) {
-    statusRefresh = 1;
-    PostCommand(kNoElement, kMainBarPage, kCmdOpenPageForced, kBuildBookControl, 0);
-    PostCommand(kNoElement, kStatusPanelPage, kCmdOpenPage, kBuildBookControl, 0);
-    buildBookOpen = 0;
-  }
-  modalScreenOpen = 0;
-  ClosePages(*this, kGameScreenPages, kCloseAllButton, kCloseAllButton);
-}
 
 void VAvazadOvurUrovi::QueueFlagCommands() {
   ClosePagesOnce(*this, closeFlagCommands, kCommandClosePages);

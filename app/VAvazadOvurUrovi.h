@@ -23,7 +23,9 @@
 #include <optional>
 #include <vector>
 
+#include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
+#include "characters/CharacterTexts.h"
 #include "characters/ParkMoodTotals.h"
 #include "engine/system/DOradovIruzez.h"
 #include "engine/core/EngineString.h"
@@ -36,6 +38,7 @@
 #include "platform/math/Types.h"
 #include "platform/os/WorkerThread.h"
 #include "platform/os/Window.h"
+#include "screens/ScreenSet.h"
 
 class CAttraction;
 class CBillboardIcon;
@@ -160,6 +163,12 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void SetLoadingProgress(int32_t done, int32_t total);
   static int32_t LoadingMarkerOffset(int32_t done, int32_t total);
 
+  // --- The land's cell grid ------------------------------------------------
+  // Links the terrain's cells to the path finder, the path cell counts and
+  // the placed objects (nothing without a terrain); the world loading calls
+  // it once both exist.
+  void LinkCellGrid();
+
   // --- Small operations ----------------------------------------------------
   // True when the cursor is over the status panel or one of the two other
   // hover-tested elements; false without the status panel.
@@ -191,6 +200,23 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void AddCash(int32_t amount);
   // True when the cash minus the price is not negative.
   bool CanAfford(int32_t price) const;
+
+  // --- Clicked characters and the visitor panel (MainObjectReactions.cpp) ---
+  // The page of a picked staff member or park character, by its id; a
+  // visitor's id or an unknown one opens nothing. The game screens close
+  // first in every case.
+  void OnPickedItem(int32_t characterId);
+  // Fills and opens the panel of the visitor with the id; a missing
+  // character (or kNoCharacter) closes the panel.
+  static constexpr int32_t kNoCharacter = -1;
+  void RefreshInfoPanel(int32_t visitorId);
+  // Opens (true) or closes the job dialog, straight into the GUI queue.
+  void QueueDialogCommand(bool open);
+  // The catalogue's first type whose name equals the name exactly (case
+  // and blanks count), or null; index holds the last position tried.
+  const ObjectTypeDescriptor* FindObjectTypeByName(const EngineString& name, int32_t* index) const;
+  // Rebuilds the list of the placed objects that serve visitors.
+  void CollectObjectsByState();
 
   // --- Ledger and foods (app/MainObjectLedger.cpp) -------------------------
   // Made by the constructor, freed by the destructor.
@@ -398,9 +424,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ZOdevuvTexture* cursorImages[kCursorImageCount] = {};
   ZOdevuvTexture* extraTextures[2] = {};
 
-  // 23. In-game screens and windows. The build book, the screens and the
-  // second food catalogue are owned; the status panel, the message window
-  // and the scenario window too. The two captions are borrowed elements.
+  // 23. In-game screens and windows, borrowed from `screens` (which owns
+  // them; null until the world loading creates them). The second food
+  // catalogue is owned; the two captions are borrowed elements.
   REraduzizBuildBook* buildBook = nullptr;
   REraduzizObjectWindow* objectWindow = nullptr;
   REraduzizMessageWindow* messageWindow = nullptr;
@@ -501,6 +527,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
   // 35. Set while one of the game's modal screens is open.
   uint8_t modalScreenOpen = 0;
+  // The name lists and thought sentences the characters draw from.
+  CharacterTexts characterTexts;
 
   // 36. The three hover-tested elements 10433, 10063 and 10066 (borrowed).
   CGuiElement* hoverElements[3] = {};
@@ -524,6 +552,37 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
   // The billboard icons over placed objects.
   std::vector<BillboardEntry> billboards;
+
+  // --- In-game screens (MainObjectScreenSet.cpp) ---------------------------
+  // The world-loading step that creates every screen.
+  void InitClasses();
+  // Captions of the elements that no screen captions itself.
+  void ChangeText();
+  // Per frame once the loading is over: the status panel's figures.
+  void RefreshCashDisplay();
+  // After a change: every text of the status area.
+  void RefreshStatusDisplay();
+  void RefreshStatusAfterChange();
+  // The screens' part of the command handler, after its own buttons.
+  void OfferToScreens(GuiCommand* command);
+
+  // Flags of the screens that no other part keeps (the others are the
+  // modal, build-book, status-refresh, play-mode and tutorial bytes).
+  uint8_t messageWindowOpen = 0;
+  uint8_t returnToScenario = 0;
+  uint8_t foodMenuOpen = 0;
+  uint8_t foodMenuBuffet = 0;
+  uint8_t firstVisitorsNoticeGiven = 0;
+  uint8_t savedGameLoaded = 0;
+  // The park events' arming once the first visitors are in: the tick they
+  // count from, the delay (ms) and the game minute of the arming.
+  uint32_t eventStartTick = 0;
+  int32_t eventTimer = 0;
+  int32_t eventTimerMinute = 0;
+  // The screens and what they see of this object; made with the object,
+  // the screens themselves by InitClasses.
+  std::unique_ptr<MainObjectScreenHost> screenHost = std::make_unique<MainObjectScreenHost>(*this);
+  std::unique_ptr<ScreenSet> screens = std::make_unique<ScreenSet>(*screenHost);
 
  private:
   // 21 March of the year, 10:00, on every date of the clock.

@@ -3,7 +3,10 @@
 // list afterwards. The park has fifty attractions and is open from 9 to 21;
 // each open hour forty visitors arrive, each uses four attractions, and
 // meals, kiosk food and shop products sell; every hour books the visitor
-// figures, every month the running costs, every day a few repairs.
+// figures, every month the running costs, every day a few repairs. That is
+// about a million bookings in 267 entries; the tree stores them in about
+// 4 MB where fully allocated slots would take over 100 MB, and the record
+// list, which the saved game keeps whole, about 40 bytes per booking.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 

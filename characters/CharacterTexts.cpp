@@ -83,8 +83,16 @@ void CharacterTexts::LoadThoughts(const EngineString& path) {
   }
 }
 
-const std::vector<StringPair>& CharacterTexts::GetThoughts(int32_t category) const {
-  static const std::vector<StringPair> kNone;
+const std::vector<ThoughtSentence>& CharacterTexts::GetThoughts(int32_t category) const {
+  static const std::vector<ThoughtSentence> kNone;
   if (category < 0 || category >= kCategoryCount) return kNone;
   return m_thoughts[std::size_t(category)];
+}
+
+EngineString CharacterTexts::DescribeThought(int32_t category, int32_t sentence, const EngineString& first,
+                                             const EngineString& second) const {
+  const std::vector<ThoughtSentence>& list = GetThoughts(category);
+  if (sentence < 0 || sentence >= int32_t(list.size())) return EngineString();
+  const ThoughtSentence& pair = list[std::size_t(sentence)];
+  return pair.first + (first.Length() > 0 ? first : second) + pair.second;
 }

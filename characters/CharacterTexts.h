@@ -10,7 +10,7 @@
 
 #include "engine/core/EngineString.h"
 
-struct StringPair {
+struct ThoughtSentence {
   EngineString first;   // the text before the thought's subject
   EngineString second;  // the text after it
 };
@@ -44,14 +44,18 @@ class CharacterTexts {
   const std::vector<EngineString>& GetWomanNames() const { return m_womanNames; }
   const std::vector<EngineString>& GetAttractionNames() const { return m_attractionNames; }
   // Empty for a category out of range.
-  const std::vector<StringPair>& GetThoughts(int32_t category) const;
+  const std::vector<ThoughtSentence>& GetThoughts(int32_t category) const;
   int32_t GetThoughtCount(int32_t category) const { return int32_t(GetThoughts(category).size()); }
+  // The sentence's first half, the subject (the first one given, else the
+  // second) and its second half; empty for a sentence the file lacks.
+  EngineString DescribeThought(int32_t category, int32_t sentence, const EngineString& first,
+                               const EngineString& second) const;
 
  private:
   std::vector<EngineString> m_manNames;
   std::vector<EngineString> m_womanNames;
   std::vector<EngineString> m_attractionNames;
-  std::array<std::vector<StringPair>, kCategoryCount> m_thoughts;
+  std::array<std::vector<ThoughtSentence>, kCategoryCount> m_thoughts;
 };
 
 // The lines of a text file; false (and no lines) when it cannot be read. A

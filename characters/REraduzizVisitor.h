@@ -18,6 +18,7 @@
 #include "platform/math/Types.h"
 
 class CAttraction;
+class CPorvikAiClassHost;
 class ParkEvent;
 
 class REraduzizVisitor : public DIridadIvavororu {
@@ -161,8 +162,93 @@ class REraduzizVisitor : public DIridadIvavororu {
   void* GetJobCallbackContext() const { return m_jobCallbackContext; }
   bool IsStanding() const { return m_standing != 0; }
 
+  // --- Start values and the per-kind update --------------------------------
+  // Timers by their place in the row (0 is the cell walk's previous cell).
+  static constexpr int32_t kFirstTimer = 0;
+  static constexpr int32_t kStayTimer = 1;
+  static constexpr int32_t kPatienceTimer = 2;
+  static constexpr int32_t kQueueTimer = 3;
+  static constexpr int32_t kLitterTimer = 6;
+  static constexpr int32_t kGardenerPauseTimer = 7;
+  static constexpr int32_t kGreenThoughtTimer = 8;
+  static constexpr int32_t kCleanThoughtTimer = 9;
+  static constexpr int32_t kThoughtTimer = 10;
+  static constexpr int32_t kDetourTimer = 11;
+  // More activity states.
+  static constexpr int32_t kStateFollowEntrancePath = 10;
+  static constexpr int32_t kStateToDustBin = 22;
+  static constexpr int32_t kStateToRestPlace = 32;
+  // The name a visitor carries: an index into one of the two name lists.
+  static constexpr int32_t kNoName = -1;
+  static constexpr int32_t kNoWish = -1;
+  static constexpr uint16_t kManNameList = 0;
+  static constexpr uint16_t kWomanNameList = 1;
+
+  // What a new character of the kind starts with: the visitor kinds their
+  // spawn-time values by profile (spawnGroup 0..5), the others their flags.
+  void SetupForKind(int32_t kind, int32_t spawnGroup);
+  // Profiles: 0 boy, 1 girl, 2 teenage boy, 3 teenage girl, 4 man, 5 woman.
+  void SpawnInit(uint16_t profile);
+  // The frame's update of the character's kind.
+  void UpdateByKind(double dt);
+  void UpdateVisitor(double dt);
+
+  int32_t GetNameIndex() const { return m_visitorValue; }
+  uint16_t GetNameList() const { return m_spawnWord; }
+  uint16_t GetAge() const { return m_age; }
+  uint16_t GetMoney() const { return m_money; }
+  int32_t GetLeaveHour() const { return m_leaveHour; }
+  int32_t GetWishedAttraction() const { return m_wishedAttraction; }
+  const ActivityRecord& GetPreference(int32_t type) const { return m_activityRecords[std::size_t(type)]; }
+  const std::vector<ThoughtRecord>& GetThoughtList(int32_t list) const { return m_thoughtLists[std::size_t(list)]; }
+  uint32_t GetSpawnTick() const { return m_spawnTick; }
+  // The current thought's two subjects (which = 1 or 2).
+  const EngineString& GetThoughtSubject(int32_t which) const {
+    return which == 1 ? m_thoughtSubject1 : m_thoughtSubject2;
+  }
+  bool IsNonVisitor() const { return m_nonVisitor != 0; }
+  bool IsCleaner() const { return m_cleaner != 0; }
+  bool IsCountedVisitor() const { return m_counted != 0; }
+  void SetCountedVisitor(bool counted) { m_counted = counted ? 1 : 0; }
+  bool IsInRide() const { return m_inRide != 0; }
+  void SetInRide(bool inRide) { m_inRide = inRide ? 1 : 0; }
+  bool IsLeaving() const { return m_flags[kLeavingFlag] != 0; }
+  bool HasLitter() const { return m_litter != 0; }
+  void SetLitter(bool litter) { m_litter = litter ? 1 : 0; }
+  bool IsPathFound() const { return m_pathFound != 0; }
+  void SetPathFound(bool found) { m_pathFound = found ? 1 : 0; }
+
  protected:
   static constexpr std::size_t kRoamingFlag = 1;
+  static constexpr std::size_t kLeavingFlag = 3;
+
+  void DrawProfileValues(uint16_t profile, CPorvikAiClassHost* host);
+  // The thought and arrival code a visitor enters with, from the number of
+  // park-feeling sentences there are to choose from.
+  void ChooseFirstThought(int32_t sentences);
+  void DrawPreferences(CPorvikAiClassHost* host);
+  void SetWalkFlags(bool walking);
+  // The rain's penalty, once per shower; true when it was given.
+  bool NoteRain(double chance, int16_t penalty);
+  void UpdateWalking(double dt);
+  void UpdateRiding(double dt);
+  void UpdateStanding(double dt);
+  void ThinkWhileWalking();
+  void StartDetours(CPorvikAiClassHost* host);
+  // The routines of the kinds and activities the state machine hands to.
+  void UpdateCleaner(double dt);
+  void UpdateGardener(double dt);
+  void UpdateEngineer(double dt);
+  void UpdateParkCharacter(double dt);
+  void UpdateShoppingStates(double dt);
+  void UpdateDustBinStates(double dt);
+  void UpdateAttractionStates(double dt);
+  void FollowPath(double dt);
+  bool FindNearbyDustBin(plat::Vec3* point);
+  bool FindNearbyObjectOfType3(plat::Vec3* point);
+  void ThinkAboutGreenBand();
+  void ThinkAboutCleanBand();
+  void MakeThought();
 
   // The cell walk's neighbour choice: index 0..3 into the order (i, j - 1),
   // (i + 1, j), (i, j + 1), (i - 1, j); -1 when none can be taken.
@@ -250,4 +336,9 @@ class REraduzizVisitor : public DIridadIvavororu {
   // What the character does now (set by the per-kind updates).
   uint8_t m_walking = 0;
   uint8_t m_standing = 0;
+  // Set until a visitor's start values clear it; staff and park characters
+  // keep it.
+  uint8_t m_nonVisitor = 1;
+  uint8_t m_cleaner = 0;
+  uint32_t m_spawnTick = 0;
 };

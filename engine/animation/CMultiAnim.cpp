@@ -1,5 +1,7 @@
 #include "engine/animation/CMultiAnim.h"
 
+#include <algorithm>
+
 #include "engine/animation/CAnimInstance.h"
 #include "engine/animation/CMultiAnimAllocateHierarchy.h"
 #include "engine/animation/SkinnedHierarchy.h"
@@ -100,6 +102,15 @@ plat::MeshResult CMultiAnim::CreateNewInstance(int32_t* index) {
   if (plat::MeshFailed(result)) return result;
   m_instances.push_back(instance);
   if (index) *index = int32_t(m_instances.size()) - 1;
+  return plat::kMeshOk;
+}
+
+plat::MeshResult CMultiAnim::ReleaseInstance(CAnimInstance* instance) {
+  const auto at = std::find(m_instances.begin(), m_instances.end(), instance);
+  if (!instance || at == m_instances.end()) return plat::kMeshInvalidArg;
+  instance->Cleanup();
+  delete instance;
+  m_instances.erase(at);
   return plat::kMeshOk;
 }
 

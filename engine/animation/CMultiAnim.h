@@ -41,6 +41,10 @@ class CMultiAnim {
   virtual void GetBoundingCenter(plat::Vec3* out) const { *out = m_centre; }
 
   plat::MeshResult CreateInstanceFromController(CAnimInstance** out);
+  // Deletes one instance (a person that leaves for good); the instances
+  // after it move down one index. kMeshInvalidArg for an instance not of
+  // this model.
+  plat::MeshResult ReleaseInstance(CAnimInstance* instance);
   // Null when the index is negative or not below the count.
   CAnimInstance* GetInstance(int32_t index) const;
   int32_t GetInstanceCount() const { return int32_t(m_instances.size()); }

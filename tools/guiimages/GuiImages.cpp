@@ -143,5 +143,15 @@ int main(int argc, char** argv) {
               Panel(64, 20, Argb(255, 70, 130, 90), Argb(255, 40, 90, 60), dark));
   ok &= Write(park, "images/GuiImages/demo/field.png", 32, 20,
               Panel(32, 20, Argb(255, 255, 255, 255), Argb(255, 235, 235, 235), dark));
+  // The game's own panels: the status strip, the message box, picture
+  // frames and the gauge of a bar.
+  ok &= Write(park, "images/GuiImages/demo/status.png", 64, 68,
+              Panel(64, 68, Argb(235, 246, 240, 214), Argb(235, 222, 210, 170), dark));
+  ok &= Write(park, "images/GuiImages/demo/message.png", 64, 64,
+              Panel(64, 64, Argb(245, 255, 250, 230), Argb(245, 240, 226, 190), Argb(255, 120, 70, 20)));
+  ok &= Write(park, "images/GuiImages/demo/picture.png", 64, 64,
+              Panel(64, 64, Argb(255, 170, 205, 235), Argb(255, 120, 170, 110), dark));
+  ok &= Write(park, "images/GuiImages/demo/gauge.png", 64, 16,
+              Panel(64, 16, Argb(255, 120, 200, 90), Argb(255, 60, 140, 50), dark));
   return ok ? 0 : 1;
 }

@@ -1,0 +1,47 @@
+// The main object's side of the in-game screens: it creates them while the
+// world loads, hands them the GUI commands its own handler leaves, and
+// forwards the status refreshes and the hide-all to them.
+#include "app/VAvazadOvurUrovi.h"
+
+void VAvazadOvurUrovi::InitClasses() {
+  screens->CreateAll();
+  buildBook = screens->buildBook.get();
+  buffetScreen = screens->buffetScreen.get();
+  fastFoodScreen = screens->fastFoodScreen.get();
+  restaurantScreen = screens->restaurantScreen.get();
+  foodFeltetScreen = screens->foodFeltetScreen.get();
+  summaryScreen = screens->summaryScreen.get();
+  ticketScreen = screens->ticketScreen.get();
+  shopScreen = screens->shopScreen.get();
+  staffScreen = screens->staffScreen.get();
+  repairEventScreen = screens->repairEventScreen.get();
+  builUpgScreen = screens->builUpgScreen.get();
+  upgradeScreen = screens->upgradeScreen.get();
+  speedWindow = screens->speedWindow.get();
+  kioskScreen = screens->kioskScreen.get();
+  optionsScreen = screens->optionsScreen.get();
+  statisticScreen = screens->statisticScreen.get();
+  hotMealScreen = screens->hotMealScreen.get();
+  pickOneScreen = screens->pickOneScreen.get();
+  pickFiveScreen = screens->pickFiveScreen.get();
+  pickFourScreen = screens->pickFourScreen.get();
+  tutorialScreen = screens->tutorialScreen.get();
+  objectWindow = screens->objectWindow.get();
+  messageWindow = screens->messageWindow.get();
+  scenarioWindow = screens->scenarioWindow.get();
+}
+
+void VAvazadOvurUrovi::ChangeText() { screens->ChangeText(); }
+
+void VAvazadOvurUrovi::RefreshCashDisplay() { screens->RefreshCashDisplay(); }
+
+void VAvazadOvurUrovi::RefreshStatusDisplay() { screens->RefreshStatusDisplay(); }
+
+void VAvazadOvurUrovi::RefreshStatusAfterChange() { screens->RefreshStatusAfterChange(); }
+
+void VAvazadOvurUrovi::HideGameScreens() { screens->HideAll(); }
+
+void VAvazadOvurUrovi::OfferToScreens(GuiCommand* command) {
+  if (screens->OfferExclusive(*command)) return;
+  screens->RouteToScreens(*command);
+}

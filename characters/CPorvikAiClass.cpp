@@ -1,0 +1,202 @@
+#include "characters/CPorvikAiClass.h"
+
+#include <algorithm>
+
+#include "characters/CPorvikAiClassHost.h"
+#include "characters/REraduzizVisitor.h"
+#include "engine/animation/CMultiAnim.h"
+#include "engine/animation/CMultiAnimAllocateHierarchy.h"
+#include "platform/math/Math.h"
+#include "platform/os/Path.h"
+
+namespace {
+
+// The follow camera sits this far behind the followed character, at a
+// fixed height above the ground plane.
+constexpr float kFollowDistance = 6.0f;
+constexpr float kFollowHeight = 3.0f;
+
+bool IsWalkableType(int32_t type) {
+  switch (type) {
+    case CPorvikAiClass::kEntranceType:
+    case 0:
+    case 1:
+    case 2:
+    case 6: return true;
+    default: return false;
+  }
+}
+
+// The character first, as it lets go of what it gave its instance, then
+// the instance, which its model would otherwise keep until the model goes.
+void DeleteCharacter(std::unique_ptr<REraduzizVisitor> character) {
+  CMultiAnim* model = character->GetModel();
+  CAnimInstance* instance = character->GetAnimInstance();
+  character.reset();
+  if (model && instance) model->ReleaseInstance(instance);
+}
+
+}  // namespace
+
+CPorvikAiClass::CPorvikAiClass()
+    : m_workingFolder(plat::CurrentDirectory().c_str()),
+      m_hierarchy(std::make_unique<CMultiAnimAllocateHierarchy>()) {
+  m_spawn.objectId = kNoSpawnPoint;
+  if (CPorvikAiClassHost* host = CPorvikAiClassHost::Get()) {
+    SetMonthBookings(host->GetGameMonth() - 1, host->GetGameMonth());
+  }
+  m_busy = 1;
+  Init();
+  m_timeStep = 0;
+  m_busy = 0;
+  m_drawing = 0;
+  m_parkClosed = 0;
+  m_capacity = 0;
+}
+
+CPorvikAiClass::~CPorvikAiClass() {
+  // The characters' animation instances belong to the models, so the
+  // characters go first.
+  m_retired.clear();
+  m_characters.clear();
+  for (ModelEntry& entry : m_models) entry.model->Cleanup(m_hierarchy.get());
+  m_models.clear();
+}
+
+void CPorvikAiClass::SetMonthBookings(int32_t lastBooked, int32_t nextToBook) {
+  m_lastBookedMonth = lastBooked;
+  m_nextMonthToBook = nextToBook;
+}
+
+void CPorvikAiClass::UpdateAll(double dt) {
+  // Characters that join during the pass take part from the next one.
+  const std::size_t count = m_characters.size();
+  for (std::size_t i = 0; i < count && i < m_characters.size(); ++i) m_characters[i]->Update(dt);
+  RemoveFinishedCharacter();
+  DeleteRetired();
+}
+
+void CPorvikAiClass::UpdateVisitors(double dt) {
+  m_busy = 1;
+  for (std::size_t i = 0; i < m_liveIds.size(); ++i) {
+    if (REraduzizVisitor* character = FindCharacterById(m_liveIds[i])) character->UpdateByKind(dt);
+  }
+  m_busy = 0;
+}
+
+void CPorvikAiClass::RemoveFinishedCharacter() {
+  UpdateVisitors(m_timeStep);
+  for (int32_t id : m_liveIds) {
+    REraduzizVisitor* character = FindCharacterById(id);
+    if (!character || !character->IsFinished()) continue;
+    if (character->IsCountedVisitor()) {
+      --m_visitorCount;
+      character->GetAttributes().RemoveFromParkTotals();
+    }
+    RemoveCharacterById(id);
+    return;
+  }
+}
+
+void CPorvikAiClass::CountVisitor(REraduzizVisitor& visitor) {
+  if (visitor.IsCountedVisitor()) return;
+  visitor.SetCountedVisitor(true);
+  ++m_visitorCount;
+}
+
+REraduzizVisitor* CPorvikAiClass::FindCharacterById(int32_t id) const {
+  for (const auto& character : m_characters) {
+    if (character->GetId() == id) return character.get();
+  }
+  return nullptr;
+}
+
+REraduzizVisitor* CPorvikAiClass::GetCharacter(int32_t index) const {
+  if (index < 0 || index >= GetCharacterCount()) return nullptr;
+  return m_characters[std::size_t(index)].get();
+}
+
+void CPorvikAiClass::RemoveCharacterById(int32_t id) {
+  const auto at = std::find_if(m_characters.begin(), m_characters.end(),
+                               [id](const auto& character) { return character->GetId() == id; });
+  if (at == m_characters.end()) return;
+  m_retired.push_back(std::move(*at));
+  m_characters.erase(at);
+  // Another character may carry the same id; the live id stays for it.
+  if (!FindCharacterById(id)) std::erase(m_liveIds, id);
+}
+
+void CPorvikAiClass::DeleteRetired() {
+  if (m_busy != 0) return;
+  for (auto& character : m_retired) DeleteCharacter(std::move(character));
+  m_retired.clear();
+}
+
+void CPorvikAiClass::AddPlacement(const plat::Vec3& position, int32_t objectId, const EngineString& name,
+                                  int32_t type, bool spawn) {
+  if (!IsWalkableType(type)) return;
+  auto record = std::make_unique<AiObjectRecord>();
+  record->objectId = objectId;
+  record->position = position;
+  record->spawnFlag = spawn ? 1 : 0;
+  record->name = name;
+  record->type = type;
+  CPorvikAiClassHost* host = CPorvikAiClassHost::Get();
+  record->onPath = host && host->IsPathCellAt(position) ? 1 : 0;
+  if (spawn) m_spawn = *record;
+  m_objects.push_back(std::move(record));
+}
+
+void CPorvikAiClass::RemovePlacement(const EngineString& name, int32_t objectId) {
+  const auto at = std::find_if(m_objects.begin(), m_objects.end(), [&](const auto& record) {
+    return record->name == name && record->objectId == objectId;
+  });
+  if (at != m_objects.end()) m_objects.erase(at);
+}
+
+AiObjectRecord* CPorvikAiClass::GetPlacement(int32_t index) const {
+  if (index < 0 || index >= GetPlacementCount()) return nullptr;
+  return m_objects[std::size_t(index)].get();
+}
+
+bool CPorvikAiClass::HasFlaggedObjectNamed(const EngineString& name) const {
+  return std::any_of(m_objects.begin(), m_objects.end(),
+                     [&](const auto& record) { return record->onPath && record->name == name; });
+}
+
+void CPorvikAiClass::DrawCharacters(double dt) {
+  CPorvikAiClassHost* host = CPorvikAiClassHost::Get();
+  plat::Vec3 camera{};
+  if (host) camera = host->GetCameraPosition();
+  m_timeStep = float(dt);
+  m_drawing = 1;
+  // By index: a character's job may take a character out of the list.
+  for (std::size_t i = 0; i < m_characters.size(); ++i) {
+    REraduzizVisitor* character = m_characters[i].get();
+    character->AdvanceTime(dt, nullptr);
+    if (!character->IsVisible()) continue;
+    if (host && !character->IsInRide()) {
+      plat::Vec3 position = character->GetPosition();
+      position.y = host->GetTerrainHeight(position.x, position.z);
+      character->SetPosition(position);
+      const plat::Vec3 target = character->GetTargetPosition();
+      character->SetTargetPosition(target.x, host->GetTerrainHeight(target.x, target.z), target.z);
+    }
+    if (plat::Vec3LengthSq(camera - character->GetPosition()) > kDrawDistance * kDrawDistance) continue;
+    character->Render();
+    if (host && !host->IsFollowSuppressed() && host->GetFollowedCharacterId() == character->GetId()) {
+      FollowWithCamera(*character);
+    }
+  }
+  m_drawing = 0;
+}
+
+void CPorvikAiClass::FollowWithCamera(const REraduzizVisitor& character) {
+  const plat::Vec3& position = character.GetPosition();
+  const plat::Vec3& target = character.GetTargetPosition();
+  const plat::Vec3 direction{target.x - position.x, 0, target.z - position.z};
+  const plat::Vec3 n = plat::Vec3Normalized(direction);
+  const plat::Vec3 eye{position.x - kFollowDistance * n.x, kFollowHeight, position.z - kFollowDistance * n.z};
+  const plat::Vec3 side = plat::Vec3Normalized(plat::Vec3Cross({0, 1, 0}, n));
+  CPorvikAiClassHost::Get()->SetFollowView(eye, direction, plat::Vec3Normalized(plat::Vec3Cross(n, side)));
+}

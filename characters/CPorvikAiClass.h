@@ -1,0 +1,152 @@
+#pragma once
+// The one owner of every animated person of the park: the character
+// templates (one per kind, each with the skinned model the kind shares),
+// the visitors, staff and park characters made from them, the park objects
+// characters walk to, and the counters that drive spawning, bookings and
+// ratings. Characters that leave are taken out of every list at once and
+// deleted at the end of the frame pass; code outside the manager keeps ids,
+// never pointers, and looks characters up when it needs them.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/core/EngineString.h"
+#include "platform/math/Types.h"
+
+class CAttraction;
+class CMultiAnim;
+class CMultiAnimAllocateHierarchy;
+class REraduzizVisitor;
+namespace plat {
+class Texture;
+}
+
+// A park object characters can go to.
+struct AiObjectRecord {
+  int32_t objectId = -1;
+  plat::Vec3 position{};
+  uint8_t spawnFlag = 0;
+  EngineString name;
+  int32_t type = 0;  // the placed object's kind
+  uint8_t onPath = 0;
+};
+
+class CPorvikAiClass {
+ public:
+  // A template's skinned model and the kind it belongs to.
+  struct ModelEntry {
+    std::unique_ptr<CMultiAnim> model;
+    int32_t kind = -1;
+  };
+
+  static constexpr int32_t kFirstVisitorId = 5000;
+  static constexpr int32_t kNoSpawnPoint = -1;
+  // Characters farther from the camera than this are animated, not drawn.
+  static constexpr float kDrawDistance = 100.0f;
+  // Object kinds characters walk to: attractions, dust bins, shops and
+  // outlets, and the main entrance, where visitors arrive and leave.
+  static constexpr int32_t kEntranceType = -1;
+
+  // Loads the names, the thoughts and the templates (see Init).
+  CPorvikAiClass();
+  // Deletes every character, model and object record.
+  ~CPorvikAiClass();
+  CPorvikAiClass(const CPorvikAiClass&) = delete;
+  CPorvikAiClass& operator=(const CPorvikAiClass&) = delete;
+
+  void Init();
+
+  // Frame pass: every character's update, templates included, then the
+  // visitors' pass and the removal of one finished character.
+  void UpdateAll(double dt);
+  void RemoveFinishedCharacter();
+  // Advances every character's animation, puts the people on the terrain
+  // and draws those within the draw distance; the followed one moves the
+  // follow camera.
+  void DrawCharacters(double dt);
+
+  REraduzizVisitor* FindCharacterById(int32_t id) const;
+  // Takes the first character with the id out of every list; it is
+  // deleted at the end of the frame pass.
+  void RemoveCharacterById(int32_t id);
+  // A visible character of the kind at the position, made from the kind's
+  // model; null (and nothing made) for a kind without a model. The caller
+  // adds the id to the live ids where the character takes part in the pass.
+  REraduzizVisitor* CreateVisitor(int32_t id, int32_t kind, const plat::Vec3& position);
+  int32_t FindModelIndex(int32_t kind) const;
+
+  void AddLiveId(int32_t id) { m_liveIds.push_back(id); }
+  const std::vector<int32_t>& GetLiveIds() const { return m_liveIds; }
+  int32_t TakeNextId() { return m_nextId++; }
+  int32_t GetVisitorCount() const { return m_visitorCount; }
+  void CountVisitor(REraduzizVisitor& visitor);
+
+  void AddPlacement(const plat::Vec3& position, int32_t objectId, const EngineString& name, int32_t type,
+                    bool spawn);
+  void RemovePlacement(const EngineString& name, int32_t objectId);
+  AiObjectRecord* GetPlacement(int32_t index) const;
+  int32_t GetPlacementCount() const { return int32_t(m_objects.size()); }
+  bool HasFlaggedObjectNamed(const EngineString& name) const;
+  const AiObjectRecord& GetSpawnRecord() const { return m_spawn; }
+
+  std::vector<CAttraction*>& GetRepairList() { return m_repairs; }
+  int32_t GetCharacterCount() const { return int32_t(m_characters.size()); }
+  REraduzizVisitor* GetCharacter(int32_t index) const;
+  const std::vector<ModelEntry>& GetModels() const { return m_models; }
+  const EngineString& GetCharactersFolder() const { return m_charactersFolder; }
+  bool IsBusy() const { return m_busy != 0; }
+  bool IsDrawing() const { return m_drawing != 0; }
+  bool IsParkClosed() const { return m_parkClosed != 0; }
+  void SetCapacity(int32_t capacity) { m_capacity = capacity; }
+  uint32_t GetLastSpawnTick() const { return m_lastSpawnTick; }
+  int32_t GetCapacity() const { return m_capacity; }
+
+  // Monthly bookings: the scenario start and the saved game set them; a
+  // new manager starts at the current month.
+  int32_t GetLastBookedMonth() const { return m_lastBookedMonth; }
+  int32_t GetNextMonthToBook() const { return m_nextMonthToBook; }
+  void SetMonthBookings(int32_t lastBooked, int32_t nextToBook);
+
+ private:
+  bool LoadCharacterTemplate(int32_t id, const EngineString& path, int32_t kind);
+  bool LoadCharacterModel(CMultiAnim& model, const EngineString& path);
+  // Prepares a new character of a kind; false when its set-up failed (the
+  // caller then deletes it).
+  bool SetupCharacterModel(int32_t id, REraduzizVisitor& character, CMultiAnim& model,
+                           const plat::Vec3& position, int32_t kind, bool visible);
+  void GiveOwnTextures(REraduzizVisitor& character, int32_t kind);
+  std::shared_ptr<plat::Texture> CachedTexture(const EngineString& path);
+  // The visitors' pass of the frame: the per-kind update of every live
+  // character.
+  void UpdateVisitors(double dt);
+  void FollowWithCamera(const REraduzizVisitor& character);
+  void DeleteRetired();
+
+  std::vector<std::unique_ptr<REraduzizVisitor>> m_characters;
+  std::vector<ModelEntry> m_models;
+  uint8_t m_busy = 1;
+  uint8_t m_drawing = 0;
+  float m_timeStep = 0;
+  EngineString m_charactersFolder;
+  std::vector<EngineString> m_modelPaths;
+  std::vector<int32_t> m_liveIds;
+  std::vector<CAttraction*> m_repairs;
+  std::vector<std::unique_ptr<AiObjectRecord>> m_objects;
+  AiObjectRecord m_spawn;
+  EngineString m_workingFolder;
+  int32_t m_capacity = 0;
+  int32_t m_visitorCount = 0;
+  int32_t m_nextId = kFirstVisitorId;
+  uint32_t m_lastSpawnTick = 0;
+  int32_t m_lastBookedMonth = 0;
+  int32_t m_nextMonthToBook = 0;
+  uint8_t m_parkClosed = 0;
+
+  std::unique_ptr<CMultiAnimAllocateHierarchy> m_hierarchy;
+  // Textures by full path, loaded once for all characters.
+  std::map<std::string, std::shared_ptr<plat::Texture>> m_textures;
+  // Characters taken out of the lists, deleted at the end of the pass.
+  std::vector<std::unique_ptr<REraduzizVisitor>> m_retired;
+};

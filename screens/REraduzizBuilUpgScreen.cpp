@@ -1,0 +1,6 @@
+#include "screens/REraduzizBuilUpgScreen.h"
+
+REraduzizBuilUpgScreen::REraduzizBuilUpgScreen(CGuiElement* window) : window(window) {}
+
+void REraduzizBuilUpgScreen::OnGuiCommand(GuiCommand&) {}
+

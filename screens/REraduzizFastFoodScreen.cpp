@@ -1,0 +1,6 @@
+#include "screens/REraduzizFastFoodScreen.h"
+
+REraduzizFastFoodScreen::REraduzizFastFoodScreen(CGuiElement* window) : window(window) {}
+
+void REraduzizFastFoodScreen::OnGuiCommand(GuiCommand&) {}
+

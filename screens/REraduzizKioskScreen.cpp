@@ -1,0 +1,6 @@
+#include "screens/REraduzizKioskScreen.h"
+
+REraduzizKioskScreen::REraduzizKioskScreen(CGuiElement* window) : window(window) {}
+
+void REraduzizKioskScreen::OnGuiCommand(GuiCommand&) {}
+

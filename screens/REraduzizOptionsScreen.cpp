@@ -1,0 +1,5 @@
+#include "screens/REraduzizOptionsScreen.h"
+
+REraduzizOptionsScreen::REraduzizOptionsScreen(CGuiElement* window) : window(window) {}
+
+void REraduzizOptionsScreen::OnCommand(GuiCommand&) {}

@@ -1,0 +1,7 @@
+#include "screens/REraduzizSpeedWindow.h"
+
+REraduzizSpeedWindow::REraduzizSpeedWindow(CGuiElement* window) : window(window) {}
+
+void REraduzizSpeedWindow::OnGuiCommand(GuiCommand&) {}
+
+void REraduzizSpeedWindow::Refresh() {}

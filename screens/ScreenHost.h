@@ -1,0 +1,89 @@
+#pragma once
+// What the screens use of the object that owns them (the game's main
+// object): the GUI manager, the flags that every screen obeys, the park
+// figures that the status panel shows and the hide-all. Tests give the
+// screens a host of their own.
+#include <cstdint>
+
+class CGuiMainClass;
+class ParticleEffects;
+
+// The bytes of the main object that the screens set and obey, as
+// references, so that the owner keeps them where it likes.
+struct ScreenFlags {
+  // While 1 the park takes no mouse input and no park event starts.
+  uint8_t& modal;
+  // While 1 only the message window gets commands.
+  uint8_t& messageOpen;
+  // While 1 only the build book gets commands.
+  uint8_t& bookOpen;
+  // While 0 the scenario window also gets commands early in the pass.
+  uint8_t& gameRunning;
+  // Set when a scenario has ended: closing the message returns to the
+  // scenario window.
+  uint8_t& returnToScenario;
+  // Set when the book closes, so that the next park click places.
+  uint8_t& placing;
+  uint8_t& tutorialMode;
+  uint8_t& foodMenuOpen;
+  // 1 while the buffet is the open food page, 0 for the restaurant's.
+  uint8_t& foodMenuBuffet;
+  uint8_t& firstVisitorsNoticeGiven;
+  // Set by the loader of saved games.
+  uint8_t& savedGameLoaded;
+};
+
+// The same bytes kept together, for an owner without bytes of its own.
+struct ScreenFlagBytes {
+  uint8_t modal = 0;
+  uint8_t messageOpen = 0;
+  uint8_t bookOpen = 0;
+  uint8_t gameRunning = 0;
+  uint8_t returnToScenario = 0;
+  uint8_t placing = 0;
+  uint8_t tutorialMode = 0;
+  uint8_t foodMenuOpen = 0;
+  uint8_t foodMenuBuffet = 0;
+  uint8_t firstVisitorsNoticeGiven = 0;
+  uint8_t savedGameLoaded = 0;
+
+  ScreenFlags View() {
+    return ScreenFlags{modal,        messageOpen,    bookOpen,       gameRunning,
+                       returnToScenario, placing,    tutorialMode,   foodMenuOpen,
+                       foodMenuBuffet, firstVisitorsNoticeGiven, savedGameLoaded};
+  }
+};
+
+// The game clock as the status panel shows it.
+struct StatusDateTime {
+  int32_t year = 0;
+  int32_t month = 0;
+  int32_t day = 0;
+  int32_t hour = 0;
+  int32_t minute = 0;
+};
+
+class ScreenHost {
+ public:
+  virtual ~ScreenHost() = default;
+
+  virtual CGuiMainClass& Gui() = 0;
+  virtual ScreenFlags& Flags() = 0;
+  // Closes every screen page (the main object forwards it to the screen
+  // set's HideAll, which knows the pages).
+  virtual void HideGameScreens() = 0;
+
+  virtual int32_t GetCash() const = 0;
+  virtual int32_t& PointCounter() = 0;
+  virtual int32_t GetFirstParkPercentage() const = 0;
+  virtual int32_t GetSecondParkPercentage() const = 0;
+  virtual StatusDateTime GetGameClock() const = 0;
+  virtual bool HasCharacterManager() const = 0;
+  virtual int32_t GetVisitorCount() const = 0;
+  // Null until the world loading has made them.
+  virtual ParticleEffects* GetParticleEffects() = 0;
+  // Arms the park events once the first visitors are in: the event class
+  // starts counting from the tick, and the main object keeps the timer
+  // (ms) with the current game minute.
+  virtual void ArmParkEvents(uint32_t startTick, int32_t eventTimer) = 0;
+};

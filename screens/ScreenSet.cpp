@@ -1,0 +1,236 @@
+#include "screens/ScreenSet.h"
+
+#include <string>
+
+#include "gui/core/CGuiMainClass.h"
+#include "gui/widgets/CGuiGrid.h"
+#include "platform/os/DebugOutput.h"
+#include "screens/ScreenIds.h"
+
+using namespace screen_ids;
+
+ScreenSet::ScreenSet(ScreenHost& host) : m_host(host) {}
+
+ScreenSet::~ScreenSet() { DestroyAll(); }
+
+CGuiElement* ScreenSet::FindWindow(int32_t id, const char* screen) {
+  CGuiElement* window = m_host.Gui().FindElement(id);
+  if (!window) {
+    plat::OutputDebugString(std::string(screen) + ": window " + std::to_string(id) + " is missing\n");
+  }
+  return window;
+}
+
+template <class T>
+void ScreenSet::Create(std::unique_ptr<T>& member, const char* logLine, int32_t windowId, const char* screen) {
+  plat::OutputDebugString(logLine);
+  member = std::make_unique<T>(FindWindow(windowId, screen));
+}
+
+void ScreenSet::CreateAll() {
+  Create(buildBook, "Init REraduzizBuildBook\n", kBuildBook, "REraduzizBuildBook");
+  Create(buffetScreen, "Init REraduzizBuffetScreen\n", kBuffet, "REraduzizBuffetScreen");
+  Create(fastFoodScreen, "Init REraduzizFastFoodScreen\n", kFastFood, "REraduzizFastFoodScreen");
+  Create(restaurantScreen, "Init REraduzizRestaurantScreen\n", kRestaurant, "REraduzizRestaurantScreen");
+  Create(foodFeltetScreen, "Init REraduzizFoodFeltetScreen\n", kFoodFeltet, "REraduzizFoodFeltetScreen");
+  Create(summaryScreen, "Init REraduzizSummaryScreen\n", kSummary, "REraduzizSummaryScreen");
+  Create(ticketScreen, "Init REraduzizTicketScreen\n", kTicket, "REraduzizTicketScreen");
+  Create(shopScreen, "Init REraduzizShopScreen\n", kShop, "REraduzizShopScreen");
+  Create(staffScreen, "Init REraduzizStaffScreen\n", kStaff, "REraduzizStaffScreen");
+  Create(repairEventScreen, "Init REraduzizRepairEventScreen\n", kRepairEvent, "REraduzizRepairEventScreen");
+  Create(builUpgScreen, "Init REraduzizBuilUpgScreen\n", kBuilUpg, "REraduzizBuilUpgScreen");
+  Create(upgradeScreen, "Init REraduzizUpgradeScreen\n", kUpgrade, "REraduzizUpgradeScreen");
+  Create(speedWindow, "Init REraduzizSpeedWindow\n", kSpeed, "REraduzizSpeedWindow");
+  Create(kioskScreen, "Init REraduzizKioskScreen\n", kKiosk, "REraduzizKioskScreen");
+  Create(optionsScreen, "Init REraduzizOptionsScreen\n", kOptions, "REraduzizOptionsScreen");
+  Create(statisticScreen, "Init REraduzizStatisticScreen\n", kStatistic, "REraduzizStatisticScreen");
+  Create(hotMealScreen, "Init REraduzizHotMealScreen\n", kHotMeal, "REraduzizHotMealScreen");
+  Create(pickOneScreen, "Init REraduzizPellwhistleScreen\n", kPickOne, "REraduzizPickOneScreen");
+  Create(pickFiveScreen, "Init REraduzizMarivelleScreen\n", kPickFive, "REraduzizPickFiveScreen");
+  Create(pickFourScreen, "Init REraduzizTembriskScreen\n", kPickFour, "REraduzizPickFourScreen");
+  Create(tutorialScreen, "Init eventRenderWindow\n", kTutorial, "REraduzizTutorialScreen");
+
+  plat::OutputDebugString("Init objectWindow\n");
+  objectWindow = std::make_unique<REraduzizObjectWindow>(m_host, FindWindow(kStatusPanel, "REraduzizObjectWindow"));
+  objectWindow->BindControls();
+  plat::OutputDebugString("Init objectWindow UpdateCashbox\n");
+  objectWindow->UpdateCashbox(m_host.GetCash());
+
+  plat::OutputDebugString("Init REraduzizMessageWindow\n");
+  messageWindow = std::make_unique<REraduzizMessageWindow>(m_host);
+
+  Create(scenarioWindow, "Init REraduzizScenarioWindow\n", kScenario, "REraduzizScenarioWindow");
+  scenarioWindow->BindControls();
+}
+
+void ScreenSet::DestroyAll() {
+  buildBook.reset();
+  scenarioWindow.reset();
+  objectWindow.reset();
+  messageWindow.reset();
+  buffetScreen.reset();
+  fastFoodScreen.reset();
+  restaurantScreen.reset();
+  foodFeltetScreen.reset();
+  summaryScreen.reset();
+  ticketScreen.reset();
+  shopScreen.reset();
+  staffScreen.reset();
+  repairEventScreen.reset();
+  builUpgScreen.reset();
+  upgradeScreen.reset();
+  speedWindow.reset();
+  kioskScreen.reset();
+  optionsScreen.reset();
+  statisticScreen.reset();
+  hotMealScreen.reset();
+  pickOneScreen.reset();
+  pickFiveScreen.reset();
+  pickFourScreen.reset();
+  tutorialScreen.reset();
+}
+
+bool ScreenSet::OfferExclusive(GuiCommand& command) {
+  const ScreenFlags& flags = m_host.Flags();
+  if (flags.messageOpen) {
+    if (messageWindow) messageWindow->OnGuiCommand(command);
+    return true;
+  }
+  if (flags.bookOpen) {
+    if (buildBook) buildBook->OnGuiCommand(command);
+    return true;
+  }
+  return false;
+}
+
+void ScreenSet::RouteToScreens(GuiCommand& command) {
+  if (!m_host.Flags().gameRunning && scenarioWindow) scenarioWindow->OnGuiCommand(command);
+  if (OpenScreen(command)) return;
+  OfferToChain(command);
+}
+
+void ScreenSet::OfferToChain(GuiCommand& command) {
+  if (buffetScreen) buffetScreen->OnGuiCommand(command);
+  if (fastFoodScreen) fastFoodScreen->OnGuiCommand(command);
+  if (restaurantScreen) restaurantScreen->OnGuiCommand(command);
+  if (foodFeltetScreen) foodFeltetScreen->OnGuiCommand(command);
+  if (summaryScreen) summaryScreen->OnGuiCommand(command);
+  if (ticketScreen) ticketScreen->OnGuiCommand(command);
+  if (shopScreen) shopScreen->OnGuiCommand(command);
+  if (staffScreen) staffScreen->OnGuiCommand(command);
+  if (repairEventScreen) repairEventScreen->OnGuiCommand(command);
+  if (builUpgScreen) builUpgScreen->OnGuiCommand(command);
+  if (upgradeScreen) upgradeScreen->OnGuiCommand(command);
+  if (speedWindow) speedWindow->OnGuiCommand(command);
+  if (kioskScreen) kioskScreen->OnGuiCommand(command);
+  if (optionsScreen) optionsScreen->OnCommand(command);
+  if (statisticScreen) statisticScreen->OnGuiCommand(command);
+  if (hotMealScreen) hotMealScreen->OnGuiCommand(command);
+  if (pickOneScreen) pickOneScreen->OnGuiCommand(command);
+  if (pickFiveScreen) pickFiveScreen->OnGuiCommand(command);
+  if (pickFourScreen) pickFourScreen->OnGuiCommand(command);
+  if (tutorialScreen) tutorialScreen->OnGuiCommand(command);
+  if (scenarioWindow) scenarioWindow->OnGuiCommand(command);
+}
+
+void ScreenSet::Post(int32_t sender, int32_t target, int32_t code, int32_t control) {
+  m_host.Gui().PostCommand(sender, target, code, control, 0);
+}
+
+bool ScreenSet::OpenScreen(GuiCommand& command) {
+  const bool click = command.code == kCmdClick;
+  if (click && command.sender == kFoodMenuButton) {
+    ToggleFoodMenu(command);
+  } else if (click && (command.sender == kBuffetButton || command.sender == kRestaurantButton)) {
+    OpenFoodPage(command, command.sender == kBuffetButton);
+  } else if (click && command.sender == kManagementButton) {
+    OpenManagement(command);
+  } else if (click && command.sender == kSummaryButton) {
+    OpenSummary(command);
+  } else if (click && command.sender == kSpeedButton) {
+    ToggleSpeedWindow(command);
+  } else if (command.code == kCmdSelect && command.sender == kEventList) {
+    OpenChosenEvent(command);
+  } else {
+    return false;
+  }
+  command.sender = -1;
+  return true;
+}
+
+void ScreenSet::ToggleFoodMenu(GuiCommand&) {
+  ScreenFlags& flags = m_host.Flags();
+  if (!flags.gameRunning) return;
+  if (!flags.foodMenuOpen) {
+    flags.foodMenuOpen = 1;
+    flags.modal = 1;
+    Post(-1, kFoodMenuPage, kCmdShowPage, kFoodMenuButton);
+    return;
+  }
+  flags.foodMenuOpen = 0;
+  flags.modal = 0;
+  Post(-1, kFoodMenuPage, kCmdClosePage, kFoodMenuButton);
+  if (flags.foodMenuBuffet) {
+    Post(-1, kBuffet, kCmdClosePage, kFoodMenuButton);
+    return;
+  }
+  for (int32_t page : {kRestaurant, kFastFood, kFoodFeltet}) Post(-1, page, kCmdClosePage, kFoodMenuButton);
+}
+
+void ScreenSet::OpenFoodPage(GuiCommand& command, bool buffet) {
+  ScreenFlags& flags = m_host.Flags();
+  if (!flags.gameRunning || !flags.foodMenuOpen) return;
+  const int32_t button = command.sender;
+  for (int32_t page : kFoodPages) Post(button, page, kCmdClosePage, button);
+  if (buffet) {
+    if (buffetScreen) buffetScreen->Refresh();
+  } else if (restaurantScreen) {
+    restaurantScreen->Refresh();
+  }
+  flags.foodMenuBuffet = buffet ? 1 : 0;
+  flags.modal = 1;
+  Post(button, buffet ? kBuffet : kRestaurant, kCmdShowPage, button);
+}
+
+void ScreenSet::OpenManagement(GuiCommand&) {
+  if (!m_host.Flags().gameRunning) return;
+  m_host.HideGameScreens();
+  if (summaryScreen) summaryScreen->Refresh();
+  Post(-1, kSummary, kCmdShowPage, kManagementButton);
+  if (staffScreen) staffScreen->Refresh();
+  Post(-1, kStaff, kCmdShowPage, kManagementButton);
+  m_host.Flags().modal = 1;
+}
+
+void ScreenSet::OpenSummary(GuiCommand&) {
+  m_host.HideGameScreens();
+  if (summaryScreen) summaryScreen->Refresh();
+  m_host.Flags().modal = 1;
+  Post(-1, kSummary, kCmdShowPage, kSummaryButton);
+}
+
+void ScreenSet::ToggleSpeedWindow(GuiCommand&) {
+  ScreenFlags& flags = m_host.Flags();
+  if (!flags.gameRunning || !speedWindow) return;
+  if (!speedWindow->shown) {
+    speedWindow->Refresh();
+    speedWindow->shown = 1;
+    flags.modal = 1;
+    Post(kSpeedButton, kSpeed, kCmdShowPage, kSpeedButton);
+    return;
+  }
+  speedWindow->shown = 0;
+  flags.modal = 0;
+  Post(kSpeedButton, kSpeed, kCmdClosePage, kSpeedButton);
+}
+
+void ScreenSet::OpenChosenEvent(GuiCommand&) {
+  m_host.HideGameScreens();
+  auto* list = dynamic_cast<CGuiGrid*>(m_host.Gui().FindElement(kEventList));
+  if (!list || !repairEventScreen) return;
+  const int32_t row = list->ClampSelection();
+  const GridCell* cell = row < 0 ? nullptr : list->FindCell(0, row);
+  if (!cell || !repairEventScreen->SelectEvent(cell->data)) return;
+  m_host.Flags().modal = 1;
+  Post(kEventList, kRepairEvent, kCmdShowPage, kEventList);
+}

@@ -1,0 +1,83 @@
+// The main object's side of the in-game screens over the demo park's GUI:
+// the loading step creates them and names them in the object's members,
+// and the command handler hands them what its own buttons leave.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/VAvazadOvurUrovi.h"
+#include "gui/widgets/CGuiStaticText.h"
+#include "platform/os/Path.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainObjectScreenSetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const fs::path previous = fs::current_path();
+    fs::current_path(HALVENOR_PARK_DIR);
+    plat::ClearPathCache();
+    game = std::make_unique<VAvazadOvurUrovi>();
+    game->LoadStringTable(game->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
+    game->CreateGui();
+    game->InitClasses();
+    game->ChangeText();
+    fs::current_path(previous);
+    plat::ClearPathCache();
+  }
+
+  void Frame() {
+    game->RunQueuedGuiCommands();
+    game->RemoveDoneGuiCommands();
+  }
+
+  std::unique_ptr<VAvazadOvurUrovi> game;
+};
+
+TEST_F(MainObjectScreenSetTest, TheLoadingStepCreatesEveryScreenAndNamesItInTheMembers) {
+  ASSERT_NE(game->objectWindow, nullptr);
+  EXPECT_EQ(game->objectWindow, game->screens->objectWindow.get());
+  EXPECT_EQ(game->buildBook, game->screens->buildBook.get());
+  EXPECT_EQ(game->scenarioWindow, game->screens->scenarioWindow.get());
+  EXPECT_EQ(game->tutorialScreen, game->screens->tutorialScreen.get());
+  ASSERT_NE(game->objectWindow->cash, nullptr);
+  // The cash of the object at the time, shown at creation.
+  EXPECT_EQ(game->objectWindow->cash->GetText(), "0");
+}
+
+TEST_F(MainObjectScreenSetTest, ClicksReachTheScreensUnlessAMessageIsOpen) {
+  game->playMode = 1;
+  game->PostCommand(10435, -1, kCmdClick, 0, 0);
+  Frame();
+  EXPECT_EQ(game->speedWindow->shown, 1);
+  EXPECT_EQ(game->modalScreenOpen, 1);
+
+  game->messageWindow->Show("Hello", 0, nullptr, -1);
+  EXPECT_EQ(game->messageWindowOpen, 1);
+  game->PostCommand(10435, -1, kCmdClick, 0, 0);
+  Frame();
+  Frame();
+  EXPECT_EQ(game->speedWindow->shown, 1);
+  game->PostCommand(10393, -1, kCmdClick, 0, 0);
+  Frame();
+  EXPECT_EQ(game->messageWindowOpen, 0);
+  EXPECT_EQ(game->modalScreenOpen, 0);
+}
+
+TEST_F(MainObjectScreenSetTest, TheStatusRefreshShowsTheMainObjectsFigures) {
+  game->cash = -75;
+  game->points = 1500;
+  game->gameDate = {2031, 12, 1};
+  game->gameHour = 7;
+  game->gameMinute = 45;
+  game->RefreshStatusDisplay();
+  EXPECT_EQ(game->objectWindow->cash->GetText(), "-75");
+  EXPECT_EQ(game->objectWindow->points->GetText(), "1500");
+  EXPECT_EQ(game->objectWindow->date->GetText(), "01-12-2031");
+  EXPECT_EQ(game->objectWindow->time->GetText(), "07:45");
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#pragma once
+// What the screen tests share: a host that stands in for the game's main
+// object, a small GUI with the elements the framework binds, the debugger
+// output captured, and a frame that runs the command pass as the main
+// object's handler routes it.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiCommand.h"
+#include "screens/ScreenHost.h"
+#include "screens/ScreenSet.h"
+#include "tests/gui/kit/GuiTestKit.h"
+
+namespace screentest {
+
+class FakeHost : public ScreenHost {
+ public:
+  explicit FakeHost(CGuiMainClass& gui) : m_gui(gui) {}
+  FakeHost(const FakeHost&) = delete;
+  FakeHost& operator=(const FakeHost&) = delete;
+
+  CGuiMainClass& Gui() override { return m_gui; }
+  ScreenFlags& Flags() override { return flags; }
+  void HideGameScreens() override {
+    ++hideCount;
+    if (screens) screens->HideAll();
+  }
+  int32_t GetCash() const override { return cash; }
+  int32_t& PointCounter() override { return points; }
+  int32_t GetFirstParkPercentage() const override { return firstPercentage; }
+  int32_t GetSecondParkPercentage() const override { return secondPercentage; }
+  StatusDateTime GetGameClock() const override { return clock; }
+  bool HasCharacterManager() const override { return hasCharacterManager; }
+  int32_t GetVisitorCount() const override { return visitors; }
+  ParticleEffects* GetParticleEffects() override { return nullptr; }
+  void ArmParkEvents(uint32_t startTick, int32_t eventTimer) override {
+    ++armCount;
+    armedTick = startTick;
+    armedTimer = eventTimer;
+  }
+
+  ScreenSet* screens = nullptr;
+  ScreenFlagBytes bytes;
+  ScreenFlags flags = bytes.View();
+  int32_t cash = 30000;
+  int32_t points = 0;
+  int32_t firstPercentage = 0;
+  int32_t secondPercentage = 100;
+  StatusDateTime clock{2007, 3, 5, 21, 5};
+  bool hasCharacterManager = true;
+  int32_t visitors = 0;
+  int hideCount = 0;
+  int armCount = 0;
+  uint32_t armedTick = 0;
+  int32_t armedTimer = 0;
+
+ private:
+  CGuiMainClass& m_gui;
+};
+
+// Collects the debugger output while it lives.
+class DebugCapture {
+ public:
+  DebugCapture();
+  ~DebugCapture();
+  DebugCapture(const DebugCapture&) = delete;
+  DebugCapture& operator=(const DebugCapture&) = delete;
+
+  std::vector<std::string> lines;
+  bool Contains(const std::string& piece) const;
+};
+
+// The pages, texts and buttons the framework binds, as layers of the kit's
+// GUI manager; every page starts hidden except the status panel.
+void BuildFrameworkGui(guitest::GuiTestKit& kit);
+
+// The demo park's GUI description and text table, loaded into the manager.
+void LoadDemoGui(CGuiMainClass& gui);
+
+// The kit, the host and the screen set over the framework GUI (or an
+// empty one), and the main object's routing around the screens' part.
+class ScreenWorld {
+ public:
+  explicit ScreenWorld(bool withGui = true);
+  ~ScreenWorld();
+
+  // The main object's handler, as far as the screens take part: the
+  // exclusive screens, then the rest.
+  void Route(GuiCommand& command);
+  // One command pass with that handler and the purge.
+  void RunPass();
+  void Click(int32_t sender);
+  void Select(int32_t sender, int32_t row);
+  std::vector<GuiCommand> Queue();
+  bool IsShown(int32_t id);
+
+  guitest::GuiTestKit kit;
+  FakeHost host;
+  ScreenSet screens;
+};
+
+}  // namespace screentest
