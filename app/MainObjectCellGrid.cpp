@@ -10,7 +10,7 @@ void VAvazadOvurUrovi::LinkCellGrid() {
   links.pathFinder = pathFinder;
   links.pathCells = &pathCells;
   links.dirtyPathCells = &litteredPathCells;
-  links.objects.findById = [this](int32_t id) { return FindObjectById(placedObjects.Objects(), id); };
+  links.objects.findById = [this](int32_t id) { return FindObjectById(id); };
   links.objects.idOf = [](const CAttraction& object) { return object.objectNumber; };
   terrain->SetCellGridLinks(std::move(links));
 }

@@ -39,6 +39,7 @@
 #include "platform/os/WorkerThread.h"
 #include "platform/os/Window.h"
 #include "screens/ScreenSet.h"
+#include "world/PickGeometry.h"
 
 class CAttraction;
 class CBillboardIcon;
@@ -253,6 +254,22 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   bool SelectBuildItem(uint32_t index, int32_t value);
   // The file name without folder and extension.
   static EngineString FileTitle(const EngineString& path);
+
+  // --- Object types and placed objects (MainObjectLookups.cpp) -------------
+  // A single scene object of an "Objects" descriptor, owned by the caller;
+  // null for another type.
+  ZOdevuvGameObject* LoadSingleObject(const char* path);
+  // Appends the described object type to the catalogue.
+  void LoadObjectDescriptor(const char* path);
+  // Every descriptor below "objects\ini" into the catalogue.
+  void LoadObjectDescriptors();
+  bool FindObjectTypeByName(EngineString name, ObjectTypeDescriptor* out, int32_t* index) const;
+  CAttraction* FindObjectByName(EngineString name) const;
+  CAttraction* FindObjectById(int32_t id) const;
+  CAttraction* FindObjectByIdAndName(int32_t id, EngineString name) const;
+  bool ObjectExists(EngineString name) const;
+  PickRay GetPickRay(int32_t screenX, int32_t screenY) const;
+  bool PickObjectAt(int32_t screenX, int32_t screenY, const CAttraction& object) const;
 
   // --- What the placed objects ask of the game ----------------------------
   EngineString GetBaseDirectory() const override { return baseDirectory; }

@@ -26,7 +26,6 @@
 namespace {
 
 constexpr int32_t kSide = CHeightMapHandlerClass::kCellsPerSide;
-constexpr const char* kHeightMap = "images\\heightmaps\\PK_heightmap.dds";
 constexpr float kWaterLevel = -0.5f;
 constexpr double kBlockedShare = 0.3;
 constexpr int kPairs = 2000;
@@ -40,8 +39,8 @@ Map DemoParkMap() {
   ZOdevuvDevice device(nullptr);
   device.InitEngineDevice(800, 600, 32, 1, 1);
   CHeightMapHandlerClass terrain;
-  if (!terrain.LoadHeightMap(kHeightMap)) {
-    std::fprintf(stderr, "path_bench: cannot load %s\n", kHeightMap);
+  if (!terrain.LoadHeightMap(CHeightMapHandlerClass::kHeightMapFile)) {
+    std::fprintf(stderr, "path_bench: cannot load %s\n", CHeightMapHandlerClass::kHeightMapFile);
     std::exit(1);
   }
   terrain.Init(".");

@@ -23,6 +23,8 @@ class CHeightMapHandlerClass {
   static constexpr float kCellSize = 4.0f;
   static constexpr float kGridHalfExtent = 256.0f;
   static constexpr float kLandHalfExtent = 512.0f;
+  // The park's height map, a game path.
+  static constexpr const char* kHeightMapFile = "images\\heightmaps\\PK_heightmap.dds";
   // The height map is square and at least this many texels on a side.
   static constexpr int32_t kMinImageSide = 2;
 

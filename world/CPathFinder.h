@@ -98,8 +98,7 @@ class CPathFinder {
     std::vector<int32_t> bank;  // length (x, y) pairs, first step first
   };
   // Per cell: the marker of the search that last put it on the open or the
-  // closed list, its cost so far, its parent cell, its open item, and the
-  // 4-connected part of the walkable map it belongs to (0 when blocked).
+  // closed list, its cost so far, its parent cell and its open item.
   struct CellState {
     int32_t which = 0;
     int32_t g = 0;
@@ -148,6 +147,8 @@ class CPathFinder {
   int32_t m_openMarker = kFirstMarker - 1;
   std::vector<uint8_t> m_walkability;
   std::vector<CellState> m_cells;
+  // Per cell: the 4-connected part of the walkable map it belongs to (0
+  // when blocked), and its legal steps.
   std::vector<int32_t> m_component;
   std::vector<uint8_t> m_moves;
   bool m_mapStale = true;

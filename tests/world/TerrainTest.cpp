@@ -224,8 +224,12 @@ TEST_F(TerrainTest, ASecondLoadReplacesTheFirst) {
 }
 
 TEST_F(TerrainTest, DemoParkLandIsLevelAtTheEntranceWithAPondBelowTheWater) {
-  const std::string path = std::string(HALVENOR_PARK_DIR) + "/images/heightmaps/PK_heightmap.dds";
-  ASSERT_TRUE(terrain_->LoadHeightMap(path.c_str())) << debugOutput_;
+  // The game reads it by its game path from the park folder.
+  const std::filesystem::path before = std::filesystem::current_path();
+  ASSERT_EQ(chdir(HALVENOR_PARK_DIR), 0);
+  const bool loaded = terrain_->LoadHeightMap(CHeightMapHandlerClass::kHeightMapFile);
+  std::filesystem::current_path(before);
+  ASSERT_TRUE(loaded) << debugOutput_;
   terrain_->Init(HALVENOR_PARK_DIR);
   EXPECT_EQ(terrain_->GetColumns(), 256);
   constexpr float kLevelGround = 1.1f;

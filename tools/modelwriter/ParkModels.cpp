@@ -1,6 +1,7 @@
 // modelgen <park dir>: builds the demo park's static models with their
 // procedural textures: the sky dome, the ground base map, a tree, the road
-// flag and the entrance building.
+// flag and the entrance building, and the models of every object type the
+// park can place (ParkObjectModels.cpp).
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,165 +12,12 @@
 
 #include "platform/gfx/PngWriter.h"
 #include "tools/modelwriter/ModelWriter.h"
+#include "tools/modelwriter/ParkObjectModels.h"
+#include "tools/modelwriter/ParkShapes.h"
 
 namespace {
 
-using modelwriter::Vec3;
-using modelwriter::Vertex;
-using Triangles = std::vector<Vertex>;
-
-constexpr float kPi = 3.14159265f;
-constexpr int kTextureSize = 64;
-
-Vec3 Add(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-
-Vertex MakeVertex(const Vec3& p, const Vec3& n, float u, float v) {
-  Vertex vertex;
-  vertex.position = p;
-  vertex.normal = n;
-  vertex.u = vertex.su = u;
-  vertex.v = vertex.sv = v;
-  return vertex;
-}
-
-// Two triangles a-b-c, a-c-d, wound clockwise seen from the normal's side.
-void Quad(Triangles& out, const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d) {
-  for (const Vertex* v : {&a, &b, &c, &a, &c, &d}) out.push_back(*v);
-}
-
-// An axis-aligned box standing on y = base, its faces tiled tiles times.
-Triangles Box(const Vec3& centre, const Vec3& half, float base, float tiles) {
-  Triangles out;
-  const float x0 = centre.x - half.x, x1 = centre.x + half.x;
-  const float z0 = centre.z - half.z, z1 = centre.z + half.z;
-  const float y0 = base, y1 = base + 2 * half.y;
-  struct Face { Vec3 a, b, c, d, n; };
-  const Face faces[] = {
-      {{x0, y0, z0}, {x0, y1, z0}, {x1, y1, z0}, {x1, y0, z0}, {0, 0, -1}},
-      {{x1, y0, z1}, {x1, y1, z1}, {x0, y1, z1}, {x0, y0, z1}, {0, 0, 1}},
-      {{x0, y0, z1}, {x0, y1, z1}, {x0, y1, z0}, {x0, y0, z0}, {-1, 0, 0}},
-      {{x1, y0, z0}, {x1, y1, z0}, {x1, y1, z1}, {x1, y0, z1}, {1, 0, 0}},
-      {{x0, y1, z0}, {x0, y1, z1}, {x1, y1, z1}, {x1, y1, z0}, {0, 1, 0}},
-  };
-  for (const Face& f : faces) {
-    Quad(out, MakeVertex(f.a, f.n, 0, tiles), MakeVertex(f.b, f.n, 0, 0),
-         MakeVertex(f.c, f.n, tiles, 0), MakeVertex(f.d, f.n, tiles, tiles));
-  }
-  return out;
-}
-
-// A ring of sides from radius r0 at y0 to r1 at y1 (a cylinder or a cone).
-Triangles Frustum(const Vec3& base, float r0, float r1, float height, int sides) {
-  Triangles out;
-  for (int i = 0; i < sides; ++i) {
-    const float a0 = 2 * kPi * float(i) / float(sides), a1 = 2 * kPi * float(i + 1) / float(sides);
-    const Vec3 n0{std::cos(a0), 0.3f, std::sin(a0)}, n1{std::cos(a1), 0.3f, std::sin(a1)};
-    const float u0 = float(i) / float(sides), u1 = float(i + 1) / float(sides);
-    auto at = [&](float a, float r, float y) { return Add(base, {r * std::cos(a), y, r * std::sin(a)}); };
-    Quad(out, MakeVertex(at(a0, r0, 0), n0, u0, 1), MakeVertex(at(a0, r1, height), n0, u0, 0),
-         MakeVertex(at(a1, r1, height), n1, u1, 0), MakeVertex(at(a1, r0, 0), n1, u1, 1));
-  }
-  return out;
-}
-
-// The inside of a half sphere: the sky seen from below.
-Triangles Dome(float radius, int rings, int sides) {
-  Triangles out;
-  auto point = [&](int ring, int side) {
-    const float pitch = 0.5f * kPi * float(ring) / float(rings);
-    const float yaw = 2 * kPi * float(side) / float(sides);
-    const Vec3 p{radius * std::cos(pitch) * std::cos(yaw), radius * std::sin(pitch),
-                 radius * std::cos(pitch) * std::sin(yaw)};
-    const Vec3 inward{-p.x / radius, -p.y / radius, -p.z / radius};
-    return MakeVertex(p, inward, float(side) / float(sides), 1.0f - float(ring) / float(rings));
-  };
-  for (int r = 0; r < rings; ++r) {
-    for (int s = 0; s < sides; ++s) Quad(out, point(r, s), point(r, s + 1), point(r + 1, s + 1), point(r + 1, s));
-  }
-  return out;
-}
-
-// A flat square grid on y = 0 with the texture repeated tiles times.
-Triangles Ground(float size, int cells, float tiles) {
-  Triangles out;
-  const float step = size / float(cells);
-  for (int i = 0; i < cells; ++i) {
-    for (int j = 0; j < cells; ++j) {
-      auto at = [&](int a, int b) {
-        const float x = -size / 2 + step * float(a), z = -size / 2 + step * float(b);
-        Vertex v = MakeVertex({x, 0, z}, {0, 1, 0}, tiles * float(a) / float(cells),
-                              tiles * float(b) / float(cells));
-        v.su = float(a) / float(cells);
-        v.sv = float(b) / float(cells);
-        return v;
-      };
-      Quad(out, at(i, j), at(i, j + 1), at(i + 1, j + 1), at(i + 1, j));
-    }
-  }
-  return out;
-}
-
-modelwriter::Material TexturedMaterial(int number, const std::string& name, const std::string& colourFile,
-                                       const std::string& opacityFile = {}) {
-  modelwriter::Material m;
-  m.number = number;
-  m.name = name;
-  m.power = 20;
-  modelwriter::TextureMap colour;
-  colour.name = name + " colour";
-  colour.kind = 1;
-  colour.file = "textures\\" + colourFile;
-  m.maps.push_back(colour);
-  if (!opacityFile.empty()) {
-    modelwriter::TextureMap opacity = colour;
-    opacity.name = name + " opacity";
-    opacity.kind = 6;
-    opacity.file = "textures\\" + opacityFile;
-    m.maps.push_back(opacity);
-  }
-  return m;
-}
-
-modelwriter::MeshObject Object(const std::string& name, const Triangles& triangles,
-                               std::vector<modelwriter::Material> materials) {
-  modelwriter::MeshObject object;
-  object.name = name;
-  Vec3 min{1e9f, 1e9f, 1e9f}, max{-1e9f, -1e9f, -1e9f};
-  for (const Vertex& v : triangles) {
-    min = {std::fmin(min.x, v.position.x), std::fmin(min.y, v.position.y), std::fmin(min.z, v.position.z)};
-    max = {std::fmax(max.x, v.position.x), std::fmax(max.y, v.position.y), std::fmax(max.z, v.position.z)};
-  }
-  object.bounds = modelwriter::BoxBounds(min, max);
-  object.materials = std::move(materials);
-  object.meshes = modelwriter::SplitTriangleList(triangles);
-  return object;
-}
-
-// Textures: a colour per texel from (u, v) in 0..1.
-using Painter = std::function<std::uint32_t(float u, float v)>;
-
-std::uint32_t Argb(float r, float g, float b, float a = 1.0f) {
-  auto byte = [](float c) { return std::uint32_t(std::fmin(std::fmax(c, 0.0f), 1.0f) * 255.0f + 0.5f); };
-  return byte(a) << 24 | byte(r) << 16 | byte(g) << 8 | byte(b);
-}
-
-// A repeatable value noise in 0..1.
-float Noise(float u, float v) {
-  const float n = std::sin(u * 127.1f + v * 311.7f) * 43758.5453f;
-  return n - std::floor(n);
-}
-
-bool WriteTexture(const std::filesystem::path& path, const Painter& paint) {
-  std::vector<std::uint32_t> pixels(kTextureSize * kTextureSize);
-  for (int y = 0; y < kTextureSize; ++y) {
-    for (int x = 0; x < kTextureSize; ++x) {
-      pixels[std::size_t(y * kTextureSize + x)] =
-          paint((float(x) + 0.5f) / kTextureSize, (float(y) + 0.5f) / kTextureSize);
-    }
-  }
-  std::filesystem::create_directories(path.parent_path());
-  return plat::WritePngFile(path.string(), kTextureSize, kTextureSize, pixels.data());
-}
+using namespace parkshapes;
 
 std::uint32_t Grass(float u, float v) {
   const float n = Noise(u, v);
@@ -204,11 +52,7 @@ std::uint32_t Cloth(float u, float v) {
 }
 std::uint32_t Metal(float, float v) { return Argb(0.6f + 0.2f * v, 0.6f + 0.2f * v, 0.65f + 0.2f * v); }
 
-struct ParkModel {
-  const char* file;
-  modelwriter::Model model;
-  std::vector<std::pair<std::string, Painter>> textures;  // file name in the textures folder
-};
+
 
 std::vector<ParkModel> BuildModels() {
   std::vector<ParkModel> models;
@@ -268,7 +112,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path park = argv[1];
-  for (const ParkModel& m : BuildModels()) {
+  std::vector<ParkModel> models = BuildModels();
+  for (ParkModel& m : BuildObjectModels()) models.push_back(std::move(m));
+  for (const ParkModel& m : models) {
     const std::filesystem::path file = park / m.file;
     std::filesystem::create_directories(file.parent_path());
     std::string error;

@@ -65,7 +65,7 @@ EngineString CObjectDescriptorReader::Path(const EngineString& relative) const {
   return m_base + "\\" + relative;
 }
 
-std::unique_ptr<CParkModel> CObjectDescriptorReader::LoadSingleObject(const char* path) {
+std::unique_ptr<ZOdevuvGameObject> CObjectDescriptorReader::LoadSingleObject(const char* path) {
   return LoadSingleObjectFrom(XmlNode::OpenFileHelper(path, kRootTag));
 }
 
@@ -73,14 +73,14 @@ void CObjectDescriptorReader::LoadObjectDescriptor(const char* path) {
   LoadObjectDescriptorFrom(XmlNode::OpenFileHelper(path, kRootTag));
 }
 
-std::unique_ptr<CParkModel> CObjectDescriptorReader::LoadSingleObjectFrom(const XmlNode& root) {
+std::unique_ptr<ZOdevuvGameObject> CObjectDescriptorReader::LoadSingleObjectFrom(const XmlNode& root) {
   const XmlNode file = root.GetChildNode(kFileTag);
   if (EngineString(Attribute(file, "type")) != "Objects") return nullptr;
   const Folders folders = ReadFolders(file);
   SetSecondPath(file);
-  auto object = std::make_unique<CParkModel>();
-  object->InitModel(Attribute(file, "name"), Path(folders.models + "\\" + ChildText(file, "Modell")),
-                    folders.textures, m_lights);
+  auto object = std::make_unique<ZOdevuvGameObject>();
+  object->Init(Attribute(file, "name"), Path(folders.models + "\\" + ChildText(file, "Modell")), folders.textures,
+               m_lights);
   LoadTextures();
   return object;
 }

@@ -29,13 +29,14 @@ class CObjectDescriptorReader {
   CObjectDescriptorReader(EngineString baseDirectory, CObjectTypeCatalog& catalog,
                           ZOdevuvLightManager* lights);
 
-  // The one model of an "Objects" descriptor; null for any other type.
-  std::unique_ptr<CParkModel> LoadSingleObject(const char* path);
+  // The one model of an "Objects" descriptor (a plain game object: single
+  // scene objects are always drawn); null for any other type.
+  std::unique_ptr<ZOdevuvGameObject> LoadSingleObject(const char* path);
   // Appends the described object type to the catalogue (nothing for an
   // unknown descriptor type).
   void LoadObjectDescriptor(const char* path);
   // The same from a parsed "FileDescriptor" element.
-  std::unique_ptr<CParkModel> LoadSingleObjectFrom(const XmlNode& root);
+  std::unique_ptr<ZOdevuvGameObject> LoadSingleObjectFrom(const XmlNode& root);
   void LoadObjectDescriptorFrom(const XmlNode& root);
 
  private:

@@ -208,7 +208,6 @@ TEST_F(ObjectDescriptorReaderTest, SingleObjectsAreReadOnlyFromObjectsDescriptor
   const auto single = m_reader->LoadSingleObject(WriteDescriptor("sky.xml", "type=\"Objects\" name=\"Sky\"", children).c_str());
   ASSERT_NE(single, nullptr);
   EXPECT_EQ(single->GetName(), "Sky");
-  EXPECT_EQ(single->renderFlag, 1);
   EXPECT_EQ(single->GetMeshObjects().size(), 1u);
   EXPECT_EQ(m_reader->LoadSingleObject(WriteDescriptor("a.xml", "type=\"AnimObjects\" name=\"A\"", children).c_str()),
             nullptr);
