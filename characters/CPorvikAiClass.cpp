@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "characters/CPorvikAiClassHost.h"
+#include "characters/CharacterTemplate.h"
 #include "characters/REraduzizVisitor.h"
 #include "engine/animation/CMultiAnim.h"
 #include "engine/animation/CMultiAnimAllocateHierarchy.h"
@@ -117,6 +118,7 @@ REraduzizVisitor* CPorvikAiClass::GetCharacter(int32_t index) const {
 }
 
 void CPorvikAiClass::RemoveCharacterById(int32_t id) {
+  if (id == CharacterTemplate::kVisitorTemplateId) return;
   const auto at = std::find_if(m_characters.begin(), m_characters.end(),
                                [id](const auto& character) { return character->GetId() == id; });
   if (at == m_characters.end()) return;

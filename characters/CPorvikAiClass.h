@@ -69,7 +69,7 @@ class CPorvikAiClass {
 
   REraduzizVisitor* FindCharacterById(int32_t id) const;
   // Takes the first character with the id out of every list; it is
-  // deleted at the end of the frame pass.
+  // deleted at the end of the frame pass. Templates stay.
   void RemoveCharacterById(int32_t id);
   // A visible character of the kind at the position, made from the kind's
   // model; null (and nothing made) for a kind without a model. The caller
@@ -117,6 +117,8 @@ class CPorvikAiClass {
   bool SetupCharacterModel(int32_t id, REraduzizVisitor& character, CMultiAnim& model,
                            const plat::Vec3& position, int32_t kind, bool visible);
   void GiveOwnTextures(REraduzizVisitor& character, int32_t kind);
+  // Every texture a new character may wear, so that making one reads no file.
+  void PreloadTextures();
   std::shared_ptr<plat::Texture> CachedTexture(const EngineString& path);
   // The visitors' pass of the frame: the per-kind update of every live
   // character.

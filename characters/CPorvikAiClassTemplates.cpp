@@ -49,6 +49,7 @@ void CPorvikAiClass::Init() {
     m_modelPaths.push_back(m_charactersFolder + entry.folder + entry.modelFile);
     LoadCharacterTemplate(entry.id, m_modelPaths.back(), entry.kind);
   }
+  PreloadTextures();
   plat::OutputDebugString("AI init end\n");
 }
 
@@ -106,6 +107,16 @@ void CPorvikAiClass::GiveOwnTextures(REraduzizVisitor& character, int32_t kind) 
   }
   instance->SetOwnTextures(std::move(textures));
   character.SetAttachedFlag(true);
+}
+
+void CPorvikAiClass::PreloadTextures() {
+  CPorvikAiClassHost* host = CPorvikAiClassHost::Get();
+  if (!host) return;
+  for (const ModelEntry& entry : m_models) {
+    const CharacterTemplate* found = FindCharacterTemplate(entry.kind);
+    if (!found) continue;
+    for (const EngineString& name : AllTextureNames(*found)) CachedTexture(host->GetBaseFolder() + name);
+  }
 }
 
 std::shared_ptr<plat::Texture> CPorvikAiClass::CachedTexture(const EngineString& path) {

@@ -1,5 +1,6 @@
 #include "characters/CharacterTemplate.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -75,6 +76,17 @@ std::vector<EngineString> DrawTextureNames(const CharacterTemplate& entry, const
     names.push_back(folder + VariantName(*variants, number));
   }
   return names;
+}
+
+std::vector<EngineString> AllTextureNames(const CharacterTemplate& entry) {
+  std::vector<EngineString> all;
+  const int32_t most = std::max(entry.body.count, entry.hair.count);
+  for (int32_t n = 1; n <= std::max(most, 1); ++n) {
+    for (const EngineString& name : DrawTextureNames(entry, [n](int32_t max) { return std::min(n, max); })) {
+      if (std::find(all.begin(), all.end(), name) == all.end()) all.push_back(name);
+    }
+  }
+  return all;
 }
 
 float CreatedWalkFactor(int32_t kind, float characterDefault) {

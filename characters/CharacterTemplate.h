@@ -42,6 +42,8 @@ using VariantDraw = std::function<int32_t(int32_t max)>;
 // folder ("\characters\<folder>\textures\<file>"): body, then hair; empty
 // for kinds without own textures.
 std::vector<EngineString> DrawTextureNames(const CharacterTemplate& entry, const VariantDraw& draw);
+// Every texture file a character of the template may draw, each once.
+std::vector<EngineString> AllTextureNames(const CharacterTemplate& entry);
 
 // The walk factor of a character created from a template: children and the
 // fifth park character keep the character default.

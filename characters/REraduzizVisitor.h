@@ -164,7 +164,6 @@ class REraduzizVisitor : public DIridadIvavororu {
 
   // --- Start values and the per-kind update --------------------------------
   // Timers by their place in the row (0 is the cell walk's previous cell).
-  static constexpr int32_t kFirstTimer = 0;
   static constexpr int32_t kStayTimer = 1;
   static constexpr int32_t kPatienceTimer = 2;
   static constexpr int32_t kQueueTimer = 3;

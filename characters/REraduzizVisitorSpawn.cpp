@@ -103,8 +103,10 @@ void REraduzizVisitor::SpawnInit(uint16_t profile) {
   m_currentCell = {i, j};
   m_moodAtEntry = uint16_t(m_attributes->GetMood());
   m_firstMoodAtEntry = uint16_t(m_attributes->GetFirstMood());
-  SetCounterWithTime(kFirstTimer, 0);
+  // The first pair is the cell walk's, so the two cleared are the stay and
+  // the litter timers.
   SetCounterWithTime(kStayTimer, 0);
+  SetCounterWithTime(kLitterTimer, 0);
   SetCounterWithTime(kPatienceTimer, kPatienceStart);
   SetCounterWithTime(kQueueTimer, kQueueStart);
   std::fill(m_cellMap.begin(), m_cellMap.end(), uint16_t(0));

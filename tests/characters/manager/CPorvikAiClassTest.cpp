@@ -91,6 +91,21 @@ TEST_F(ManagerTest, CreatedCharactersByKind) {
   }
 }
 
+TEST_F(ManagerTest, MakingVisitorsReadsNoTextureFile) {
+  plat::test::TempTree tree;
+  std::filesystem::copy(std::string(HALVENOR_PARK_DIR) + "/characters", tree.Host("characters"),
+                        std::filesystem::copy_options::recursive);
+  host_.baseFolder = tree.Root().c_str();
+  CPorvikAiClass manager;
+  std::filesystem::remove_all(tree.Host("characters/casual_m/textures"));
+  plat::ClearPathCache();
+  for (int i = 0; i < 40; ++i) {
+    const REraduzizVisitor* visitor = manager.CreateVisitor(5000 + i, 7, {});
+    ASSERT_NE(visitor, nullptr);
+    EXPECT_NE(visitor->GetAnimInstance()->GetOwnTextures()[0], nullptr);
+  }
+}
+
 TEST_F(ManagerTest, VisitorsOfAKindShareTheTexturesLoadedOnce) {
   // Kind 5 has one body and one hair texture, so every visitor wears both.
   const REraduzizVisitor* a = Spawn(5);
@@ -108,6 +123,8 @@ TEST_F(ManagerTest, RemovingACharacterTakesItsLiveIdAlong) {
   EXPECT_EQ(Manager().FindCharacterById(id), nullptr);
   EXPECT_TRUE(Manager().GetLiveIds().empty());
   Manager().RemoveCharacterById(id);
+  // Templates stay whatever is asked.
+  Manager().RemoveCharacterById(CharacterTemplate::kVisitorTemplateId);
   Manager().UpdateAll(0.1);
   EXPECT_EQ(Manager().GetCharacterCount(), 23);
 }
