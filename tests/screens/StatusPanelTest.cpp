@@ -57,13 +57,35 @@ TEST_P(StatusFormatTest, TheCompleteRefreshWritesEveryValueInItsFormat) {
   EXPECT_EQ(TextOf(world, 10444), c.visitorsText) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, StatusFormatTest,
-    ::testing::Values(
-        StatusCase{"the start of a game", 30000, 0, 0, 100, {2007, 3, 5, 21, 5}, 0, "30000", "0", "0%", "100%",
-                   "05-03-2007", "21:05", "0"},
-        StatusCase{"debts and lost points keep their sign", -250, -3, 45, 7, {12, 12, 30, 0, 0}, 131, "-250", "-3",
-                   "45%", "7%", "30-12-0012", "00:00", "131"}));
+INSTANTIATE_TEST_SUITE_P(Table, StatusFormatTest,
+                         ::testing::Values(StatusCase{"the start of a game",
+                                                      30000,
+                                                      0,
+                                                      0,
+                                                      100,
+                                                      {2007, 3, 5, 21, 5},
+                                                      0,
+                                                      "30000",
+                                                      "0",
+                                                      "0%",
+                                                      "100%",
+                                                      "05-03-2007",
+                                                      "21:05",
+                                                      "0"},
+                                           StatusCase{"debts and lost points keep their sign",
+                                                      -250,
+                                                      -3,
+                                                      45,
+                                                      7,
+                                                      {12, 12, 30, 0, 0},
+                                                      131,
+                                                      "-250",
+                                                      "-3",
+                                                      "45%",
+                                                      "7%",
+                                                      "30-12-0012",
+                                                      "00:00",
+                                                      "131"}));
 
 TEST(StatusPanelTest, ThePanelsOwnTextsHaveTheirStylesAndCaptions) {
   ScreenWorld world;
