@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/particles/Fire.h"
+#include "gui/widgets/CGuiGrid.h"
 #include "gui/widgets/CGuiStaticText.h"
 #include "gui/widgets/CGuiTextBox.h"
 #include "tests/screens/ScreenTestSupport.h"
@@ -91,7 +92,11 @@ TEST(StatusPanelTest, ThePanelsOwnTextsHaveTheirStylesAndCaptions) {
   ScreenWorld world;
   world.kit.Gui().GetTextTable().Parse("100122 Events 100123 Park");
   world.host.points = 77;
+  auto* events = dynamic_cast<CGuiGrid*>(world.kit.Gui().FindElement(10438));
+  ASSERT_NE(events, nullptr);
+  events->SetRowCount(4);
   world.screens.CreateAll();
+  EXPECT_EQ(events->GetTotalRows(), 0);
   REraduzizObjectWindow& panel = *world.screens.objectWindow;
   EXPECT_EQ(world.host.points, 0);
   EXPECT_EQ(panel.points->GetText(), "0");
