@@ -47,6 +47,7 @@ class CBillboardIcon;
 class CBird;
 class CFoodCatalog;
 class CGuiElement;
+class CGuiXmlLoader;
 class CHeightMapHandlerClass;
 class CLedgerRecordList;
 class CLedgerTree;
@@ -584,6 +585,11 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void RefreshStatusAfterChange();
   // The screens' part of the command handler, after its own buttons.
   void OfferToScreens(GuiCommand* command);
+  // The GUI description scaled for a screen size ("\guifiles\GuiXML_800x600.xml").
+  static EngineString GuiDescriptionFor(int32_t width, int32_t height);
+  // Loads the description of the device's screen size when the park has
+  // one, else the standard one (laid out for 1024 by 768).
+  void LoadGuiDescription(CGuiXmlLoader& loader);
 
   // Flags of the screens that no other part keeps (the others are the
   // modal, build-book, status-refresh, play-mode and tutorial bytes).
