@@ -124,8 +124,6 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   static constexpr int32_t kStartMonth = 3;
   static constexpr int32_t kStartDay = 21;
   static constexpr int32_t kStartHour = 10;
-  // The cash of a new game or a reset.
-  static constexpr int32_t kNewGameCash = 30000;
 
   // Touches no device: the window's device comes later.
   VAvazadOvurUrovi();
@@ -200,7 +198,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   bool ParticlesMayMove() const;
 
   // --- Money (the park's cash in whole units) ------------------------------
-  // No bound, no booking: callers book their own ledger records.
+  // Held to the int32 range (a fortune never wraps into a debt); no
+  // message, no booking: callers book their own ledger records.
   void AddCash(int32_t amount);
   // True when the cash minus the price is not negative.
   bool CanAfford(int32_t price) const;
