@@ -23,7 +23,8 @@ namespace {
 
 constexpr const char* kScenariosFile = "\\Scenes\\scenarios\\scenarios_NL.xml";
 
-// Clock rate: game seconds per real second at speed 1, in milliseconds.
+// Clock rate: game seconds per real second at speed 1. The carry counts
+// real milliseconds times speed times this rate, so a game second is 1000.
 constexpr int64_t kGameSecondsPerRealSecond = 60;
 constexpr int64_t kMsPerSecond = 1000;
 // A longer frame (a stall, a window drag) counts as this long, so that the
