@@ -119,4 +119,18 @@ TEST_F(BirdsTest, OnlyBirdsNearTheCameraAndInViewAreDrawnAndMoved) {
   EXPECT_EQ(behind.GetPosition().x, 0.0f);
 }
 
+TEST_F(BirdsTest, DemoParkBirdModelsLoadAndFlap) {
+  for (int n = 1; n <= CBird::kModelCount; ++n) {
+    char file[64];
+    std::snprintf(file, sizeof file, "/objects/animals/bird_%02d.X", n);
+    auto model = std::make_unique<ZOdevuvCharacter>();
+    model->SetTextureDirectory((std::string(HALVENOR_PARK_DIR) + "/objects/animals/textures").c_str());
+    ASSERT_FALSE(plat::MeshFailed(model->Load((std::string(HALVENOR_PARK_DIR) + file).c_str()))) << file;
+    EXPECT_GT(model->GetAnimationSetCount(), 0) << file;
+    CBird bird;
+    bird.AttachToObject(model.get(), "BIRD");
+    EXPECT_GT(bird.TrackSpeed(), 0.0f) << file;
+  }
+}
+
 }  // namespace
