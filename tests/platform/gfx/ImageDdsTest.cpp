@@ -47,9 +47,9 @@ class DdsRoundTrip : public ::testing::TestWithParam<Format> {};
 TEST_P(DdsRoundTrip, EveryLevelSurvivesEncodeAndDecode) {
   Format format = GetParam();
   for (bool mips : {false, true}) {
-    Image original = PatternImage(format, 6, 5, mips);
+    Image source = PatternImage(format, 6, 5, mips);
     std::vector<std::uint8_t> file;
-    ASSERT_TRUE(EncodeDds(original, file));
+    ASSERT_TRUE(EncodeDds(source, file));
     Image decoded;
     std::string error;
     ASSERT_TRUE(DecodeDds(file.data(), file.size(), decoded, error)) << error;
@@ -59,12 +59,12 @@ TEST_P(DdsRoundTrip, EveryLevelSurvivesEncodeAndDecode) {
     EXPECT_EQ(decoded.height, 5);
     ASSERT_EQ(decoded.levels.size(), mips ? 3u : 1u);
     for (std::size_t i = 0; i < decoded.levels.size(); ++i) {
-      EXPECT_EQ(decoded.levels[i].width, original.levels[i].width);
-      EXPECT_EQ(decoded.levels[i].height, original.levels[i].height);
+      EXPECT_EQ(decoded.levels[i].width, source.levels[i].width);
+      EXPECT_EQ(decoded.levels[i].height, source.levels[i].height);
       if (format != Format::R8G8B8) {
-        EXPECT_EQ(decoded.levels[i].bytes, original.levels[i].bytes);
+        EXPECT_EQ(decoded.levels[i].bytes, source.levels[i].bytes);
       }
-      EXPECT_EQ(Pixels(decoded, int(i)), Pixels(original, int(i))) << "level " << i;
+      EXPECT_EQ(Pixels(decoded, int(i)), Pixels(source, int(i))) << "level " << i;
     }
     Image viaDecodeImage;
     EXPECT_TRUE(DecodeImage(file.data(), file.size(), viaDecodeImage, error)) << error;
