@@ -47,6 +47,7 @@ class CBillboardIcon;
 class CBird;
 class CFoodCatalog;
 class CGuiElement;
+class CGuiXmlLoader;
 class CHeightMapHandlerClass;
 class CLedgerRecordList;
 class CLedgerTree;
@@ -123,8 +124,6 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   static constexpr int32_t kStartMonth = 3;
   static constexpr int32_t kStartDay = 21;
   static constexpr int32_t kStartHour = 10;
-  // The cash of a new game or a reset.
-  static constexpr int32_t kNewGameCash = 30000;
 
   // Touches no device: the window's device comes later.
   VAvazadOvurUrovi();
@@ -199,7 +198,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   bool ParticlesMayMove() const;
 
   // --- Money (the park's cash in whole units) ------------------------------
-  // No bound, no booking: callers book their own ledger records.
+  // Held to the int32 range (a fortune never wraps into a debt); no
+  // message, no booking: callers book their own ledger records.
   void AddCash(int32_t amount);
   // True when the cash minus the price is not negative.
   bool CanAfford(int32_t price) const;
@@ -584,6 +584,11 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void RefreshStatusAfterChange();
   // The screens' part of the command handler, after its own buttons.
   void OfferToScreens(GuiCommand* command);
+  // The GUI description scaled for a screen size ("\guifiles\GuiXML_800x600.xml").
+  static EngineString GuiDescriptionFor(int32_t width, int32_t height);
+  // Loads the description of the device's screen size when the park has
+  // one, else the standard one (laid out for 1024 by 768).
+  void LoadGuiDescription(CGuiXmlLoader& loader);
 
   // Flags of the screens that no other part keeps (the others are the
   // modal, build-book, status-refresh, play-mode and tutorial bytes).
@@ -606,6 +611,43 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // installed for them while it lives.
   std::unique_ptr<CMainObjectCharacterWorld> characterWorld =
       std::make_unique<CMainObjectCharacterWorld>(*this);
+
+  // --- Scenarios and the game clock (app/MainObjectScenarios.cpp) --------
+  // The world-loading step after the park events: the scenario catalogue,
+  // read from the scenarios file of the base directory.
+  void InitScenarios();
+  // Once per frame after the status refresh: advances the game clock, then,
+  // while a scenario runs, decides its goal.
+  void CheckScenarioGoals();
+  // The goal check's part of starting a scenario: it runs, no month has
+  // passed, no VIP visitor has been announced, and the clock counts from now.
+  void StartScenarioGoals();
+
+  // The clock: the tick of its last advance and the game time owed since
+  // (elapsed milliseconds times speed times game seconds per real second,
+  // below one game second); the second counter shown this frame and the
+  // frame before; the value of each unit that ended at its last roll-over.
+  uint32_t lastClockTick = 0;
+  int64_t clockCarry = 0;
+  int32_t shownSecond = 0;
+  int32_t secondBefore = 0;
+  int32_t previousMinute = 0;
+  int32_t previousHour = 0;
+  int32_t previousDay = 0;
+  int32_t previousMonth = 0;
+  int32_t previousYear = 0;
+  // Game months since the running scenario started.
+  int32_t scenarioMonths = 0;
+  // Set when the player takes an item from the build book; the goal check
+  // clears it.
+  uint8_t buildItemSelected = 0;
+  // The picked-item kinds (1, 4, 5) of the VIP visitors the player found, in
+  // order, and how many of them have been announced (0, 1 or 2).
+  std::vector<int32_t> foundVipKinds;
+  int32_t vipMilestone = 0;
+  // The visitors in the park, refreshed every frame; their moods are summed
+  // in moodTotals.
+  int32_t visitorCount = 0;
 
  private:
   // 21 March of the year, 10:00, on every date of the clock.
