@@ -296,6 +296,12 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void RemovePlantFromGreenery() override;
   void RemoveVisitorCapacity(int32_t capacity) override;
   void RemovePlacement(const EngineString& id, int32_t objectNumber) override;
+  // The clock and cells the visitors' questions to placed objects read
+  // (MainObjectAttractionQueries.cpp).
+  int32_t GetParkHour() const override { return gameHour; }
+  bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const override;
+  bool IsFootpathCell(int32_t i, int32_t j) const override;
+  plat::Vec3 GetCellCentre(int32_t i, int32_t j) const override;
 
   // --- Scene value primitives (the saved games' values) ---------------------
   void WriteInt32(SceneStream& stream, int32_t value) const { stream.WriteInt32(value); }
