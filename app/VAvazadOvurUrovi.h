@@ -61,6 +61,7 @@ class REraduzizBuffetScreen;
 class REraduzizBuilUpgScreen;
 class REraduzizBuildBook;
 class REraduzizEventClass;
+class ParkEvent;
 class REraduzizFastFoodScreen;
 class REraduzizFoodFeltetScreen;
 class REraduzizHotMealScreen;
@@ -229,6 +230,14 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The world-loading steps of the ledger and the foods: the statistics'
   // zero records, then the foods file of the base directory.
   void InitLedgerAndFoods();
+  // --- Park events (MainObjectParkEvents.cpp) -------------------------------
+  // The world-loading step of the park events: a new event manager reads
+  // the events file of the base directory.
+  void InitParkEvents();
+  // The event joins the event list of the object type named `scope` (its
+  // sound loaded, ready to play); false when no type takes it, and the
+  // event manager then frees it.
+  bool AttachEventToType(EngineString scope, ParkEvent* event);
   // The zero records of every year from the start year to the clock's year
   // that the ledger does not hold yet, for the park and for every placed
   // object that serves visitors.
