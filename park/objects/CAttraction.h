@@ -62,6 +62,12 @@ class CAttraction {
   void AddSubObject(ZOdevuvGameObject* object);
   void ClearSlotFlags();
 
+  // Track rides: the keyframes from the track file under the object
+  // folder's paths, then the vehicles on them. A file that does not read
+  // leaves the ride without keyframes, and so without vehicles.
+  void LoadTrackFile(EngineString name);
+  void CreateVehicles(int32_t count, int32_t spacing);
+
   void SetPosition(float x, float y, float z) { position = {x, y, z}; }
   void SetRotation(float degrees) { rotation = degrees; }
   float GetRotation() const { return rotation; }
@@ -89,7 +95,11 @@ class CAttraction {
   int32_t pauseLengthMs = 10000;
   int32_t runLengthMs = 30000;
   int32_t rideKind = 0;
-  int32_t trackHeader[4] = {};
+  int32_t trackFirstFrame = 0, trackLastFrame = 0;
+  int32_t trackSpeed = 0;  // keyframes' frames per second, changed by the ride scripts
+  int32_t trackKeysPerFrame = 0;
+  plat::Matrix trackFrameMatrix;
+  int32_t vehicleSpacing = 0;
   int32_t keyframeCount = 0;
   uint8_t hasNoSetupRecords = 0;
   std::vector<TrackKeyframe> keyframes;
