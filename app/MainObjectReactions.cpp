@@ -31,9 +31,9 @@ struct PickedPage {
   int32_t page;
 };
 constexpr PickedPage kPickedPages[] = {
-    {1, 1, kNoRowsElement, 10410},  {2, 2, 10397, 10396},       {3, 3, 10403, 10400},
-    {4, 4, kNoRowsElement, 10407},  {5, 5, kNoRowsElement, 10404}, {1000, 1999, 10414, 10413},
-    {2000, 2999, 10418, 10417},     {3000, 3999, 10422, 10421},
+    {1, 1, kNoRowsElement, 10410}, {2, 2, 10397, 10396},          {3, 3, 10403, 10400},
+    {4, 4, kNoRowsElement, 10407}, {5, 5, kNoRowsElement, 10404}, {1000, 1999, 10414, 10413},
+    {2000, 2999, 10418, 10417},    {3000, 3999, 10422, 10421},
 };
 
 // The visitor panel.
@@ -42,9 +42,7 @@ constexpr int32_t kNameText = 10134;
 constexpr int32_t kAgeValue = 10140, kMoodValue = 10141, kFirstMoodValue = 10142;
 constexpr int32_t kThoughtBox = 10136, kHistoryBox = 10133;
 constexpr int32_t kPanelButton = 10135;
-constexpr struct {
-  int32_t element, text;
-} kCaptions[] = {{10137, 100225}, {10138, 100100}, {10139, 100101}};
+constexpr struct { int32_t element, text; } kCaptions[] = {{10137, 100225}, {10138, 100100}, {10139, 100101}};
 constexpr int32_t kButtonText = 100153;
 constexpr int32_t kSectionHeadings[REraduzizVisitor::kThoughtListCount] = {100226, 100227, 100228, 100229};
 constexpr int32_t kJobDialogPage = 10394;

@@ -23,6 +23,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/CMainObjectCharacterWorld.h"
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
 #include "characters/CharacterTexts.h"
@@ -601,6 +602,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // the screens themselves by InitClasses.
   std::unique_ptr<MainObjectScreenHost> screenHost = std::make_unique<MainObjectScreenHost>(*this);
   std::unique_ptr<ScreenSet> screens = std::make_unique<ScreenSet>(*screenHost);
+  // What the park's characters see of the game; made with the object and
+  // installed for them while it lives.
+  std::unique_ptr<CMainObjectCharacterWorld> characterWorld =
+      std::make_unique<CMainObjectCharacterWorld>(*this);
 
  private:
   // 21 March of the year, 10:00, on every date of the clock.

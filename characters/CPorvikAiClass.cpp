@@ -23,8 +23,10 @@ bool IsWalkableType(int32_t type) {
     case 0:
     case 1:
     case 2:
-    case 6: return true;
-    default: return false;
+    case 6:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -40,8 +42,7 @@ void DeleteCharacter(std::unique_ptr<REraduzizVisitor> character) {
 }  // namespace
 
 CPorvikAiClass::CPorvikAiClass()
-    : m_workingFolder(plat::CurrentDirectory().c_str()),
-      m_hierarchy(std::make_unique<CMultiAnimAllocateHierarchy>()) {
+    : m_workingFolder(plat::CurrentDirectory().c_str()), m_hierarchy(std::make_unique<CMultiAnimAllocateHierarchy>()) {
   m_spawn.objectId = kNoSpawnPoint;
   if (CPorvikAiClassHost* host = CPorvikAiClassHost::Get()) {
     SetMonthBookings(host->GetGameMonth() - 1, host->GetGameMonth());
@@ -134,8 +135,8 @@ void CPorvikAiClass::DeleteRetired() {
   m_retired.clear();
 }
 
-void CPorvikAiClass::AddPlacement(const plat::Vec3& position, int32_t objectId, const EngineString& name,
-                                  int32_t type, bool spawn) {
+void CPorvikAiClass::AddPlacement(const plat::Vec3& position, int32_t objectId, const EngineString& name, int32_t type,
+                                  bool spawn) {
   if (!IsWalkableType(type)) return;
   auto record = std::make_unique<AiObjectRecord>();
   record->objectId = objectId;
@@ -197,6 +198,8 @@ void CPorvikAiClass::FollowWithCamera(const REraduzizVisitor& character) {
   const plat::Vec3& position = character.GetPosition();
   const plat::Vec3& target = character.GetTargetPosition();
   const plat::Vec3 direction{target.x - position.x, 0, target.z - position.z};
+  // Standing on its target the character faces nowhere: the view stays.
+  if (plat::Vec3LengthSq(direction) == 0) return;
   const plat::Vec3 n = plat::Vec3Normalized(direction);
   const plat::Vec3 eye{position.x - kFollowDistance * n.x, kFollowHeight, position.z - kFollowDistance * n.z};
   const plat::Vec3 side = plat::Vec3Normalized(plat::Vec3Cross({0, 1, 0}, n));

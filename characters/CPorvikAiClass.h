@@ -83,8 +83,7 @@ class CPorvikAiClass {
   int32_t GetVisitorCount() const { return m_visitorCount; }
   void CountVisitor(REraduzizVisitor& visitor);
 
-  void AddPlacement(const plat::Vec3& position, int32_t objectId, const EngineString& name, int32_t type,
-                    bool spawn);
+  void AddPlacement(const plat::Vec3& position, int32_t objectId, const EngineString& name, int32_t type, bool spawn);
   void RemovePlacement(const EngineString& name, int32_t objectId);
   AiObjectRecord* GetPlacement(int32_t index) const;
   int32_t GetPlacementCount() const { return int32_t(m_objects.size()); }
@@ -114,8 +113,8 @@ class CPorvikAiClass {
   bool LoadCharacterModel(CMultiAnim& model, const EngineString& path);
   // Prepares a new character of a kind; false when its set-up failed (the
   // caller then deletes it).
-  bool SetupCharacterModel(int32_t id, REraduzizVisitor& character, CMultiAnim& model,
-                           const plat::Vec3& position, int32_t kind, bool visible);
+  bool SetupCharacterModel(int32_t id, REraduzizVisitor& character, CMultiAnim& model, const plat::Vec3& position,
+                           int32_t kind, bool visible);
   void GiveOwnTextures(REraduzizVisitor& character, int32_t kind);
   // Every texture a new character may wear, so that making one reads no file.
   void PreloadTextures();

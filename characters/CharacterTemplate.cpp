@@ -27,17 +27,47 @@ EngineString VariantName(const CharacterTemplate::Variants& variants, int32_t nu
 const std::vector<CharacterTemplate>& CharacterTemplates() {
   static const std::vector<CharacterTemplate> templates = {
       {0, kId, "business_m.X", "\\business_m\\", "business_m", {"business_m_", 6}, {}, 4},
-      {1, kId, "business_f_szoknya.X", "\\business_f\\", "business_f", {"business_f_szoknya_", 1},
-       {"business_f_szoknya_hair_", 1}, 5},
-      {2, kId, "business_f_nadrag.X", "\\business_f\\", "business_f", {"business_f_nadrag_", 1},
-       {"business_f_nadrag_hair_", 1}, 5},
-      {3, kId, "casual_f_nadrag.x", "\\casual_f\\", "casual_f", {"casual_f_nadragcopf_", 13},
-       {"casual_f_nadragcopf_hair_", 13}, 5},
-      {4, kId, "casual_f_halasz.X", "\\casual_f\\", "casual_f", {"casual_f_halasz_", 2},
-       {"casual_f_halasz_hair_", 2}, 5},
+      {1,
+       kId,
+       "business_f_szoknya.X",
+       "\\business_f\\",
+       "business_f",
+       {"business_f_szoknya_", 1},
+       {"business_f_szoknya_hair_", 1},
+       5},
+      {2,
+       kId,
+       "business_f_nadrag.X",
+       "\\business_f\\",
+       "business_f",
+       {"business_f_nadrag_", 1},
+       {"business_f_nadrag_hair_", 1},
+       5},
+      {3,
+       kId,
+       "casual_f_nadrag.x",
+       "\\casual_f\\",
+       "casual_f",
+       {"casual_f_nadragcopf_", 13},
+       {"casual_f_nadragcopf_hair_", 13},
+       5},
+      {4,
+       kId,
+       "casual_f_halasz.X",
+       "\\casual_f\\",
+       "casual_f",
+       {"casual_f_halasz_", 2},
+       {"casual_f_halasz_hair_", 2},
+       5},
       {5, kId, "casual_f_ruha.x", "\\casual_f\\", "casual_f", {"casual_f_ruha_", 1}, {"casual_f_ruha_hair_", 1}, 5},
-      {6, kId, "casual_f_szoknya.x", "\\casual_f\\", "casual_f", {"casual_f_szoknya_", 3},
-       {"casual_f_szoknya_hair_", 3}, 5},
+      {6,
+       kId,
+       "casual_f_szoknya.x",
+       "\\casual_f\\",
+       "casual_f",
+       {"casual_f_szoknya_", 3},
+       {"casual_f_szoknya_hair_", 3},
+       5},
       {7, kId, "casual_m.X", "\\casual_m\\", "casual_m", {"casual_m_", 31}, {}, 4},
       {8, kId, "child01_f_multianim.x", "\\child_f\\", "child_f", {"child01_f_", 6}, {"child01_f_hair", 0}, 3},
       {9, kId, "child02_f_multianim.x", "\\child_f\\", "child_f", {"child02_f_", 6}, {"child02_f_hair", 0}, 1},
@@ -68,8 +98,8 @@ const CharacterTemplate* FindCharacterTemplate(int32_t kind) {
 std::vector<EngineString> DrawTextureNames(const CharacterTemplate& entry, const VariantDraw& draw) {
   std::vector<EngineString> names;
   if (!entry.HasOwnTextures()) return names;
-  const EngineString folder = EngineString(kCharactersFolder) + EngineString(entry.textureFolder) +
-                              EngineString(kTexturesFolder);
+  const EngineString folder =
+      EngineString(kCharactersFolder) + EngineString(entry.textureFolder) + EngineString(kTexturesFolder);
   for (const CharacterTemplate::Variants* variants : {&entry.body, &entry.hair}) {
     if (!variants->prefix) continue;
     const int32_t number = variants->count > 0 ? draw(variants->count) : 0;
@@ -94,7 +124,9 @@ float CreatedWalkFactor(int32_t kind, float characterDefault) {
     case 8:
     case 9:
     case 10:
-    case 18: return characterDefault;
-    default: return CharacterTemplate::kCreatedWalkFactor;
+    case 18:
+      return characterDefault;
+    default:
+      return CharacterTemplate::kCreatedWalkFactor;
   }
 }

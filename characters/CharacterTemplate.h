@@ -26,7 +26,7 @@ struct CharacterTemplate {
   const char* folder;         // below the characters folder, with its backslashes
   const char* textureFolder;  // below the characters folder, visitor kinds only
   Variants body, hair;
-  int32_t spawnGroup;         // the visitor profile of a new visitor, or kNoSpawnGroup
+  int32_t spawnGroup;  // the visitor profile of a new visitor, or kNoSpawnGroup
 
   bool HasOwnTextures() const { return body.prefix != nullptr; }
 };

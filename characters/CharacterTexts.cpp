@@ -35,12 +35,31 @@ bool ReadLines(const EngineString& path, std::vector<EngineString>* lines) {
 }
 
 const std::array<const char*, CharacterTexts::kCategoryCount>& CharacterTexts::CategoryKeys() {
-  static const std::array<const char*, kCategoryCount> keys = {
-      "Attraction",       "Food",           "Shop",          "Envrioment",    "Attr_Quillibanter",
-      "attr_mossbellow",  "ATTR_Zelvaro",   "Attr_Ostrivane", "Attr_tobbin",  "ATTR_Mirtovanza",
-      "attr_pemberlot",   "Attr_yarrowin",  "ATTR_Graddelmor", "ATTR_Quorm",  "Attr_Plonkett",
-      "Attr_silvenbriar", "funny",          "system_clean",  "system_green",  "marivelle",
-      "tembrisk_c",       "tembrisk_d",     "garbage_cycle", "green_cycle",   "event"};
+  static const std::array<const char*, kCategoryCount> keys = {"Attraction",
+                                                               "Food",
+                                                               "Shop",
+                                                               "Envrioment",
+                                                               "Attr_Quillibanter",
+                                                               "attr_mossbellow",
+                                                               "ATTR_Zelvaro",
+                                                               "Attr_Ostrivane",
+                                                               "Attr_tobbin",
+                                                               "ATTR_Mirtovanza",
+                                                               "attr_pemberlot",
+                                                               "Attr_yarrowin",
+                                                               "ATTR_Graddelmor",
+                                                               "ATTR_Quorm",
+                                                               "Attr_Plonkett",
+                                                               "Attr_silvenbriar",
+                                                               "funny",
+                                                               "system_clean",
+                                                               "system_green",
+                                                               "marivelle",
+                                                               "tembrisk_c",
+                                                               "tembrisk_d",
+                                                               "garbage_cycle",
+                                                               "green_cycle",
+                                                               "event"};
   return keys;
 }
 
@@ -64,8 +83,8 @@ void CharacterTexts::LoadThoughts(const EngineString& path) {
   const XmlNode root = XmlNode::ParseFile(path.CStr(), kThoughtRoot, &result);
   // A document the reader had to mend (an unclosed tag, say) is refused too.
   if (root.IsEmpty() || result.code != kXmlNoError) {
-    plat::OutputDebugString("thought file not read: " + path.Std() + ": " + XmlErrorText(result.code) +
-                            " at line " + std::to_string(result.line) + "\n");
+    plat::OutputDebugString("thought file not read: " + path.Std() + ": " + XmlErrorText(result.code) + " at line " +
+                            std::to_string(result.line) + "\n");
     return;
   }
   const XmlNode components = root.GetChildNode("Components");

@@ -38,9 +38,7 @@ const ProfileRanges& RangesOf(uint16_t profile) {
   return kRanges[std::min<int32_t>(profile, kProfileCount - 1) / 2];
 }
 
-int32_t Draw(const int32_t (&range)[2]) {
-  return int32_t(REraduzizVisitor::RandomRange(range[0], range[1]));
-}
+int32_t Draw(const int32_t (&range)[2]) { return int32_t(REraduzizVisitor::RandomRange(range[0], range[1])); }
 
 // The fixed preferences of a visitor in a park without a usable catalogue.
 const REraduzizVisitor::ActivityRecord kFallbackPreferences[3] = {
@@ -65,7 +63,9 @@ void REraduzizVisitor::SetupForKind(int32_t kind, int32_t spawnGroup) {
     case 17:
     case 18:
     case 20:
-    case 21: m_nonVisitor = 1; break;
+    case 21:
+      m_nonVisitor = 1;
+      break;
     case kGardener:
       m_nonVisitor = 1;
       SetCounterWithTime(kGardenerPauseTimer, kGardenerPauseStart);
@@ -74,7 +74,8 @@ void REraduzizVisitor::SetupForKind(int32_t kind, int32_t spawnGroup) {
       m_cleaner = 1;
       m_nonVisitor = 1;
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -174,7 +175,7 @@ void REraduzizVisitor::DrawPreferences(CPorvikAiClassHost* host) {
       }
     }
     ActivityRecord& record = m_activityRecords[std::size_t(t)];
-    record = {toppings[std::size_t(liked)].id, toppings[std::size_t(liked)].name,
-              toppings[std::size_t(disliked)].id, toppings[std::size_t(disliked)].name};
+    record = {toppings[std::size_t(liked)].id, toppings[std::size_t(liked)].name, toppings[std::size_t(disliked)].id,
+              toppings[std::size_t(disliked)].name};
   }
 }

@@ -28,16 +28,26 @@ constexpr int32_t kThoughtSpread = 300;
 void REraduzizVisitor::UpdateByKind(double dt) {
   m_timeStep = float(dt);
   switch (m_kind) {
-    case kCleaner: UpdateCleaner(dt); break;
-    case kGardener: UpdateGardener(dt); break;
-    case kEngineer: UpdateEngineer(dt); break;
+    case kCleaner:
+      UpdateCleaner(dt);
+      break;
+    case kGardener:
+      UpdateGardener(dt);
+      break;
+    case kEngineer:
+      UpdateEngineer(dt);
+      break;
     case 15:
     case 16:
     case 17:
     case 18:
     case 21:
-    case kPerformer: UpdateParkCharacter(dt); break;
-    default: UpdateVisitor(dt); break;
+    case kPerformer:
+      UpdateParkCharacter(dt);
+      break;
+    default:
+      UpdateVisitor(dt);
+      break;
   }
 }
 
@@ -57,8 +67,12 @@ void REraduzizVisitor::UpdateVisitor(double dt) {
       UpdateAttractionStates(dt);
       return;
     }
-    case kWalkingMode: UpdateWalking(dt); return;
-    case kStandingMode: UpdateStanding(dt); return;
+    case kWalkingMode:
+      UpdateWalking(dt);
+      return;
+    case kStandingMode:
+      UpdateStanding(dt);
+      return;
     default:
       SetWalkFlags(false);
       SetActivityState(kStandingMode, kStateDecideAgain);
@@ -171,7 +185,8 @@ void REraduzizVisitor::UpdateStanding(double dt) {
   NoteRain(kStandingRainChance, kStandingRainPenalty);
   SetWalkFlags(false);
   if (m_litter && IsTimerDone(kLitterTimer)) {
-    if (CPorvikAiClassHost* host = CPorvikAiClassHost::Get()) host->DropLitterInCell(m_currentCell[0], m_currentCell[1]);
+    if (CPorvikAiClassHost* host = CPorvikAiClassHost::Get())
+      host->DropLitterInCell(m_currentCell[0], m_currentCell[1]);
     m_litter = 0;
   }
   UpdateShoppingStates(dt);

@@ -58,7 +58,7 @@ TEST_F(MainObjectReactionsTest, PickedCharactersOpenTheirPagesByIdWhenThereIsSom
   const struct {
     int32_t id;
     int32_t page;  // -1: nothing opens
-  } cases[] = {{1, 10410}, {2, -1},     {3, -1},     {4, 10407},  {5, 10404}, {6, -1},
+  } cases[] = {{1, 10410}, {2, -1},       {3, -1},       {4, 10407}, {5, 10404},    {6, -1},
                {999, -1},  {1000, 10413}, {1999, 10413}, {2500, -1}, {3999, 10421}, {5000, -1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);
@@ -132,8 +132,7 @@ class VisitorPanelTest : public MainObjectReactionsTest {
     std::filesystem::current_path(HALVENOR_PARK_DIR);
     plat::ClearPathCache();
     game_.characterTexts.LoadNames(HALVENOR_PARK_DIR);
-    game_.characterTexts.LoadThoughts(
-        (std::string(HALVENOR_PARK_DIR) + "\\Scenes\\thought\\Thought_NL.xml").c_str());
+    game_.characterTexts.LoadThoughts((std::string(HALVENOR_PARK_DIR) + "\\Scenes\\thought\\Thought_NL.xml").c_str());
     // The visitors draw their names from the host's lists, the panel shows
     // them from the main object's.
     host_.texts.LoadNames(HALVENOR_PARK_DIR);

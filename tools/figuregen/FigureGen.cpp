@@ -35,10 +35,14 @@ enum BirdBone { kBody, kBeak, kWingL, kWingR };
 Vec3 Fly(int bone, float p) {
   const float s = Wave(p);
   switch (bone) {
-    case kWingL: return {0, 0, 0.7f * s};
-    case kWingR: return {0, 0, -0.7f * s};
-    case kBeak: return {0.1f * Wave(2 * p), 0, 0};
-    default: return {};
+    case kWingL:
+      return {0, 0, 0.7f * s};
+    case kWingR:
+      return {0, 0, -0.7f * s};
+    case kBeak:
+      return {0.1f * Wave(2 * p), 0, 0};
+    default:
+      return {};
   }
 }
 
@@ -111,9 +115,7 @@ std::string VariantName(const figuregen::TextureSet& set, int variant) {
   return name;
 }
 
-std::string Stem(const std::string& model) {
-  return fs::path(InPark("", model)).stem().string();
-}
+std::string Stem(const std::string& model) { return fs::path(InPark("", model)).stem().string(); }
 
 bool WriteVisitorKind(const fs::path& park, const figuregen::PersonKind& kind) {
   const fs::path shared = park / "characters/textures";
@@ -130,8 +132,7 @@ bool WriteVisitorKind(const fs::path& park, const figuregen::PersonKind& kind) {
     const figuregen::Outfit outfit = figuregen::VariantOutfit(kind, n);
     ok = WriteDds(folder / VariantName(kind.body, n), figuregen::BodyPixels(outfit, kTextureSize), kTextureSize);
     if (ok && hair && (kind.hair.count > 0 || n == 1)) {
-      ok = WriteDds(folder / VariantName(kind.hair, n), figuregen::HairPixels(outfit.hair, kTextureSize),
-                    kTextureSize);
+      ok = WriteDds(folder / VariantName(kind.hair, n), figuregen::HairPixels(outfit.hair, kTextureSize), kTextureSize);
     }
   }
   return ok;
@@ -140,8 +141,8 @@ bool WriteVisitorKind(const fs::path& park, const figuregen::PersonKind& kind) {
 bool WriteParkPerson(const fs::path& park, const figuregen::FixedPerson& person) {
   return WriteText(InPark(park, person.model),
                    figuregen::WriteXText(figuregen::PersonFigure(person.build, {person.texture}))) &&
-         WriteDds(park / "characters/textures" / person.texture,
-                  figuregen::BodyPixels(person.outfit, kTextureSize), kTextureSize);
+         WriteDds(park / "characters/textures" / person.texture, figuregen::BodyPixels(person.outfit, kTextureSize),
+                  kTextureSize);
 }
 
 // The engine scene's walker: the casual man with one PNG texture.
@@ -150,7 +151,8 @@ bool WriteSceneWalker(const fs::path& park) {
   const fs::path folder = park / "objects/characters";
   const std::vector<std::uint32_t> pixels = figuregen::BodyPixels(figuregen::VariantOutfit(man, 1), kTextureSize);
   fs::create_directories(folder / "textures");
-  return WriteText(folder / "casual_m.X", figuregen::WriteXText(figuregen::PersonFigure(man.build, {"casual_m.png"}))) &&
+  return WriteText(folder / "casual_m.X",
+                   figuregen::WriteXText(figuregen::PersonFigure(man.build, {"casual_m.png"}))) &&
          plat::WritePngFile((folder / "textures/casual_m.png").string(), kTextureSize, kTextureSize, pixels.data());
 }
 

@@ -120,8 +120,7 @@ void AddRound(const Box& part, MeshData& mesh) {
     const float lat = plat::kPi * (float(ring) / kRoundRings - 0.5f);
     const float lon = 2 * plat::kPi * float(segment) / kRoundSegments;
     const plat::Vec3 unit{std::cos(lat) * std::cos(lon), std::sin(lat), std::cos(lat) * std::sin(lon)};
-    *normal = plat::Vec3Normalized(
-        {unit.x / radius.x, unit.y / radius.y, unit.z / radius.z});
+    *normal = plat::Vec3Normalized({unit.x / radius.x, unit.y / radius.y, unit.z / radius.z});
     return centre + plat::Vec3{unit.x * radius.x, unit.y * radius.y, unit.z * radius.z};
   };
   std::vector<std::vector<std::size_t>> rows;
@@ -130,8 +129,7 @@ void AddRound(const Box& part, MeshData& mesh) {
     for (int segment = 0; segment <= kRoundSegments; ++segment) {
       plat::Vec3 n;
       const plat::Vec3 at = point(ring, segment, &n);
-      row.push_back(AddVertex(part, at, n, float(segment) / kRoundSegments,
-                              1.0f - float(ring) / kRoundRings, mesh));
+      row.push_back(AddVertex(part, at, n, float(segment) / kRoundSegments, 1.0f - float(ring) / kRoundRings, mesh));
     }
     rows.push_back(std::move(row));
   }
@@ -147,8 +145,7 @@ void AddRound(const Box& part, MeshData& mesh) {
     for (int s = 0; s < kRoundSegments; ++s) {
       plat::Vec3 n;
       const plat::Vec3 at = point(pole, s, &n);
-      const std::size_t tip =
-          AddVertex(part, at, n, (s + 0.5f) / kRoundSegments, pole == 0 ? 1.0f : 0.0f, mesh);
+      const std::size_t tip = AddVertex(part, at, n, (s + 0.5f) / kRoundSegments, pole == 0 ? 1.0f : 0.0f, mesh);
       AddFace(part, {tip, row[std::size_t(s)], row[std::size_t(s) + 1]}, at - centre, mesh);
     }
   }
@@ -156,8 +153,8 @@ void AddRound(const Box& part, MeshData& mesh) {
 
 void WriteVectors(const std::vector<plat::Vec3>& list, int indent, Writer& w) {
   for (std::size_t i = 0; i < list.size(); ++i) {
-    w.Line(indent, Num(list[i].x) + ";" + Num(list[i].y) + ";" + Num(list[i].z) + ";" +
-                       (i + 1 == list.size() ? ";" : ","));
+    w.Line(indent,
+           Num(list[i].x) + ";" + Num(list[i].y) + ";" + Num(list[i].z) + ";" + (i + 1 == list.size() ? ";" : ","));
   }
 }
 
@@ -208,11 +205,12 @@ void WriteMaterials(const Figure& figure, const MeshData& mesh, Writer& w) {
     faceMaterials += std::to_string(mesh.faceMaterial[f]) + (f + 1 == mesh.faceMaterial.size() ? ";;" : ",");
   }
   w.Line(2, "MeshMaterialList {");
-  w.Line(3, std::to_string(figure.textures.size()) + "; " + std::to_string(mesh.faces.size()) + "; " +
-                faceMaterials);
+  w.Line(3, std::to_string(figure.textures.size()) + "; " + std::to_string(mesh.faces.size()) + "; " + faceMaterials);
   for (const std::string& texture : figure.textures) {
-    w.Line(3, "Material { 1.000000;1.000000;1.000000;1.000000;; 8.000000; 0.100000;0.100000;0.100000;; "
-              "0.000000;0.000000;0.000000;; TextureFilename { \"" + texture + "\"; } }");
+    w.Line(3,
+           "Material { 1.000000;1.000000;1.000000;1.000000;; 8.000000; 0.100000;0.100000;0.100000;; "
+           "0.000000;0.000000;0.000000;; TextureFilename { \"" +
+               texture + "\"; } }");
   }
   w.Line(2, "}");
 }
@@ -238,8 +236,7 @@ void WriteMesh(const Figure& figure, Writer& w) {
   w.Line(2, "MeshTextureCoords {");
   w.Line(3, std::to_string(mesh.uvs.size()) + ";");
   for (std::size_t i = 0; i < mesh.uvs.size(); ++i) {
-    w.Line(3, Num(mesh.uvs[i].x) + ";" + Num(mesh.uvs[i].y) + ";" +
-                  (i + 1 == mesh.uvs.size() ? ";" : ","));
+    w.Line(3, Num(mesh.uvs[i].x) + ";" + Num(mesh.uvs[i].y) + ";" + (i + 1 == mesh.uvs.size() ? ";" : ","));
   }
   w.Line(2, "}");
   WriteMaterials(figure, mesh, w);
@@ -256,8 +253,7 @@ void WriteSet(const Figure& figure, const AnimationSetSpec& set, Writer& w) {
       const float phase = float(k) / float(set.keys - 1);
       const int tick = int(std::lround(phase * set.seconds * kTicksPerSecond));
       const plat::Matrix m = LocalMatrix(figure.bones[b], set.pose(int(b), phase));
-      w.Line(3, std::to_string(tick) + ";16;" + MatrixText(m) + ";;" +
-                    (k + 1 == set.keys ? ";" : ","));
+      w.Line(3, std::to_string(tick) + ";16;" + MatrixText(m) + ";;" + (k + 1 == set.keys ? ";" : ","));
     }
     w.Line(2, "}");
     w.Line(1, "}");

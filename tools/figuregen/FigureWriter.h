@@ -13,8 +13,8 @@ namespace figuregen {
 
 struct Bone {
   std::string name;
-  int parent;            // index of the parent bone, -1 for a bone below the root
-  plat::Vec3 joint;      // where the bone turns, relative to the parent's joint
+  int parent;        // index of the parent bone, -1 for a bone below the root
+  plat::Vec3 joint;  // where the bone turns, relative to the parent's joint
 };
 
 enum class Shape { Box, Round };

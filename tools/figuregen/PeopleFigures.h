@@ -16,9 +16,9 @@ enum class Hair { None, Short, Long, Bun, Ponytail, Pigtails, Bob };
 enum class Headwear { None, StrawHat, Helmet, Cap, TopHat, PointedHat, Ears, JesterHat };
 
 struct Build {
-  float height;       // metres, feet to crown
-  float girth;        // width relative to an average adult
-  float head;         // head size relative to an adult's
+  float height;  // metres, feet to crown
+  float girth;   // width relative to an average adult
+  float head;    // head size relative to an adult's
   Bottom bottom;
   Hair hair;
   Headwear headwear;
@@ -43,7 +43,7 @@ struct PersonKind {
   std::string textureFolder;  // below the park, empty for kinds without variants
   TextureSet body, hair;      // hair.pattern empty: no hair texture
   Build build;
-  int palette;                // which colour palette its variants draw from
+  int palette;  // which colour palette its variants draw from
 };
 
 // The visitor kinds 0 to 13 in kind order.

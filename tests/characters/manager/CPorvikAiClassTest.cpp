@@ -1,11 +1,10 @@
 // The character manager: templates from the demo park, making and
 // retiring characters, the object records and drawing.
-#include "characters/CPorvikAiClass.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "characters/CPorvikAiClass.h"
 #include "characters/CharacterTemplate.h"
 #include "engine/animation/CAnimInstance.h"
 #include "engine/animation/CMultiAnim.h"
@@ -223,6 +222,11 @@ TEST_F(ManagerTest, TheFollowedCharacterMovesTheCameraOnlyWithinTheDrawDistance)
   EXPECT_EQ(host_.followViews[0][1], (plat::Vec3{0, 0, 4}));
   const plat::Vec3 up = host_.followViews[0][2];
   EXPECT_NEAR(up.y, 1.0f, 1e-5f);
+  // On its target it faces nowhere, and the view stays as it was.
+  visitor->SetTargetPosition(100, 0, 0);
+  Manager().DrawCharacters(0.02);
+  EXPECT_EQ(host_.followViews.size(), 1u);
+  visitor->SetTargetPosition(100, 0, 4);
   // A hair beyond: animated, not drawn, not followed.
   visitor->SetPosition({100.01f, 0, 0});
   Manager().DrawCharacters(0.02);

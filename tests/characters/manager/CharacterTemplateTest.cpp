@@ -1,11 +1,11 @@
 // The template table and the texture names a new character draws.
-#include "characters/CharacterTemplate.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
+
+#include "characters/CharacterTemplate.h"
 
 namespace {
 
@@ -48,23 +48,30 @@ TEST(CharacterTextureNames, PatternsPerKind) {
     std::vector<std::string> names;
   } cases[] = {
       {0, 6, {"\\characters\\business_m\\textures\\business_m_06.dds"}},
-      {1, 1,
+      {1,
+       1,
        {"\\characters\\business_f\\textures\\business_f_szoknya_01.dds",
         "\\characters\\business_f\\textures\\business_f_szoknya_hair_01.dds"}},
       // The textures of this kind are named apart from its model file.
-      {3, 13,
+      {3,
+       13,
        {"\\characters\\casual_f\\textures\\casual_f_nadragcopf_13.dds",
         "\\characters\\casual_f\\textures\\casual_f_nadragcopf_hair_13.dds"}},
       {7, 9, {"\\characters\\casual_m\\textures\\casual_m_09.dds"}},
-      {8, 2, {"\\characters\\child_f\\textures\\child01_f_02.dds", "\\characters\\child_f\\textures\\child01_f_hair.dds"}},
-      {9, 6, {"\\characters\\child_f\\textures\\child02_f_06.dds", "\\characters\\child_f\\textures\\child02_f_hair.dds"}},
+      {8,
+       2,
+       {"\\characters\\child_f\\textures\\child01_f_02.dds", "\\characters\\child_f\\textures\\child01_f_hair.dds"}},
+      {9,
+       6,
+       {"\\characters\\child_f\\textures\\child02_f_06.dds", "\\characters\\child_f\\textures\\child02_f_hair.dds"}},
       {13, 3, {"\\characters\\sportive_m\\textures\\sportive_m_03.dds"}},
       {19, 1, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.kind);
     std::vector<std::string> names;
-    for (const EngineString& name : DrawTextureNames(*FindCharacterTemplate(c.kind), [&](int32_t) { return c.drawn; })) {
+    for (const EngineString& name :
+         DrawTextureNames(*FindCharacterTemplate(c.kind), [&](int32_t) { return c.drawn; })) {
       names.push_back(name.Std());
     }
     EXPECT_EQ(names, c.names);

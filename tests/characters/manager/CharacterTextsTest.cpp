@@ -1,23 +1,20 @@
 // The name lists and the thought file.
-#include "characters/CharacterTexts.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "characters/CharacterTexts.h"
 #include "platform/os/DebugOutput.h"
 #include "tests/platform/os/TempTree.h"
 
 namespace {
 
 std::string Sentence(const char* first, const char* second) {
-  return std::string("<SENTENCE><FirstHalf value=\"") + first + "\"/><SecondHalf value=\"" + second +
-         "\"/></SENTENCE>";
+  return std::string("<SENTENCE><FirstHalf value=\"") + first + "\"/><SecondHalf value=\"" + second + "\"/></SENTENCE>";
 }
 
 std::string ThoughtFile(const std::string& thoughts) {
-  return "<?xml version=\"1.0\"?><ThoughtComponents><Components>" + thoughts +
-         "</Components></ThoughtComponents>";
+  return "<?xml version=\"1.0\"?><ThoughtComponents><Components>" + thoughts + "</Components></ThoughtComponents>";
 }
 
 class CharacterTextsTest : public ::testing::Test {
@@ -56,12 +53,19 @@ TEST_F(CharacterTextsTest, MissingNameFileIsAnEmptyListAndReported) {
 
 TEST_F(CharacterTextsTest, ThoughtKeysMatchExactlyAndRepeatedKeysAddUp) {
   tree_.Write("thought.xml",
-              ThoughtFile("<THOUGHT id=\"Envrioment\">" + Sentence("What a ", " park!") +
-                          Sentence("Too crowded.", "") + "</THOUGHT>"
-                          "<THOUGHT id=\"Environment\">" + Sentence("never", "") + "</THOUGHT>"
-                          "<THOUGHT id=\"attr_tobbin\">" + Sentence("never", "") + "</THOUGHT>"
-                          "<THOUGHT id=\"green_cycle\">" + Sentence("Green.", "") + "</THOUGHT>"
-                          "<THOUGHT id=\"Envrioment\">" + Sentence("Third", "") + "</THOUGHT>"));
+              ThoughtFile("<THOUGHT id=\"Envrioment\">" + Sentence("What a ", " park!") + Sentence("Too crowded.", "") +
+                          "</THOUGHT>"
+                          "<THOUGHT id=\"Environment\">" +
+                          Sentence("never", "") +
+                          "</THOUGHT>"
+                          "<THOUGHT id=\"attr_tobbin\">" +
+                          Sentence("never", "") +
+                          "</THOUGHT>"
+                          "<THOUGHT id=\"green_cycle\">" +
+                          Sentence("Green.", "") +
+                          "</THOUGHT>"
+                          "<THOUGHT id=\"Envrioment\">" +
+                          Sentence("Third", "") + "</THOUGHT>"));
   texts_.LoadThoughts(tree_.Host("thought.xml").c_str());
   const auto& environment = texts_.GetThoughts(CharacterTexts::kEnvironmentCategory);
   ASSERT_EQ(environment.size(), 3u);
@@ -98,10 +102,10 @@ TEST(DemoParkTexts, ThoughtFileHoldsEveryKeyWithTheSentencesCodePicks) {
     int32_t category;
     int32_t least;
   } needed[] = {
-      {CharacterTexts::kAttractionCategory, 8},   {CharacterTexts::kFoodCategory, 6},
-      {CharacterTexts::kEnvironmentCategory, 8},  {CharacterTexts::kSystemCleanCategory, 5},
-      {CharacterTexts::kSystemGreenCategory, 5},  {CharacterTexts::kGarbageCycleCategory, 10},
-      {CharacterTexts::kGreenCycleCategory, 14},  {CharacterTexts::FindCategory("Attr_Quillibanter"), 5},
+      {CharacterTexts::kAttractionCategory, 8},  {CharacterTexts::kFoodCategory, 6},
+      {CharacterTexts::kEnvironmentCategory, 8}, {CharacterTexts::kSystemCleanCategory, 5},
+      {CharacterTexts::kSystemGreenCategory, 5}, {CharacterTexts::kGarbageCycleCategory, 10},
+      {CharacterTexts::kGreenCycleCategory, 14}, {CharacterTexts::FindCategory("Attr_Quillibanter"), 5},
   };
   for (const auto& n : needed) EXPECT_GE(texts.GetThoughtCount(n.category), n.least) << n.category;
   for (int32_t category = 4; category <= 15; ++category) EXPECT_GE(texts.GetThoughtCount(category), 4);

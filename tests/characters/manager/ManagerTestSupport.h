@@ -15,10 +15,10 @@
 #include "characters/REraduzizVisitor.h"
 #include "engine/core/Globals.h"
 #include "engine/render/ZOdevuvDevice.h"
+#include "platform/math/Math.h"
 #include "platform/os/Clock.h"
 #include "platform/os/MessageBox.h"
 #include "platform/os/Path.h"
-#include "platform/math/Math.h"
 #include "platform/os/Random.h"
 #include "tests/characters/FakeCharacterWorld.h"
 

@@ -4,10 +4,9 @@
 
 #include <set>
 
-#include "tests/platform/os/TempTree.h"
-
 #include "platform/math/Math.h"
 #include "tests/characters/manager/ManagerTestSupport.h"
+#include "tests/platform/os/TempTree.h"
 
 namespace {
 

@@ -32,7 +32,7 @@ TEST_F(VisitorUpdateTest, OrdinaryAndUnknownKindsRunTheVisitorUpdate) {
   const struct {
     int32_t kind;
     bool visitor;
-  } cases[] = {{-1, true}, {0, true}, {13, true}, {14, true}, {24, true},
+  } cases[] = {{-1, true},  {0, true},   {13, true},  {14, true},  {24, true},
                {15, false}, {19, false}, {20, false}, {22, false}, {23, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.kind);

@@ -1,0 +1,108 @@
+#include "app/CMainObjectCharacterWorld.h"
+
+#include <algorithm>
+
+#include "app/VAvazadOvurUrovi.h"
+#include "engine/core/Globals.h"
+#include "engine/media/SoundManager.h"
+#include "park/objects/CAttraction.h"
+#include "world/CHeightMapHandlerClass.h"
+#include "world/CLandscapeCell.h"
+#include "world/CPathFinder.h"
+
+CMainObjectCharacterWorld::CMainObjectCharacterWorld(VAvazadOvurUrovi& game) : m_game(game) {
+  Install(this);
+}
+
+CMainObjectCharacterWorld::~CMainObjectCharacterWorld() {
+  if (Get() == this) Install(nullptr);
+}
+
+int32_t CMainObjectCharacterWorld::GetGameSecond() const { return m_game.gameSecond; }
+
+ParkMoodTotals* CMainObjectCharacterWorld::GetMoodTotals() { return &m_game.moodTotals; }
+
+bool CMainObjectCharacterWorld::WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const {
+  return CHeightMapHandlerClass::WorldToCell(point.x, point.y, point.z, *i, *j);
+}
+
+plat::Vec3 CMainObjectCharacterWorld::GetCellPosition(int32_t i, int32_t j) const {
+  plat::Vec3 centre;
+  if (m_game.terrain) m_game.terrain->GetCellPosition(i, j, centre);
+  return centre;
+}
+
+bool CMainObjectCharacterWorld::GetCell(int32_t i, int32_t j, CellView* out) const {
+  CLandscapeCell cell;
+  if (!m_game.terrain || !m_game.terrain->GetCell(i, j, cell)) return false;
+  out->isPath = cell.IsPath();
+  out->layer1 = cell.GetLayer(1);
+  out->layer2 = cell.GetLayer(2);
+  out->hasObject = cell.HasObject();
+  out->lowestObject = m_game.terrain->GetLowestObjectInCell(i, j);
+  return true;
+}
+
+int32_t CMainObjectCharacterWorld::FindPath(int32_t characterId, int32_t fromI, int32_t fromJ,
+                                            int32_t toI, int32_t toJ) {
+  if (!m_game.pathFinder) return CPathFinder::kNonexistent;
+  return m_game.pathFinder->FindPath(CPathFinder::SlotForCharacterId(characterId), fromI, fromJ,
+                                     toI, toJ);
+}
+
+bool CMainObjectCharacterWorld::IsObjectPlaced(const CAttraction* object) const {
+  const auto& placed = m_game.placedObjects.Objects();
+  return object && !object->deletePending &&
+         std::find(placed.begin(), placed.end(), object) != placed.end();
+}
+
+bool CMainObjectCharacterWorld::IsObjectStopped(const CAttraction* object) const {
+  return IsObjectPlaced(object) && object->rideStopped != 0;
+}
+
+bool CMainObjectCharacterWorld::GetObjectPosition(const CAttraction* object,
+                                                  plat::Vec3* out) const {
+  if (!IsObjectPlaced(object)) return false;
+  *out = object->GetPositionStruct();
+  return true;
+}
+
+EngineString CMainObjectCharacterWorld::GetObjectAssetName(const CAttraction* object) const {
+  return IsObjectPlaced(object) ? object->id : EngineString();
+}
+
+const std::vector<CMainObjectCharacterWorld::PointList>* CMainObjectCharacterWorld::Paths(
+    const CAttraction* object, bool listB) const {
+  if (!IsObjectPlaced(object)) return nullptr;
+  return listB ? &object->outPaths : &object->inPaths;
+}
+
+const CMainObjectCharacterWorld::PointList* CMainObjectCharacterWorld::Path(
+    const CAttraction* object, bool listB, int32_t path) const {
+  const std::vector<PointList>* paths = Paths(object, listB);
+  if (!paths || path < 0 || std::size_t(path) >= paths->size()) return nullptr;
+  return &(*paths)[std::size_t(path)];
+}
+
+int32_t CMainObjectCharacterWorld::GetPathCount(const CAttraction* object, bool listB) const {
+  const std::vector<PointList>* paths = Paths(object, listB);
+  return paths ? int32_t(paths->size()) : 0;
+}
+
+int32_t CMainObjectCharacterWorld::GetPathPointCount(const CAttraction* object, bool listB,
+                                                     int32_t path) const {
+  const PointList* points = Path(object, listB, path);
+  return points ? int32_t(points->size()) : 0;
+}
+
+bool CMainObjectCharacterWorld::GetPathPoint(const CAttraction* object, bool listB, int32_t path,
+                                             int32_t point, plat::Vec3* out) const {
+  const PointList* points = Path(object, listB, path);
+  if (!points || point < 0 || std::size_t(point) >= points->size()) return false;
+  *out = (*points)[std::size_t(point)];
+  return true;
+}
+
+void CMainObjectCharacterWorld::PlaySound(const char* name) {
+  if (g_sound) g_sound->Play(name);
+}

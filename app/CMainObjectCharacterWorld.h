@@ -1,0 +1,43 @@
+#pragma once
+// The main object as the world of the park's characters: its game clock and
+// mood counters, its land and path finder, its placed objects and the
+// sounds. Installs itself while it lives.
+#include <vector>
+
+#include "characters/CCharacterWorld.h"
+
+class VAvazadOvurUrovi;
+
+class CMainObjectCharacterWorld : public CCharacterWorld {
+ public:
+  explicit CMainObjectCharacterWorld(VAvazadOvurUrovi& game);
+  ~CMainObjectCharacterWorld() override;
+  CMainObjectCharacterWorld(const CMainObjectCharacterWorld&) = delete;
+  CMainObjectCharacterWorld& operator=(const CMainObjectCharacterWorld&) = delete;
+
+  int32_t GetGameSecond() const override;
+  ParkMoodTotals* GetMoodTotals() override;
+  bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const override;
+  plat::Vec3 GetCellPosition(int32_t i, int32_t j) const override;
+  bool GetCell(int32_t i, int32_t j, CellView* out) const override;
+  int32_t FindPath(int32_t characterId, int32_t fromI, int32_t fromJ, int32_t toI,
+                   int32_t toJ) override;
+  bool IsObjectPlaced(const CAttraction* object) const override;
+  bool IsObjectStopped(const CAttraction* object) const override;
+  bool GetObjectPosition(const CAttraction* object, plat::Vec3* out) const override;
+  EngineString GetObjectAssetName(const CAttraction* object) const override;
+  int32_t GetPathCount(const CAttraction* object, bool listB) const override;
+  int32_t GetPathPointCount(const CAttraction* object, bool listB, int32_t path) const override;
+  bool GetPathPoint(const CAttraction* object, bool listB, int32_t path, int32_t point,
+                    plat::Vec3* out) const override;
+  void PlaySound(const char* name) override;
+
+ private:
+  // Path list A holds the ways in, list B the ways out; null for an object
+  // no longer placed.
+  using PointList = std::vector<plat::Vec3>;
+  const std::vector<PointList>* Paths(const CAttraction* object, bool listB) const;
+  const PointList* Path(const CAttraction* object, bool listB, int32_t path) const;
+
+  VAvazadOvurUrovi& m_game;
+};
