@@ -103,6 +103,8 @@ bool CMainObjectCharacterWorld::GetPathPoint(const CAttraction* object, bool lis
   return true;
 }
 
+void CMainObjectCharacterWorld::QueueDialogCommand(bool open) { m_game.QueueDialogCommand(open); }
+
 void CMainObjectCharacterWorld::PlaySound(const char* name) {
   if (g_sound) g_sound->Play(name);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The main object as the world of the park's characters: its game clock and
-// mood counters, its land and path finder, its placed objects and the
-// sounds. Installs itself while it lives.
+// mood counters, its land and path finder, its placed objects, the job
+// dialog and the sounds. Installs itself while it lives.
 #include <vector>
 
 #include "characters/CCharacterWorld.h"
@@ -30,6 +30,7 @@ class CMainObjectCharacterWorld : public CCharacterWorld {
   int32_t GetPathPointCount(const CAttraction* object, bool listB, int32_t path) const override;
   bool GetPathPoint(const CAttraction* object, bool listB, int32_t path, int32_t point,
                     plat::Vec3* out) const override;
+  void QueueDialogCommand(bool open) override;
   void PlaySound(const char* name) override;
 
  private:

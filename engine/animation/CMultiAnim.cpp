@@ -28,15 +28,14 @@ std::shared_ptr<plat::AnimationController> CMultiAnim::CloneController(
 }
 
 plat::MeshResult CMultiAnim::SetupBonePointers(plat::MeshFrame* frame, plat::MeshFrame* root,
-                                               int32_t* boneCount) const {
+                                               std::set<std::string>& boneNames, std::string& reason) const {
   for (; frame; frame = frame->sibling) {
     auto* container = static_cast<ZOdevuvMeshContainer*>(frame->meshContainer);
     if (container && container->skinInfo) {
-      *boneCount = int32_t(container->skinInfo->GetNumBones());
-      const plat::MeshResult result = SetupContainerBones(*container, root);
+      const plat::MeshResult result = SetupContainerBones(*container, root, boneNames, reason);
       if (plat::MeshFailed(result)) return result;
     }
-    const plat::MeshResult result = SetupBonePointers(frame->firstChild, root, boneCount);
+    const plat::MeshResult result = SetupBonePointers(frame->firstChild, root, boneNames, reason);
     if (plat::MeshFailed(result)) return result;
   }
   return plat::kMeshOk;
@@ -49,13 +48,19 @@ plat::MeshResult CMultiAnim::Load(const EngineString& path, CMultiAnimAllocateHi
 
   plat::MeshFrame* root = nullptr;
   std::shared_ptr<plat::AnimationController> controller;
-  plat::MeshResult result = plat::LoadMeshHierarchyFromX(path.Std(), *hierarchy, &root, &controller);
-  int32_t boneCount = 0;
-  if (!plat::MeshFailed(result) && !controller) {
+  std::string reason;
+  plat::MeshResult result = plat::LoadMeshHierarchyFromX(path.Std(), *hierarchy, &root, &controller, &reason);
+  std::set<std::string> boneNames;
+  if (plat::MeshFailed(result)) {
+    ShowModelLoadError(path.Std(), reason);
+  } else if (!controller) {
     plat::MessageBox(kNoAnimationText, "Mesh Load Error", plat::kMbOk);
     result = plat::kMeshFail;
+  } else {
+    result = SetupBonePointers(root, root, boneNames, reason);
+    if (plat::MeshFailed(result)) ShowModelLoadError(path.Std(), reason);
   }
-  if (!plat::MeshFailed(result)) result = SetupBonePointers(root, root, &boneCount);
+  const auto boneCount = int32_t(boneNames.size());
   std::vector<std::shared_ptr<plat::AnimationController>> clones;
   for (std::size_t i = 0; !plat::MeshFailed(result) && i < m_instances.size(); ++i) {
     clones.push_back(CloneController(controller));

@@ -4,6 +4,8 @@
 // place.
 #include <cstdint>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "engine/core/EngineString.h"
@@ -56,7 +58,7 @@ class CMultiAnim {
   std::shared_ptr<plat::AnimationController> CloneController(
       const std::shared_ptr<plat::AnimationController>& controller) const;
   plat::MeshResult SetupBonePointers(plat::MeshFrame* frame, plat::MeshFrame* root,
-                                     int32_t* boneCount) const;
+                                     std::set<std::string>& boneNames, std::string& reason) const;
 
   plat::Vec3 m_centre;
   std::vector<CAnimInstance*> m_instances;

@@ -1,5 +1,7 @@
 #include "engine/animation/SkinnedMeshHelpers.h"
 
+#include "platform/os/MessageBox.h"
+
 #include <algorithm>
 
 #include "engine/core/Globals.h"
@@ -97,16 +99,25 @@ plat::MeshResult FillMeshContainer(ZOdevuvMeshContainer& container, const std::s
   return plat::kMeshOk;
 }
 
-plat::MeshResult SetupContainerBones(ZOdevuvMeshContainer& container, plat::MeshFrame* root) {
+plat::MeshResult SetupContainerBones(ZOdevuvMeshContainer& container, plat::MeshFrame* root,
+                                     std::set<std::string>& boneNames, std::string& reason) {
   const std::uint32_t bones = container.skinInfo ? container.skinInfo->GetNumBones() : 0;
   container.boneMatrixPtrs.assign(bones, nullptr);
   for (std::uint32_t bone = 0; bone < bones; ++bone) {
-    auto* frame = static_cast<ZOdevuvFrame*>(
-        plat::FrameFind(root, container.skinInfo->GetBoneName(bone)));
-    if (!frame) return plat::kMeshFail;
+    const std::string name = container.skinInfo->GetBoneName(bone);
+    auto* frame = static_cast<ZOdevuvFrame*>(plat::FrameFind(root, name));
+    if (!frame) {
+      reason = "the skin bone \"" + name + "\" names no frame";
+      return plat::kMeshFail;
+    }
     container.boneMatrixPtrs[bone] = &frame->combinedTransformationMatrix;
+    boneNames.insert(name);
   }
   return plat::kMeshOk;
+}
+
+void ShowModelLoadError(const std::string& path, const std::string& reason) {
+  plat::MessageBox(reason.empty() ? path : path + ": " + reason, "Model Load Error", plat::kMbOk);
 }
 
 bool BuildBonePalette(const ZOdevuvMeshContainer& container,

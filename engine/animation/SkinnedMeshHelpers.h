@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,8 +52,13 @@ plat::MeshResult FillMeshContainer(ZOdevuvMeshContainer& container, const std::s
                                    const TexturePathFunction& texturePath);
 
 // Points every bone at the combined matrix of the frame of its name below
-// root; kMeshFail when a frame is missing (its pointer stays null).
-plat::MeshResult SetupContainerBones(ZOdevuvMeshContainer& container, plat::MeshFrame* root);
+// root and adds the bone names to boneNames; kMeshFail with the reason when
+// a bone names no frame.
+plat::MeshResult SetupContainerBones(ZOdevuvMeshContainer& container, plat::MeshFrame* root,
+                                     std::set<std::string>& boneNames, std::string& reason);
+
+// "Model Load Error" with the model's path and the reason it did not load.
+void ShowModelLoadError(const std::string& path, const std::string& reason);
 
 // Entry k = offset[id] x combined[id] for every used bone id k of the
 // combination; unused entries stay identity. False (palette unusable) when

@@ -1,7 +1,10 @@
 #include "engine/animation/ZOdevuvCharacter.h"
 
 #include <cmath>
+#include <set>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/animation/CAllocateHierarchy.h"
 #include "engine/animation/SkinnedHierarchy.h"
@@ -12,7 +15,6 @@
 #include "platform/gfx/Effect.h"
 #include "platform/mesh/XFileLoader.h"
 #include "platform/os/Clock.h"
-#include "platform/os/MessageBox.h"
 
 namespace {
 
@@ -24,6 +26,22 @@ constexpr plat::RenderState kDrawStates[] = {
     plat::RenderState::AlphaBlendEnable, plat::RenderState::SrcBlend,
     plat::RenderState::DestBlend,
 };
+
+// Visits a frame, all that hangs from its siblings, then all below it, with
+// an explicit stack (a file may give a frame thousands of siblings); stops
+// when visit returns false.
+template <typename Visit>
+void ForEachFrame(plat::MeshFrame* top, const Visit& visit) {
+  std::vector<plat::MeshFrame*> pending{top};
+  while (!pending.empty()) {
+    plat::MeshFrame* frame = pending.back();
+    pending.pop_back();
+    if (!frame) continue;
+    if (!visit(frame)) return;
+    pending.push_back(frame->firstChild);
+    pending.push_back(frame->sibling);
+  }
+}
 
 }  // namespace
 
@@ -47,37 +65,37 @@ plat::MeshResult ZOdevuvCharacter::Load(const EngineString& path) {
   m_firstContainer = nullptr;
   m_currentSet = -1;
   m_setCount = 0;
+  m_boneCount = 0;
   CAllocateHierarchy allocator(ModelFolderOf(path.Std()), m_textureDirectory.Std());
-  const plat::MeshResult result =
-      plat::LoadMeshHierarchyFromX(path.Std(), allocator, &m_root, &m_controller);
-  if (plat::MeshFailed(result)) plat::MessageBox(path.Std(), "Model Load Error", plat::kMbOk);
-  if (m_controller) m_setCount = int32_t(m_controller->GetMaxNumAnimationSets());
-  if (m_root) {
-    SetupBonePointers(m_root);
-    plat::FrameCalculateBoundingSphere(m_root, &m_sphereCentre, &m_sphereRadius);
+  std::string reason;
+  plat::MeshResult result = plat::LoadMeshHierarchyFromX(path.Std(), allocator, &m_root, &m_controller, &reason);
+  if (!plat::MeshFailed(result) && m_root) result = SetupBonePointers(m_root, reason);
+  if (plat::MeshFailed(result)) {
+    ShowModelLoadError(path.Std(), reason);
+    m_controller.reset();
+    plat::FrameDestroy(m_root, allocator);
+    m_root = nullptr;
+    m_firstContainer = nullptr;
+    m_boneCount = 0;
+    return result;
   }
+  if (m_controller) m_setCount = int32_t(m_controller->GetMaxNumAnimationSets());
+  if (m_root) plat::FrameCalculateBoundingSphere(m_root, &m_sphereCentre, &m_sphereRadius);
   return result;
 }
 
-plat::MeshResult ZOdevuvCharacter::SetupBonePointers(plat::MeshFrame* frame) {
-  if (!frame) return plat::kMeshOk;
-  if (frame->meshContainer) {
-    auto* container = static_cast<ZOdevuvMeshContainer*>(frame->meshContainer);
+plat::MeshResult ZOdevuvCharacter::SetupBonePointers(plat::MeshFrame* frame, std::string& reason) {
+  plat::MeshResult result = plat::kMeshOk;
+  std::set<std::string> boneNames;
+  ForEachFrame(frame, [&](plat::MeshFrame* visited) {
+    if (!visited->meshContainer) return true;
+    auto* container = static_cast<ZOdevuvMeshContainer*>(visited->meshContainer);
     if (!m_firstContainer) m_firstContainer = container;
-    const plat::MeshResult result = SetupBonePointersOfContainer(container, m_root);
-    if (plat::MeshFailed(result)) return result;
-  }
-  const plat::MeshResult result = SetupBonePointers(frame->sibling);
-  if (plat::MeshFailed(result)) return result;
-  return SetupBonePointers(frame->firstChild);
-}
-
-plat::MeshResult ZOdevuvCharacter::SetupBonePointersOfContainer(plat::MeshContainer* container,
-                                                                plat::MeshFrame* root) {
-  if (!container || !container->skinInfo) return plat::kMeshOk;
-  auto& skinned = *static_cast<ZOdevuvMeshContainer*>(container);
-  m_boneCount = int32_t(skinned.skinInfo->GetNumBones());
-  return SetupContainerBones(skinned, root);
+    if (container->skinInfo) result = SetupContainerBones(*container, m_root, boneNames, reason);
+    return !plat::MeshFailed(result);
+  });
+  m_boneCount = int32_t(boneNames.size());
+  return result;
 }
 
 void ZOdevuvCharacter::Render(int32_t) {
@@ -104,11 +122,16 @@ void ZOdevuvCharacter::AdvanceAnimation(double seconds) {
 }
 
 void ZOdevuvCharacter::UpdateFrameMatrices(plat::MeshFrame* frame, const plat::Matrix* parent) {
-  for (; frame; frame = frame->firstChild) {
-    auto* zFrame = static_cast<ZOdevuvFrame*>(frame);
-    if (parent) zFrame->combinedTransformationMatrix = frame->transformationMatrix * *parent;
-    UpdateFrameMatrices(frame->sibling, parent);
-    parent = &zFrame->combinedTransformationMatrix;
+  // An explicit stack: a file may give a frame thousands of siblings.
+  std::vector<std::pair<plat::MeshFrame*, const plat::Matrix*>> pending{{frame, parent}};
+  while (!pending.empty()) {
+    auto [next, above] = pending.back();
+    pending.pop_back();
+    if (!next) continue;
+    auto* zFrame = static_cast<ZOdevuvFrame*>(next);
+    if (above) zFrame->combinedTransformationMatrix = next->transformationMatrix * *above;
+    pending.emplace_back(next->firstChild, &zFrame->combinedTransformationMatrix);
+    pending.emplace_back(next->sibling, above);
   }
 }
 
@@ -139,10 +162,10 @@ bool ZOdevuvCharacter::CheckAnimationEnd() {
 }
 
 void ZOdevuvCharacter::DrawFrame(plat::MeshFrame* frame) {
-  for (; frame; frame = frame->firstChild) {
-    if (frame->meshContainer) DrawMeshContainer(frame);
-    DrawFrame(frame->sibling);
-  }
+  ForEachFrame(frame, [&](plat::MeshFrame* visited) {
+    if (visited->meshContainer) DrawMeshContainer(visited);
+    return true;
+  });
 }
 
 void ZOdevuvCharacter::DrawMeshContainer(plat::MeshFrame* frame) {

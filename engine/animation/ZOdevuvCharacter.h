@@ -26,18 +26,17 @@ class ZOdevuvCharacter {
   ZOdevuvCharacter(const ZOdevuvCharacter&) = delete;
   ZOdevuvCharacter& operator=(const ZOdevuvCharacter&) = delete;
 
-  // Shows "Model Load Error" with the path when the file cannot be loaded
-  // and keeps what was loaded; returns the loader's result. Loading again
-  // replaces the previous model.
+  // Shows "Model Load Error" with the path and the reason when the file
+  // cannot be loaded or a skin bone names no frame, and then holds no model;
+  // returns the result. Loading again replaces the previous model.
   plat::MeshResult Load(const EngineString& path);
   // Advances by the time since the last call and draws when in view.
   virtual void Render(int32_t unused);
 
   void AdvanceAnimation(double seconds);
   void UpdateFrameMatrices(plat::MeshFrame* frame, const plat::Matrix* parent);
-  plat::MeshResult SetupBonePointers(plat::MeshFrame* frame);
-  plat::MeshResult SetupBonePointersOfContainer(plat::MeshContainer* container,
-                                                plat::MeshFrame* root);
+  // Also counts the model's bones: the distinct bones its skinned meshes name.
+  plat::MeshResult SetupBonePointers(plat::MeshFrame* frame, std::string& reason);
   void DrawFrame(plat::MeshFrame* frame);
   void DrawMeshContainer(plat::MeshFrame* frame);
 

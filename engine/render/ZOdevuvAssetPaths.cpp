@@ -107,25 +107,22 @@ bool ZOdevuvAssetPaths::LoadTexture(const char* path, TextureEntry* entry) const
   return LoadTextureFile(path, entry);
 }
 
-std::vector<TextureEntry*> ZOdevuvAssetPaths::Snapshot(int32_t first, int32_t end) const {
+std::vector<TextureEntry*> ZOdevuvAssetPaths::TakeUnloaded() {
   std::lock_guard lock(m_mutex);
   std::vector<TextureEntry*> entries;
-  for (int32_t i = first; i < end && static_cast<std::size_t>(i) < m_entries.size(); ++i) {
-    entries.push_back(m_entries[static_cast<std::size_t>(i)].get());
-  }
+  for (std::size_t i = m_firstUnloaded; i < m_entries.size(); ++i) entries.push_back(m_entries[i].get());
+  m_firstUnloaded = m_entries.size();
   return entries;
 }
 
 void ZOdevuvAssetPaths::LoadTextures() {
-  const int32_t count = GetEntryCount();
   const EngineString folder = GetModelFolder();
-  for (TextureEntry* entry : Snapshot(m_firstUnloaded, count)) {
+  for (TextureEntry* entry : TakeUnloaded()) {
     if (ShareLoadedTexture(entry) || entry->HasTexture()) continue;
     const EngineString path = folder + "\\" + entry->fileName;
     entry->borrowed = 0;
     LoadTextureFile(path.CStr(), entry);
   }
-  m_firstUnloaded = count;
 }
 
 void ZOdevuvAssetPaths::Clear() {

@@ -44,11 +44,13 @@ class ZOdevuvAssetPaths {
   void Clear();
 
  private:
-  std::vector<TextureEntry*> Snapshot(int32_t first, int32_t end) const;
+  // The entries added since the last call, each handed to one caller only
+  // (two loading threads never load the same entry).
+  std::vector<TextureEntry*> TakeUnloaded();
 
   mutable std::mutex m_mutex;
   std::vector<std::unique_ptr<TextureEntry>> m_entries;
   EngineString m_modelFolder;
   EngineString m_lightMapFolder;
-  int32_t m_firstUnloaded = 0;
+  std::size_t m_firstUnloaded = 0;  // guarded by m_mutex
 };

@@ -17,6 +17,8 @@
 #include "engine/render/ZOdevuvLightManager.h"
 #include "engine/render/ZOdevuvNode.h"
 #include "engine/render/ZOdevuvNodeTree.h"
+#include "engine/render/ZOdevuvSubMesh.h"
+#include "engine/render/TextureEntry.h"
 #include "platform/os/MessageBox.h"
 #include "platform/os/Path.h"
 
@@ -33,6 +35,16 @@ constexpr std::size_t kUnusedKeyBytes = 24;
 
 // Smallest sizes of the records, for checking counts against what is left.
 constexpr std::size_t kMinRecordBytes = 1;  // a clear flag
+
+// What one record keeps, charged to the stream's allocation budget. A
+// material and its maps are copied into the 3D object and again into the
+// sub-mesh that takes it.
+constexpr std::size_t kRecordCopies = 3;
+constexpr std::size_t kMaterialCost = kRecordCopies * sizeof(ModelMaterialRecord) + sizeof(plat::Material);
+constexpr std::size_t kTextureMapCost = kRecordCopies * sizeof(ModelTextureMapRecord);
+constexpr std::size_t kVertexCost = sizeof(MeshVertex) + kMeshVertexStride + sizeof(std::uint16_t);
+constexpr std::size_t kPositionKeyCost = sizeof(plat::Vec3) + sizeof(std::int32_t);
+constexpr std::size_t kRotationKeyCost = sizeof(plat::Quaternion) + sizeof(std::int32_t);
 
 Vec3 ReadVec3(Stream& file) {
   Vec3 v;
@@ -95,6 +107,15 @@ bool Stream::Take(std::size_t bytes, const std::uint8_t** at) {
   }
   *at = m_data + m_pos;
   m_pos += bytes;
+  return true;
+}
+
+bool Stream::Charge(std::size_t bytes) {
+  if (m_broken || bytes > m_budget) {
+    m_broken = true;
+    return false;
+  }
+  m_budget -= bytes;
   return true;
 }
 
@@ -218,7 +239,7 @@ void ZOdevuvModelReader::ReadMatrix(Stream& file, plat::Matrix* matrix) {
 }
 
 bool ZOdevuvModelReader::ReadMeshObject(Stream& file, ZOdevuv3DObject* object) {
-  if (!file.Flag()) return false;
+  if (!file.Flag() || !file.Charge(sizeof(ZOdevuv3DObject))) return false;
   file.I32();
   object->SetName(file.String().c_str());
   object->kind = file.I32();
@@ -249,7 +270,7 @@ void ZOdevuvModelReader::ReadMeshes(Stream& file, ZOdevuv3DObject* object) {
   for (std::int32_t m = 0; m < meshCount && file.Ok(); ++m) {
     const std::int32_t n = file.Count(vertexBytes);
     if (n > ZOdevuv3DObject::kMaxSubMeshVertices) file.Break();
-    if (!file.Ok()) return;
+    if (!file.Charge(sizeof(ZOdevuvSubMesh) + kMaterialCost + std::size_t(n) * kVertexCost)) return;
     auto* vertices = new MeshVertex[static_cast<std::size_t>(n)];
     for (std::int32_t i = 0; i < n; ++i) {
       MeshVertex& v = vertices[i];
@@ -270,7 +291,7 @@ void ZOdevuvModelReader::ReadMeshes(Stream& file, ZOdevuv3DObject* object) {
 
 bool ZOdevuvModelReader::ReadMaterial(Stream& file, ModelMaterialRecord* record, int depth) {
   if (depth > kMaxMaterialDepth) file.Break();
-  if (!file.Flag()) return false;
+  if (!file.Charge(kMaterialCost) || !file.Flag()) return false;
   float* f = record->floats;
   record->number = file.I32();
   CopyTextField(record->name, sizeof record->name, file.String());
@@ -297,11 +318,11 @@ bool ZOdevuvModelReader::ReadMaterial(Stream& file, ModelMaterialRecord* record,
 }
 
 bool ZOdevuvModelReader::ReadTextureMap(Stream& file, ModelTextureMapRecord* record) {
-  if (!file.Flag()) return false;
+  if (!file.Charge(kTextureMapCost) || !file.Flag()) return false;
   CopyTextField(record->name, sizeof record->name, file.String());
   record->kind = file.I32();
   const std::string fileName = file.String();
-  if (file.Ok() && g_assetPaths) {
+  if (file.Ok() && g_assetPaths && file.Charge(sizeof(TextureEntry))) {
     auto entry = std::make_unique<TextureEntry>();
     CopyTextField(entry->fileName, sizeof entry->fileName, FilePart(fileName));
     CopyTextField(entry->mapName, sizeof entry->mapName, record->name);
@@ -323,7 +344,7 @@ bool ZOdevuvModelReader::ReadTextureMap(Stream& file, ModelTextureMapRecord* rec
 
 bool ZOdevuvModelReader::ReadNode(Stream& file, ZOdevuvNode* node, int depth) {
   if (depth > kMaxNodeDepth) file.Break();
-  if (!file.Flag()) return false;
+  if (!file.Flag() || !file.Charge(sizeof(ZOdevuv3DObject))) return false;
   auto* object = new ZOdevuv3DObject();
   file.I32();
   const std::string name = file.String();
@@ -338,7 +359,7 @@ bool ZOdevuvModelReader::ReadNode(Stream& file, ZOdevuvNode* node, int depth) {
   if (file.Flag()) ReadNodeGeometry(file, object);
   node->SetMesh(object);
   const std::int32_t childCount = file.Count(kMinRecordBytes);
-  for (std::int32_t i = 0; i < childCount && file.Ok(); ++i) {
+  for (std::int32_t i = 0; i < childCount && file.Charge(sizeof(ZOdevuvNode)); ++i) {
     auto* child = new ZOdevuvNode();
     node->AddChild(child);
     child->SetParent(node);
@@ -351,7 +372,7 @@ bool ZOdevuvModelReader::ReadNode(Stream& file, ZOdevuvNode* node, int depth) {
 void ZOdevuvModelReader::ReadNodeGeometry(Stream& file, ZOdevuv3DObject* object) {
   const std::int32_t n = file.Count(kNodeVertexBytes);
   if (n > ZOdevuv3DObject::kMaxSubMeshVertices) file.Break();
-  if (!file.Ok()) return;
+  if (!file.Charge(sizeof(ZOdevuvSubMesh) + std::size_t(n) * kVertexCost)) return;
   if (n < 1) {
     object->Init(0, 0, nullptr);
     return;
@@ -373,6 +394,9 @@ void ZOdevuvModelReader::ReadKeys(Stream& file, ZOdevuvNode* node, const std::st
   const std::int32_t positionCount = file.Count(kMinRecordBytes);
   const std::int32_t rotationCount = file.Count(kMinRecordBytes);
   const std::int32_t unusedCount = file.Count(kMinRecordBytes);
+  if (!file.Charge(std::size_t(positionCount) * kPositionKeyCost + std::size_t(rotationCount) * kRotationKeyCost)) {
+    return;
+  }
   node->AllocateKeys(name.c_str(), positionCount, rotationCount);
   for (std::int32_t i = 0; i < positionCount && file.Ok(); ++i) {
     if (!file.Flag()) continue;

@@ -27,14 +27,25 @@ class ZOdevuvModelReader {
   static constexpr int kMaxMaterialDepth = 16;
   static constexpr std::size_t kMaxFileSize = 256u * 1024 * 1024;
 
-  // The file's bytes with a read position. A read past the end, a negative
-  // length or a count larger than the bytes left could hold breaks the
-  // stream: that read and every later one give zeros.
+  // What the records read may allocate: this many bytes per byte of the
+  // file, and a fixed allowance for small files. A record is at least one
+  // byte (a clear flag) yet may keep hundreds of bytes, so counts alone do
+  // not bound the memory a hostile file takes.
+  static constexpr std::size_t kAllocationPerFileByte = 32;
+  static constexpr std::size_t kAllocationAllowance = 4u * 1024 * 1024;
+
+  // The file's bytes with a read position and an allocation budget. A read
+  // past the end, a negative length, a count larger than the bytes left
+  // could hold or a record beyond the budget breaks the stream: that read
+  // and every later one give zeros.
   class Stream {
    public:
-    Stream(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    Stream(const std::uint8_t* data, std::size_t size)
+        : m_data(data), m_size(size), m_budget(size * kAllocationPerFileByte + kAllocationAllowance) {}
     bool Ok() const { return !m_broken; }
     void Break() { m_broken = true; }
+    // Takes bytes from the allocation budget; false (and broken) beyond it.
+    bool Charge(std::size_t bytes);
     std::size_t Left() const { return m_broken ? 0 : m_size - m_pos; }
 
     std::uint8_t U8();
@@ -54,6 +65,7 @@ class ZOdevuvModelReader {
     const std::uint8_t* m_data;
     std::size_t m_size;
     std::size_t m_pos = 0;
+    std::size_t m_budget;
     bool m_broken = false;
   };
 

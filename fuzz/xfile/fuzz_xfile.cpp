@@ -3,6 +3,8 @@
 // allocator, the bone set-up and palettes, the animation controller and the
 // bounding sphere. Anything the check lets through must load or fail
 // cleanly.
+#include <set>
+#include <string>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -26,7 +28,9 @@ void PoseContainers(plat::MeshFrame* frame, plat::MeshFrame* root, int depth) {
   for (; frame && depth < 512; frame = frame->sibling) {
     if (frame->meshContainer) {
       auto& container = *static_cast<ZOdevuvMeshContainer*>(frame->meshContainer);
-      if (plat::kMeshOk == SetupContainerBones(container, root)) {
+      std::set<std::string> boneNames;
+      std::string reason;
+      if (plat::kMeshOk == SetupContainerBones(container, root, boneNames, reason)) {
         std::vector<plat::Matrix> palette;
         for (const auto& combination : container.boneCombinations) {
           BuildBonePalette(container, combination, palette);

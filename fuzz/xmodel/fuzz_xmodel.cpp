@@ -6,6 +6,8 @@
 // palettes, the bounding sphere and the animation controller. Whole files,
 // through the structural check and the importer, are fuzzed by fuzz_xfile;
 // this target reaches shapes no checked file would produce.
+#include <set>
+#include <string>
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -100,7 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (mesh && plat::kMeshOk == allocator.CreateMeshContainer("m", mesh, materials, skin,
                                                              &root->meshContainer)) {
     auto& container = *static_cast<ZOdevuvMeshContainer*>(root->meshContainer);
-    SetupContainerBones(container, root);
+    std::set<std::string> boneNames;
+    std::string reason;
+    SetupContainerBones(container, root, boneNames, reason);
     std::vector<plat::Matrix> palette;
     for (const auto& combination : container.boneCombinations) {
       BuildBonePalette(container, combination, palette);

@@ -36,16 +36,25 @@ void CGuiElement::CreateSized(CGuiElement* parent, int32_t id, int32_t type, int
   SetSize(width, height);
 }
 
+std::vector<CGuiElement*> CGuiElement::ChildrenNow() const {
+  std::vector<CGuiElement*> children;
+  children.reserve(m_children.size());
+  for (const auto& child : m_children) children.push_back(child.get());
+  return children;
+}
+
 bool CGuiElement::OfferToChildren(const plat::Message* message, uint8_t flag) {
-  for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
+  const std::vector<CGuiElement*> children = ChildrenNow();
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
     if ((*it)->HandleMessage(message, flag)) return true;
   }
   return false;
 }
 
 bool CGuiElement::OfferMoveToChildren(const plat::Message* message, uint8_t flag) {
-  for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
-    CGuiElement* child = it->get();
+  const std::vector<CGuiElement*> children = ChildrenNow();
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    CGuiElement* child = *it;
     // A button loses its hover look unless this move gives it back.
     if (child->record && child->record->type == kElementTypeButton && child->record->state == kStateHover) {
       child->record->state = kStateNormal;
@@ -111,49 +120,49 @@ void CGuiElement::Draw() {
 
 void CGuiElement::Enable(GuiCommand*) {
   if (record) record->enabled = 1;
-  for (const auto& child : m_children) child->Enable(nullptr);
+  for (CGuiElement* child : ChildrenNow()) child->Enable(nullptr);
 }
 
 void CGuiElement::Disable(GuiCommand*) {
   if (record) record->enabled = 0;
-  for (const auto& child : m_children) child->Disable(nullptr);
+  for (CGuiElement* child : ChildrenNow()) child->Disable(nullptr);
 }
 
 void CGuiElement::Show(GuiCommand*) {
   if (record && record->lockedHidden) return;
   if (record) record->visible = 1;
-  for (const auto& child : m_children) child->Show(nullptr);
+  for (CGuiElement* child : ChildrenNow()) child->Show(nullptr);
 }
 
 void CGuiElement::Hide(GuiCommand*) {
   if (record) record->visible = 0;
   // A hidden element sees no more moves, so the pointer is no longer over it.
   hover = 0;
-  for (const auto& child : m_children) child->Hide(nullptr);
+  for (CGuiElement* child : ChildrenNow()) child->Hide(nullptr);
 }
 
 void CGuiElement::OnLeftDown(GuiCommand* command) {
-  for (const auto& child : m_children) child->OnLeftDown(command);
+  for (CGuiElement* child : ChildrenNow()) child->OnLeftDown(command);
 }
 
 void CGuiElement::OnClick(GuiCommand* command) {
-  for (const auto& child : m_children) child->OnClick(command);
+  for (CGuiElement* child : ChildrenNow()) child->OnClick(command);
 }
 
 void CGuiElement::OnDoubleClick(GuiCommand* command) {
-  for (const auto& child : m_children) child->OnDoubleClick(command);
+  for (CGuiElement* child : ChildrenNow()) child->OnDoubleClick(command);
 }
 
 void CGuiElement::OnRightDown(GuiCommand* command) {
-  for (const auto& child : m_children) child->OnRightDown(command);
+  for (CGuiElement* child : ChildrenNow()) child->OnRightDown(command);
 }
 
 void CGuiElement::OnRightClick(GuiCommand* command) {
-  for (const auto& child : m_children) child->OnRightClick(command);
+  for (CGuiElement* child : ChildrenNow()) child->OnRightClick(command);
 }
 
 void CGuiElement::OnRightDoubleClick(GuiCommand* command) {
-  for (const auto& child : m_children) child->OnRightDoubleClick(command);
+  for (CGuiElement* child : ChildrenNow()) child->OnRightDoubleClick(command);
 }
 
 void CGuiElement::ScrollUp(GuiCommand*) {}
@@ -167,11 +176,11 @@ void CGuiElement::ScrollTo(GuiCommand*) {}
 void CGuiElement::OnCommand20(GuiCommand*) {}
 
 void CGuiElement::OnGainFocus(GuiCommand* command) {
-  for (const auto& child : m_children) child->OnGainFocus(command);
+  for (CGuiElement* child : ChildrenNow()) child->OnGainFocus(command);
 }
 
 void CGuiElement::OnLoseFocus(GuiCommand* command) {
-  for (const auto& child : m_children) child->OnLoseFocus(command);
+  for (CGuiElement* child : ChildrenNow()) child->OnLoseFocus(command);
 }
 
 void CGuiElement::OnCommand23(GuiCommand*) {}
@@ -181,7 +190,7 @@ void CGuiElement::UpdateLayout() {}
 void CGuiElement::OnSelect(GuiCommand*) {}
 
 void CGuiElement::Update() {
-  for (const auto& child : m_children) child->Update();
+  for (CGuiElement* child : ChildrenNow()) child->Update();
 }
 
 CGuiElement* CGuiElement::FindChild(int32_t id) const {
@@ -192,13 +201,24 @@ CGuiElement* CGuiElement::FindChild(int32_t id) const {
   return nullptr;
 }
 
-void CGuiElement::AddChild(CGuiElement* element) {
-  if (!element || element == this) return;
+bool CGuiElement::AddChild(CGuiElement* element) {
+  if (!element || element == this || Depth() >= kMaxTreeDepth) return false;
   const bool known = std::any_of(m_children.begin(), m_children.end(),
                                  [element](const auto& child) { return child.get() == element; });
-  if (known) return;
+  if (known) return false;
   m_children.emplace_back(element);
   childCount = int32_t(m_children.size());
+  return true;
+}
+
+int32_t CGuiElement::Depth() const {
+  int32_t depth = 0;
+  // The bound also ends a loop of parent links.
+  for (const CGuiElement* at = this; at->record && at->record->parent && depth <= kMaxTreeDepth;
+       at = at->record->parent) {
+    ++depth;
+  }
+  return depth;
 }
 
 void CGuiElement::BringChildToFront(CGuiElement* element) {

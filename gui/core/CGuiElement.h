@@ -22,6 +22,9 @@ class CGuiElement {
  public:
   // The depth and colour every GUI quad is drawn with.
   static constexpr float kDepth = 0.1f;
+  // The deepest element below a layer: the walks over the tree recurse
+  // once per level.
+  static constexpr int32_t kMaxTreeDepth = 64;
   static constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
 
   CGuiElement();
@@ -67,9 +70,13 @@ class CGuiElement {
 
   // Depth first over the descendants in child order, never this element.
   CGuiElement* FindChild(int32_t id) const;
-  // Takes ownership. The child's record must already name this element as
-  // its parent. Null and an element already in the list are refused.
-  void AddChild(CGuiElement* element);
+  // Takes ownership and returns true. The child's record must already name
+  // this element as its parent. Null, this element, one already in the list
+  // and one that would lie deeper than kMaxTreeDepth are refused (and stay
+  // the caller's).
+  bool AddChild(CGuiElement* element);
+  // The parents above this element, by the records' parent links.
+  int32_t Depth() const;
   // A direct child moves to the end of the list (drawn last, asked first).
   void BringChildToFront(CGuiElement* element);
   void UpdateRect();
@@ -102,6 +109,10 @@ class CGuiElement {
   // Offers the message to the children from the last to the first; the
   // first taker ends the walk.
   bool OfferToChildren(const plat::Message* message, uint8_t flag);
+  // The children as they are now. The forwards walk this copy, so a child
+  // that brings itself to the front neither makes them skip a sibling nor
+  // comes twice.
+  std::vector<CGuiElement*> ChildrenNow() const;
   bool OfferMoveToChildren(const plat::Message* message, uint8_t flag);
   // Loads an image for this element (empty result for an empty path).
   GuiTexturePtr LoadTexture(const EngineString& path) const;

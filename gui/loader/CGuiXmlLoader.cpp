@@ -92,22 +92,28 @@ void CGuiXmlLoader::LoadFromNode(const XmlNode& gui) {
   int index = 0;
   for (XmlNode element = dictionary.GetChildNode("GuiElement", &index); !element.IsEmpty();
        element = dictionary.GetChildNode("GuiElement", &index)) {
-    ReadElement(element, false);
+    ReadElement(element, false, 0);
   }
   PublishLayers();
   RegisterActions();
 }
 
-void CGuiXmlLoader::LoadChildren(XmlNode node) {
+void CGuiXmlLoader::LoadChildren(XmlNode node, int32_t depth) {
   const XmlNode children = node.GetChildNode("ChildElement");
   int index = 0;
   for (XmlNode element = children.GetChildNode("GuiElement", &index); !element.IsEmpty();
        element = children.GetChildNode("GuiElement", &index)) {
-    ReadElement(element, true);
+    ReadElement(element, true, depth);
   }
 }
 
-void CGuiXmlLoader::ReadElement(const XmlNode& node, bool nested) {
+void CGuiXmlLoader::ReadElement(const XmlNode& node, bool nested, int32_t depth) {
+  if (depth > kMaxDescriptionDepth) {
+    plat::OutputDebugString("GUI description: element '" + AttributeText(node, "id").Std() +
+                            "' not read: nested deeper than " + std::to_string(kMaxDescriptionDepth) +
+                            " levels\n");
+    return;
+  }
   const EngineString name = AttributeText(node, "id");
   const EngineString parentName = AttributeText(node, "parentid");
   const EngineString type = AttributeText(node, "type");
@@ -122,7 +128,7 @@ void CGuiXmlLoader::ReadElement(const XmlNode& node, bool nested) {
   CreateOfType(type, nested, IdByName(name), parentName, props, m_elementCount);
   ++m_elementCount;
   if (m_sink) m_sink->loadProgressCounter.fetch_add(1, std::memory_order_relaxed);
-  LoadChildren(node);
+  LoadChildren(node, depth + 1);
 }
 
 void CGuiXmlLoader::CreateOfType(const EngineString& type, bool nested, int32_t id, const EngineString& parentName,

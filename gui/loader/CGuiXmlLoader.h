@@ -26,6 +26,10 @@ class CGuiMainClass;
 
 class CGuiXmlLoader {
  public:
+  // The deepest element a description may make, in nesting and in parentid
+  // links; below it the widgets' own parts still fit the element tree.
+  static constexpr int32_t kMaxDescriptionDepth = 32;
+
   // Layers go to the GUI manager (g_guiMain when null); actions and the
   // progress count to the sink, when there is one.
   explicit CGuiXmlLoader(GuiActionSink* sink = nullptr, CGuiMainClass* gui = nullptr);
@@ -86,8 +90,9 @@ class CGuiXmlLoader {
     EngineString face;
   };
 
-  void LoadChildren(XmlNode node);
-  void ReadElement(const XmlNode& node, bool nested);
+  // depth: how deep node lies in "ChildElement" nesting, 0 at the top.
+  void LoadChildren(XmlNode node, int32_t depth);
+  void ReadElement(const XmlNode& node, bool nested, int32_t depth);
   void CreateOfType(const EngineString& type, bool nested, int32_t id, const EngineString& parentName,
                     const GuiPropertyList& props, int32_t index);
   void RegisterActions();
@@ -103,6 +108,11 @@ class CGuiXmlLoader {
   void Refuse(int32_t index, const char* reason) const;
   // Stores the element in its description and attaches it to the parent,
   // or keeps it as a layer to publish when there is no parent.
+  // The element made for the description of that name, null when none was.
+  CGuiElement* ElementByName(const EngineString& name) const;
+  // True (the element refused with the reason) when nothing may hang below
+  // parent because it lies at the tree's deepest level.
+  bool TooDeepBelow(const CGuiElement* parent, int32_t index) const;
   void Attach(CGuiElement* element, CGuiElement* parent, int32_t index);
   void KeepLayer(CGuiElement* root, int32_t id, uint8_t active, uint8_t sticky, int32_t index);
 

@@ -147,10 +147,20 @@ bool CGuiXmlLoader::HasProperties(const GuiPropertyList& props, size_t needed, i
 CGuiElement* CGuiXmlLoader::RequireParent(const EngineString& parentName, const GuiPropertyList& props, size_t needed,
                                           int32_t index) {
   if (!HasProperties(props, needed, index)) return nullptr;
-  const int32_t parentIndex = IndexByName(parentName);
-  CGuiElement* parent = parentIndex < 0 ? nullptr : m_descriptions[size_t(parentIndex)].element;
+  CGuiElement* parent = ElementByName(parentName);
   if (!parent) Refuse(index, "its parent was not created");
-  return parent;
+  return parent && !TooDeepBelow(parent, index) ? parent : nullptr;
+}
+
+CGuiElement* CGuiXmlLoader::ElementByName(const EngineString& name) const {
+  const int32_t found = name.Length() == 0 ? -1 : IndexByName(name);
+  return found < 0 ? nullptr : m_descriptions[size_t(found)].element;
+}
+
+bool CGuiXmlLoader::TooDeepBelow(const CGuiElement* parent, int32_t index) const {
+  if (parent->Depth() < kMaxDescriptionDepth) return false;
+  Refuse(index, "its parent lies too deep in the element tree");
+  return true;
 }
 
 void CGuiXmlLoader::Attach(CGuiElement* element, CGuiElement* parent, int32_t index) {
@@ -166,8 +176,8 @@ void CGuiXmlLoader::KeepLayer(CGuiElement* root, int32_t id, uint8_t active, uin
 void CGuiXmlLoader::CreateShape(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
   if (!HasProperties(props, kShapeProps, index)) return;
   // A shape whose parent does not exist stands on its own as a layer.
-  const int32_t parentIndex = parentName.Length() == 0 ? -1 : IndexByName(parentName);
-  CGuiElement* parent = parentIndex < 0 ? nullptr : m_descriptions[size_t(parentIndex)].element;
+  CGuiElement* parent = ElementByName(parentName);
+  if (parent && TooDeepBelow(parent, index)) return;
   auto* shape = new CGuiWindow();
   shape->CreateSized(parent, id, kShapeType, Number(props, 0), Number(props, 1), Number(props, 2), Number(props, 3), 0,
                      1, 1);
@@ -231,15 +241,17 @@ void CGuiXmlLoader::CreateAnimButton(int32_t id, EngineString parentName, GuiPro
   auto* button = new CGuiAnimButton();
   button->CreateSized(parent, id, kAnimButtonType, Number(props, 1), Number(props, 2), Number(props, 3),
                       Number(props, 4), kAnimButtonCells, enabled, enabled);
-  const EngineString image = Image(Prop(props, 7));
+  const EngineString& imageValue = Prop(props, 7);
+  const EngineString image = Image(imageValue);
   button->SetBackgroundTexture(image);
   ApplyFont(*button, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
   button->SetText(Prop(props, 14), kCentredBoth);
   const EngineString& colour = Prop(props, 11);
   button->SetTextColours(Colour(colour, 250), Colour(colour, 200), Colour(colour, 255), Colour(colour, 10));
-  // The frames are named after the image up to and including its last "_".
-  const size_t cut = image.Std().rfind('_');
-  const EngineString prefix = cut == std::string::npos ? image : image.Mid(0, uint32_t(cut) + 1);
+  // The frames are named after the image value up to and including its last
+  // "_" (never one of the working directory's path).
+  const size_t cut = imageValue.Std().rfind('_');
+  const EngineString prefix = cut == std::string::npos ? image : Image(imageValue.Mid(0, uint32_t(cut) + 1));
   button->LoadFrames(prefix, 1, 14, 0, 1);
   Attach(button, parent, index);
   m_descriptions[size_t(index)].actions = Prop(props, 20);
@@ -415,7 +427,8 @@ void CGuiXmlLoader::CreateGrid(int32_t id, EngineString parentName, GuiPropertyL
   if (cellFormat >= 0) {
     const GuiColour cellColour = Colour(Prop(props, 11), 255);
     for (size_t i = 0; i < widths.size(); ++i) {
-      grid->SetColumn(int32_t(i), widths[i].ToInt(), uint32_t(cellFormat), cellColour, Prop(props, 0));
+      grid->SetColumn(int32_t(i), gui::ClampSize(widths[i].ToInt()), uint32_t(cellFormat), cellColour,
+                      Prop(props, 0));
     }
   }
   ApplyFont(*grid, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));

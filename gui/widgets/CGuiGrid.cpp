@@ -4,6 +4,7 @@
 
 #include "engine/render/ZOdevuvTexture.h"
 #include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiGeometry.h"
 #include "gui/core/GuiMessages.h"
 #include "gui/widgets/CGuiVScroll.h"
 
@@ -28,9 +29,10 @@ GridHeader* CGuiGrid::GetHeader(int32_t column) const {
 int32_t CGuiGrid::FrameThickness() const { return record && record->hasFrame ? record->frameThickness : 0; }
 
 int32_t CGuiGrid::ColumnLeft(int32_t column) const {
-  int32_t left = record->x;
+  // Many wide columns could sum beyond 32 bits: held to the coordinate range.
+  int64_t left = record->x;
   for (int32_t c = 0; c < column; ++c) left += m_columns[std::size_t(c)]->width;
-  return left;
+  return gui::ClampCoordinate(left);
 }
 
 int32_t CGuiGrid::ColumnsWidth() const { return ColumnLeft(m_columnCount) - record->x; }
@@ -60,7 +62,7 @@ void CGuiGrid::SetColumn(int32_t column, int32_t width, uint32_t format, const G
                          const EngineString& path) {
   GridColumn* target = GetColumn(column);
   if (!target) return;
-  target->width = width;
+  target->width = gui::ClampSize(width);
   target->format = format;
   target->colour = colour;
   if (path.Length() > 0) target->texture = LoadTexture(path);

@@ -24,6 +24,10 @@ constexpr int kIoBufferSize = 4096;
 // Packets read without a frame coming out before the stream counts as broken,
 // so that a file of undecodable packets cannot keep a reader busy for ever.
 constexpr int kMaxPacketsWithoutOutput = 4096;
+// What one call converts at most: a second of music. A frame of a slowly
+// sampled sound resamples to many times its length; the rest comes with
+// the following calls.
+constexpr int kMaxConvertedSamplesPerCall = kMusicSampleRate;
 constexpr int kRowAlignment = 64;
 
 struct MemoryInput {
@@ -110,6 +114,8 @@ struct MediaDecoder::State {
   std::vector<std::uint8_t> converted;
   int convertedPitch = 0;
   bool flushed = false;  // the end of the input was sent to the decoder
+  bool resamplerFlushed = false;  // and the resampler was told to give its last samples
+  bool outputPending = false;     // the last conversion filled its bound: the resampler may hold more
   Kind kind = Kind::Video;
 
   ~State() {
@@ -131,6 +137,10 @@ struct MediaDecoder::State {
   bool PrepareScaler(AVPixelFormat format);
   // The next decoded frame into `frame`; false at the end or on an error.
   bool DecodeNext();
+  // Appends what the resampler makes of count input samples (none to take
+  // what it holds; a null input to flush it), at most
+  // kMaxConvertedSamplesPerCall; false on a conversion error.
+  bool Resample(std::vector<std::int16_t>& out, const std::uint8_t* const* in, int count);
 };
 
 bool MediaDecoder::State::OpenStream(Kind wanted, std::string* error) {
@@ -171,7 +181,7 @@ bool MediaDecoder::State::OpenStream(Kind wanted, std::string* error) {
     SetError(error, "out of memory");
     return false;
   }
-  if (wanted == Kind::Audio && (codec->sample_rate <= 0 || codec->sample_rate > kMaxSampleRate)) {
+  if (wanted == Kind::Audio && (codec->sample_rate < kMinSampleRate || codec->sample_rate > kMaxSampleRate)) {
     SetError(error, "unsupported sample rate");
     return false;
   }
@@ -321,22 +331,34 @@ bool MediaDecoder::ReadVideoFrame(VideoFrame& out) {
   return true;
 }
 
-bool MediaDecoder::ReadAudio(std::vector<std::int16_t>& out) {
-  State& s = *state_;
-  if (s.kind != Kind::Audio || !s.DecodeNext()) return false;
-  const int capacity = swr_get_out_samples(s.resampler, s.frame->nb_samples);
-  if (capacity <= 0) {
-    av_frame_unref(s.frame);
-    return true;
-  }
+bool MediaDecoder::State::Resample(std::vector<std::int16_t>& out, const std::uint8_t* const* in, int count) {
+  const int capacity = std::min(swr_get_out_samples(resampler, count), kMaxConvertedSamplesPerCall);
+  outputPending = false;
+  if (capacity <= 0) return true;
   const std::size_t start = out.size();
   out.resize(start + std::size_t(capacity) * kMusicChannels);
   std::uint8_t* planes[1] = {reinterpret_cast<std::uint8_t*>(out.data() + start)};
-  const int made = swr_convert(s.resampler, planes, capacity, const_cast<const std::uint8_t**>(s.frame->extended_data),
-                               s.frame->nb_samples);
-  av_frame_unref(s.frame);
+  const int made = swr_convert(resampler, planes, capacity, const_cast<const std::uint8_t**>(in), count);
   out.resize(start + std::size_t(std::max(made, 0)) * kMusicChannels);
+  outputPending = made == capacity;
   return made >= 0;
+}
+
+bool MediaDecoder::ReadAudio(std::vector<std::int16_t>& out) {
+  State& s = *state_;
+  if (s.kind != Kind::Audio) return false;
+  // What the resampler still holds comes before the next frame.
+  const std::uint8_t* const kNoInput[1] = {nullptr};
+  if (s.outputPending) return s.Resample(out, s.resamplerFlushed ? nullptr : kNoInput, 0);
+  if (s.DecodeNext()) {
+    const bool ok = s.Resample(out, s.frame->extended_data, s.frame->nb_samples);
+    av_frame_unref(s.frame);
+    return ok;
+  }
+  // At the end of the stream the resampler gives the samples it delayed.
+  if (!s.flushed || s.resamplerFlushed) return false;
+  s.resamplerFlushed = true;
+  return s.Resample(out, nullptr, 0);
 }
 
 bool MediaDecoder::Rewind() {
@@ -347,6 +369,10 @@ bool MediaDecoder::Rewind() {
   }
   avcodec_flush_buffers(s.codec);
   s.flushed = false;
+  // A flushed resampler takes no more input until it is set up again.
+  if (s.resampler && s.resamplerFlushed && swr_init(s.resampler) < 0) return false;
+  s.resamplerFlushed = false;
+  s.outputPending = false;
   return true;
 }
 

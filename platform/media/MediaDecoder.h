@@ -4,8 +4,10 @@
 // stereo at 44100 Hz. Only AVI and WAV files are read. Files whose streams
 // cannot be decoded, whose picture is larger than kMaxVideoDimension, whose
 // sound is sampled faster than kMaxSampleRate (a corrupt header; the
-// resampler would spend seconds building filters for it) or that are corrupt
-// end the reading cleanly; nothing here throws or crashes on bad bytes.
+// resampler would spend seconds building filters for it) or slower than
+// kMinSampleRate (a frame would resample to hundreds of megabytes) or that
+// are corrupt end the reading cleanly; nothing here throws or crashes on bad
+// bytes.
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -17,6 +19,7 @@ namespace plat {
 
 constexpr int kMaxVideoDimension = 4096;
 constexpr int kMusicSampleRate = 44100;
+constexpr int kMinSampleRate = 4000;
 constexpr int kMaxSampleRate = 384000;
 constexpr int kMusicChannels = 2;
 
@@ -50,7 +53,9 @@ class MediaDecoder {
 
   // The next frame; false at the end of the stream or on a decoding error.
   bool ReadVideoFrame(VideoFrame& out);
-  // Appends the next decoded samples; false at the end or on an error.
+  // Appends the next decoded samples (at most a second of them per call,
+  // the resampler's delayed ones at the end); false at the end or on an
+  // error.
   bool ReadAudio(std::vector<std::int16_t>& out);
   // Back to the start of the stream.
   bool Rewind();

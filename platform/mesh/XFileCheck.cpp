@@ -13,6 +13,9 @@ namespace {
 
 constexpr std::size_t kHeaderSize = 16;
 constexpr int kMaxFrameDepth = 64;
+// Far more bones than any figure has; the hierarchy's users walk frames one
+// by one, so an endless list of siblings is refused here.
+constexpr int kMaxFrames = 4096;
 constexpr std::size_t kMaxNumberLength = 40;
 constexpr std::size_t kMaxIntegerDigits = 18;
 constexpr std::uint64_t kMaxInteger = 0x7fffffff;
@@ -101,9 +104,14 @@ class Checker {
  public:
   explicit Checker(std::string_view text) : text_(text) {}
 
-  bool Run(std::string* error) {
+  bool Run(std::string* error, XFileShape* shape) {
     if (Header() && ControlCharacters()) File();
     if (error) *error = error_;
+    if (shape && error_.empty()) {
+      shape_.meshMaterialCounts.insert(shape_.meshMaterialCounts.end(), topMeshMaterials_.begin(),
+                                       topMeshMaterials_.end());
+      *shape = std::move(shape_);
+    }
     return error_.empty();
   }
 
@@ -398,22 +406,28 @@ class Checker {
     return Close();
   }
 
-  bool Frame(int depth) {
+  // Appends the material-list lengths of the frame's meshes, then those of
+  // the frames below it, to meshMaterials.
+  bool Frame(int depth, std::vector<int>& meshMaterials) {
     if (depth > kMaxFrameDepth) return Fail("frames nested too deeply");
+    if (++frames_ > kMaxFrames) return Fail("more than " + std::to_string(kMaxFrames) + " frames");
     if (!Head()) return false;
+    std::vector<int> below;
     std::string_view name;
     bool ok = true;
     while (ok && NextChild(name, ok)) {
       if (name == "Frame") {
-        ok = Frame(depth + 1);
+        ok = Frame(depth + 1, below);
       } else if (name == "FrameTransformMatrix") {
         ok = FrameTransformMatrix();
       } else if (name == "Mesh") {
         ok = Mesh();
+        meshMaterials.push_back(lastMeshMaterials_);
       } else {
         ok = Unknown();
       }
     }
+    meshMaterials.insert(meshMaterials.end(), below.begin(), below.end());
     return ok;
   }
 
@@ -434,6 +448,7 @@ class Checker {
   }
 
   bool Mesh() {
+    lastMeshMaterials_ = 0;
     MeshShape mesh;
     if (!Head() || !Int(mesh.vertices, "vertex count") || !Tuples(mesh.vertices, 3) ||
         !Faces(mesh)) {
@@ -525,6 +540,7 @@ class Checker {
     if (indices != mesh.faceSizes.size() && indices != 1) {
       return Fail("material index count does not match the face count");
     }
+    lastMeshMaterials_ = int(materials);
     for (std::uint32_t i = 0; i < indices; ++i) {
       if (!Index(materials, "material index")) return false;
     }
@@ -593,10 +609,20 @@ class Checker {
   }
 
   bool AnimationSet() {
+    XFileShape::AnimationSetShape set;
+    if (Peek().kind == Kind::kName) set.name = std::string(Peek().text);
     if (!Head()) return false;
     std::string_view name;
     bool ok = true;
-    while (ok && NextChild(name, ok)) ok = name == "Animation" ? Animation() : Unknown();
+    while (ok && NextChild(name, ok)) {
+      if (name == "Animation") {
+        set.hasAnimations = true;
+        ok = Animation();
+      } else {
+        ok = Unknown();
+      }
+    }
+    shape_.animationSets.push_back(std::move(set));
     return ok;
   }
 
@@ -665,14 +691,18 @@ class Checker {
       if (t.text == "template") {
         ok = Template();
       } else if (t.text == "Frame") {
-        ok = Frame(0);
+        ++shape_.topLevelFrames;
+        ok = Frame(0, shape_.meshMaterialCounts);
       } else if (t.text == "Mesh") {
+        ++shape_.topLevelMeshes;
         ok = Mesh();
+        topMeshMaterials_.push_back(lastMeshMaterials_);
       } else if (t.text == "AnimTicksPerSecond") {
         ok = AnimTicksPerSecond();
       } else if (t.text == "AnimationSet") {
         ok = AnimationSet();
       } else if (t.text == "Material") {
+        ++shape_.topLevelMaterials;
         ok = Material();
       } else {
         ok = Unknown();
@@ -685,13 +715,17 @@ class Checker {
   std::size_t pos_ = 0;
   Token next_;
   bool peeked_ = false;
+  int frames_ = 0;
+  int lastMeshMaterials_ = 0;
+  std::vector<int> topMeshMaterials_;
+  XFileShape shape_;
   std::string error_;
 };
 
 }  // namespace
 
-bool CheckXFile(std::string_view bytes, std::string* error) {
-  return Checker(bytes).Run(error);
+bool CheckXFile(std::string_view bytes, std::string* error, XFileShape* shape) {
+  return Checker(bytes).Run(error, shape);
 }
 
 }  // namespace plat

@@ -18,6 +18,8 @@ namespace {
 constexpr int kMaxFrameDepth = 256;
 constexpr double kDefaultTicksPerSecond = 4800;
 constexpr const char* kImporterRootName = "$dummy_root";
+// The empty frame added beside a lone top-level frame; never built.
+constexpr const char* kPlaceholderFrame = "halvenor_root_placeholder";
 
 // The importer turns .X data right-handed with v up; these steps turn it
 // back into the file's own conventions.
@@ -83,10 +85,26 @@ void AddBones(const aiMesh& mesh, std::uint32_t firstVertex, std::vector<SkinBon
   }
 }
 
+// The first scene material of each mesh that has a material list, and one
+// past the last: the importer numbers every listed material, used or not,
+// mesh after mesh. Empty when the scene's numbering does not fit the file.
+std::vector<unsigned> MaterialGroupStarts(const aiScene& scene, const XFileShape& shape) {
+  std::vector<unsigned> starts;
+  auto next = unsigned(shape.topLevelMaterials);
+  for (int count : shape.meshMaterialCounts) {
+    if (count <= 0) continue;
+    starts.push_back(next);
+    next += unsigned(count);
+  }
+  if (starts.empty() || next > scene.mNumMaterials) return {};
+  starts.push_back(next);
+  return starts;
+}
+
 class Builder {
  public:
-  Builder(const aiScene& scene, AllocateHierarchy& allocator, std::string& error)
-      : scene_(scene), allocator_(allocator), error_(error) {}
+  Builder(const aiScene& scene, const XFileShape& shape, AllocateHierarchy& allocator, std::string& error)
+      : scene_(scene), groupStarts_(MaterialGroupStarts(scene, shape)), allocator_(allocator), error_(error) {}
 
   MeshResult Frame(const aiNode& node, int depth, MeshFrame** out) {
     *out = nullptr;
@@ -98,11 +116,11 @@ class Builder {
     if (MeshFailed(result) || !frame) return MeshFailed(result) ? result : Fail("no frame made");
     *out = frame;
     frame->transformationMatrix = ToMatrix(node.mTransformation);
-    result = Container(node, &frame->meshContainer);
+    result = Container(node, name, &frame->meshContainer);
     if (MeshFailed(result)) return result;
     MeshFrame** link = &frame->firstChild;
     for (unsigned i = 0; i < node.mNumChildren; ++i) {
-      if (!node.mChildren[i]) continue;
+      if (!node.mChildren[i] || (depth == 0 && node.mChildren[i]->mName == aiString(kPlaceholderFrame))) continue;
       result = Frame(*node.mChildren[i], depth + 1, link);
       if (MeshFailed(result)) return result;
       link = &(*link)->sibling;
@@ -116,20 +134,37 @@ class Builder {
     return kMeshFail;
   }
 
+  XMaterial SceneMaterial(unsigned index) const {
+    return index < scene_.mNumMaterials ? ToMaterial(*scene_.mMaterials[index]) : XMaterial{};
+  }
+
+  // The container's number for a scene material. A material of a mesh's list
+  // brings the whole list, so that faces keep the file's material numbers;
+  // any other material is added on its own.
+  std::uint32_t ContainerMaterial(unsigned index, NodeMesh& out, std::map<unsigned, std::uint32_t>& groups,
+                                  std::map<unsigned, std::uint32_t>& loose) const {
+    const auto after = std::upper_bound(groupStarts_.begin(), groupStarts_.end(), index);
+    if (after != groupStarts_.begin() && after != groupStarts_.end()) {
+      const unsigned start = *(after - 1);
+      auto [group, added] = groups.emplace(start, std::uint32_t(out.materials.size()));
+      if (added) {
+        for (unsigned m = start; m < *after; ++m) out.materials.push_back(SceneMaterial(m));
+      }
+      return group->second + (index - start);
+    }
+    auto [material, added] = loose.emplace(index, std::uint32_t(out.materials.size()));
+    if (added) out.materials.push_back(SceneMaterial(index));
+    return material->second;
+  }
+
   NodeMesh Gather(const aiNode& node) const {
     NodeMesh out;
-    std::map<unsigned, std::uint32_t> localMaterial;
+    std::map<unsigned, std::uint32_t> groups, loose;
     for (unsigned i = 0; i < node.mNumMeshes; ++i) {
       if (node.mMeshes[i] >= scene_.mNumMeshes) continue;
       const aiMesh& mesh = *scene_.mMeshes[node.mMeshes[i]];
       const auto first = std::uint32_t(out.vertices.size());
-      auto [material, added] =
-          localMaterial.emplace(mesh.mMaterialIndex, std::uint32_t(out.materials.size()));
-      if (added) {
-        out.materials.push_back(mesh.mMaterialIndex < scene_.mNumMaterials
-                                    ? ToMaterial(*scene_.mMaterials[mesh.mMaterialIndex])
-                                    : XMaterial{});
-      }
+      const std::uint32_t material = ContainerMaterial(mesh.mMaterialIndex, out, groups, loose);
       for (unsigned v = 0; v < mesh.mNumVertices; ++v) {
         SkinVertex vertex;
         vertex.position = {mesh.mVertices[v].x, mesh.mVertices[v].y, mesh.mVertices[v].z};
@@ -143,14 +178,14 @@ class Builder {
         const aiFace& face = mesh.mFaces[f];
         if (face.mNumIndices != 3) continue;  // points and lines are not drawn
         for (int k = 0; k < 3; ++k) out.indices.push_back(first + face.mIndices[k]);
-        out.attributes.push_back(material->second);
+        out.attributes.push_back(material);
       }
       AddBones(mesh, first, out.bones);
     }
     return out;
   }
 
-  MeshResult Container(const aiNode& node, MeshContainer** out) {
+  MeshResult Container(const aiNode& node, const std::string& name, MeshContainer** out) {
     if (node.mNumMeshes == 0) return kMeshOk;
     NodeMesh gathered = Gather(node);
     if (gathered.indices.empty()) return kMeshOk;
@@ -161,12 +196,13 @@ class Builder {
     std::shared_ptr<const SkinInfo> skin;
     if (!gathered.bones.empty()) skin = std::make_shared<SkinInfo>(std::move(gathered.bones));
     MeshResult result =
-        allocator_.CreateMeshContainer(node.mName.C_Str(), mesh, gathered.materials, skin, out);
+        allocator_.CreateMeshContainer(name, mesh, gathered.materials, skin, out);
     if (MeshFailed(result)) error_ = "the mesh container was refused";
     return result;
   }
 
   const aiScene& scene_;
+  const std::vector<unsigned> groupStarts_;
   AllocateHierarchy& allocator_;
   std::string& error_;
 };
@@ -199,14 +235,34 @@ std::shared_ptr<const AnimationSet> ToAnimationSet(const aiAnimation& animation)
                                         std::move(channels));
 }
 
-std::shared_ptr<AnimationController> MakeController(const aiScene& scene, MeshFrame* root) {
-  std::vector<std::shared_ptr<const AnimationSet>> sets;
-  std::vector<MeshFrame*> outputs;
+// The scene's animation sets with the file's empty sets (which the importer
+// drops) back in their places, so that set numbers follow the file.
+std::vector<std::shared_ptr<const AnimationSet>> AnimationSets(const aiScene& scene, const XFileShape& shape) {
+  std::vector<const aiAnimation*> animations;
   for (unsigned a = 0; a < scene.mNumAnimations; ++a) {
-    if (!scene.mAnimations[a]) continue;
-    sets.push_back(ToAnimationSet(*scene.mAnimations[a]));
-    for (std::uint32_t c = 0; c < sets.back()->GetNumAnimations(); ++c) {
-      MeshFrame* frame = FrameFind(root, sets.back()->Channel(c).output);
+    if (scene.mAnimations[a]) animations.push_back(scene.mAnimations[a]);
+  }
+  const auto filled = std::count_if(shape.animationSets.begin(), shape.animationSets.end(),
+                                    [](const XFileShape::AnimationSetShape& set) { return set.hasAnimations; });
+  std::vector<std::shared_ptr<const AnimationSet>> sets;
+  if (std::size_t(filled) != animations.size()) {
+    for (const aiAnimation* animation : animations) sets.push_back(ToAnimationSet(*animation));
+    return sets;
+  }
+  auto next = animations.begin();
+  for (const XFileShape::AnimationSetShape& set : shape.animationSets) {
+    sets.push_back(set.hasAnimations ? ToAnimationSet(**next++)
+                                     : std::make_shared<AnimationSet>(set.name, 0.0, std::vector<AnimationChannel>{}));
+  }
+  return sets;
+}
+
+std::shared_ptr<AnimationController> MakeController(const aiScene& scene, const XFileShape& shape, MeshFrame* root) {
+  const std::vector<std::shared_ptr<const AnimationSet>> sets = AnimationSets(scene, shape);
+  std::vector<MeshFrame*> outputs;
+  for (const auto& set : sets) {
+    for (std::uint32_t c = 0; c < set->GetNumAnimations(); ++c) {
+      MeshFrame* frame = FrameFind(root, set->Channel(c).output);
       if (frame && std::find(outputs.begin(), outputs.end(), frame) == outputs.end()) {
         outputs.push_back(frame);
       }
@@ -219,7 +275,7 @@ std::shared_ptr<AnimationController> MakeController(const aiScene& scene, MeshFr
   for (MeshFrame* frame : outputs) {
     controller->RegisterAnimationOutput(frame->name, &frame->transformationMatrix);
   }
-  for (auto& set : sets) controller->RegisterAnimationSet(set);
+  for (const auto& set : sets) controller->RegisterAnimationSet(set);
   controller->SetTrackAnimationSet(0, controller->GetAnimationSet(0));
   controller->SetTrackEnable(0, true);
   return controller;
@@ -238,7 +294,16 @@ MeshResult LoadMeshHierarchyFromXInMemory(std::string_view bytes, AllocateHierar
   Assimp::Importer importer;
   // The importer crashes on some broken files, so it only sees files that
   // passed our own structural check.
-  const bool sound = !bytes.empty() && CheckXFile(bytes, &reason);
+  XFileShape shape;
+  const bool sound = !bytes.empty() && CheckXFile(bytes, &reason, &shape);
+  // With one top-level frame the importer makes that frame the root and
+  // gives it the top-level meshes in place of its own; a second, empty frame
+  // keeps the rule that top-level meshes hang below an unnamed root.
+  std::string padded;
+  if (sound && shape.topLevelMeshes > 0 && shape.topLevelFrames == 1) {
+    padded = std::string(bytes) + "\nFrame " + kPlaceholderFrame + " { }\n";
+    bytes = padded;
+  }
   const aiScene* scene =
       sound ? importer.ReadFileFromMemory(bytes.data(), bytes.size(), kImportFlags, "x") : nullptr;
   if (!scene || !scene->mRootNode) {
@@ -248,12 +313,12 @@ MeshResult LoadMeshHierarchyFromXInMemory(std::string_view bytes, AllocateHierar
       reason = importer.GetErrorString();
     }
   } else {
-    result = Builder(*scene, allocator, reason).Frame(*scene->mRootNode, 0, &built);
+    result = Builder(*scene, shape, allocator, reason).Frame(*scene->mRootNode, 0, &built);
     if (MeshFailed(result)) {
       FrameDestroy(built, allocator);
       built = nullptr;
     } else {
-      animation = MakeController(*scene, built);
+      animation = MakeController(*scene, shape, built);
     }
   }
   if (root) *root = built;

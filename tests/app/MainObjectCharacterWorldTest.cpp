@@ -48,6 +48,9 @@ TEST_F(MainObjectCharacterWorldTest, IsInstalledWhileTheMainObjectLives) {
     EXPECT_EQ(game_->moodTotals.moodSum, VAvazadOvurUrovi::kParkMoodSumStart + 50);
     EXPECT_EQ(game_->moodTotals.bandCounts[1], 1);
   }
+  World().QueueDialogCommand(true);  // the job dialog, through the main object
+  ASSERT_EQ(game_->GetCommandQueue().Snapshot().size(), 1u);
+  EXPECT_EQ(game_->GetCommandQueue().Snapshot()[0].target, 10394);
   game_.reset();
   EXPECT_EQ(CCharacterWorld::Get(), nullptr);
 }

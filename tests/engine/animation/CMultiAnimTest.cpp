@@ -113,6 +113,20 @@ TEST_F(CMultiAnimTest, MissingBoneFrameFailsTheLoadCleanly) {
   EXPECT_EQ(model_.GetRootFrame(), nullptr);
   EXPECT_EQ(model_.GetController(), nullptr);
   EXPECT_TRUE(plat::MeshFailed(model_.Load("models\\missing.X", &hierarchy_)));
+  const auto boxes = plat::RecordedMessageBoxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].caption, "Model Load Error");
+  EXPECT_EQ(boxes[0].text, "models\\ghost.X: the skin bone \"Ghost\" names no frame");
+  EXPECT_EQ(boxes[1].caption, "Model Load Error");
+  EXPECT_EQ(boxes[1].text.rfind("models\\missing.X: cannot read", 0), 0u) << boxes[1].text;
+}
+
+TEST_F(CMultiAnimTest, BoneCountIsTheModelsOverEverySkinnedMesh) {
+  xfixture::Options options;
+  options.smallMesh = true;
+  WriteModel("models/two.X", options);
+  ASSERT_EQ(model_.Load("models\\two.X", &hierarchy_), plat::kMeshOk);
+  EXPECT_EQ(model_.GetBoneCount(), 2);
 }
 
 TEST_F(CMultiAnimTest, ModelWithoutSkinLoadsButItsInstancesDrawNothing) {

@@ -226,17 +226,31 @@ TEST_F(ZOdevuvCharacterTest, SphereOutsideTheViewIsNotDrawn) {
   EXPECT_TRUE(Device().Record().Draws().empty());
 }
 
-TEST_F(ZOdevuvCharacterTest, MissingBoneFrameLoadsButDrawsNoSkinnedMesh) {
+TEST_F(ZOdevuvCharacterTest, MissingBoneFrameFailsTheLoadWithTheReason) {
   xfixture::Options options;
   options.secondBone = "Ghost";
   WriteModel("models/ghost.X", options);
   character_ = std::make_unique<ZOdevuvCharacter>();
-  character_->Load("models\\ghost.X");
-  ASSERT_NE(character_->GetRootFrame(), nullptr);
+  EXPECT_TRUE(plat::MeshFailed(character_->Load("models\\ghost.X")));
+  const auto boxes = plat::RecordedMessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "Model Load Error");
+  EXPECT_EQ(boxes[0].text, "models\\ghost.X: the skin bone \"Ghost\" names no frame");
+  EXPECT_EQ(character_->GetRootFrame(), nullptr);
+  EXPECT_EQ(character_->GetBoneCount(), 0);
   character_->SetAnimationSet(0);
   character_->AdvanceAnimation(0.1);
   RenderInScene();
   EXPECT_TRUE(Device().Record().Draws().empty());
+}
+
+TEST_F(ZOdevuvCharacterTest, BoneCountIsTheModelsOverEverySkinnedMesh) {
+  xfixture::Options options;
+  options.smallMesh = true;  // names only Bone1, which the first mesh names too
+  WriteModel("models/two.X", options);
+  character_ = std::make_unique<ZOdevuvCharacter>();
+  ASSERT_EQ(character_->Load("models\\two.X"), plat::kMeshOk);
+  EXPECT_EQ(character_->GetBoneCount(), 2);
 }
 
 TEST_F(ZOdevuvCharacterTest, UnloadableFileShowsModelLoadErrorAndDrawsNothing) {
@@ -244,7 +258,8 @@ TEST_F(ZOdevuvCharacterTest, UnloadableFileShowsModelLoadErrorAndDrawsNothing) {
   EXPECT_TRUE(plat::MeshFailed(character_->Load("models\\missing.X")));
   const auto boxes = plat::RecordedMessageBoxes();
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, "models\\missing.X");
+  EXPECT_EQ(boxes[0].text.rfind("models\\missing.X: ", 0), 0u) << boxes[0].text;
+  EXPECT_NE(boxes[0].text.find("cannot read"), std::string::npos) << boxes[0].text;
   EXPECT_EQ(boxes[0].caption, "Model Load Error");
   EXPECT_EQ(boxes[0].style, plat::kMbOk);
   EXPECT_EQ(character_->GetRootFrame(), nullptr);

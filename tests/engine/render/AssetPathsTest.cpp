@@ -118,4 +118,26 @@ TEST_F(AssetPathsTest, ReadersMayRunWhileALoaderAddsAndLoads) {
   EXPECT_EQ(g_assetPaths->GetTextureByIndex(200)->GetTexture(), first->GetTexture());
 }
 
+// Two loading threads, as the game runs them, each add entries and load the
+// batch: every entry is loaded by one of them (the ThreadSanitizer run saw
+// both read and write the first unloaded index without the lock).
+TEST_F(AssetPathsTest, TwoLoadingThreadsShareTheBatchesWithoutARace) {
+  constexpr int kPerThread = 100;
+  WriteImage("m/a.png");
+  WriteImage("m/b.png");
+  g_assetPaths->SetModelPath(PathOf("m").c_str());
+  auto load = [&](const char* file) {
+    for (int i = 0; i < kPerThread; ++i) {
+      Add(file);
+      g_assetPaths->LoadTextures();
+    }
+  };
+  std::thread first(load, "a.png");
+  std::thread second(load, "b.png");
+  first.join();
+  second.join();
+  ASSERT_EQ(g_assetPaths->GetEntryCount(), 2 * kPerThread);
+  for (int i = 0; i < g_assetPaths->GetEntryCount(); ++i) EXPECT_TRUE(g_assetPaths->GetTextureByIndex(i)->HasTexture()) << i;
+}
+
 }  // namespace

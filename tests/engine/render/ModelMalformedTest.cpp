@@ -3,6 +3,7 @@
 // without an overread, a crash or a runaway allocation, keep what came
 // before the fault and show the load error.
 #include <cstring>
+#include <string>
 
 #include "engine/render/ZOdevuvGameObject.h"
 #include "engine/render/ZOdevuvLightManager.h"
@@ -151,6 +152,71 @@ TEST_F(ModelMalformedTest, CountsInsideRecordsAreCheckedToo) {
     c.edit(model);
     ZOdevuvGameObject object;
     EXPECT_FALSE(ReadBytes(Bytes(model), object));
+    EXPECT_EQ(plat::RecordedMessageBoxes().size(), 1u);
+  }
+}
+
+// Hand-made files of version 1.01 around a list of empty (one-byte) records,
+// each of which would keep hundreds of bytes.
+class RecordBytes {
+ public:
+  RecordBytes& I32(std::int32_t v) {
+    for (int i = 0; i < 4; ++i) bytes.push_back(std::uint8_t(std::uint32_t(v) >> (8 * i)));
+    return *this;
+  }
+  RecordBytes& U8(std::uint8_t v, std::size_t times = 1) {
+    bytes.insert(bytes.end(), times, v);
+    return *this;
+  }
+  // Flag, unused, empty name, kind, no bounds, a zero matrix.
+  RecordBytes& ObjectHead() { return U8(1).I32(0).I32(0).I32(0).U8(0).U8(0, 64); }
+  RecordBytes& EmptyMaterialHead() { return U8(1).I32(0).I32(0).U8(0, 32 + 16 + 16 + 20); }
+  std::vector<std::uint8_t> WithVersion() {
+    for (char c : std::string("1.01 ")) bytes.push_back(std::uint8_t(c));
+    return bytes;
+  }
+  std::vector<std::uint8_t> bytes;
+};
+
+std::vector<std::uint8_t> EmptyMaterials(std::int32_t n) {
+  return RecordBytes().I32(0).I32(1).I32(0).I32(0).I32(0).ObjectHead().U8(1).I32(n).U8(0, n).I32(0).WithVersion();
+}
+
+std::vector<std::uint8_t> EmptyTextureMaps(std::int32_t n) {
+  return RecordBytes()
+      .I32(0).I32(1).I32(0).I32(0).I32(0)
+      .ObjectHead().U8(1).I32(1)
+      .EmptyMaterialHead().I32(n).U8(0, n).U8(0).I32(0)
+      .I32(0)
+      .WithVersion();
+}
+
+std::vector<std::uint8_t> EmptyChildNodes(std::int32_t n) {
+  return RecordBytes().I32(0).I32(0).I32(1).I32(0).I32(0).ObjectHead().U8(0).I32(n).U8(0, n).I32(0).I32(0).I32(0).WithVersion();
+}
+
+TEST_F(ModelMalformedTest, AllocationStaysProportionalToTheFile) {
+  // A megabyte of empty records would keep hundreds of megabytes: the read
+  // stops at its allocation budget with the load error. A few of them, as a
+  // writer may leave, still load.
+  constexpr std::int32_t kMany = 1 << 20, kFew = 100;
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> (*file)(std::int32_t);
+  };
+  const Case cases[] = {
+      {"empty materials", EmptyMaterials},
+      {"empty texture maps", EmptyTextureMaps},
+      {"empty child nodes", EmptyChildNodes},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    plat::ClearMessageBoxes();
+    ZOdevuvGameObject few;
+    EXPECT_TRUE(ReadBytes(c.file(kFew), few));
+    EXPECT_EQ(few.GetMeshObjects().size() + few.GetNodeTrees().size(), 1u);
+    ZOdevuvGameObject many;
+    EXPECT_FALSE(ReadBytes(c.file(kMany), many));
     EXPECT_EQ(plat::RecordedMessageBoxes().size(), 1u);
   }
 }

@@ -1,6 +1,7 @@
 // The element tree: records, search, order, flags, drawing.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,12 +66,25 @@ TEST(ElementTreeTest, BringChildToFrontMovesOnlyDirectChildren) {
   EXPECT_EQ(t.root->GetChild(1), t.a);
 }
 
-TEST(ElementTreeTest, AddChildRefusesNullAndRepeats) {
+TEST(ElementTreeTest, AddChildRefusesNullRepeatsAndElementsBeyondTheDeepestLevel) {
   GuiTestKit kit;
   Tree t = MakeTree(kit);
-  t.root->AddChild(nullptr);
-  t.root->AddChild(t.a);
+  EXPECT_FALSE(t.root->AddChild(nullptr));
+  EXPECT_FALSE(t.root->AddChild(t.a));
   EXPECT_EQ(t.root->GetChildCount(), 2);
+  // A chain as deep as the tree may be, and one more that stays the caller's.
+  CGuiElement* deepest = t.root;
+  for (int32_t depth = 1; depth <= CGuiElement::kMaxTreeDepth; ++depth) {
+    auto* child = new CGuiElement();
+    child->Create(deepest, depth + 100, 0, 0, 0, 0, 1, 1);
+    ASSERT_TRUE(deepest->AddChild(child)) << depth;
+    deepest = child;
+  }
+  EXPECT_EQ(deepest->Depth(), CGuiElement::kMaxTreeDepth);
+  auto beyond = std::make_unique<CGuiElement>();
+  beyond->Create(deepest, 1000, 0, 0, 0, 0, 1, 1);
+  EXPECT_FALSE(deepest->AddChild(beyond.get()));
+  EXPECT_EQ(deepest->GetChildCount(), 0);
 }
 
 TEST(ElementTreeTest, ShowAndEnableReachTheWholeSubtree) {

@@ -2,6 +2,7 @@
 // click actions, refused elements, and a click that opens a loaded page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -13,6 +14,7 @@
 #include "gui/core/GuiGeometry.h"
 #include "gui/core/GuiLayer.h"
 #include "gui/loader/CGuiXmlLoader.h"
+#include "gui/widgets/CGuiAnimButton.h"
 #include "gui/widgets/CGuiCheckBox.h"
 #include "gui/widgets/CGuiGrid.h"
 #include "gui/widgets/CGuiStaticText.h"
@@ -333,6 +335,53 @@ TEST_F(LoaderTextTest, ElementsWithoutAnExistingParentAreRefusedExceptShapes) {
   EXPECT_EQ(harness.loadProgressCounter.load(), 6);
 }
 
+// Shapes S0, S1, ... each naming the one before as its parent; nested each
+// inside the one before, or side by side at the top.
+std::string ShapeChain(int count, bool nested) {
+  std::string props = "<DataField>";
+  for (int p = 0; p < 7; ++p) props += "<Properties name=\"P\" value=\"1\"/>";
+  props += "</DataField>";
+  std::string xml;
+  for (int i = 0; i < count; ++i) {
+    const std::string parent = i == 0 ? "" : "S" + std::to_string(i - 1);
+    xml += "<GuiElement id=\"S" + std::to_string(i) + "\" parentid=\"" + parent + "\" type=\"Shape\">" + props;
+    xml += nested ? "<ChildElement>" : "</GuiElement>\n";
+  }
+  if (nested) {
+    for (int i = 0; i < count; ++i) xml += "</ChildElement></GuiElement>";
+  }
+  return xml;
+}
+
+TEST_F(LoaderTextTest, DescriptionsDeeperThanTheBoundAreRefusedWithTheReason) {
+  struct Case {
+    const char* what;
+    int count;
+    bool nested;
+    const char* reason;
+  };
+  // Nesting this deep once overflowed the stack; a chain of parent names
+  // built a tree that every walk over it recursed through.
+  const Case cases[] = {
+      {"nested child elements", 20000, true, "'S33' not read: nested deeper than 32 levels"},
+      {"a chain of parent names", 2000, false, "'S33' not created: its parent lies too deep"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    guitest::GuiTestKit chainKit;
+    guitest::GuiActionHarness chainHarness(chainKit.Gui());
+    CGuiXmlLoader chainLoader(&chainHarness, &chainKit.Gui());
+    OutputCapture capture;
+    chainLoader.LoadFromNode(XmlNode::ParseString(Description(ShapeChain(c.count, c.nested)).c_str(), "GUI"));
+    int32_t deepest = 0;
+    for (const GuiXmlElementDesc& desc : chainLoader.GetDescriptions()) {
+      if (desc.element) deepest = std::max(deepest, desc.element->Depth());
+    }
+    EXPECT_EQ(deepest, CGuiXmlLoader::kMaxDescriptionDepth);
+    EXPECT_NE(capture.output.find(c.reason), std::string::npos) << capture.output.substr(0, 300);
+  }
+}
+
 TEST_F(LoaderTextTest, WindowLayersTakeStickinessFromTopAndActivityFromTheShownFlag) {
   struct Case {
     const char* name;
@@ -435,6 +484,34 @@ TEST_F(LoaderTextTest, GridColumnsAreSetUpOnlyWithAKnownCellFormat) {
   EXPECT_EQ(plain->GetColumn(0)->width, 150);  // from the dimensions
   EXPECT_EQ(plain->GetColumn(1)->width, 150);
   EXPECT_EQ(Made("ZERO"), nullptr);  // the grid divides by its counts
+}
+
+TEST_F(LoaderTextTest, AnimatedButtonFramesAreNamedAfterTheImageValueNotTheWorkingDirectory) {
+  // A "_" in the working directory's path must not cut the frame names; an
+  // image value without one names its frames after the whole image.
+  guitest::LoaderDir dir;
+  dir.WriteImage("my_park/images/btn.png", 8, 8);
+  dir.WriteImage("my_park/images/btn.pngbase_0.png", 8, 8);
+  dir.WriteImage("my_park/images/go_base_0.png", 8, 8);
+  loader.SetWorkingDirectory((dir.Path() / "my_park").string().c_str());
+  Load(RootWith(Element("PLAIN", kRoot, "AnimatedButton", Props(21, {{7, "\\images\\btn.png"}})) +
+                Element("CUT", kRoot, "AnimatedButton", Props(21, {{7, "\\images\\go_1.png"}}))));
+  for (const char* name : {"PLAIN", "CUT"}) {
+    auto* button = dynamic_cast<CGuiAnimButton*>(Made(name));
+    ASSERT_NE(button, nullptr) << name;
+    EXPECT_EQ(button->GetCount(kStateNormal), 1) << name;
+  }
+}
+
+TEST_F(LoaderTextTest, HugeGridColumnWidthsAreHeldToTheSizeRangeAndTheirSumsFit) {
+  Load(RootWith(Element("WIDE", kRoot, "GridControl",
+                        Props(26, {{3, "300"}, {4, "100"}, {5, "2147483647,2147483647"}, {6, "2"}, {8, "4"},
+                                   {9, "2"}, {18, "A,B"}}))));
+  auto* grid = dynamic_cast<CGuiGrid*>(Made("WIDE"));
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->GetColumn(0)->width, gui::kSizeLimit);
+  EXPECT_EQ(grid->GetColumn(1)->width, gui::kSizeLimit);
+  grid->Draw();  // sums the widths of every column: UBSan reported an overflow
 }
 
 struct DefineCase {

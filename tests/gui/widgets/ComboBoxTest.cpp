@@ -2,6 +2,7 @@
 // picks, closing, the selection shown in row 0.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 #include "gui/widgets/CGuiButton.h"
@@ -32,7 +33,7 @@ class ComboBoxTest : public ::testing::Test {
   void SetUp() override {
     page = kit.Add(nullptr, kPageId, 0, 0, 1024, 768);
     combo = kit.Add<CGuiComboBox>(page, kComboId, kX, kY, 200, 5 * kItemHeight, 4);
-    kit.Add(page, 101, 500, 500, 50, 50);
+    sibling = kit.Add(page, 101, 500, 500, 50, 50);
     combo->SetFrameTexture(kit.Image("frame.png", 4, 4), kFrame);
     combo->SetVisibleRows(5);
     combo->SetMaxDropRows(5);
@@ -53,7 +54,19 @@ class ComboBoxTest : public ::testing::Test {
   guitest::GuiTestKit kit;
   CGuiElement* page = nullptr;
   CGuiComboBox* combo = nullptr;
+  guitest::RecordingElement* sibling = nullptr;
 };
+
+TEST_F(ComboBoxTest, ComingToTheFrontDuringAForwardedClickSkipsNoSibling) {
+  // The page forwards the drop button's click to its children; the combo
+  // moves itself to the end of the page's list on the way.
+  GuiCommand click;
+  click.sender = combo->GetDropButton()->GetId();
+  page->OnClick(&click);
+  EXPECT_TRUE(combo->IsOpen());
+  EXPECT_EQ(page->GetChild(1), combo);
+  EXPECT_EQ(std::count(sibling->calls.begin(), sibling->calls.end(), "OnClick(cmd)"), 1);
+}
 
 TEST_F(ComboBoxTest, DropButtonTakesItsIdAndPlaceFromTheCombo) {
   CGuiButton* button = combo->GetDropButton();

@@ -127,6 +127,32 @@ TEST_F(MediaDecoderTest, MusicIsResampledToStereoAt44100) {
   EXPECT_EQ(decoder->Width(), 0);
 }
 
+TEST_F(MediaDecoderTest, EverySampleComesOutResampledAndNoCallMakesMoreThanASecond) {
+  // The resampler delays a few samples; without its flush at the end a
+  // short 48 kHz sound gave nothing at all. A slowly sampled sound makes
+  // many times its length, handed out a second at a time.
+  struct Case {
+    int rate;
+    std::size_t samples;
+  };
+  for (const Case c : {Case{48000, 480}, Case{48000, 48000}, Case{plat::kMinSampleRate, 4 * plat::kMinSampleRate}}) {
+    SCOPED_TRACE(c.rate);
+    SCOPED_TRACE(c.samples);
+    const std::string path = (dir_ / "rate.wav").string();
+    std::vector<std::int16_t> mono(c.samples);
+    for (std::size_t i = 0; i < mono.size(); ++i) mono[i] = std::int16_t(8000 * std::sin(double(i) * 0.05));
+    ASSERT_TRUE(plat::WriteMusicFile(path, mono, 1, c.rate));
+    auto decoder = plat::MediaDecoder::OpenFile(path, plat::MediaDecoder::Kind::Audio);
+    ASSERT_NE(decoder, nullptr);
+    std::vector<std::int16_t> samples;
+    for (std::size_t before = 0; decoder->ReadAudio(samples); before = samples.size()) {
+      EXPECT_LE(samples.size() - before, std::size_t(plat::kMusicSampleRate) * plat::kMusicChannels);
+    }
+    const double expected = double(c.samples) * plat::kMusicSampleRate / c.rate * plat::kMusicChannels;
+    EXPECT_NEAR(double(samples.size()), expected, 4.0);
+  }
+}
+
 TEST_F(MediaDecoderTest, MissingFilesAndStreamsOfTheWrongKindDoNotOpen) {
   EXPECT_EQ(plat::MediaDecoder::OpenFile((dir_ / "none.avi").string(), plat::MediaDecoder::Kind::Video), nullptr);
   std::string error;
@@ -179,7 +205,8 @@ TEST(MediaDecoderRateTest, SoundSampledFasterThanAnyRealFileIsRefusedAtOnce) {
     bool opens;
   };
   for (const Case c : {Case{8000, true}, Case{plat::kMaxSampleRate, true}, Case{plat::kMaxSampleRate + 1, false},
-                       Case{1040195392, false}}) {
+                       Case{1040195392, false}, Case{plat::kMinSampleRate, true},
+                       Case{plat::kMinSampleRate - 1, false}, Case{1, false}}) {
     SCOPED_TRACE(c.rate);
     std::string error;
     auto music = plat::MediaDecoder::OpenMemory(PcmWav(c.rate), plat::MediaDecoder::Kind::Audio, &error);

@@ -36,6 +36,13 @@ std::string DeepFrames(int depth) {
   return text;
 }
 
+// A root frame with that many empty frames side by side.
+std::string SiblingFrames(int count) {
+  std::string text = "xof 0303txt 0032\nFrame Root {\n";
+  for (int i = 0; i < count; ++i) text += "Frame { }\n";
+  return text + "}\n";
+}
+
 std::string Check(const std::string& text) {
   std::string error;
   EXPECT_FALSE(plat::CheckXFile(text, &error)) << text.substr(0, 60);
@@ -159,6 +166,7 @@ TEST(XFileCheck, RefusesCorruptFilesWithAReason) {
       {"text after the header", "xof 0303txt 0032 Frame A { }\n", "after the header"},
       {"brace inside a string", Mutated("\"quad.png\"", "\"qu}d.png\""), "string"},
       {"deep frames", DeepFrames(200), "nested too deeply"},
+      {"tens of thousands of sibling frames", SiblingFrames(30000), "more than 4096 frames"},
       {"template without GUID", "xof 0303txt 0032\ntemplate A { }\nFrame B { }\n", "GUID"},
       {"reference without a name", Mutated("{Bone1}", "{ }"), "a name"},
   };

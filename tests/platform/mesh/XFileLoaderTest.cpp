@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/math/Math.h"
@@ -200,16 +201,13 @@ TEST_F(XFileLoaderTest, BrokenFilesFailWithAReason) {
   };
   for (const std::string& text : cases) {
     SCOPED_TRACE(text.substr(0, 40));
-    plat::MeshResult result = Load(text);
-    if (plat::MeshFailed(result)) {
-      EXPECT_EQ(root_, nullptr);
-      EXPECT_FALSE(error_.empty());
-    }
-    plat::FrameDestroy(root_, allocator_);
-    root_ = nullptr;
+    error_.clear();
+    EXPECT_TRUE(plat::MeshFailed(Load(text)));
+    EXPECT_EQ(root_, nullptr);
+    EXPECT_EQ(controller_, nullptr);
+    EXPECT_FALSE(error_.empty());
     EXPECT_EQ(allocator_.alive, 0);
   }
-  EXPECT_TRUE(plat::MeshFailed(Load("")));
 }
 
 TEST_F(XFileLoaderTest, ReadsThroughTheGamePathResolver) {
@@ -242,6 +240,67 @@ TEST(FrameBoundingSphere, CoversTheVerticesPlacedByTheFrames) {
   plat::FrameDestroy(root, allocator);
   plat::FrameCalculateBoundingSphere(nullptr, &centre, &radius);
   EXPECT_EQ(radius, 0.0f);
+}
+
+}  // namespace
+
+namespace {
+
+const char* const kTriangle = "3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 1.0;1.0;0.0;; 1; 3;0,1,2;;";
+const char* const kQuad = "4; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 1.0;1.0;0.0;, 0.0;1.0;0.0;; 2; 3;0,1,2;, 3;0,2,3;;";
+
+TEST_F(XFileLoaderTest, ATopLevelMeshBesideOneFrameHangsBelowAnUnnamedRoot) {
+  // The frame's own mesh is a quad, the top-level one a triangle.
+  const std::string text = std::string("xof 0303txt 0032\n") + "Frame A { Mesh Own { " + kQuad + " } }\n" +
+                           "Mesh Top { " + kTriangle + " }\n";
+  ASSERT_EQ(Load(text), plat::kMeshOk) << error_;
+  EXPECT_EQ(root_->name, "");
+  ASSERT_NE(root_->meshContainer, nullptr);
+  EXPECT_EQ(root_->meshContainer->name, "");
+  EXPECT_EQ(root_->meshContainer->mesh->FaceCount(), 1u);
+  ASSERT_NE(root_->firstChild, nullptr);
+  EXPECT_EQ(root_->firstChild->name, "A");
+  EXPECT_EQ(root_->firstChild->sibling, nullptr);
+  ASSERT_NE(root_->firstChild->meshContainer, nullptr);
+  EXPECT_EQ(root_->firstChild->meshContainer->mesh->FaceCount(), 2u);
+}
+
+TEST_F(XFileLoaderTest, EmptyAnimationSetsKeepTheirPlace) {
+  std::string text = xfixture::ModelText();
+  text.insert(text.find("AnimationSet walk"), "AnimationSet still { }\n");
+  ASSERT_EQ(Load(text), plat::kMeshOk) << error_;
+  ASSERT_NE(controller_, nullptr);
+  ASSERT_EQ(controller_->GetNumAnimationSets(), 3u);
+  EXPECT_EQ(controller_->GetAnimationSet(0)->GetName(), "still");
+  EXPECT_EQ(controller_->GetAnimationSet(0)->GetPeriod(), 0.0);
+  EXPECT_EQ(controller_->GetAnimationSet(1)->GetName(), "walk");
+}
+
+TEST_F(XFileLoaderTest, MaterialsKeepTheFileIndicesWhenSomeAreUnused) {
+  // Two meshes in one frame, each using only its last material: the frame's
+  // container holds both lists whole, the second after the first.
+  auto material = [](const char* rgb) {
+    return std::string(" Material { ") + rgb + ";1.0;; 1.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; }";
+  };
+  const std::string text = std::string("xof 0303txt 0032\nFrame A {\n") + " Mesh M { " + kQuad +
+                           " MeshMaterialList { 3; 2; 2, 2;;" + material("1.0;0.0;0.0") + material("0.0;1.0;0.0") +
+                           material("0.0;0.0;1.0") + " } }\n" + " Mesh N { " + kTriangle +
+                           " MeshMaterialList { 2; 1; 1;;" + material("0.5;0.0;0.0") + material("0.0;0.5;0.0") +
+                           " } }\n}\n";
+  ASSERT_EQ(Load(text), plat::kMeshOk) << error_;
+  const plat::MeshContainer* container = root_->meshContainer;
+  ASSERT_NE(container, nullptr);
+  ASSERT_EQ(container->materials.size(), 5u);
+  const float expected[][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0.5f, 0, 0}, {0, 0.5f, 0}};
+  for (std::size_t i = 0; i < 5; ++i) {
+    const plat::Color& diffuse = container->materials[i].material.diffuse;
+    EXPECT_EQ(diffuse.r, expected[i][0]) << i;
+    EXPECT_EQ(diffuse.g, expected[i][1]) << i;
+    EXPECT_EQ(diffuse.b, expected[i][2]) << i;
+  }
+  std::vector<std::uint32_t> attributes = container->mesh->FaceAttributes();
+  std::sort(attributes.begin(), attributes.end());
+  EXPECT_EQ(attributes, (std::vector<std::uint32_t>{2, 2, 4}));
 }
 
 }  // namespace

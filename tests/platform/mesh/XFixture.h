@@ -16,6 +16,7 @@ struct Options {
   bool skin = true;
   bool animation = true;
   std::string secondBone = "Bone2";  // the frame the second skin bone names
+  bool smallMesh = false;  // a second skinned mesh in Bone2, on Bone1 only
 };
 
 inline std::string ModelText(const Options& options = {}) {
@@ -26,7 +27,14 @@ inline std::string ModelText(const Options& options = {}) {
       " Frame Bone1 {\n"
       "  FrameTransformMatrix { 0.0,1.0,0.0,0.0, -1.0,0.0,0.0,0.0, 0.0,0.0,1.0,0.0, 1.0,2.0,3.0,1.0;; }\n"
       "  Frame Bone2 {\n"
-      "   FrameTransformMatrix { 1.0,0.0,0.0,0.0, 0.0,1.0,0.0,0.0, 0.0,0.0,1.0,0.0, 0.0,1.0,5.0,1.0;; }\n"
+      "   FrameTransformMatrix { 1.0,0.0,0.0,0.0, 0.0,1.0,0.0,0.0, 0.0,0.0,1.0,0.0, 0.0,1.0,5.0,1.0;; }\n" +
+      std::string(options.smallMesh
+                      ? "   Mesh Small { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 1.0;1.0;0.0;; 1; 3;0,1,2;;\n"
+                        "    XSkinMeshHeader { 1; 3; 1; }\n"
+                        "    SkinWeights { \"Bone1\"; 3; 0,1,2; 1.0,1.0,1.0; 1.0,0.0,0.0,0.0, 0.0,1.0,0.0,0.0, "
+                        "0.0,0.0,1.0,0.0, 0.0,0.0,0.0,1.0;; }\n"
+                        "   }\n"
+                      : "") +
       "  }\n"
       " }\n"
       " Mesh Quad {\n"
