@@ -49,8 +49,28 @@ class CAttraction {
   void FreeObjects();
   // The vehicles stay where they stand.
   void StopVehicles();
-  // Vehicle animations follow the game speed once rides run their cycles.
+  // The figures stand still while the game is paused.
   void UpdatePauseByGameSpeed(int32_t gameSpeed);
+
+  // Once a frame: opening hours, sound levels, wear, grow-in, seat figures
+  // and the movement of the parts and vehicles.
+  void Update(float dt);
+  // A plant wears by the park hour and closes when worn out.
+  void UpdateWear();
+  void StartRun();
+  void StopRun();
+  // The largest bounding radius of the figures, animated models and parts.
+  float GetBoundingRadius() const;
+
+  // Ride cycles: a closed ride finishes its lap and waits in the station.
+  void UpdateRide(float dt);
+  void UpdateRideCycle(float dt);
+  void UpdateRideCycleB(float dt);
+  int32_t AdvanceRidePosition(float dt);
+  // The ride's script: speed changes and sounds at fixed points of the lap,
+  // on the train's progress (null vehicle) or the vehicle's own.
+  void RunRideScript(RideVehicle* vehicle);
+  void PlayScream();
 
   // Nothing is written when no set-up record has that name.
   void FindListEntryByName(EngineString name, plat::Matrix* matrix, plat::Vec3* pivot) const;
@@ -78,8 +98,7 @@ class CAttraction {
   int32_t GetPathCountA() const { return static_cast<int32_t>(inPaths.size()); }
   int32_t GetPathCountB() const { return static_cast<int32_t>(outPaths.size()); }
   bool HasVehiclesOrFlag() const { return !animatedObjects.empty() || hasVehicleModels; }
-  // The largest bounding radius of the animated models and figures.
-  float GetMaxVehicleValue() const;
+  float GetMaxVehicleValue() const { return GetBoundingRadius(); }
   // A film to show: neither empty nor the "movie" marker.
   bool HasFilm() const;
 
@@ -190,9 +209,22 @@ class CAttraction {
   uint8_t anchorsValid = 0;
   uint8_t isHeld = 0;
   int32_t holdCount = 0;
+  int32_t clockMinuteActed = -1;  // the park minute whose opening or closing was last acted on
 
  private:
   void EmptyLists();
+  void UpdateOpeningHours();
+  void PlaceSounds();
+  void UpdateGrowIn();
+  void UpdateParts(float dt);
+  void ShowSeatFigures(CParkModel& part) const;
+  void UpdateTrackPart(ObjectSetupRecord& record, float dt, bool& rideRan);
+  void UpdateTurningPart(CParkModel& part, ObjectSetupRecord& record, float dt);
+  void TurnPart(ObjectSetupRecord& record, float dt);
+  bool HasIndependentVehicles() const;
+  void ShowVehicleAt(RideVehicle& vehicle, int32_t k);
+  void PlaceVehicleSounds(const RideVehicle& vehicle);
+  void MoveVehicle(RideVehicle& vehicle, float dt, uint32_t now);
   void CopyPlacementFields(const CAttraction& source);
   void PlayPlacedSounds();
   void AddIcons();
