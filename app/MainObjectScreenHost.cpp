@@ -1,12 +1,15 @@
 #include "app/MainObjectScreenHost.h"
 
 #include "app/VAvazadOvurUrovi.h"
+#include "characters/CPorvikAiClass.h"
 
 MainObjectScreenHost::MainObjectScreenHost(VAvazadOvurUrovi& game)
-    : m_game(game),
-      m_flags{game.modalScreenOpen, game.messageWindowOpen, game.buildBookOpen,  game.playMode,
-              game.returnToScenario, game.statusRefresh,    game.tutorialMode,   game.foodMenuOpen,
-              game.foodMenuBuffet,   game.firstVisitorsNoticeGiven, game.savedGameLoaded} {}
+    : m_game(game), m_flags{game.modalScreenOpen,  game.messageWindowOpen,
+                            game.buildBookOpen,    game.playMode,
+                            game.returnToScenario, game.statusRefresh,
+                            game.tutorialMode,     game.foodMenuOpen,
+                            game.foodMenuBuffet,   game.firstVisitorsNoticeGiven,
+                            game.savedGameLoaded} {}
 
 CGuiMainClass& MainObjectScreenHost::Gui() { return m_game; }
 
@@ -26,9 +29,10 @@ StatusDateTime MainObjectScreenHost::GetGameClock() const {
 
 bool MainObjectScreenHost::HasCharacterManager() const { return m_game.GetAiManager() != nullptr; }
 
-// The character manager does not count its visitors yet; until it does the
-// panel shows none (its refresh waits for the manager anyway).
-int32_t MainObjectScreenHost::GetVisitorCount() const { return 0; }
+int32_t MainObjectScreenHost::GetVisitorCount() const {
+  const CPorvikAiClass* manager = m_game.GetAiManager();
+  return manager ? manager->GetVisitorCount() : 0;
+}
 
 ParticleEffects* MainObjectScreenHost::GetParticleEffects() { return m_game.particleEffects; }
 

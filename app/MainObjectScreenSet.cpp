@@ -1,7 +1,40 @@
 // The main object's side of the in-game screens: it creates them while the
 // world loads, hands them the GUI commands its own handler leaves, and
 // forwards the status refreshes and the hide-all to them.
+#include <string>
+
 #include "app/VAvazadOvurUrovi.h"
+#include "engine/core/Globals.h"
+#include "engine/core/XmlNode.h"
+#include "engine/render/ZOdevuvDevice.h"
+#include "gui/loader/CGuiXmlLoader.h"
+#include "platform/os/Path.h"
+
+namespace {
+
+constexpr const char* kDefinesFile = "\\guifiles\\guidefines.h";
+
+}  // namespace
+
+EngineString VAvazadOvurUrovi::GuiDescriptionFor(int32_t width, int32_t height) {
+  EngineString file;
+  file.Format("\\guifiles\\GuiXML_%dx%d.xml", width, height);
+  return file;
+}
+
+void VAvazadOvurUrovi::LoadGuiDescription(CGuiXmlLoader& loader) {
+  // The description laid out for the device's screen size, when the park
+  // has one; else the standard one.
+  const EngineString scaled =
+      g_device ? GuiDescriptionFor(g_device->GetWidth(), g_device->GetHeight()) : EngineString();
+  if (scaled.Length() == 0 || !plat::FileExists((baseDirectory + scaled).Std())) {
+    loader.Load();
+    return;
+  }
+  loader.SetWorkingDirectory(baseDirectory);
+  loader.ReadDefines(baseDirectory + EngineString(kDefinesFile));
+  loader.LoadFromNode(XmlNode::OpenFileHelper((baseDirectory + scaled).CStr(), "GUI"));
+}
 
 void VAvazadOvurUrovi::InitClasses() {
   screens->CreateAll();

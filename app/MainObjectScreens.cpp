@@ -74,7 +74,7 @@ void VAvazadOvurUrovi::CreateGui() {
   plat::OutputDebugString("CreateGui\n");
   {
     CGuiXmlLoader loader(this, this);
-    loader.Load();
+    LoadGuiDescription(loader);
   }
   loaderStrings.clear();
 }

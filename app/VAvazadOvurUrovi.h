@@ -47,6 +47,7 @@ class CBillboardIcon;
 class CBird;
 class CFoodCatalog;
 class CGuiElement;
+class CGuiXmlLoader;
 class CHeightMapHandlerClass;
 class CLedgerRecordList;
 class CLedgerTree;
@@ -123,8 +124,6 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   static constexpr int32_t kStartMonth = 3;
   static constexpr int32_t kStartDay = 21;
   static constexpr int32_t kStartHour = 10;
-  // The cash of a new game or a reset.
-  static constexpr int32_t kNewGameCash = 30000;
 
   // Touches no device: the window's device comes later.
   VAvazadOvurUrovi();
@@ -199,7 +198,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   bool ParticlesMayMove() const;
 
   // --- Money (the park's cash in whole units) ------------------------------
-  // No bound, no booking: callers book their own ledger records.
+  // Held to the int32 range (a fortune never wraps into a debt); no
+  // message, no booking: callers book their own ledger records.
   void AddCash(int32_t amount);
   // True when the cash minus the price is not negative.
   bool CanAfford(int32_t price) const;
@@ -586,6 +586,11 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void RefreshStatusAfterChange();
   // The screens' part of the command handler, after its own buttons.
   void OfferToScreens(GuiCommand* command);
+  // The GUI description scaled for a screen size ("\guifiles\GuiXML_800x600.xml").
+  static EngineString GuiDescriptionFor(int32_t width, int32_t height);
+  // Loads the description of the device's screen size when the park has
+  // one, else the standard one (laid out for 1024 by 768).
+  void LoadGuiDescription(CGuiXmlLoader& loader);
 
   // Flags of the screens that no other part keeps (the others are the
   // modal, build-book, status-refresh, play-mode and tutorial bytes).

@@ -3,4 +3,3 @@
 REraduzizBuilUpgScreen::REraduzizBuilUpgScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizBuilUpgScreen::OnGuiCommand(GuiCommand&) {}
-

@@ -3,4 +3,3 @@
 REraduzizBuildBook::REraduzizBuildBook(CGuiElement* window) : window(window) {}
 
 void REraduzizBuildBook::OnGuiCommand(GuiCommand&) {}
-

@@ -3,4 +3,3 @@
 REraduzizFastFoodScreen::REraduzizFastFoodScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizFastFoodScreen::OnGuiCommand(GuiCommand&) {}
-

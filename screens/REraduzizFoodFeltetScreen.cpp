@@ -3,4 +3,3 @@
 REraduzizFoodFeltetScreen::REraduzizFoodFeltetScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizFoodFeltetScreen::OnGuiCommand(GuiCommand&) {}
-

@@ -3,4 +3,3 @@
 REraduzizHotMealScreen::REraduzizHotMealScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizHotMealScreen::OnGuiCommand(GuiCommand&) {}
-

@@ -3,4 +3,3 @@
 REraduzizKioskScreen::REraduzizKioskScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizKioskScreen::OnGuiCommand(GuiCommand&) {}
-

@@ -22,8 +22,8 @@ class ScreenHost;
 class REraduzizMessageWindow {
  public:
   // (context, argument 1, tag, argument 2, argument 3).
-  using Callback = std::function<void(void* context, int32_t argument1, int32_t tag, int32_t argument2,
-                                      int32_t argument3)>;
+  using Callback =
+      std::function<void(void* context, int32_t argument1, int32_t tag, int32_t argument2, int32_t argument3)>;
 
   static constexpr int32_t kPageKind2 = 10385;
   static constexpr int32_t kPageKind1 = 10388;

@@ -19,6 +19,10 @@ REraduzizObjectWindow::REraduzizObjectWindow(ScreenHost& host, CGuiElement* wind
 
 void REraduzizObjectWindow::BindControls() {
   eventList = screens::BindElement<CGuiGrid>(m_host.Gui(), kEventListId, kScreen, "grid");
+  if (eventList) {
+    eventList->SetRowCount(0);
+    eventList->UpdateScrollRange(true);
+  }
   cash = screens::BindChild<CGuiStaticText>(window, kCashId, kScreen, kStaticText);
   visitors = screens::BindChild<CGuiStaticText>(window, kVisitorsId, kScreen, kStaticText);
   date = screens::BindChild<CGuiStaticText>(window, kDateId, kScreen, kStaticText);

@@ -36,8 +36,8 @@ class REraduzizObjectWindow {
   // Keeps the window; the controls stay null until BindControls.
   REraduzizObjectWindow(ScreenHost& host, CGuiElement* window);
 
-  // Binds the controls, sets the two captions and starts the point counter
-  // at 0.
+  // Binds the controls, empties the event list, sets the two captions and
+  // starts the point counter at 0.
   void BindControls();
   void UpdateCashbox(int32_t cash);
   void SetVisitorCount(int32_t count);

@@ -3,4 +3,3 @@
 REraduzizPickFiveScreen::REraduzizPickFiveScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizPickFiveScreen::OnGuiCommand(GuiCommand&) {}
-

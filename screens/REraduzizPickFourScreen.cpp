@@ -3,4 +3,3 @@
 REraduzizPickFourScreen::REraduzizPickFourScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizPickFourScreen::OnGuiCommand(GuiCommand&) {}
-

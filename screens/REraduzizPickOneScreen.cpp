@@ -3,4 +3,3 @@
 REraduzizPickOneScreen::REraduzizPickOneScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizPickOneScreen::OnGuiCommand(GuiCommand&) {}
-

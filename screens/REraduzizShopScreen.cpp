@@ -3,4 +3,3 @@
 REraduzizShopScreen::REraduzizShopScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizShopScreen::OnGuiCommand(GuiCommand&) {}
-

@@ -3,4 +3,3 @@
 REraduzizTicketScreen::REraduzizTicketScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizTicketScreen::OnGuiCommand(GuiCommand&) {}
-

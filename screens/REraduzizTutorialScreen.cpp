@@ -3,4 +3,3 @@
 REraduzizTutorialScreen::REraduzizTutorialScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizTutorialScreen::OnGuiCommand(GuiCommand&) {}
-

@@ -3,4 +3,3 @@
 REraduzizUpgradeScreen::REraduzizUpgradeScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizUpgradeScreen::OnGuiCommand(GuiCommand&) {}
-

@@ -48,9 +48,9 @@ struct ScreenFlagBytes {
   uint8_t savedGameLoaded = 0;
 
   ScreenFlags View() {
-    return ScreenFlags{modal,        messageOpen,    bookOpen,       gameRunning,
-                       returnToScenario, placing,    tutorialMode,   foodMenuOpen,
-                       foodMenuBuffet, firstVisitorsNoticeGiven, savedGameLoaded};
+    return ScreenFlags{modal,          messageOpen,  bookOpen,     gameRunning,    returnToScenario,
+                       placing,        tutorialMode, foodMenuOpen, foodMenuBuffet, firstVisitorsNoticeGiven,
+                       savedGameLoaded};
   }
 };
 

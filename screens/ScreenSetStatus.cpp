@@ -82,7 +82,8 @@ void ScreenSet::RefreshStatusDisplay() {
   const StatusDateTime clock = m_host.GetGameClock();
   SetAt(gui, Panel::kDateId, Panel::FormatDate(clock));
   SetAt(gui, Panel::kTimeId, Panel::FormatTime(clock));
-  if (m_host.HasCharacterManager()) SetAt(gui, Panel::kVisitorsId, screens::FormatValue("%d", m_host.GetVisitorCount()));
+  if (m_host.HasCharacterManager())
+    SetAt(gui, Panel::kVisitorsId, screens::FormatValue("%d", m_host.GetVisitorCount()));
   SetAt(gui, Panel::kCashId, screens::FormatValue("%d", m_host.GetCash()));
 }
 

@@ -81,3 +81,41 @@ TEST_F(MainObjectScreenSetTest, TheStatusRefreshShowsTheMainObjectsFigures) {
 }
 
 }  // namespace
+
+namespace {
+
+struct ScreenCase {
+  int32_t width;
+  int32_t height;
+  int32_t panelX;
+  int32_t panelY;
+};
+
+class ScaledGuiTest : public ::testing::TestWithParam<ScreenCase> {};
+
+// The status panel stands at the bottom right at every screen size.
+TEST_P(ScaledGuiTest, TheGuiOfTheDevicesScreenSizeIsLoaded) {
+  const ScreenCase& c = GetParam();
+  const fs::path previous = fs::current_path();
+  fs::current_path(HALVENOR_PARK_DIR);
+  plat::ClearPathCache();
+  {
+    VAvazadOvurUrovi game;
+    game.Init(nullptr, nullptr);
+    game.InitDevice(c.width, c.height, 32, 1);
+    game.CreateGui();
+    CGuiElement* panel = game.FindElement(10433);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->record->x, c.panelX);
+    EXPECT_EQ(panel->record->y, c.panelY);
+    EXPECT_EQ(panel->record->y + panel->record->height, c.height);
+  }
+  fs::current_path(previous);
+  plat::ClearPathCache();
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ScaledGuiTest,
+                         ::testing::Values(ScreenCase{1024, 768, 176, 700}, ScreenCase{800, 600, 138, 547},
+                                           ScreenCase{1280, 1024, 220, 933}));
+
+}  // namespace

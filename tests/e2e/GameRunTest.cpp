@@ -101,9 +101,9 @@ TEST(WindowedGame, OpensAWindowOfTheSettingsSizeWithTheGamesTitle) {
   const std::string game = Game("-u HALVENOR_HEADLESS LIBGL_ALWAYS_SOFTWARE=1",
                                 "--frames 400 --screenshot-at 60 --screenshot-dir " + Quoted(shots.string()));
   const GameRun run = RunInPark("{ " + game +
-                                " & pid=$!; for i in $(seq 100); do"
+                                " & pid=$!; while kill -0 $pid 2>/dev/null; do"
                                 " xwininfo -name 'Halvenor porvik' 2>/dev/null | grep -E 'Width|Height' && break;"
-                                " sleep 0.1; done; wait $pid; }");
+                                " sleep 0.05; done; wait $pid; }");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   if (system("command -v xwininfo >/dev/null 2>&1") == 0) {
     EXPECT_NE(run.output.find("Width: 1024"), std::string::npos) << run.output;

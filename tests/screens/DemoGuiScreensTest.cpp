@@ -17,10 +17,13 @@ using screentest::DebugCapture;
 using screentest::LoadDemoGui;
 using screentest::ScreenWorld;
 
-TEST(DemoGuiScreensTest, EveryScreenFindsEveryControlItBinds) {
+class DemoGuiSizesTest : public ::testing::TestWithParam<std::string> {};
+
+// The standard description and the two scaled ones.
+TEST_P(DemoGuiSizesTest, EveryScreenFindsEveryControlItBinds) {
   ScreenWorld world(false);
   DebugCapture capture;
-  LoadDemoGui(world.kit.Gui());
+  LoadDemoGui(world.kit.Gui(), GetParam());
   world.screens.CreateAll();
   world.screens.ChangeText();
   for (const std::string& line : capture.lines) {
@@ -37,6 +40,8 @@ TEST(DemoGuiScreensTest, EveryScreenFindsEveryControlItBinds) {
   EXPECT_EQ(newGame->GetCaption(), "New game");
 }
 
+INSTANTIATE_TEST_SUITE_P(Files, DemoGuiSizesTest, ::testing::Values("", "GuiXML_800x600.xml", "GuiXML_1280x1024.xml"));
+
 TEST(DemoGuiScreensTest, EveryPageThatTheHideAllClosesExists) {
   ScreenWorld world(false);
   LoadDemoGui(world.kit.Gui());
@@ -48,9 +53,8 @@ TEST(DemoGuiScreensTest, TheTextTableHoldsEveryTextTheScreensShow) {
   ScreenWorld world(false);
   LoadDemoGui(world.kit.Gui());
   const std::vector<std::pair<int32_t, int32_t>> ranges = {
-      {100100, 100124}, {100126, 100141}, {100143, 100167}, {100172, 100176}, {100184, 100185},
-      {100187, 100189}, {100192, 100216}, {100218, 100229}, {100231, 100235}, {300000, 300006},
-      {300008, 300008}, {401001, 401011}};
+      {100100, 100124}, {100126, 100141}, {100143, 100167}, {100172, 100176}, {100184, 100185}, {100187, 100189},
+      {100192, 100216}, {100218, 100229}, {100231, 100235}, {300000, 300006}, {300008, 300008}, {401001, 401011}};
   std::vector<int32_t> ids;
   for (const auto& [first, last] : ranges) {
     for (int32_t id = first; id <= last; ++id) ids.push_back(id);

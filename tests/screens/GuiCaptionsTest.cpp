@@ -15,7 +15,8 @@ using screentest::ScreenWorld;
 
 TEST(GuiCaptionsTest, ElementsGetTheirTextsFromTheTable) {
   ScreenWorld world(false);
-  world.kit.Gui().GetTextTable().Parse("100129 New_game 100138 Menu_items 100143 Music 100173 Build_paths.XXThen_rides.");
+  world.kit.Gui().GetTextTable().Parse(
+      "100129 New_game 100138 Menu_items 100143 Music 100173 Build_paths.XXThen_rides.");
   CGuiElement* page = world.kit.Add(nullptr, 10001, 0, 0, 800, 600);
   auto* newGame = world.kit.Add<CGuiButton>(page, 10002, 0, 0, 100, 20, 7, 4);
   auto* title = world.kit.Add<CGuiStaticText>(page, 10344, 0, 40, 200, 20);

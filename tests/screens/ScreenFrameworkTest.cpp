@@ -25,16 +25,19 @@ TEST(ScreenCreationTest, CreatesEveryScreenInOrderAfterItsLogLine) {
   ScreenWorld world;
   DebugCapture capture;
   world.screens.CreateAll();
-  const std::vector<std::string> expected = {
-      "Init REraduzizBuildBook\n", "Init REraduzizBuffetScreen\n", "Init REraduzizFastFoodScreen\n",
-      "Init REraduzizRestaurantScreen\n", "Init REraduzizFoodFeltetScreen\n", "Init REraduzizSummaryScreen\n",
-      "Init REraduzizTicketScreen\n", "Init REraduzizShopScreen\n", "Init REraduzizStaffScreen\n",
-      "Init REraduzizRepairEventScreen\n", "Init REraduzizBuilUpgScreen\n", "Init REraduzizUpgradeScreen\n",
-      "Init REraduzizSpeedWindow\n", "Init REraduzizKioskScreen\n", "Init REraduzizOptionsScreen\n",
-      "Init REraduzizStatisticScreen\n", "Init REraduzizHotMealScreen\n", "Init REraduzizPellwhistleScreen\n",
-      "Init REraduzizMarivelleScreen\n", "Init REraduzizTembriskScreen\n", "Init eventRenderWindow\n",
-      "Init objectWindow\n", "Init objectWindow UpdateCashbox\n", "Init REraduzizMessageWindow\n",
-      "Init REraduzizScenarioWindow\n"};
+  const std::vector<std::string> expected = {"Init REraduzizBuildBook\n",         "Init REraduzizBuffetScreen\n",
+                                             "Init REraduzizFastFoodScreen\n",    "Init REraduzizRestaurantScreen\n",
+                                             "Init REraduzizFoodFeltetScreen\n",  "Init REraduzizSummaryScreen\n",
+                                             "Init REraduzizTicketScreen\n",      "Init REraduzizShopScreen\n",
+                                             "Init REraduzizStaffScreen\n",       "Init REraduzizRepairEventScreen\n",
+                                             "Init REraduzizBuilUpgScreen\n",     "Init REraduzizUpgradeScreen\n",
+                                             "Init REraduzizSpeedWindow\n",       "Init REraduzizKioskScreen\n",
+                                             "Init REraduzizOptionsScreen\n",     "Init REraduzizStatisticScreen\n",
+                                             "Init REraduzizHotMealScreen\n",     "Init REraduzizPellwhistleScreen\n",
+                                             "Init REraduzizMarivelleScreen\n",   "Init REraduzizTembriskScreen\n",
+                                             "Init eventRenderWindow\n",          "Init objectWindow\n",
+                                             "Init objectWindow UpdateCashbox\n", "Init REraduzizMessageWindow\n",
+                                             "Init REraduzizScenarioWindow\n"};
   std::vector<std::string> initLines;
   for (const std::string& line : capture.lines) {
     if (line.rfind("Init ", 0) == 0) initLines.push_back(line);

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "engine/core/XmlNode.h"
+#include "gui/loader/CGuiXmlLoader.h"
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiGrid.h"
 #include "gui/widgets/CGuiStaticText.h"
 #include "gui/widgets/CGuiTextBox.h"
-#include "gui/loader/CGuiXmlLoader.h"
 #include "platform/os/DebugOutput.h"
 #include "platform/os/Path.h"
 
@@ -20,7 +21,8 @@ DebugCapture::DebugCapture() {
 DebugCapture::~DebugCapture() { plat::SetDebugOutputSink({}); }
 
 bool DebugCapture::Contains(const std::string& piece) const {
-  return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) { return line.find(piece) != std::string::npos; });
+  return std::any_of(lines.begin(), lines.end(),
+                     [&](const std::string& line) { return line.find(piece) != std::string::npos; });
 }
 
 namespace {
@@ -42,21 +44,29 @@ class NoActions : public GuiActionSink {
 
 }  // namespace
 
-void LoadDemoGui(CGuiMainClass& gui) {
+void LoadDemoGui(CGuiMainClass& gui, const std::string& description) {
   namespace fs = std::filesystem;
   const fs::path previous = fs::current_path();
   fs::current_path(HALVENOR_PARK_DIR);
   plat::ClearPathCache();
   NoActions actions;
   CGuiXmlLoader loader(&actions, &gui);
-  loader.Load();
+  if (description.empty()) {
+    loader.Load();
+  } else {
+    const EngineString folder = EngineString(HALVENOR_PARK_DIR) + "\\guifiles\\";
+    loader.SetWorkingDirectory(HALVENOR_PARK_DIR);
+    loader.ReadDefines(folder + "guidefines.h");
+    loader.LoadFromNode(XmlNode::OpenFileHelper((folder + description.c_str()).CStr(), "GUI"));
+  }
   gui.LoadStringTable(EngineString(HALVENOR_PARK_DIR) + "\\GuiFiles\\langFile.gui.nl");
   fs::current_path(previous);
   plat::ClearPathCache();
 }
 
 void BuildFrameworkGui(guitest::GuiTestKit& kit) {
-  for (int32_t id : {10062, 10123, 10126, 10129, 10343, 10143, 10349, 10375, 10158, 10299, 10327, 10292, 10108, 10076}) {
+  for (int32_t id :
+       {10062, 10123, 10126, 10129, 10343, 10143, 10349, 10375, 10158, 10299, 10327, 10292, 10108, 10076}) {
     Page(kit, id);
   }
   // The main object's buttons, which the opened pages name as their control.

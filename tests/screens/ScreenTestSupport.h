@@ -77,8 +77,9 @@ class DebugCapture {
 // GUI manager; every page starts hidden except the status panel.
 void BuildFrameworkGui(guitest::GuiTestKit& kit);
 
-// The demo park's GUI description and text table, loaded into the manager.
-void LoadDemoGui(CGuiMainClass& gui);
+// The demo park's GUI description (the standard one or the named file of
+// "guifiles") and text table, loaded into the manager.
+void LoadDemoGui(CGuiMainClass& gui, const std::string& description = "");
 
 // The kit, the host and the screen set over the framework GUI (or an
 // empty one), and the main object's routing around the screens' part.

@@ -142,8 +142,8 @@ TEST_F(StatusPanelLiveTest, TheStatusPanelShowsTheParkFiguresAsTheyChange) {
     StatusDateTime clock;
     int32_t visitors;
   };
-  const Moment moments[] = {{30000, {2007, 3, 21, 10, 0}, 0}, {28450, {2007, 3, 21, 10, 35}, 12},
-                            {31275, {2007, 3, 22, 9, 5}, 57}};
+  const Moment moments[] = {
+      {30000, {2007, 3, 21, 10, 0}, 0}, {28450, {2007, 3, 21, 10, 35}, 12}, {31275, {2007, 3, 22, 9, 5}, 57}};
   std::vector<std::vector<uint32_t>> frames;
   for (size_t i = 0; i < std::size(moments); ++i) {
     host->cash = moments[i].cash;
@@ -157,8 +157,8 @@ TEST_F(StatusPanelLiveTest, TheStatusPanelShowsTheParkFiguresAsTheyChange) {
   EXPECT_EQ(screens->objectWindow->time->GetText(), "09:05");
   EXPECT_EQ(screens->objectWindow->visitors->GetText(), "57");
   // Each value is drawn anew: its pixels change from frame to frame.
-  for (int32_t id : {REraduzizObjectWindow::kCashId, REraduzizObjectWindow::kTimeId,
-                     REraduzizObjectWindow::kVisitorsId}) {
+  for (int32_t id :
+       {REraduzizObjectWindow::kCashId, REraduzizObjectWindow::kTimeId, REraduzizObjectWindow::kVisitorsId}) {
     EXPECT_GT(Changed(frames[0], frames[1], id), 0) << id;
   }
   EXPECT_GT(Changed(frames[1], frames[2], REraduzizObjectWindow::kDateId), 0);

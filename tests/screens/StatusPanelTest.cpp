@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/particles/Fire.h"
+#include "gui/widgets/CGuiGrid.h"
 #include "gui/widgets/CGuiStaticText.h"
 #include "gui/widgets/CGuiTextBox.h"
 #include "tests/screens/ScreenTestSupport.h"
@@ -57,19 +58,45 @@ TEST_P(StatusFormatTest, TheCompleteRefreshWritesEveryValueInItsFormat) {
   EXPECT_EQ(TextOf(world, 10444), c.visitorsText) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, StatusFormatTest,
-    ::testing::Values(
-        StatusCase{"the start of a game", 30000, 0, 0, 100, {2007, 3, 5, 21, 5}, 0, "30000", "0", "0%", "100%",
-                   "05-03-2007", "21:05", "0"},
-        StatusCase{"debts and lost points keep their sign", -250, -3, 45, 7, {12, 12, 30, 0, 0}, 131, "-250", "-3",
-                   "45%", "7%", "30-12-0012", "00:00", "131"}));
+INSTANTIATE_TEST_SUITE_P(Table, StatusFormatTest,
+                         ::testing::Values(StatusCase{"the start of a game",
+                                                      30000,
+                                                      0,
+                                                      0,
+                                                      100,
+                                                      {2007, 3, 5, 21, 5},
+                                                      0,
+                                                      "30000",
+                                                      "0",
+                                                      "0%",
+                                                      "100%",
+                                                      "05-03-2007",
+                                                      "21:05",
+                                                      "0"},
+                                           StatusCase{"debts and lost points keep their sign",
+                                                      -250,
+                                                      -3,
+                                                      45,
+                                                      7,
+                                                      {12, 12, 30, 0, 0},
+                                                      131,
+                                                      "-250",
+                                                      "-3",
+                                                      "45%",
+                                                      "7%",
+                                                      "30-12-0012",
+                                                      "00:00",
+                                                      "131"}));
 
 TEST(StatusPanelTest, ThePanelsOwnTextsHaveTheirStylesAndCaptions) {
   ScreenWorld world;
   world.kit.Gui().GetTextTable().Parse("100122 Events 100123 Park");
   world.host.points = 77;
+  auto* events = dynamic_cast<CGuiGrid*>(world.kit.Gui().FindElement(10438));
+  ASSERT_NE(events, nullptr);
+  events->SetRowCount(4);
   world.screens.CreateAll();
+  EXPECT_EQ(events->GetTotalRows(), 0);
   REraduzizObjectWindow& panel = *world.screens.objectWindow;
   EXPECT_EQ(world.host.points, 0);
   EXPECT_EQ(panel.points->GetText(), "0");

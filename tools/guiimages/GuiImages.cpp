@@ -88,8 +88,9 @@ Shader CheckFrames(int size) {
     const bool border = cx == 0 || y == 0 || cx == size - 1 || y == size - 1;
     const bool checked = frame % 2 == 1;
     const bool mark = checked && cx > 3 && cx < size - 4 && y > 3 && y < size - 4;
-    const uint32_t box = frame >= 4 ? Argb(255, 150, 150, 150) : frame >= 2 ? Argb(255, 255, 255, 210)
-                                                                           : Argb(255, 240, 240, 240);
+    const uint32_t box = frame >= 4   ? Argb(255, 150, 150, 150)
+                         : frame >= 2 ? Argb(255, 255, 255, 210)
+                                      : Argb(255, 240, 240, 240);
     if (border) return Argb(255, 30, 50, 30);
     return mark ? Argb(255, 30, 110, 50) : box;
   };

@@ -6,10 +6,13 @@
 // a blue title bar, green buttons, white fields and lists. Every page starts
 // hidden; the game shows them.
 //
-// The properties of each element type are written by position, as the
+// The same layout is written scaled for 800 by 600 and 1280 by 1024
+// ("GuiXML_800x600.xml", "GuiXML_1280x1024.xml"); the game reads the one of
+// its screen size. The properties of each element type are written by position, as the
 // loader reads them; names of the game's elements are the screen's tag and
 // the element id ("STATUS_10437").
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -79,72 +82,161 @@ Element Make(std::string name, int id, std::string type, std::vector<std::string
 }
 
 // A top-level window or a window inside another; a title gives it a bar.
-Element Window(std::string name, int id, int x, int y, int w, int h, const std::string& image, bool shown,
-               bool sticky, const std::string& title) {
+Element Window(std::string name, int id, int x, int y, int w, int h, const std::string& image, bool shown, bool sticky,
+               const std::string& title) {
   std::vector<std::pair<size_t, std::string>> values = {
-      {0, sticky ? "TOP" : ""}, {1, Num(x)}, {2, Num(y)}, {3, Num(w)}, {4, Num(h)},
-      {7, image},               {8, shown ? "1" : "0"}, {9, "1"}};
+      {0, sticky ? "TOP" : ""}, {1, Num(x)}, {2, Num(y)}, {3, Num(w)}, {4, Num(h)}, {7, image},
+      {8, shown ? "1" : "0"},   {9, "1"}};
   if (title.empty()) return Make(std::move(name), id, "Window", Props(20, values));
-  values.insert(values.end(), {{15, Num(kTitleHeight)}, {18, kTitleImage}, {19, "1"}, {21, kFace},
-                               {22, kTitleColour}, {23, kBold}, {24, kTitleSize}, {25, title}});
+  values.insert(values.end(), {{15, Num(kTitleHeight)},
+                               {18, kTitleImage},
+                               {19, "1"},
+                               {21, kFace},
+                               {22, kTitleColour},
+                               {23, kBold},
+                               {24, kTitleSize},
+                               {25, title}});
   return Make(std::move(name), id, "Window", Props(26, values));
 }
 
 Element Button(std::string name, int id, int x, int y, int w, int h, const std::string& caption,
                const std::string& actions = "") {
   return Make(std::move(name), id, "Button",
-              Props(20, {{1, Num(x)}, {2, Num(y)}, {3, Num(w)}, {4, Num(h)}, {7, kButtonImage}, {10, kFace},
-                         {11, kWhite}, {12, kBold}, {13, kBodySize}, {14, caption}, {19, actions}}));
+              Props(20, {{1, Num(x)},
+                         {2, Num(y)},
+                         {3, Num(w)},
+                         {4, Num(h)},
+                         {7, kButtonImage},
+                         {10, kFace},
+                         {11, kWhite},
+                         {12, kBold},
+                         {13, kBodySize},
+                         {14, caption},
+                         {19, actions}}));
 }
 
 Element Static(std::string name, int id, int x, int y, int w, int h, const std::string& text,
                const char* style = kPlain, const char* colour = kDark, const char* size = kBodySize) {
   return Make(std::move(name), id, "StaticText",
-              Props(15, {{1, Num(x)}, {2, Num(y)}, {3, Num(w)}, {4, Num(h)}, {10, kFace}, {11, colour},
-                         {12, style}, {13, size}, {14, text}}));
+              Props(15, {{1, Num(x)},
+                         {2, Num(y)},
+                         {3, Num(w)},
+                         {4, Num(h)},
+                         {10, kFace},
+                         {11, colour},
+                         {12, style},
+                         {13, size},
+                         {14, text}}));
 }
 
 Element TextBox(std::string name, int id, int x, int y, int w, int h, const std::string& text) {
   return Make(std::move(name), id, "TextBox",
-              Props(19, {{1, Num(x)}, {2, Num(y)}, {3, Num(w)}, {4, Num(h)}, {7, kFieldImage}, {8, "1"},
-                         {12, kFace}, {13, kDark}, {14, kPlain}, {15, kBodySize}, {16, text}, {18, "1"}}));
+              Props(19, {{1, Num(x)},
+                         {2, Num(y)},
+                         {3, Num(w)},
+                         {4, Num(h)},
+                         {7, kFieldImage},
+                         {8, "1"},
+                         {12, kFace},
+                         {13, kDark},
+                         {14, kPlain},
+                         {15, kBodySize},
+                         {16, text},
+                         {18, "1"}}));
 }
 
 Element Edit(std::string name, int id, int x, int y, int w, int h, const std::string& text) {
   return Make(std::move(name), id, "EditBox",
-              Props(15, {{1, Num(x)}, {2, Num(y)}, {3, Num(w)}, {4, Num(h)}, {7, kFieldImage}, {8, "1"},
-                         {10, kFace}, {11, kDark}, {12, kPlain}, {13, kBodySize}, {14, text}}));
+              Props(15, {{1, Num(x)},
+                         {2, Num(y)},
+                         {3, Num(w)},
+                         {4, Num(h)},
+                         {7, kFieldImage},
+                         {8, "1"},
+                         {10, kFace},
+                         {11, kDark},
+                         {12, kPlain},
+                         {13, kBodySize},
+                         {14, text}}));
 }
 
 Element Check(std::string name, int id, int x, int y, int labelWidth, const std::string& text) {
   return Make(std::move(name), id, "CheckBox",
-              Props(19, {{1, Num(x)}, {2, Num(y)}, {3, Num(kCheckSize)}, {4, Num(kCheckSize)}, {7, kCheckImage},
-                         {8, "1"}, {10, kFace}, {11, kDark}, {12, kPlain}, {13, kBodySize}, {14, text},
-                         {16, "0"}, {18, Num(labelWidth)}}));
+              Props(19, {{1, Num(x)},
+                         {2, Num(y)},
+                         {3, Num(kCheckSize)},
+                         {4, Num(kCheckSize)},
+                         {7, kCheckImage},
+                         {8, "1"},
+                         {10, kFace},
+                         {11, kDark},
+                         {12, kPlain},
+                         {13, kBodySize},
+                         {14, text},
+                         {16, "0"},
+                         {18, Num(labelWidth)}}));
 }
 
 Element Combo(std::string name, int id, int x, int y, int w, int rows) {
   return Make(std::move(name), id, "ComboBox",
-              Props(18, {{0, kFieldImage}, {1, Num(x)}, {2, Num(y)}, {3, Num(w)}, {4, Num(kTextHeight)},
-                         {5, Num(rows)}, {6, "1"}, {8, kFace}, {9, kDark}, {10, kPlain}, {11, kBodySize},
-                         {16, kRowImage}, {17, kListImage}}));
+              Props(18, {{0, kFieldImage},
+                         {1, Num(x)},
+                         {2, Num(y)},
+                         {3, Num(w)},
+                         {4, Num(kTextHeight)},
+                         {5, Num(rows)},
+                         {6, "1"},
+                         {8, kFace},
+                         {9, kDark},
+                         {10, kPlain},
+                         {11, kBodySize},
+                         {16, kRowImage},
+                         {17, kListImage}}));
 }
 
 // Column widths and captions as the loader's comma lists; no captions, no
 // header row.
-Element Grid(std::string name, int id, int x, int y, int w, int h, const std::string& widths, int columns,
-             int rows, const std::string& captions) {
+Element Grid(std::string name, int id, int x, int y, int w, int h, const std::string& widths, int columns, int rows,
+             const std::string& captions) {
   return Make(std::move(name), id, "GridControl",
-              Props(26, {{1, Num(x)}, {2, Num(y)}, {3, Num(w)}, {4, Num(h)}, {5, widths}, {6, Num(columns)},
-                         {8, Num(rows)}, {9, "1"}, {10, kFace}, {11, kDark}, {12, kPlain}, {13, kBodySize},
-                         {16, captions.empty() ? "0" : "1"}, {17, kHeaderImage}, {18, captions}, {19, "2"},
-                         {20, kFace}, {21, kWhite}, {22, kBold}, {23, kBodySize}, {24, "1"}, {25, kListImage}}));
+              Props(26, {{1, Num(x)},
+                         {2, Num(y)},
+                         {3, Num(w)},
+                         {4, Num(h)},
+                         {5, widths},
+                         {6, Num(columns)},
+                         {8, Num(rows)},
+                         {9, "1"},
+                         {10, kFace},
+                         {11, kDark},
+                         {12, kPlain},
+                         {13, kBodySize},
+                         {16, captions.empty() ? "0" : "1"},
+                         {17, kHeaderImage},
+                         {18, captions},
+                         {19, "2"},
+                         {20, kFace},
+                         {21, kWhite},
+                         {22, kBold},
+                         {23, kBodySize},
+                         {24, "1"},
+                         {25, kListImage}}));
 }
 
 Element ListBox(std::string name, int id, int x, int y, int w, int rows, const std::string& header) {
   return Make(std::move(name), id, "ListBox",
-              Props(22, {{1, Num(x)}, {2, Num(y)}, {3, Num(w)}, {4, "12"}, {5, Num(rows)}, {7, kDark},
-                         {13, "1"}, {16, header}, {17, kListImage}, {18, kFace}, {19, kDark}, {20, kPlain},
+              Props(22, {{1, Num(x)},
+                         {2, Num(y)},
+                         {3, Num(w)},
+                         {4, "12"},
+                         {5, Num(rows)},
+                         {7, kDark},
+                         {13, "1"},
+                         {16, header},
+                         {17, kListImage},
+                         {18, kFace},
+                         {19, kDark},
+                         {20, kPlain},
                          {21, "12"}}));
 }
 
@@ -299,8 +391,8 @@ Element StatusPanel() {
     const char* label;
     int id;
     int width;
-  } values[] = {{"Cash", 10437, 96},  {"Visitors", 10444, 72}, {"Date", 10441, 96}, {"Time", 10442, 56},
-                {"Points", 10445, 72}, {"Rating", 10064, 56},  {"Clean", 10065, 56}};
+  } values[] = {{"Cash", 10437, 96},   {"Visitors", 10444, 72}, {"Date", 10441, 96}, {"Time", 10442, 56},
+                {"Points", 10445, 72}, {"Rating", 10064, 56},   {"Clean", 10065, 56}};
   int x = kMargin;
   int label = kStatusLabels;
   for (const auto& value : values) {
@@ -314,24 +406,26 @@ Element StatusPanel() {
   return root;
 }
 
-constexpr int kWide = 150;
 constexpr int kSmall = 36;
 
 // One row of equal buttons per entry, for the menus.
-Element Menu(const std::string& tag, int id, const std::string& title, const std::vector<std::pair<int, std::string>>& buttons) {
+Element Menu(const std::string& tag, int id, const std::string& title,
+             const std::vector<std::pair<int, std::string>>& buttons) {
   Page page(tag, id, 260, kTitleHeight + 24 + int(buttons.size()) * (kButtonHeight + kLineGap) + kMargin, title);
   for (const auto& [button, caption] : buttons) page.Skip(36).Button(button, 172, caption).Row();
   return page.Build();
 }
 
 Element GameBar() {
-  const std::pair<int, const char*> buttons[] = {
-      {10067, "Build"},  {10068, "Food"},     {10070, "Manage"},   {10436, "Finance"}, {10435, "Speed"},
-      {10072, "Select"}, {10074, "Paths"},    {10073, "Demolish"}, {10069, "Help"},    {10075, "Tutorial"},
-      {10071, "Menu"}};
-  Page page("GAME", 10062, 96, kMargin * 2 + int(std::size(buttons)) * (kButtonHeight + kLineGap), "", kPanelImage);
-  page.At(kScreenWidth - 96, 40, true);
-  for (const auto& [button, caption] : buttons) page.Button(button, 64, caption).Row();
+  const std::pair<int, const char*> buttons[] = {{10067, "Build"},    {10068, "Food"},     {10070, "Manage"},
+                                                 {10436, "Finance"},  {10435, "Speed"},    {10072, "Select"},
+                                                 {10074, "Paths"},    {10073, "Demolish"}, {10069, "Help"},
+                                                 {10075, "Tutorial"}, {10071, "Menu"}};
+  constexpr int kBarWidth = 104;
+  Page page("GAME", 10062, kBarWidth, kMargin * 2 + int(std::size(buttons)) * (kButtonHeight + kLineGap), "",
+            kPanelImage);
+  page.At(kScreenWidth - kBarWidth, 40, true);
+  for (const auto& [button, caption] : buttons) page.Button(button, kBarWidth - 2 * kMargin, caption).Row();
   return page.Build();
 }
 
@@ -399,7 +493,11 @@ Element MenuItems() {
 Element Topping() {
   Page page("TOPPING", 10143, 600, 470, "Compose a dish");
   page.Text(10144, 120, "Name", kBold).Field(10148, 300, "").Row();
-  page.Text(10145, 120, "Price", kBold).Button(10150, kSmall, "-").Text(10149, 80, "0").Button(10151, kSmall, "+").Row();
+  page.Text(10145, 120, "Price", kBold)
+      .Button(10150, kSmall, "-")
+      .Text(10149, 80, "0")
+      .Button(10151, kSmall, "+")
+      .Row();
   page.Text(10146, 560, "Toppings", kBold).Row();
   page.Table(10153, 260, 10, {180, 80}, "Offered,Price").Skip(28).Table(10154, 260, 10, {180, 80}, "Chosen,Price");
   page.Row().Button(10155, 100, "Add").Skip(188).Button(10156, 100, "Remove");
@@ -421,8 +519,8 @@ Element Price(const std::string& tag, int id, const std::string& title, int capt
 
 Element Summary() {
   Page page("SUMMARY", 10158, 620, 470, "Finance overview");
-  const std::pair<int, int> incomes[] = {{10159, 10167}, {10160, 10168}, {10161, 10169}, {10162, 10170},
-                                         {10163, 10187}, {10171, 10188}};
+  const std::pair<int, int> incomes[] = {{10159, 10167}, {10160, 10168}, {10161, 10169},
+                                         {10162, 10170}, {10163, 10187}, {10171, 10188}};
   const char* labels[] = {"Tickets", "Kiosks", "Restaurants", "Shops", "Attractions", "Staff"};
   size_t i = 0;
   for (const auto& [caption, value] : incomes) page.Text(caption, 200, labels[i++]).Text(value, 120, "0").Row();
@@ -540,9 +638,11 @@ Element Tutorial() {
 Element TutorialMenu() {
   Page page("TUTMENU", 10446, 600, 500, "Tutorial lessons");
   page.Text(10449, 560, "Choose a lesson", kBold).Row();
-  const std::pair<int, int> lessons[] = {{10451, 10447}, {10454, 10450}, {10455, 10452}, {10456, 10453}, {10457, 10458}};
+  const std::pair<int, int> lessons[] = {
+      {10451, 10447}, {10454, 10450}, {10455, 10452}, {10456, 10453}, {10457, 10458}};
   int number = 1;
-  for (const auto& [button, text] : lessons) page.Button(button, 110, "Lesson " + Num(number++)).Box(text, 430, 56, "").Row();
+  for (const auto& [button, text] : lessons)
+    page.Button(button, 110, "Lesson " + Num(number++)).Box(text, 430, 56, "").Row();
   page.Corner(10459, "Exit").Corner(10448, "Continue");
   return page.Build();
 }
@@ -610,16 +710,19 @@ Element Picker(const std::string& tag, int id, int content, int close, bool grid
 // The small tool bars beside the game bar.
 Element Tools(const std::string& tag, int id, const std::vector<std::pair<int, std::string>>& buttons) {
   Page page(tag, id, 120, kMargin * 2 + int(buttons.size()) * (kButtonHeight + kLineGap), "", kPanelImage);
-  page.At(kScreenWidth - 96 - 124, 200, false);
+  page.At(kScreenWidth - 104 - 124, 200, false);
   for (const auto& [button, caption] : buttons) page.Button(button, 88, caption).Row();
   return page.Build();
 }
 
 std::vector<Element> GameElements() {
   std::vector<Element> pages = {
-      Menu("MENU", 10001, "Halvenor porvik", {{10002, "New game"}, {10005, "Load / save"}, {10004, "Options"}, {10003, "Quit"}}),
-      Menu("NEWGAME", 10020, "New game", {{10025, "Free play"}, {10026, "Tutorial"}, {10028, "Scenarios"}, {10027, "Back"}}),
-      Menu("PAUSE", 10010, "Paused", {{10019, "Back"}, {10011, "New game"}, {10014, "Load / save"}, {10013, "Options"}, {10012, "Quit"}}),
+      Menu("MENU", 10001, "Halvenor porvik",
+           {{10002, "New game"}, {10005, "Load / save"}, {10004, "Options"}, {10003, "Quit"}}),
+      Menu("NEWGAME", 10020, "New game",
+           {{10025, "Free play"}, {10026, "Tutorial"}, {10028, "Scenarios"}, {10027, "Back"}}),
+      Menu("PAUSE", 10010, "Paused",
+           {{10019, "Back"}, {10011, "New game"}, {10014, "Load / save"}, {10013, "Options"}, {10012, "Quit"}}),
       Menu("GAMEMENU", 10265, "Menu", {{10266, "Menu"}, {10267, "Options"}, {10268, "Back"}}),
       Menu("FOODMENU", 10123, "Food", {{10124, "Kiosks"}, {10125, "Restaurant"}}),
       Options(),
@@ -667,6 +770,64 @@ std::vector<Element> GameElements() {
   return pages;
 }
 
+// The property positions that hold x positions and widths, y positions and
+// heights, font sizes, and comma lists of widths, per element type.
+struct Geometry {
+  std::vector<size_t> xs;
+  std::vector<size_t> ys;
+  std::vector<size_t> fonts;
+  std::vector<size_t> widthLists;
+};
+
+Geometry GeometryOf(const std::string& type) {
+  if (type == "Shape") return {{0, 2}, {1, 3}, {}, {}};
+  if (type == "Window") return {{1, 3}, {2, 4, 15}, {24}, {}};
+  if (type == "TextBox") return {{1, 3}, {2, 4}, {15}, {}};
+  if (type == "CheckBox") return {{1, 3, 18}, {2, 4}, {13}, {}};
+  if (type == "ComboBox") return {{1, 3}, {2, 4}, {11}, {}};
+  if (type == "GridControl") return {{1, 3}, {2, 4}, {13, 23}, {5}};
+  // Its height is a factor of its font size.
+  if (type == "ListBox") return {{1, 3}, {2}, {21}, {}};
+  return {{1, 3}, {2, 4}, {13}, {}};  // buttons, static texts, edit boxes
+}
+
+// Fonts stay readable on the smallest screen.
+constexpr int kSmallestFont = 9;
+
+std::string Scaled(const std::string& value, double factor) {
+  if (value.empty()) return value;
+  return Num(int(std::lround(std::stod(value) * factor)));
+}
+
+// The element and its children laid out for another screen size: every
+// position and size in proportion, fonts with the height.
+// (A window without a title has no font.)
+void Scale(Element& element, double sx, double sy) {
+  const Geometry geometry = GeometryOf(element.type);
+  std::vector<std::string>& props = element.props;
+  for (size_t k : geometry.xs) props[k] = Scaled(props[k], sx);
+  for (size_t k : geometry.ys) {
+    if (k < props.size()) props[k] = Scaled(props[k], sy);
+  }
+  for (size_t k : geometry.fonts) {
+    if (k >= props.size() || props[k].empty()) continue;
+    const int size = std::stoi(props[k]);
+    props[k] = Num(std::max(std::min(size, kSmallestFont), int(std::lround(size * sy))));
+  }
+  for (size_t k : geometry.widthLists) {
+    std::string list;
+    size_t start = 0;
+    const std::string& widths = props[k];
+    while (start <= widths.size()) {
+      const size_t end = std::min(widths.find(',', start), widths.size());
+      list += (list.empty() ? "" : ",") + Scaled(widths.substr(start, end - start), sx);
+      start = end + 1;
+    }
+    props[k] = list;
+  }
+  for (Element& child : element.children) Scale(child, sx, sy);
+}
+
 std::string Escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
@@ -712,6 +873,24 @@ void WriteDefines(std::ofstream& out, const Element& element) {
   for (const Element& child : element.children) WriteDefines(out, child);
 }
 
+bool WriteDescription(const fs::path& path, const std::vector<Element>& elements) {
+  std::ofstream xml(path);
+  xml << "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+      << "<!-- The demo park's GUI, written by tools/guilayout. -->\n"
+      << "<GUI>\n  <DataDictionary>\n";
+  for (const Element& element : elements) WriteElement(xml, element, "", 2);
+  xml << "  </DataDictionary>\n</GUI>\n";
+  return static_cast<bool>(xml);
+}
+
+// The screen sizes besides the one of the layout, with their files.
+struct ScreenVariant {
+  int width;
+  int height;
+  const char* file;
+};
+constexpr ScreenVariant kVariants[] = {{800, 600, "GuiXML_800x600.xml"}, {1280, 1024, "GuiXML_1280x1024.xml"}};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -724,17 +903,18 @@ int main(int argc, char** argv) {
   std::vector<Element> elements = DemoElements();
   for (Element& page : GameElements()) elements.push_back(std::move(page));
 
-  std::ofstream xml(folder / "GuiXML.xml");
-  xml << "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
-      << "<!-- The demo park's GUI, written by tools/guilayout. -->\n"
-      << "<GUI>\n  <DataDictionary>\n";
-  for (const Element& element : elements) WriteElement(xml, element, "", 2);
-  xml << "  </DataDictionary>\n</GUI>\n";
-
+  bool ok = WriteDescription(folder / "GuiXML.xml", elements);
+  for (const ScreenVariant& variant : kVariants) {
+    std::vector<Element> scaled = elements;
+    for (Element& element : scaled) {
+      Scale(element, double(variant.width) / kScreenWidth, double(variant.height) / kScreenHeight);
+    }
+    ok &= WriteDescription(folder / variant.file, scaled);
+  }
   std::ofstream defines(folder / "guidefines.h");
   defines << "// Element ids of the GUI description (guifiles/GuiXML.xml), written by tools/guilayout.\n\n";
   for (const Element& element : elements) WriteDefines(defines, element);
-  if (!xml || !defines) {
+  if (!ok || !defines) {
     std::fprintf(stderr, "guilayout: cannot write %s\n", folder.string().c_str());
     return 1;
   }
