@@ -29,9 +29,7 @@ bool IsOneOf(const EngineString& id, const char* const (&ids)[N]) {
   return std::any_of(std::begin(ids), std::end(ids), [&](const char* each) { return id == each; });
 }
 
-int32_t Braked(int32_t speed, double percent) {
-  return speed - static_cast<int32_t>(speed / 100.0 * percent);
-}
+int32_t Braked(int32_t speed, double percent) { return speed - static_cast<int32_t>(speed / 100.0 * percent); }
 
 plat::Vec3 Add(const plat::Vec3& a, const plat::Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 
@@ -123,7 +121,8 @@ void CAttraction::UpdateRideCycleB(float dt) {
     if (vehicle.waiting != 0) {
       double wait = vehicle.waitStep;
       if (id == kBrakingVehicleRide) wait *= kBrakingRideWaitFactor;
-      const uint32_t limit = static_cast<uint32_t>(wait) * static_cast<uint32_t>(i) + static_cast<uint32_t>(pauseLengthMs);
+      const uint32_t limit =
+          static_cast<uint32_t>(wait) * static_cast<uint32_t>(i) + static_cast<uint32_t>(pauseLengthMs);
       if (now - vehicle.waitStartTick > limit) {
         vehicle.waiting = 0;
         attractionsound::Play(id + attractionsound::kNoise, position);

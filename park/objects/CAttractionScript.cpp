@@ -16,14 +16,14 @@ enum class Op {
   kStopNoise2,
   kScream,
   kStopScream,
-  kCut60,       // S - trunc(S / 100 * 60)
-  kCut30,       // trunc(S - S / 100 * 30)
-  kCut15,       // trunc(S - S / 100 * 15)
-  kBaseCut15,   // trunc(B - B / 100 * 15)
-  kBaseCut45,   // trunc(S - B / 100 * 45)
-  kBase,        // B
-  kBaseTimes,   // trunc(B * f)
-  kTimes,       // trunc(S * f)
+  kCut60,      // S - trunc(S / 100 * 60)
+  kCut30,      // trunc(S - S / 100 * 30)
+  kCut15,      // trunc(S - S / 100 * 15)
+  kBaseCut15,  // trunc(B - B / 100 * 15)
+  kBaseCut45,  // trunc(S - B / 100 * 45)
+  kBase,       // B
+  kBaseTimes,  // trunc(B * f)
+  kTimes,      // trunc(S * f)
 };
 
 struct Action {

@@ -29,9 +29,8 @@ constexpr const char* kNeverPausedBuilding = "Attr_yarrowin";
 // Buildings that turn on for good once started.
 constexpr const char* kEndlessRuns[] = {"Attr_Fennaclaw", "Attr_Norwhistle", "Attr_yarrowin", "Attr_Velmorra"};
 // Rides whose cycles place their sounds at their vehicles.
-constexpr const char* kVehicleSoundRides[] = {"Attr_Skarloop", "Attr_Fennaclaw", "Attr_Norwhistle",
-                                              "Attr_Tarvix",   "Attr_Plonkett",  "Attr_Cobbleton",
-                                              "ATTR_Kestovar", "Attr_Murrowick"};
+constexpr const char* kVehicleSoundRides[] = {"Attr_Skarloop", "Attr_Fennaclaw", "Attr_Norwhistle", "Attr_Tarvix",
+                                              "Attr_Plonkett", "Attr_Cobbleton", "ATTR_Kestovar",   "Attr_Murrowick"};
 
 template <size_t N>
 bool IsOneOf(const EngineString& id, const char* const (&ids)[N]) {
@@ -213,8 +212,8 @@ void CAttraction::UpdateTurningPart(CParkModel& part, ObjectSetupRecord& record,
     plat::Vec3 centre;
     FindListEntryByName(record.parentName, &parent, &centre);
     const plat::Vec3 p = part.position;
-    record.matrix = Multiply(Multiply(Multiply(Translation(Minus(centre, p)), rotation), Translation(Minus(p, centre))),
-                             parent);
+    record.matrix =
+        Multiply(Multiply(Multiply(Translation(Minus(centre, p)), rotation), Translation(Minus(p, centre))), parent);
     record.pivot = p;
   }
   part.partMatrix = record.matrix;

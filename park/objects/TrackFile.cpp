@@ -54,8 +54,8 @@ std::optional<TrackHeader> ReadHeader(WordReader& words) {
     if (!number || *number < INT32_MIN || *number > INT32_MAX) return std::nullopt;
     value = *number;
   }
-  return TrackHeader{static_cast<int32_t>(values[0]), static_cast<int32_t>(values[1]),
-                     static_cast<int32_t>(values[2]), static_cast<int32_t>(values[3])};
+  return TrackHeader{static_cast<int32_t>(values[0]), static_cast<int32_t>(values[1]), static_cast<int32_t>(values[2]),
+                     static_cast<int32_t>(values[3])};
 }
 
 // Three words, the third holding the matrix row by row, then one more word.

@@ -117,7 +117,7 @@ TEST_F(RideScriptTest, VehicleLapSoundsFollowTheScript) {
   RunRide(ride, 10.1, 60);
   RunRide(ride, 20.0, 60);
   const std::string k = "Attr_Norwhistle";
-  const Strings expected = {"play " + k + "_NOISE", "play " + k + "_STARTING", "play " + k + "_NOISE2",
+  const Strings expected = {"play " + k + "_NOISE",  "play " + k + "_STARTING", "play " + k + "_NOISE2",
                             "play " + k + "_SCREAM", "stop " + k + "_NOISE2",   "play " + k + "_SCREAM",
                             "play " + k + "_SCREAM", "play " + k + "_SCREAM",   "play " + k + "_SCREAM",
                             "stop " + k + "_NOISE"};

@@ -1,10 +1,9 @@
-#include "park/objects/TrackFile.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "park/objects/CAttraction.h"
+#include "park/objects/TrackFile.h"
 #include "tests/park/objects/AttractionTestHost.h"
 #include "tests/platform/os/TempTree.h"
 
@@ -35,8 +34,7 @@ TEST(TrackFileTest, HeaderGivesSlotsBaseSpeedAndWholeSecondLap) {
 }
 
 TEST(TrackFileTest, EntriesFillTheirSlotsAndTheFrameBlockIsReadRowByRow) {
-  const std::string text = Header(0, 10, 30, 1) +
-                           "Frame frame 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16;;, }\n" +
+  const std::string text = Header(0, 10, 30, 1) + "Frame frame 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16;;, }\n" +
                            Section("5;4;1.0,0.0,0.0,0.0;; 0;4;0.5,0.5,0.5,0.5;;") + Section("5;3;9,9,9;;") +
                            Section("5;3;1.5,2,-3;;");
   const auto track = trackfile::ParseTrackFile(text);
@@ -119,8 +117,8 @@ class VehicleTest : public ::testing::Test {
   void WriteTrack(const std::string& name, int count) {
     std::string positions;
     for (int k = 0; k <= count; ++k) positions += std::to_string(k) + ";3;" + std::to_string(k) + ",0,0;; ";
-    tree.Write("objects/paths/" + name, Header(0, count, 25, 1) + kIdentityBlock + Section("") + Section("") +
-                                            Section(positions));
+    tree.Write("objects/paths/" + name,
+               Header(0, count, 25, 1) + kIdentityBlock + Section("") + Section("") + Section(positions));
   }
 
   plat::test::TempTree tree;
