@@ -41,6 +41,7 @@ void VAvazadOvurUrovi::InitialLoading() {
   plat::OutputDebugString("InitialLoading\n");
   CreateGui();
   InitClasses();
+  InitScenarios();
   InitLedgerAndFoods();
   plat::OutputDebugString("ChangeText\n");
   ChangeText();

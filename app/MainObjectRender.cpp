@@ -17,6 +17,7 @@ void VAvazadOvurUrovi::Frame(float /*elapsedSeconds*/) {
   device->Clear(plat::ClearFlags::Target | plat::ClearFlags::ZBuffer, kBackgroundColour, 1.0f, 0);
   if (!loadingScreenActive) {
     RefreshCashDisplay();
+    CheckScenarioGoals();
     DrawLayers();
   }
   device->EndScene();

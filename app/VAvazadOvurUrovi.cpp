@@ -12,7 +12,7 @@
 #include "engine/render/ZOdevuvTexture.h"
 #include "gui/core/CGuiElement.h"
 #include "park/CBillboardIcon.h"
-#include "park/CPorvikScenarios.h"
+#include "park/scenarios/CPorvikScenarios.h"
 #include "park/objects/CAttraction.h"
 #include "park/REraduzizEventClass.h"
 #include "platform/os/Clock.h"

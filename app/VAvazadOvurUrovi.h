@@ -614,6 +614,43 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   std::unique_ptr<CMainObjectCharacterWorld> characterWorld =
       std::make_unique<CMainObjectCharacterWorld>(*this);
 
+  // --- Scenarios and the game clock (app/MainObjectScenarios.cpp) --------
+  // The world-loading step after the park events: the scenario catalogue,
+  // read from the scenarios file of the base directory.
+  void InitScenarios();
+  // Once per frame after the status refresh: advances the game clock, then,
+  // while a scenario runs, decides its goal.
+  void CheckScenarioGoals();
+  // The goal check's part of starting a scenario: it runs, no month has
+  // passed, no VIP visitor has been announced, and the clock counts from now.
+  void StartScenarioGoals();
+
+  // The clock: the tick of its last advance and the game time owed since
+  // (elapsed milliseconds times speed times game seconds per real second,
+  // below one game second); the second counter shown this frame and the
+  // frame before; the value of each unit that ended at its last roll-over.
+  uint32_t lastClockTick = 0;
+  int64_t clockCarry = 0;
+  int32_t shownSecond = 0;
+  int32_t secondBefore = 0;
+  int32_t previousMinute = 0;
+  int32_t previousHour = 0;
+  int32_t previousDay = 0;
+  int32_t previousMonth = 0;
+  int32_t previousYear = 0;
+  // Game months since the running scenario started.
+  int32_t scenarioMonths = 0;
+  // Set when the player takes an item from the build book; the goal check
+  // clears it.
+  uint8_t buildItemSelected = 0;
+  // The picked-item kinds (1, 4, 5) of the VIP visitors the player found, in
+  // order, and how many of them have been announced (0, 1 or 2).
+  std::vector<int32_t> foundVipKinds;
+  int32_t vipMilestone = 0;
+  // The visitors in the park, refreshed every frame; their moods are summed
+  // in moodTotals.
+  int32_t visitorCount = 0;
+
  private:
   // 21 March of the year, 10:00, on every date of the clock.
   void SetStartDate(int32_t year);

@@ -5,3 +5,5 @@ REraduzizScenarioWindow::REraduzizScenarioWindow(CGuiElement* window) : window(w
 void REraduzizScenarioWindow::OnGuiCommand(GuiCommand&) {}
 
 void REraduzizScenarioWindow::BindControls() {}
+
+void REraduzizScenarioWindow::RefreshGoals() {}

@@ -16,6 +16,9 @@ class REraduzizScenarioWindow {
 
   // Binds the controls once the window exists (the creation calls it).
   void BindControls();
+  // Shows each scenario's result once the goal check has decided one; the
+  // goal list comes with the window's controls.
+  void RefreshGoals();
 
   CGuiElement* window = nullptr;
 };

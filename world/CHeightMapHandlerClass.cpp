@@ -75,6 +75,7 @@ void CHeightMapHandlerClass::Init(const EngineString& baseFolder) {
   m_baseFolder = baseFolder;
   ComputeHeights();
   InitCells();
+  LoadLayerTextures();
 }
 
 void CHeightMapHandlerClass::ComputeHeights() {
@@ -202,4 +203,7 @@ bool CHeightMapHandlerClass::Pick(float originX, float originY, float originZ, f
   return true;
 }
 
-void CHeightMapHandlerClass::Release() { FreeHeightMap(); }
+void CHeightMapHandlerClass::Release() {
+  FreeHeightMap();
+  ReleaseLandTextures();
+}

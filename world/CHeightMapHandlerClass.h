@@ -13,7 +13,11 @@
 #include "world/CLandscapeCell.h"
 #include "world/CellGridLinks.h"
 
+namespace plat {
+class Texture;
+}
 class SceneStream;
+class ZOdevuvGameObject;
 class ZOdevuvTexture;
 
 class CHeightMapHandlerClass {
@@ -113,6 +117,30 @@ class CHeightMapHandlerClass {
   // path finder follows its paths and the counters are recounted.
   bool LoadCells(SceneStream& stream);
 
+  // --- Drawing the land (CHeightMapHandlerClassRender.cpp) ----------------
+  // Five tiled layer textures blended through four alpha maps that span the
+  // land once.
+  static constexpr int kLayerCount = 5;
+  static constexpr int kAlphaMapCount = 4;
+  static constexpr int32_t kAlphaMapSide = 512;
+  static constexpr float kDefaultTextureScale = 50.0f;
+  // The five layers from the base folder; the four alpha maps blank until
+  // LoadAlphaMaps. Init calls it.
+  void LoadLayerTextures();
+  // Replaces the four alpha maps with the files below the folder (a scene
+  // load calls it again). A file that cannot be read leaves its map null.
+  void LoadAlphaMaps(const EngineString& baseFolder);
+  // Draws the base-map model with the "Landscape" effect, lit by light 0 (or
+  // the fixed sun without lights) and shaded by the shadow map. Nothing
+  // without the effect or the model.
+  void Render(const ZOdevuvGameObject* baseMap) const;
+  // How many times each layer repeats over the land.
+  void SetTextureScale(float scale) { m_textureScale = scale; }
+  float GetTextureScale() const { return m_textureScale; }
+  const std::shared_ptr<plat::Texture>& GetLayerTexture(int n) const { return m_layerTextures[n]; }
+  const std::shared_ptr<plat::Texture>& GetAlphaMap(int n) const { return m_alphaMaps[n]; }
+  void ReleaseLandTextures();
+
  private:
   static bool InGrid(int32_t i, int32_t j) { return i >= 0 && j >= 0 && i < kCellsPerSide && j < kCellsPerSide; }
   CLandscapeCell* CellAt(int32_t i, int32_t j);
@@ -142,4 +170,7 @@ class CHeightMapHandlerClass {
   std::vector<TerrainVertex> m_vertices;
   std::vector<CLandscapeCell> m_cells;
   CellGridLinks m_links;
+  std::shared_ptr<plat::Texture> m_layerTextures[kLayerCount];
+  std::shared_ptr<plat::Texture> m_alphaMaps[kAlphaMapCount];
+  float m_textureScale = kDefaultTextureScale;
 };
