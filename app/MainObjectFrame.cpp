@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "app/VAvazadOvurUrovi.h"
+#include "characters/CPorvikAiClass.h"
 #include "engine/core/Globals.h"
 #include "engine/particles/ParticleEffects.h"
 #include "engine/particles/ZOdevuvParticleManager.h"
@@ -24,9 +25,8 @@ void VAvazadOvurUrovi::UpdateFrame(double elapsedSeconds) {
     ++frameCounter;
   } else {
     seconds *= double(gameSpeed);
+    if (CharactersMayMove()) GetAiManager()->UpdateAll(seconds);
   }
-  // The characters move on by these seconds once their manager is wired in
-  // (CharactersMayMove says when).
   if (ParticlesMayMove()) UpdateParticles(float(seconds));
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "characters/CPorvikAiClass.h"
 #include "engine/animation/ZOdevuvCharacter.h"
 #include "engine/core/Globals.h"
 #include "engine/media/SoundManager.h"
@@ -81,6 +82,7 @@ VAvazadOvurUrovi::~VAvazadOvurUrovi() {
   DeleteAll(extraTextures);
   cameraViews.clear();
   // The world's owners.
+  delete aiManager.exchange(nullptr);
   DeleteOwned(parkEvents);
   DeleteOwned(scenarios);
   // The single scene objects, the loading screen, the water targets and the

@@ -40,6 +40,7 @@
 #include "platform/os/WorkerThread.h"
 #include "platform/os/Window.h"
 #include "screens/ScreenSet.h"
+#include "world/CWaterSurface.h"
 #include "world/PickGeometry.h"
 
 class CAttraction;
@@ -383,6 +384,11 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ZOdevuvGameObject* baseMap = nullptr;
   ZOdevuvGameObject* baseTrees = nullptr;
   std::vector<CBird*> birds;
+  // The water square with its noise phase (MainObjectWater.cpp draws it).
+  CWaterSurface water;
+  // The water in the main pass: the two water images when their passes are
+  // on, else the stand-by textures.
+  void RenderWater();
 
   // 13. The placed objects; cells store their ids.
   CPlacedObjectList placedObjects;

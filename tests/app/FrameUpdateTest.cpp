@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/VAvazadOvurUrovi.h"
+#include "characters/CPorvikAiClass.h"
 #include "engine/core/Globals.h"
 #include "engine/particles/ZOdevuvParticleManager.h"
 #include "engine/particles/ZOdevuvParticleSystem.h"
@@ -100,4 +101,19 @@ TEST_F(FrameUpdateTest, ParticlesStandStillDuringVideosSceneLoadsAndTheLoadingSc
   Frames(1, 0.1);
   EXPECT_TRUE(particleSeconds.empty());
   EXPECT_EQ(layerUpdates, 4) << "the GUI goes on";
+}
+
+TEST_F(FrameUpdateTest, CharactersNeedTheirManagerAndStandStillDuringVideosAndSceneLoads) {
+  EXPECT_FALSE(game->CharactersMayMove()) << "no manager yet";
+  game->aiManager = new CPorvikAiClass;  // the main object deletes it
+  EXPECT_TRUE(game->CharactersMayMove());
+  for (uint8_t VAvazadOvurUrovi::*flag : {&VAvazadOvurUrovi::inGameVideoPlaying, &VAvazadOvurUrovi::sceneLoading}) {
+    (*game).*flag = 1;
+    EXPECT_FALSE(game->CharactersMayMove());
+    (*game).*flag = 0;
+  }
+  game->loadingScreenActive = 1;
+  EXPECT_TRUE(game->CharactersMayMove()) << "only the particles wait for the loading screen";
+  Frames(12, 0.1);
+  EXPECT_EQ(game->frameCounter, 11);
 }
