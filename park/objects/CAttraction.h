@@ -78,6 +78,13 @@ class CAttraction {
   ZOdevuvCharacter* GetNamedPart(EngineString name) const;
   uint32_t GetNamedPartValue(EngineString name) const;
   void UpdateAnchorPoints();
+
+  // Park events (their host is g_parkEventHost): may start one of this
+  // object's events.
+  void TriggerRandomEvent();
+  // The event's condition measured on the park; a condition that has not
+  // held for a long time counts as met.
+  bool IsEventConditionMet(ParkEvent* event);
   void ResetTransform(ZOdevuvGameObject* object);
   void AddSubObject(ZOdevuvGameObject* object);
   void ClearSlotFlags();

@@ -46,10 +46,10 @@ Vec3 Fly(int bone, float p) {
   }
 }
 
-Figure Bird() {
+Figure Bird(const std::string& texture) {
   Figure f;
   f.rootName = "Root";
-  f.textures = {"bird_01.png"};
+  f.textures = {texture};
   f.bones = {
       {"Body", -1, {0, 0, 0}},
       {"Head", kBody, {0, 0.04f, -0.12f}},
@@ -156,6 +156,26 @@ bool WriteSceneWalker(const fs::path& park) {
          plat::WritePngFile((folder / "textures/casual_m.png").string(), kTextureSize, kTextureSize, pixels.data());
 }
 
+// The park's five birds: one figure in five colourings (body, wings, beak
+// and a spare band): a gull, a crow, a dove, a finch and a blackbird.
+bool WriteBirds(const fs::path& park) {
+  constexpr int kBirdCount = 5;
+  const std::uint32_t bands[kBirdCount][4] = {{0xFFE8E8E8u, 0xFF606060u, 0xFF202020u, 0xFFF0A020u},
+                                               {0xFF303030u, 0xFF181818u, 0xFF505050u, 0xFF202020u},
+                                               {0xFFB8B8C8u, 0xFF8888A0u, 0xFFD0A0A0u, 0xFF707080u},
+                                               {0xFFC89030u, 0xFF704818u, 0xFFE0C060u, 0xFF503010u},
+                                               {0xFF202020u, 0xFF101010u, 0xFFF0B000u, 0xFF303030u}};
+  bool ok = true;
+  for (int n = 1; ok && n <= kBirdCount; ++n) {
+    char stem[16];
+    std::snprintf(stem, sizeof stem, "bird_%02d", n);
+    const std::string texture = std::string(stem) + ".png";
+    ok = WriteText(park / "objects/animals" / (std::string(stem) + ".X"), figuregen::WriteXText(Bird(texture))) &&
+         WriteBands(park / "objects/animals/textures" / texture, bands[n - 1]);
+  }
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -164,9 +184,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path park = argv[1];
-  const std::uint32_t birdBands[4] = {0xFFE8E8E8u, 0xFF606060u, 0xFF202020u, 0xFFF0A020u};
-  bool ok = WriteSceneWalker(park) && WriteText(park / "objects/animals/bird_01.X", figuregen::WriteXText(Bird())) &&
-            WriteBands(park / "objects/animals/textures/bird_01.png", birdBands);
+  bool ok = WriteSceneWalker(park) && WriteBirds(park);
   for (const figuregen::PersonKind& kind : figuregen::PersonKinds()) ok = ok && WriteVisitorKind(park, kind);
   for (const figuregen::FixedPerson& person : figuregen::ParkPeople()) ok = ok && WriteParkPerson(park, person);
   if (!ok) std::fprintf(stderr, "figuregen: cannot write into %s\n", park.string().c_str());

@@ -1,5 +1,6 @@
-// soundgen <park dir>: writes the demo park's sound effects. For now the GUI's
-// button click: a short decaying tone burst, PCM 16-bit mono.
+// soundgen <park dir>: writes the demo park's sound effects: the GUI's
+// button click and the park events' looping sounds, as short decaying tone
+// bursts, PCM 16-bit mono.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -12,19 +13,30 @@
 namespace {
 
 constexpr std::uint32_t kRate = 22050;
-constexpr double kSeconds = 0.035;
-constexpr double kToneHz = 1800.0;
-constexpr double kDecayPerSecond = 140.0;
 constexpr double kPeak = 0.6 * 32767.0;
 
-std::vector<std::uint8_t> ClickPcm() {
-  const auto frames = static_cast<std::uint32_t>(kRate * kSeconds);
+struct Burst {
+  const char* file;  // below the park folder
+  double seconds;
+  double toneHz;
+  double decayPerSecond;
+};
+
+constexpr Burst kSounds[] = {
+    {"Music/Effects/click.wav", 0.035, 1800.0, 140.0},
+    {"Music/Effects/events/bird.wav", 0.4, 2600.0, 6.0},
+    {"Music/Effects/events/sneeze.wav", 0.6, 420.0, 5.0},
+    {"Music/Effects/events/bins.wav", 0.5, 260.0, 3.0},
+};
+
+std::vector<std::uint8_t> BurstPcm(const Burst& burst) {
+  const auto frames = static_cast<std::uint32_t>(kRate * burst.seconds);
   constexpr double kTwoPi = 6.283185307179586;
   std::vector<std::uint8_t> pcm;
   pcm.reserve(frames * 2);
   for (std::uint32_t i = 0; i < frames; ++i) {
     const double t = static_cast<double>(i) / kRate;
-    const double value = kPeak * std::exp(-kDecayPerSecond * t) * std::sin(kTwoPi * kToneHz * t);
+    const double value = kPeak * std::exp(-burst.decayPerSecond * t) * std::sin(kTwoPi * burst.toneHz * t);
     const auto sample = static_cast<std::int16_t>(std::lround(value));
     pcm.push_back(static_cast<std::uint8_t>(sample & 0xFF));
     pcm.push_back(static_cast<std::uint8_t>((sample >> 8) & 0xFF));
@@ -47,10 +59,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: soundgen <park dir>\n");
     return 2;
   }
-  const std::filesystem::path click = std::filesystem::path(argv[1]) / "Music" / "Effects" / "click.wav";
-  if (!WriteFile(click, plat::WritePcmWav({1, kRate, 16}, ClickPcm()))) {
-    std::fprintf(stderr, "soundgen: cannot write %s\n", click.c_str());
-    return 1;
+  for (const Burst& burst : kSounds) {
+    const std::filesystem::path path = std::filesystem::path(argv[1]) / burst.file;
+    if (!WriteFile(path, plat::WritePcmWav({1, kRate, 16}, BurstPcm(burst)))) {
+      std::fprintf(stderr, "soundgen: cannot write %s\n", path.c_str());
+      return 1;
+    }
   }
   return 0;
 }

@@ -1,0 +1,3 @@
+#include "park/events/IParkEventHost.h"
+
+IParkEventHost* g_parkEventHost = nullptr;

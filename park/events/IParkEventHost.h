@@ -1,0 +1,33 @@
+#pragma once
+// What park events ask of the game that owns them: the event manager, the
+// play mode and clock, and the park measures that event conditions compare.
+// The main object implements it; with no host no event starts, and a missing
+// part of the game (no character manager, no staff screen) measures 0.
+#include <cstdint>
+
+#include "engine/core/EngineString.h"
+
+class CAttraction;
+class REraduzizEventClass;
+
+class IParkEventHost {
+ public:
+  virtual ~IParkEventHost() = default;
+
+  virtual REraduzizEventClass* GetParkEvents() = 0;
+  virtual bool IsTutorialMode() const = 0;
+  virtual bool IsModal() const = 0;
+  virtual int32_t GetClockHour() const = 0;
+  virtual int32_t GetClockMinute() const = 0;
+  virtual int32_t GetPathCellCount() const = 0;
+  virtual int32_t GetDirtyPathCellCount() const = 0;
+  virtual int32_t GetCharacterCount() const = 0;
+  virtual int32_t GetHiredGardenerCount() const = 0;
+  virtual CAttraction* FindObjectByName(const EngineString& name) const = 0;
+  // The tutorial screen's event bytes; false and nothing when it is missing.
+  virtual bool IsTutorialEventAllowed() const = 0;
+  virtual void MarkTutorialEventStarted() = 0;
+};
+
+// Set by the main object while it lives; may be null.
+extern IParkEventHost* g_parkEventHost;
