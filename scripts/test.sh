@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the plain build (warnings as errors),
-# the AddressSanitizer/UndefinedBehaviorSanitizer build, and a short run of
-# every libFuzzer target.
+# the AddressSanitizer/UndefinedBehaviorSanitizer build, the threaded tests
+# under ThreadSanitizer, and a short run of every libFuzzer target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -38,6 +38,20 @@ run_suite() {  # name, build dir, extra cmake args...
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite "sanitizer" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DHALVENOR_SANITIZE=ON
+
+# The threaded tests under ThreadSanitizer: only the suites that have them,
+# and in them only the tests whose names say they run threads.
+threaded_suites="platform engine gui"
+threaded_tests='*Thread*:*Concurrent*:*WhileFramesRun*:*WhileALoader*'
+echo "== thread sanitizer build"
+cmake -S "$root" -B "$root/build-tsan" -G Ninja -DHALVENOR_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DHALVENOR_TSAN=ON >/dev/null
+cmake --build "$root/build-tsan" -j "$jobs" --target $(for s in $threaded_suites; do printf '%s_tests ' "$s"; done)
+echo "== thread sanitizer tests"
+for suite in $threaded_suites; do
+  (cd "$root/build-tsan/tests/$suite" && HALVENOR_HEADLESS=1 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+    "./${suite}_tests" --gtest_filter="$threaded_tests" --gtest_brief=1)
+done
 run_suite "plain" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 echo "== fuzz build"

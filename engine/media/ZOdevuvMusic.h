@@ -49,8 +49,8 @@ class ZOdevuvMusic {
 
  private:
   EngineString m_path;
-  // The graph stands for the original's graph, control, seeking, audio and
-  // event faces; it keeps the current source itself.
+  // The graph does the playing: graph, control, seeking, audio and events
+  // in one; it keeps the current source itself.
   std::unique_ptr<plat::MusicGraph> m_graph;
   plat::WindowHandle m_window;
   uint8_t m_switchedOff = 0;

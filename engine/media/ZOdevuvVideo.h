@@ -72,7 +72,7 @@ class ZOdevuvVideo {
  private:
   uint32_t m_userId = kUserId;
   plat::WindowHandle m_window = nullptr;
-  // The graph stands for the original's graph, control and event faces.
+  // The graph does the playing: graph, control and events in one.
   std::unique_ptr<plat::VideoGraph> m_graph;
   std::shared_ptr<plat::VideoRenderer> m_renderer;
   std::shared_ptr<CAllocator> m_allocator;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/particles/ParticleStates.h"
+#include "platform/gfx/DeviceTypes.h"
 #include "platform/math/Types.h"
 
 namespace plat {
@@ -40,7 +41,7 @@ struct ZOdevuvPointVertex {
 };
 static_assert(sizeof(ZOdevuvPointVertex) == 24);
 
-constexpr uint32_t kPointVertexFvf = 0x142;
+constexpr uint32_t kPointVertexFvf = plat::Fvf::Xyz | plat::Fvf::Diffuse | plat::Fvf::Tex1;
 
 class ZOdevuvParticleSystem {
  public:

@@ -373,22 +373,22 @@ int32_t ZOdevuv3DObject::SelectRenderMode(int32_t pass, const ZOdevuvSubMesh& s)
   const bool gloss = s.glossMap, specular = s.specularMap;
   switch (pass) {
     case 0:
-      if (s.compositeFlag) return 2;
-      if (s.baseFlag) return 1;
-      if (!colour) return 6;
-      if (bump) return 3;
-      if (specular) return 5;
-      if (gloss) return 4;
-      if (!opacity) return 0;
-      return -1;  // colour with opacity: only the transparent passes draw it
-    case 1: return colour && opacity ? 7 : -1;
-    case 2: return opacity ? -1 : 10;
-    case 3: return opacity ? -1 : 12;
-    case 4: return colour && opacity ? 11 : -1;
-    case 5: return colour && opacity ? 13 : -1;
-    case 6: return colour && !opacity ? 14 : -1;
-    case 7: return colour && opacity ? 15 : -1;
-    default: return -1;
+      if (s.compositeFlag) return kModeComposite;
+      if (s.baseFlag) return kModeBaseBlend;
+      if (!colour) return kModeWithoutColour;
+      if (bump) return kModeBump;
+      if (specular) return kModeSpecularAdded;
+      if (gloss) return kModeSpecularMapped;
+      if (!opacity) return kModePlainTextured;
+      return kModeNone;  // colour with opacity: only the transparent passes draw it
+    case 1: return colour && opacity ? kModeTransparent : kModeNone;
+    case 2: return opacity ? kModeNone : kModeShadowedScene;
+    case 3: return opacity ? kModeNone : kModeShadowMap;
+    case 4: return colour && opacity ? kModeShadowedSceneTransparent : kModeNone;
+    case 5: return colour && opacity ? kModeShadowMapTransparent : kModeNone;
+    case 6: return colour && !opacity ? kModeAddedOpaque : kModeNone;
+    case 7: return colour && opacity ? kModeAddedTransparent : kModeNone;
+    default: return kModeNone;
   }
 }
 

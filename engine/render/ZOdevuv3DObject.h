@@ -11,6 +11,7 @@
 #include "engine/core/EngineString.h"
 #include "engine/render/MeshVertex.h"
 #include "engine/render/ModelRecords.h"
+#include "platform/gfx/DeviceTypes.h"
 #include "platform/gfx/LightTypes.h"
 #include "platform/math/Types.h"
 
@@ -31,7 +32,7 @@ class ZOdevuv3DObject {
   static constexpr int kBoxLineVertices = 24;
   // Position, normal and two coordinate sets: only the position of the
   // 64-byte box-line vertices is written.
-  static constexpr uint32_t kBoxLineFvf = 0x212;
+  static constexpr uint32_t kBoxLineFvf = plat::Fvf::Xyz | plat::Fvf::Normal | plat::Fvf::Tex2;
 
   ZOdevuv3DObject();
   ~ZOdevuv3DObject();

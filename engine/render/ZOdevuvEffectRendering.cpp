@@ -411,21 +411,21 @@ void DrawShadowMap(DrawContext& c, bool transparent) {
 
 void RunMode(DrawContext& c, int32_t mode) {
   switch (mode) {
-    case 0: return DrawPlainTextured(c);
-    case 1: return DrawBaseBlend(c);
-    case 2: return DrawComposite(c);
-    case 3: return DrawBump(c);
-    case 4: return DrawSpecularMapped(c);
-    case 5: return DrawSpecularAdded(c);
-    case 6: return DrawWithoutColour(c);
-    case 7: return DrawTransparent(c, plat::Blend::InvSrcAlpha);
-    case 8: return DrawDiffuseNormal(c);
-    case 10: return DrawShadowedScene(c, false);
-    case 11: return DrawShadowedScene(c, true);
-    case 12: return DrawShadowMap(c, false);
-    case 13: return DrawShadowMap(c, true);
-    case 14:
-    case 15: return DrawTransparent(c, plat::Blend::One);
+    case kModePlainTextured: return DrawPlainTextured(c);
+    case kModeBaseBlend: return DrawBaseBlend(c);
+    case kModeComposite: return DrawComposite(c);
+    case kModeBump: return DrawBump(c);
+    case kModeSpecularMapped: return DrawSpecularMapped(c);
+    case kModeSpecularAdded: return DrawSpecularAdded(c);
+    case kModeWithoutColour: return DrawWithoutColour(c);
+    case kModeTransparent: return DrawTransparent(c, plat::Blend::InvSrcAlpha);
+    case kModeDiffuseNormal: return DrawDiffuseNormal(c);
+    case kModeShadowedScene: return DrawShadowedScene(c, false);
+    case kModeShadowedSceneTransparent: return DrawShadowedScene(c, true);
+    case kModeShadowMap: return DrawShadowMap(c, false);
+    case kModeShadowMapTransparent: return DrawShadowMap(c, true);
+    case kModeAddedOpaque:
+    case kModeAddedTransparent: return DrawTransparent(c, plat::Blend::One);
     default: return;
   }
 }

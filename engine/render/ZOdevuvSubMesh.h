@@ -20,6 +20,28 @@ class VertexBuffer;
 class VertexDeclaration;
 }  // namespace plat
 
+// The render modes a sub-mesh draws in: the 3D object picks one per pass
+// from the sub-mesh's maps, the effect rendering carries it out. Mode 9 and
+// anything outside 0..15 draw nothing.
+enum SubMeshRenderMode : int32_t {
+  kModeNone = -1,
+  kModePlainTextured = 0,
+  kModeBaseBlend = 1,
+  kModeComposite = 2,
+  kModeBump = 3,
+  kModeSpecularMapped = 4,
+  kModeSpecularAdded = 5,
+  kModeWithoutColour = 6,
+  kModeTransparent = 7,
+  kModeDiffuseNormal = 8,
+  kModeShadowedScene = 10,
+  kModeShadowedSceneTransparent = 11,
+  kModeShadowMap = 12,
+  kModeShadowMapTransparent = 13,
+  kModeAddedOpaque = 14,
+  kModeAddedTransparent = 15,
+};
+
 class ZOdevuvSubMesh {
  public:
   static constexpr int kBaseCount = 3;
@@ -35,8 +57,8 @@ class ZOdevuvSubMesh {
   void ReleaseSubMeshData();
   // Nothing without a vertex buffer or a device.
   void DrawSubMeshBuffer();
-  // Draws in one of the sixteen render modes (9 and anything outside 0..15
-  // draw nothing); the world transform is already the object's.
+  // Draws in one of the sixteen render modes (SubMeshRenderMode); the world
+  // transform is already the object's.
   void RenderSubMeshWithEffect(int32_t mode);
 
   std::shared_ptr<plat::VertexBuffer> vertexBuffer;

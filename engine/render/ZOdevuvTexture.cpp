@@ -8,7 +8,7 @@
 
 namespace {
 
-// The extension library's box filter; the loader accepts it and always
+// The box filter's number; the loader accepts it and always
 // box-filters anyway.
 constexpr std::uint32_t kFilterBox = 5;
 // Texels of exactly this ARGB value become transparent black.

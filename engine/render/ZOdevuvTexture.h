@@ -10,13 +10,14 @@
 #include <memory>
 #include <string>
 
+#include "platform/gfx/DeviceTypes.h"
 #include "platform/gfx/Texture.h"
 #include "platform/gfx/TextureLoader.h"
 
 class ZOdevuvTexture {
  public:
   // Screen position with rhw, a diffuse colour and one texture coordinate.
-  static constexpr std::uint32_t kQuadFvf = 0x144;
+  static constexpr std::uint32_t kQuadFvf = plat::Fvf::XyzRhw | plat::Fvf::Diffuse | plat::Fvf::Tex1;
 
   // One corner of a screen quad, 28 bytes as the vertex format lays it out.
   struct QuadVertex {

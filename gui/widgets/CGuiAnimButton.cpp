@@ -2,6 +2,7 @@
 
 #include "engine/render/ZOdevuvTexture.h"
 #include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
 
 CGuiAnimButton::CGuiAnimButton() : m_label(std::make_unique<ZOdevuvText>()) {}
@@ -31,9 +32,8 @@ void CGuiAnimButton::SetTextColours(const GuiColour& normal, const GuiColour& ho
 void CGuiAnimButton::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic,
                              int32_t charSet, int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
                              const EngineString& face) {
-  if (m_label) m_label->Release();
-  m_label = std::make_unique<ZOdevuvText>();
-  m_label->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
+  ReplaceTextFont(m_label,
+                  {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
 
 void CGuiAnimButton::LoadRun(Run& run, int32_t& count, const EngineString& folder, const char* pattern,

@@ -3,6 +3,7 @@
 #include "engine/core/Globals.h"
 #include "engine/render/ZOdevuvDevice.h"
 #include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
 
 namespace {
@@ -57,9 +58,8 @@ void CGuiButton::SetTextColours(const GuiColour& normal, const GuiColour& hover,
 void CGuiButton::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
                          int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
                          const EngineString& face) {
-  m_label->Release();
-  m_label = std::make_unique<ZOdevuvText>();
-  m_label->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
+  ReplaceTextFont(m_label,
+                  {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
 
 void CGuiButton::Drag(int32_t x, int32_t y) {

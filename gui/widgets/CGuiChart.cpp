@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr uint32_t kScreenVertexFvf = 0x144;  // x, y, z, rhw, colour, u, v
+constexpr uint32_t kScreenVertexFvf = plat::Fvf::XyzRhw | plat::Fvf::Diffuse | plat::Fvf::Tex1;
 constexpr float kLineDepth = 0.1f;
 constexpr float kLineRhw = 1.0f / 109.0f;
 

@@ -4,6 +4,7 @@
 
 #include "engine/render/ZOdevuvTexture.h"
 #include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
 
 CGuiCheckBox::CGuiCheckBox() : m_label(std::make_unique<ZOdevuvText>()) {}
@@ -20,9 +21,8 @@ void CGuiCheckBox::SetText(const EngineString& label, uint32_t format) {
 void CGuiCheckBox::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
                            int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
                            const EngineString& face) {
-  if (m_label) m_label->Release();
-  m_label = std::make_unique<ZOdevuvText>();
-  m_label->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
+  ReplaceTextFont(m_label,
+                  {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
 
 void CGuiCheckBox::SetBoxTexture(const EngineString& path, int32_t frameCount) {

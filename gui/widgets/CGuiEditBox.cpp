@@ -1,6 +1,7 @@
 #include "gui/widgets/CGuiEditBox.h"
 
 #include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
 #include "platform/os/Clock.h"
 #include "platform/os/Window.h"
@@ -39,9 +40,8 @@ void CGuiEditBox::SetText(const EngineString& text, uint32_t format, const GuiCo
 void CGuiEditBox::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
                           int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
                           const EngineString& face) {
-  if (m_label) m_label->Release();
-  m_label = std::make_unique<ZOdevuvText>();
-  m_label->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
+  ReplaceTextFont(m_label,
+                  {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
 
 bool CGuiEditBox::ContainsPoint(int32_t x, int32_t y) const {

@@ -4,6 +4,7 @@
 
 #include "engine/render/ZOdevuvTexture.h"
 #include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiVScroll.h"
@@ -47,9 +48,8 @@ void CGuiListBox::SetVisibleRows(int32_t rows) {
 void CGuiListBox::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
                           int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
                           const EngineString& face) {
-  if (m_text) m_text->Release();
-  m_text = std::make_unique<ZOdevuvText>();
-  m_text->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
+  ReplaceTextFont(m_text,
+                  {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
 
 void CGuiListBox::SetItemTexture(const EngineString& path) { m_highlight = LoadTexture(path); }

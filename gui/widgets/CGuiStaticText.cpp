@@ -1,6 +1,7 @@
 #include "gui/widgets/CGuiStaticText.h"
 
 #include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiFont.h"
 
 CGuiStaticText::CGuiStaticText() : m_label(std::make_unique<ZOdevuvText>()) {}
 
@@ -16,9 +17,8 @@ void CGuiStaticText::SetText(int32_t textId, const EngineString& literal, uint32
 void CGuiStaticText::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic,
                              int32_t charSet, int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
                              const EngineString& face) {
-  m_label->Release();
-  m_label = std::make_unique<ZOdevuvText>();
-  m_label->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
+  ReplaceTextFont(m_label,
+                  {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
 
 void CGuiStaticText::Draw() {

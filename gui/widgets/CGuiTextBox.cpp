@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiFont.h"
 #include "gui/widgets/CGuiVScroll.h"
 
 CGuiTextBox::CGuiTextBox() : m_label(std::make_unique<ZOdevuvText>()) {}
@@ -12,9 +13,8 @@ CGuiTextBox::~CGuiTextBox() { m_label->Release(); }
 void CGuiTextBox::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
                           int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
                           const EngineString& face) {
-  m_label->Release();
-  m_label = std::make_unique<ZOdevuvText>();
-  m_label->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
+  ReplaceTextFont(m_label,
+                  {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
 
 void CGuiTextBox::CreateScrollBar(const EngineString& background, const EngineString& up,

@@ -2,6 +2,7 @@
 
 #include "engine/render/ZOdevuvTexture.h"
 #include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
 
 CGuiWindow::CGuiWindow() : m_label(std::make_unique<ZOdevuvText>()) {}
@@ -22,9 +23,8 @@ void CGuiWindow::SetTitleBar(const EngineString& path, bool titleBar, int32_t he
 void CGuiWindow::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
                          int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
                          const EngineString& face) {
-  if (m_label) m_label->Release();
-  m_label = std::make_unique<ZOdevuvText>();
-  m_label->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
+  ReplaceTextFont(m_label,
+                  {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
 
 void CGuiWindow::SetTitleColours(const GuiColour& enabled, const GuiColour& disabled) {

@@ -1,5 +1,6 @@
 #include "platform/audio/WavReader.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <string_view>
@@ -10,6 +11,17 @@ namespace {
 constexpr std::size_t kChunkHeader = 8;
 constexpr std::uint32_t kPcmFormatBytes = 16;
 constexpr std::uint32_t kFormatWithExtraSize = 18;
+// Sound editors write a RIFF size a little beyond the file at times (the
+// header counted, the pad byte); so much is read as far as the file goes.
+constexpr std::uint32_t kRiffSizeSlack = 64;
+
+// WAVE_FORMAT_EXTENSIBLE: the format is in the sub-format GUID at offset 6
+// of the extra bytes, whose first two bytes are the plain format tag.
+constexpr std::uint16_t kWavFormatExtensible = 0xFFFE;
+constexpr std::size_t kExtensibleExtraBytes = 22;
+constexpr std::size_t kSubFormatAt = 6;
+constexpr std::uint8_t kSubFormatGuidTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
+                                                 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
 std::uint16_t U16(std::span<const std::uint8_t> b, std::size_t at) {
   return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
@@ -71,6 +83,19 @@ bool ReadFormat(std::span<const std::uint8_t> chunk, WavFormat& format, std::str
   return true;
 }
 
+// The plain format tag of an extensible format whose sub-format is one of
+// the standard ones; the tag itself for any other.
+std::uint16_t PlainFormatTag(const WavFormat& format) {
+  if (format.formatTag != kWavFormatExtensible || format.extra.size() < kExtensibleExtraBytes) {
+    return format.formatTag;
+  }
+  const std::span<const std::uint8_t> guid(format.extra.data() + kSubFormatAt, 16);
+  if (!std::equal(std::begin(kSubFormatGuidTail), std::end(kSubFormatGuidTail), guid.begin() + 2)) {
+    return format.formatTag;
+  }
+  return U16(guid, 0);
+}
+
 }  // namespace
 
 bool ParseWav(std::span<const std::uint8_t> image, WavFile& out, std::string& error) {
@@ -79,10 +104,11 @@ bool ParseWav(std::span<const std::uint8_t> image, WavFile& out, std::string& er
     return Fail(error, "not a RIFF/WAVE file");
   }
   const std::uint32_t riffSize = U32(image, 4);
-  if (riffSize < 4 || riffSize > image.size() - kChunkHeader) {
+  const std::size_t fileRiffSize = image.size() - kChunkHeader;
+  if (riffSize < 4 || riffSize > fileRiffSize + kRiffSizeSlack) {
     return Fail(error, "WAV RIFF size %u does not fit the file of %zu bytes", riffSize, image.size());
   }
-  const auto body = image.subspan(12, riffSize - 4);
+  const auto body = image.subspan(12, std::min<std::size_t>(riffSize, fileRiffSize) - 4);
 
   bool haveFormat = false;
   bool haveData = false;
@@ -113,6 +139,10 @@ bool ParseWav(std::span<const std::uint8_t> image, WavFile& out, std::string& er
 
 bool ReadPcmWav(std::span<const std::uint8_t> image, WavFile& out, std::string& error) {
   if (!ParseWav(image, out, error)) return false;
+  if (PlainFormatTag(out.format) == kWavFormatPcm && out.format.formatTag == kWavFormatExtensible) {
+    out.format.formatTag = kWavFormatPcm;
+    out.format.extra.clear();
+  }
   const WavFormat& f = out.format;
   if (f.formatTag != kWavFormatPcm) {
     return Fail(error, "WAV format %u is not PCM, which is the only format played", unsigned{f.formatTag});

@@ -44,6 +44,60 @@ constexpr MaskFormat kMaskFormats[] = {
     {Format::L8, kLuminance, 8, 0xFF, 0, 0, 0},
 };
 
+// Masks in red-green-blue-alpha byte order: read as the A8R8G8B8 and
+// X8R8G8B8 the device has, with red and blue swapped.
+constexpr MaskFormat kSwappedMaskFormats[] = {
+    {Format::A8R8G8B8, kRgb | kAlphaPixels, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000},
+    {Format::X8R8G8B8, kRgb, 32, 0xFF, 0xFF00, 0xFF0000, 0},
+};
+
+// The extended header after the first one: DXGI format, dimension, flags,
+// array size, more flags.
+constexpr std::size_t kExtendedHeaderBytes = 20;
+constexpr std::size_t kOffDxgiFormat = kHeaderBytes, kOffMiscFlag = kHeaderBytes + 8,
+                      kOffArraySize = kHeaderBytes + 12;
+constexpr std::uint32_t kMiscTextureCube = 0x4;
+
+struct DxgiFormat {
+  std::uint32_t code;
+  const char* name;
+  Format format;  // Unknown: not read
+  bool swapRedBlue;
+};
+
+constexpr DxgiFormat kDxgiFormats[] = {
+    {28, "R8G8B8A8_UNORM", Format::A8R8G8B8, true},
+    {29, "R8G8B8A8_UNORM_SRGB", Format::A8R8G8B8, true},
+    {71, "BC1_UNORM", Format::Dxt1, false},
+    {72, "BC1_UNORM_SRGB", Format::Dxt1, false},
+    {74, "BC2_UNORM", Format::Dxt3, false},
+    {75, "BC2_UNORM_SRGB", Format::Dxt3, false},
+    {77, "BC3_UNORM", Format::Dxt5, false},
+    {78, "BC3_UNORM_SRGB", Format::Dxt5, false},
+    {87, "B8G8R8A8_UNORM", Format::A8R8G8B8, false},
+    {88, "B8G8R8X8_UNORM", Format::X8R8G8B8, false},
+    {91, "B8G8R8A8_UNORM_SRGB", Format::A8R8G8B8, false},
+    {93, "B8G8R8X8_UNORM_SRGB", Format::X8R8G8B8, false},
+    {2, "R32G32B32A32_FLOAT", Format::Unknown, false},
+    {10, "R16G16B16A16_FLOAT", Format::Unknown, false},
+    {24, "R10G10B10A2_UNORM", Format::Unknown, false},
+    {49, "R8G8_UNORM", Format::Unknown, false},
+    {61, "R8_UNORM", Format::Unknown, false},
+    {80, "BC4_UNORM", Format::Unknown, false},
+    {83, "BC5_UNORM", Format::Unknown, false},
+    {95, "BC6H_UF16", Format::Unknown, false},
+    {96, "BC6H_SF16", Format::Unknown, false},
+    {98, "BC7_UNORM", Format::Unknown, false},
+    {99, "BC7_UNORM_SRGB", Format::Unknown, false},
+};
+
+// How the pixels of a file are stored.
+struct Layout {
+  Format format = Format::Unknown;
+  bool swapRedBlue = false;
+  std::size_t dataOffset = kHeaderBytes;
+};
+
 // FourCC codes; R32F is stored as its format number.
 constexpr Format kFourCCFormats[] = {Format::Dxt1, Format::Dxt3, Format::Dxt5, Format::R32F};
 
@@ -57,29 +111,65 @@ void Write32(std::uint8_t* data, std::size_t offset, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) data[offset + i] = std::uint8_t(value >> (8 * i));
 }
 
-Format FormatFromHeader(const std::uint8_t* data, std::string& error) {
+bool ExtendedLayout(const std::uint8_t* data, std::size_t size, Layout& layout, std::string& error) {
+  if (size < kHeaderBytes + kExtendedHeaderBytes) {
+    error = "file too small for the DDS extended header";
+    return false;
+  }
+  const std::uint32_t code = Read32(data, kOffDxgiFormat);
+  const auto* known = std::find_if(std::begin(kDxgiFormats), std::end(kDxgiFormats),
+                                   [code](const DxgiFormat& f) { return f.code == code; });
+  if (known == std::end(kDxgiFormats) || known->format == Format::Unknown) {
+    error = "unsupported DDS DXGI format " +
+            (known == std::end(kDxgiFormats) ? std::to_string(code) : std::string(known->name));
+    return false;
+  }
+  if ((Read32(data, kOffMiscFlag) & kMiscTextureCube) || Read32(data, kOffArraySize) > 1) {
+    error = "DDS cube maps and texture arrays are not supported";
+    return false;
+  }
+  layout = {known->format, known->swapRedBlue, kHeaderBytes + kExtendedHeaderBytes};
+  return true;
+}
+
+bool MatchesMasks(const MaskFormat& m, std::uint32_t flags, std::uint32_t bits, std::uint32_t r, std::uint32_t g,
+                  std::uint32_t b, std::uint32_t a) {
+  const bool sameKind = (m.flags & (kRgb | kLuminance)) == (flags & (kRgb | kLuminance));
+  return sameKind && m.bits == bits && m.r == r && m.g == g && m.b == b && m.a == a;
+}
+
+bool LayoutFromHeader(const std::uint8_t* data, std::size_t size, Layout& layout, std::string& error) {
   std::uint32_t flags = Read32(data, kOffPfFlags);
   if (flags & kFourCC) {
     std::uint32_t code = Read32(data, kOffFourCC);
     for (Format f : kFourCCFormats) {
-      if (std::uint32_t(f) == code) return f;
+      if (std::uint32_t(f) == code) {
+        layout.format = f;
+        return true;
+      }
     }
-    if (code == MakeFourCC('D', 'X', '1', '0')) {
-      error = "DDS extended (DX10) headers are not supported";
-    } else {
-      error = "unsupported DDS FourCC code " + std::to_string(code);
-    }
-    return Format::Unknown;
+    if (code == MakeFourCC('D', 'X', '1', '0')) return ExtendedLayout(data, size, layout, error);
+    error = "unsupported DDS FourCC code " + std::to_string(code);
+    return false;
   }
   std::uint32_t bits = Read32(data, kOffBitCount);
   std::uint32_t r = Read32(data, kOffRMask), g = Read32(data, kOffGMask), b = Read32(data, kOffBMask);
   std::uint32_t a = flags & (kAlphaPixels | kAlpha) ? Read32(data, kOffAMask) : 0;
   for (const MaskFormat& m : kMaskFormats) {
-    bool sameKind = (m.flags & (kRgb | kLuminance)) == (flags & (kRgb | kLuminance));
-    if (sameKind && m.bits == bits && m.r == r && m.g == g && m.b == b && m.a == a) return m.format;
+    if (MatchesMasks(m, flags, bits, r, g, b, a)) {
+      layout.format = m.format;
+      return true;
+    }
+  }
+  for (const MaskFormat& m : kSwappedMaskFormats) {
+    if (MatchesMasks(m, flags, bits, r, g, b, a)) {
+      layout.format = m.format;
+      layout.swapRedBlue = true;
+      return true;
+    }
   }
   error = "unsupported DDS pixel format (" + std::to_string(bits) + " bits)";
-  return Format::Unknown;
+  return false;
 }
 
 int FullChainLength(int width, int height) {
@@ -88,7 +178,8 @@ int FullChainLength(int width, int height) {
   return levels;
 }
 
-bool ReadHeader(const std::uint8_t* data, std::size_t size, Image& out, int& mipCount, std::string& error) {
+bool ReadHeader(const std::uint8_t* data, std::size_t size, Image& out, Layout& layout, int& mipCount,
+                std::string& error) {
   if (size < kHeaderBytes || std::memcmp(data, "DDS ", 4) != 0) {
     error = size < kHeaderBytes ? "file too small for a DDS header" : "not a DDS file";
     return false;
@@ -114,8 +205,8 @@ bool ReadHeader(const std::uint8_t* data, std::size_t size, Image& out, int& mip
   }
   out.width = int(width);
   out.height = int(height);
-  out.format = FormatFromHeader(data, error);
-  if (out.format == Format::Unknown) return false;
+  if (!LayoutFromHeader(data, size, layout, error)) return false;
+  out.format = layout.format;
 
   std::uint32_t count = flags & kMipMapCount ? Read32(data, kOffMipCount) : 1;
   int chain = FullChainLength(out.width, out.height);
@@ -134,8 +225,9 @@ bool ReadHeader(const std::uint8_t* data, std::size_t size, Image& out, int& mip
   return true;
 }
 
-// Level bytes as stored, or widened to A8R8G8B8 for 24-bit files.
-ImageLevel ReadLevel(Format stored, int width, int height, const std::uint8_t* src) {
+// Level bytes as stored, widened to A8R8G8B8 for 24-bit files, red and
+// blue swapped for files stored in red-green-blue-alpha order.
+ImageLevel ReadLevel(Format stored, bool swapRedBlue, int width, int height, const std::uint8_t* src) {
   ImageLevel level;
   level.width = width;
   level.height = height;
@@ -150,6 +242,9 @@ ImageLevel ReadLevel(Format stored, int width, int height, const std::uint8_t* s
   } else {
     level.pitch = RowPitch(stored, width);
     level.bytes.assign(src, src + count);
+  }
+  if (swapRedBlue) {
+    for (std::size_t p = 0; p + 2 < level.bytes.size(); p += 4) std::swap(level.bytes[p], level.bytes[p + 2]);
   }
   return level;
 }
@@ -200,10 +295,11 @@ bool IsEncodable(const Image& image) {
 
 bool DecodeDds(const std::uint8_t* data, std::size_t size, Image& out, std::string& error) {
   Image image;
+  Layout layout;
   int mipCount = 1;
-  if (!ReadHeader(data, size, image, mipCount, error)) return false;
+  if (!ReadHeader(data, size, image, layout, mipCount, error)) return false;
   Format stored = image.format;
-  std::size_t offset = kHeaderBytes;
+  std::size_t offset = layout.dataOffset;
   for (int i = 0; i < mipCount; ++i) {
     int w = std::max(1, image.width >> i), h = std::max(1, image.height >> i);
     std::size_t bytes = std::size_t(RowPitch(stored, w)) * RowCount(stored, h);
@@ -211,7 +307,7 @@ bool DecodeDds(const std::uint8_t* data, std::size_t size, Image& out, std::stri
       error = "DDS file truncated in mip level " + std::to_string(i);
       return false;
     }
-    image.levels.push_back(ReadLevel(stored, w, h, data + offset));
+    image.levels.push_back(ReadLevel(stored, layout.swapRedBlue, w, h, data + offset));
     offset += bytes;
   }
   if (stored == Format::R8G8B8) image.format = Format::A8R8G8B8;

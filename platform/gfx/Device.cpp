@@ -15,7 +15,7 @@ namespace {
 std::mutex g_factoryMutex;
 LiveBackendFactory g_liveFactory;
 
-// The light the original gives an index that is enabled before it was set.
+// The light an index gets when it is enabled before it was set.
 Light DefaultLight() {
   Light light;
   light.type = LightType::Directional;

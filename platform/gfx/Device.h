@@ -1,6 +1,6 @@
 #pragma once
-// The drawing device, shaped like the one the game was written for: render,
-// texture-stage and sampler states that start at the original defaults and
+// The game's drawing device: render,
+// texture-stage and sampler states that start at the device's defaults and
 // persist, transforms, material and lights, resources, draws, scenes and
 // render targets. State lives here; a DeviceBackend carries out clears,
 // draws, texts and presents. Resources may be created from any thread; all
@@ -39,7 +39,7 @@ struct DeviceParams {
   BackendChoice backend = BackendChoice::Auto;
 };
 
-// The back-buffer format the original picked for a colour depth.
+// The back-buffer format for a colour depth.
 Format BackBufferFormatForBits(int bits);
 
 using LiveBackendFactory =
@@ -89,7 +89,7 @@ class Device : public std::enable_shared_from_this<Device> {
   Material GetMaterial() const { return state_.material; }
   void SetLight(std::uint32_t index, const Light& light);
   bool GetLight(std::uint32_t index, Light& out) const;  // false for a light never set
-  // Enabling a light never set gives it the original's default light first.
+  // Enabling a light never set gives it the device's default light first.
   void LightEnable(std::uint32_t index, bool enable);
   bool GetLightEnable(std::uint32_t index) const;
 

@@ -71,7 +71,7 @@ struct DeviceState {
   }
 };
 
-// The state of a newly created device: the original device's defaults.
+// The state of a newly created device: the device's defaults.
 // zEnable follows whether the device has an automatic depth buffer.
 DeviceState DefaultDeviceState(bool zEnable);
 

@@ -1,10 +1,10 @@
 #pragma once
 // The device's vocabulary: state names and values, flags and small records,
-// numbered as the original device numbered them so that values written by
-// callers, effect files and data mean the same thing.
+// in the device's own numbers, so that values written by callers, effect
+// files and data mean the same thing.
 //
 // State keys are scoped enums; state values are plain 32-bit words (as the
-// original passed them), so the value constants live in small structs whose
+// game passes them), so the value constants live in small structs whose
 // members convert to std::uint32_t.
 #include <cstdint>
 #include <cstring>

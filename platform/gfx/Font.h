@@ -1,5 +1,5 @@
 #pragma once
-// Text drawing in the manner of the original extension library's font:
+// The device's text drawing:
 // DrawText into a rectangle with the left/centre/right, vertical-centre,
 // no-clip and measure-only flags; text bytes are Windows-1252, lines break
 // at '\n'. Metrics come from FreeType; when no font file can be loaded a

@@ -83,8 +83,8 @@ double NaturalAverageWidth(FT_Face face, int heightPx) {
 }
 
 // Height is the em size. A requested average width scales the glyphs
-// horizontally by width / natural average width, as the original font API
-// stretched or condensed the face to that average.
+// horizontally by width / natural average width: the face is stretched or
+// condensed to that average.
 bool SetSize(FT_Face face, int heightPx, int widthPx) {
   if (FT_Set_Pixel_Sizes(face, 0, FT_UInt(heightPx)) != 0) return false;
   if (widthPx <= 0) return true;
@@ -125,7 +125,7 @@ std::shared_ptr<FontRaster> FontRaster::Open(const FontSpec& spec) {
 
 int FontRaster::Ascent() const { return face_->ascent; }
 int FontRaster::Descent() const { return face_->descent; }
-// Ascent plus descent, the cell height the original font API reported.
+// Ascent plus descent: the font's cell height.
 int FontRaster::LineHeight() const { return face_->ascent + face_->descent; }
 
 int FontRaster::Advance(unsigned char c) const {

@@ -1,6 +1,6 @@
 #pragma once
-// Pixel formats, numbered as the original device numbered them so that values
-// read from data or named by callers mean the same thing.
+// Pixel formats in the device's own numbers, so that values read from data
+// or named by callers mean the same thing.
 #include <cstdint>
 
 namespace plat {

@@ -1,5 +1,5 @@
 #pragma once
-// The bytes of a vertex or index buffer with the original lock protocol:
+// The bytes of a vertex or index buffer with the device's lock protocol:
 // Lock(offset, size, flags) hands out a pointer until Unlock; a lock outside
 // the buffer or a second lock fails. DISCARD on a dynamic buffer gives fresh
 // (zeroed) contents, NOOVERWRITE promises not to touch what earlier draws

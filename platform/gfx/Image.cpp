@@ -1,6 +1,7 @@
 #include "platform/gfx/Image.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -91,6 +92,8 @@ bool DecodeWithStb(ImageFileType type, const std::uint8_t* data, std::size_t siz
     error = std::string("unreadable image header: ") + stbi_failure_reason();
     return false;
   }
+  // A top-down BMP gives its height negative; the decoder flips it.
+  if (height < 0 && height != INT_MIN) height = -height;
   if (!CheckImageSize(width, height, size, MaxPixelsPerByte(type), error)) return false;
   stbi_uc* rgba = stbi_load_from_memory(data, int(size), &width, &height, &channels, 4);
   if (!rgba) {

@@ -1,6 +1,6 @@
 #pragma once
 // The pixels of one texture level or one stand-alone surface, with the
-// lock protocol of the original: Lock hands out a pointer that stays valid
+// device's lock protocol: Lock hands out a pointer that stays valid
 // until Unlock, and a second lock of the same pixels fails. Readers (the live
 // backend's upload) take the mutex and see the pixels only while nobody holds
 // a lock, so they never read half-written data.

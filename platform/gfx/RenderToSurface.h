@@ -23,7 +23,7 @@ class RenderToSurface {
   // viewport null = the whole surface. False when already begun, for a null
   // surface or when the device is gone.
   bool BeginScene(const std::shared_ptr<Surface>& surface, const Viewport* viewport);
-  // filter is accepted for the mip filter the original took; no mips are made.
+  // filter names a mip filter and is accepted for callers that pass one; no mips are made.
   bool EndScene(std::uint32_t filter = kDefaultValue);
   bool Begun() const { return begun_; }
 

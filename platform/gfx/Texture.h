@@ -45,7 +45,7 @@ class Texture : public Resource, public std::enable_shared_from_this<Texture> {
 
   bool GetLevelDesc(std::uint32_t level, SurfaceDesc& out) const;
 
-  // As the original: default-pool textures lock only when dynamic, render
+  // Default-pool textures lock only when dynamic, render
   // targets never; a locked level cannot be locked again.
   bool LockRect(std::uint32_t level, LockedRect& out, const Rect* rect = nullptr,
                 std::uint32_t flags = 0);

@@ -1,5 +1,5 @@
 #pragma once
-// Texture creation helpers in the manner of the original extension library.
+// Texture creation helpers: from files and memory, with the game's load options.
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -24,7 +24,7 @@ class InputSource {
   InputSource(const InputSource&) = delete;
   InputSource& operator=(const InputSource&) = delete;
 
-  // Key by original scan code (0..255; others are ignored).
+  // Key by the game's scan code (0..255; others are ignored).
   void SetKey(int code, bool down);
   void MoveMouse(int32_t dx, int32_t dy, int32_t dz = 0);
   // Button 0 left, 1 right, 2 middle, 3 fourth; others are ignored.

@@ -1,6 +1,6 @@
 #pragma once
 // Results, cooperative-level flags and state records of the keyboard and
-// mouse devices, shaped like the original input API the game was written for.
+// mouse devices, as the game's input code reads them.
 #include <cstdint>
 
 namespace plat {
@@ -23,7 +23,7 @@ constexpr bool InputSucceeded(InputResult result) {
          result == InputResult::BufferOverflow;
 }
 
-// Cooperative-level flags, with their original values.
+// Cooperative-level flags, in the game's numbers.
 constexpr uint32_t kCoopExclusive = 1;
 constexpr uint32_t kCoopNonExclusive = 2;
 constexpr uint32_t kCoopForeground = 4;

@@ -1,5 +1,5 @@
 #pragma once
-// The system keyboard: the state of all 256 keys in the original scan-code
+// The system keyboard: the state of all 256 keys in the game's scan-code
 // numbers (immediate mode) or, once a buffer size is set, the key changes
 // since the last read (buffered mode).
 #include <cstdint>

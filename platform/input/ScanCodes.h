@@ -1,5 +1,5 @@
 #pragma once
-// The original keyboard scan-code numbers, in which the game reads keys, and
+// The game's keyboard scan-code numbers, in which it reads keys, and
 // the mapping from the window library's scan codes onto them.
 #include <cstdint>
 
@@ -44,8 +44,8 @@ enum ScanCode : uint8_t {
   kKeyMediaSelect = 0xED,
 };
 
-// The original scan code of a window-library scan code, kKeyNone for keys
-// the original keyboard did not have (and for out-of-range values).
+// The game's scan code of a window-library scan code, kKeyNone for keys
+// the game's keyboard does not have (and for out-of-range values).
 ScanCode ScanCodeFromSdl(int sdlScancode);
 
 }  // namespace plat

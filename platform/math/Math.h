@@ -1,7 +1,7 @@
 #pragma once
-// The extension library's helpers with its exact formulas: row vectors,
+// The game's math helpers with their exact formulas: row vectors,
 // left-handed conventions. Out-parameters come first and are returned, so
-// that calls read like the originals and may alias their inputs.
+// that calls chain and may alias their inputs.
 #include "platform/math/Types.h"
 
 namespace plat {
@@ -91,7 +91,7 @@ Plane* PlaneNormalize(Plane* out, const Plane& p);
 float PlaneDotCoord(const Plane& p, const Vec3& v);
 float PlaneDotNormal(const Plane& p, const Vec3& v);
 // Transforms a plane by a matrix given as the inverse transpose of the
-// point transform, as the original expects.
+// point transform, as the game's callers pass it.
 Plane* PlaneTransform(Plane* out, const Plane& p, const Matrix& m);
 
 // Quaternions

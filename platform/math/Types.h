@@ -1,6 +1,6 @@
 #pragma once
-// Vector, matrix, plane, colour and quaternion types laid out like the
-// Direct3D extension library's: floats only, row vectors, matrices stored row
+// Vector, matrix, plane, colour and quaternion types as the game's data and
+// effects lay them out: floats only, row vectors, matrices stored row
 // by row with the translation in the fourth row (m[3][0..2]).
 namespace plat {
 

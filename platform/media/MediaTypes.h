@@ -1,6 +1,6 @@
 #pragma once
-// What the media graphs report, numbered as the original media framework
-// numbered it: result words (negative = failure), event codes and graph
+// What the media graphs report, in the numbers the game's media code
+// reads: result words (negative = failure), event codes and graph
 // states, plus the thread-safe event queue every graph keeps.
 #include <cstdint>
 #include <deque>

@@ -35,7 +35,7 @@ bool MatchWildcard(std::string_view pattern, std::string_view name) {
   return p == pattern.size();
 }
 
-// As on the original system, a pattern ending in ".*" also takes names
+// As the game's patterns expect, one ending in ".*" also takes names
 // without an extension, so "*.*" lists every entry.
 bool MatchesPattern(std::string_view pattern, std::string_view name) {
   if (MatchWildcard(pattern, name)) return true;

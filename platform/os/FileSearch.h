@@ -14,7 +14,7 @@ struct FoundFile {
 };
 
 // Entries sorted by name (the host gives no order of its own); "." and ".."
-// are included for folders matched by the pattern, as the original gave them.
+// are included for folders matched by the pattern, as the game expects.
 std::vector<FoundFile> FindFiles(std::string_view pattern);
 
 }  // namespace plat

@@ -1,5 +1,5 @@
 #pragma once
-// Opaque handles in place of the original window and module-instance handles.
+// Opaque handles of the game's window and module instance.
 // The live backend's window and the headless stand-in both hide behind them.
 namespace plat {
 

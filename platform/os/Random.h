@@ -1,5 +1,5 @@
 #pragma once
-// The game's formulas assume the original C runtime's generator: results
+// The game's formulas assume this C-runtime generator: results
 // 0..32767 from x = x * 214013 + 2531011, (x >> 16) & 0x7FFF, seed 1 until
 // SRand. Nothing in the game calls the C library's rand directly.
 namespace plat {

@@ -45,8 +45,8 @@ Queue& TheQueue() {
 
 bool ValidKey(int virtualKey) { return virtualKey > 0 && virtualKey < 256; }
 
-// Posted messages come first; WM_QUIT only once the queue is empty, as the
-// original queue handed it out.
+// Posted messages come first; WM_QUIT only once the queue is empty, so that
+// the game's loop sees every message posted before it.
 bool TakeLocked(Queue& q, Message& out, bool remove) {
   if (!q.messages.empty()) {
     out = q.messages.front();

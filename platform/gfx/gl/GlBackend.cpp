@@ -469,7 +469,7 @@ std::unique_ptr<DeviceBackend> CreateGlBackend(const DeviceParams& params, std::
     return nullptr;
   }
   SDL_GL_MakeCurrent(window, context);
-  // Presents do not wait for the display, as the original's immediate interval.
+  // Presents do not wait for the display: the device's immediate interval.
   SDL_GL_SetSwapInterval(0);
   auto backend = std::make_unique<GlBackend>(window, context, params);
   if (!backend->Init(error)) return nullptr;

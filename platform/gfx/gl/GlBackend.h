@@ -1,6 +1,6 @@
 #pragma once
 // The live drawing backend: OpenGL 3.3 core (through libepoxy) in the game's
-// SDL window, with the original device's conventions kept: row-vector
+// SDL window, with the device's conventions kept: row-vector
 // matrices, left-handed projections with depth 0..1, clockwise front faces,
 // pixel centres on whole coordinates for screen-space vertices, and render
 // targets (the back buffer too) that hold their top row first. Every GL call

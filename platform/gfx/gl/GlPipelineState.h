@@ -1,6 +1,6 @@
 #pragma once
 // The device's render and sampler states carried over to GL's fixed stages:
-// blending, depth, stencil, culling with the original's clockwise front
+// blending, depth, stencil, culling with the device's clockwise front
 // faces, fill mode, colour writes and depth bias; sampler objects per stage.
 #include <epoxy/gl.h>
 

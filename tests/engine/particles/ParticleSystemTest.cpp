@@ -9,7 +9,7 @@ namespace {
 
 using plat::RenderState;
 
-// The first value of the original generator after seeding with 1 is 41.
+// The first value of the game's generator after seeding with 1 is 41.
 TEST(ParticleRandom, RandomFloatUsesTheGamesGenerator) {
   plat::SRand(1);
   EXPECT_FLOAT_EQ(RandomFloat(0.0f, 1.0f), 0.0041f);

@@ -80,7 +80,7 @@ class GlFixedFunctionTest : public LiveDeviceTest {
   }
 };
 
-TEST_F(GlFixedFunctionTest, TextureStagesCombineAsTheOriginalPipeline) {
+TEST_F(GlFixedFunctionTest, TextureStagesCombineAsTheDevicesPipeline) {
   auto stage = [](std::uint32_t s, TextureStageState key, std::uint32_t value) {
     return [=](plat::Device& d) { d.SetTextureStageState(s, key, value); };
   };

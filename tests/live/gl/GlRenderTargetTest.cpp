@@ -1,4 +1,4 @@
-// Render targets on the OpenGL device keep the original's top-left origin:
+// Render targets on the OpenGL device keep the device's top-left origin:
 // what is drawn at the top of a target is at the top of the texture, for
 // drawing with it and for copies.
 #include <gtest/gtest.h>

@@ -14,7 +14,7 @@ struct KeyCase {
   int virtualKey;
 };
 
-TEST(WindowKeys, SdlKeysMapToTheOriginalVirtualKeys) {
+TEST(WindowKeys, SdlKeysMapToTheGamesVirtualKeys) {
   const KeyCase cases[] = {
       {"letter", SDL_SCANCODE_A, SDLK_a, 'A'},
       {"last letter", SDL_SCANCODE_Z, SDLK_z, 'Z'},

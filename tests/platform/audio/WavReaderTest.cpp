@@ -127,6 +127,40 @@ TEST(WavReader, NonPcmFormatKeepsItsExtraBytesButIsRefusedForPlaying) {
   EXPECT_NE(error.find("not PCM"), std::string::npos) << error;
 }
 
+TEST(WavReader, ExtensiblePcmIsPlayedAndOtherSubFormatsAreNot) {
+  // 16-bit stereo in the extensible layout: extra size 22, valid bits,
+  // channel mask and the sub-format GUID (PCM 1, or IEEE float 3).
+  auto extensible = [](std::uint16_t subFormat) {
+    Bytes format = FormatBody(0xFFFE, 2, 44100, 16);
+    PutU16(format, 22);
+    PutU16(format, 16);
+    PutU32(format, 3);
+    PutU16(format, subFormat);
+    format.insert(format.end(), {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71});
+    return Riff(Chunks({Chunk("fmt ", format), Chunk("data", kFourFrames)}));
+  };
+  plat::WavFile wav;
+  std::string error;
+  ASSERT_TRUE(plat::ReadPcmWav(extensible(1), wav, error)) << error;
+  EXPECT_EQ(wav.format.formatTag, plat::kWavFormatPcm);
+  EXPECT_EQ(wav.format.channels, 2);
+  EXPECT_EQ(wav.data.size(), kFourFrames.size());
+  EXPECT_FALSE(plat::ReadPcmWav(extensible(3), wav, error));
+  EXPECT_NE(error.find("not PCM"), std::string::npos) << error;
+}
+
+TEST(WavReader, ARiffSizeAFewBytesBeyondTheFileReadsWhatIsThere) {
+  const Bytes chunks = Chunks({Chunk("fmt ", kPcm16Mono), Chunk("data", kFourFrames)});
+  plat::WavFile wav;
+  std::string error;
+  ASSERT_TRUE(plat::ReadPcmWav(Riff(chunks, std::int64_t(chunks.size()) + 4 + 8), wav, error)) << error;
+  EXPECT_EQ(wav.data.size(), kFourFrames.size());
+  // The data chunk itself must still be whole.
+  const Bytes cut = Chunks({Chunk("fmt ", kPcm16Mono), LyingChunk("data", kFourFrames, 12)});
+  EXPECT_FALSE(plat::ReadPcmWav(Riff(cut, std::int64_t(cut.size()) + 4 + 4), wav, error));
+  EXPECT_NE(error.find("runs past the end"), std::string::npos) << error;
+}
+
 struct BrokenCase {
   const char* what;
   Bytes image;

@@ -12,7 +12,7 @@ struct RenderDefault {
   std::uint32_t value;
 };
 
-TEST_F(DeviceTest, RenderStatesStartAtTheOriginalDefaults) {
+TEST_F(DeviceTest, RenderStatesStartAtTheDevicesDefaults) {
   const RenderDefault table[] = {
       {RenderState::ZEnable, ZBuffer::On},  // the device has an automatic depth buffer
       {RenderState::ZWriteEnable, kTrue},

@@ -47,9 +47,9 @@ class DdsRoundTrip : public ::testing::TestWithParam<Format> {};
 TEST_P(DdsRoundTrip, EveryLevelSurvivesEncodeAndDecode) {
   Format format = GetParam();
   for (bool mips : {false, true}) {
-    Image original = PatternImage(format, 6, 5, mips);
+    Image source = PatternImage(format, 6, 5, mips);
     std::vector<std::uint8_t> file;
-    ASSERT_TRUE(EncodeDds(original, file));
+    ASSERT_TRUE(EncodeDds(source, file));
     Image decoded;
     std::string error;
     ASSERT_TRUE(DecodeDds(file.data(), file.size(), decoded, error)) << error;
@@ -59,12 +59,12 @@ TEST_P(DdsRoundTrip, EveryLevelSurvivesEncodeAndDecode) {
     EXPECT_EQ(decoded.height, 5);
     ASSERT_EQ(decoded.levels.size(), mips ? 3u : 1u);
     for (std::size_t i = 0; i < decoded.levels.size(); ++i) {
-      EXPECT_EQ(decoded.levels[i].width, original.levels[i].width);
-      EXPECT_EQ(decoded.levels[i].height, original.levels[i].height);
+      EXPECT_EQ(decoded.levels[i].width, source.levels[i].width);
+      EXPECT_EQ(decoded.levels[i].height, source.levels[i].height);
       if (format != Format::R8G8B8) {
-        EXPECT_EQ(decoded.levels[i].bytes, original.levels[i].bytes);
+        EXPECT_EQ(decoded.levels[i].bytes, source.levels[i].bytes);
       }
-      EXPECT_EQ(Pixels(decoded, int(i)), Pixels(original, int(i))) << "level " << i;
+      EXPECT_EQ(Pixels(decoded, int(i)), Pixels(source, int(i))) << "level " << i;
     }
     Image viaDecodeImage;
     EXPECT_TRUE(DecodeImage(file.data(), file.size(), viaDecodeImage, error)) << error;
@@ -157,7 +157,13 @@ TEST_F(DdsReject, LyingHeadersFailWithTheirReason) {
       {"volume", [](DdsReject& t) { t.Set32(112, 0x200000); }},
       {"volume", [=](DdsReject& t) { t.Set32(8, t.Get32(8) | kDepthFlag), t.Set32(24, 4); }},
       {"pitch", [](DdsReject& t) { t.Set32(20, 16); }},
-      {"DX10", [=](DdsReject& t) { t.Set32(80, kFourCCFlag), t.Set32(84, MakeFourCC('D', 'X', '1', '0')); }},
+      {"DXGI format BC7_UNORM",
+       [=](DdsReject& t) { t.Set32(80, kFourCCFlag), t.Set32(84, MakeFourCC('D', 'X', '1', '0')), t.Set32(128, 98); }},
+      {"DXGI format 1234",
+       [=](DdsReject& t) { t.Set32(80, kFourCCFlag), t.Set32(84, MakeFourCC('D', 'X', '1', '0')), t.Set32(128, 1234); }},
+      {"texture arrays", [=](DdsReject& t) {
+         t.Set32(80, kFourCCFlag), t.Set32(84, MakeFourCC('D', 'X', '1', '0')), t.Set32(128, 87), t.Set32(140, 6);
+       }},
       {"FourCC", [=](DdsReject& t) { t.Set32(80, kFourCCFlag), t.Set32(84, MakeFourCC('A', 'T', 'I', '2')); }},
       {"pixel format", [](DdsReject& t) { t.Set32(88, 12); }},
       {"pixel format", [](DdsReject& t) { t.Set32(92, 0xFF); }},
@@ -202,6 +208,66 @@ TEST_F(DdsReject, HeaderQuirksThatRealFilesHaveAreAccepted) {
     std::string error;
     EXPECT_TRUE(DecodeDds(file_.data(), file_.size(), image, error)) << c.what << ": " << error;
     EXPECT_EQ(image.levels.size(), c.levels) << c.what;
+  }
+}
+
+// The file with its pixel format replaced by an extended header naming the
+// DXGI format, as current texture tools write it.
+std::vector<std::uint8_t> WithExtendedHeader(std::vector<std::uint8_t> file, std::uint32_t dxgiFormat) {
+  const std::uint32_t extended[5] = {dxgiFormat, 3, 0, 1, 0};  // a 2D texture, one in the array
+  std::vector<std::uint8_t> header(sizeof extended);
+  std::memcpy(header.data(), extended, sizeof extended);
+  file.insert(file.begin() + 128, header.begin(), header.end());
+  const std::uint32_t fourCC = 0x4, dx10 = MakeFourCC('D', 'X', '1', '0');
+  std::memcpy(&file[80], &fourCC, 4);
+  std::memcpy(&file[84], &dx10, 4);
+  return file;
+}
+
+// Swaps the first and third byte of every four from offset on.
+void SwapRedBlue(std::vector<std::uint8_t>& file, std::size_t offset) {
+  for (std::size_t p = offset; p + 2 < file.size(); p += 4) std::swap(file[p], file[p + 2]);
+}
+
+TEST(DdsDecode, OtherToolsLayoutsOfTheDevicesFormatsAreRead) {
+  std::vector<std::uint8_t> argb, xrgb, dxt1;
+  const Image sourceArgb = PatternImage(Format::A8R8G8B8, 8, 8, true);
+  const Image sourceDxt1 = PatternImage(Format::Dxt1, 8, 8, true);
+  ASSERT_TRUE(EncodeDds(sourceArgb, argb));
+  ASSERT_TRUE(EncodeDds(PatternImage(Format::X8R8G8B8, 8, 8, true), xrgb));
+  ASSERT_TRUE(EncodeDds(sourceDxt1, dxt1));
+  // A8B8G8R8: the masks in red-green-blue-alpha order, the bytes so too.
+  std::vector<std::uint8_t> abgr = argb;
+  const std::uint32_t masks[4] = {0xFF, 0xFF00, 0xFF0000, 0xFF000000};
+  std::memcpy(&abgr[92], masks, sizeof masks);
+  SwapRedBlue(abgr, 128);
+  std::vector<std::uint8_t> rgbaExtended = WithExtendedHeader(argb, 28);
+  SwapRedBlue(rgbaExtended, 148);
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> file;
+    Format format;
+    const Image* source;
+  };
+  const Case cases[] = {
+      {"A8B8G8R8 masks", abgr, Format::A8R8G8B8, &sourceArgb},
+      {"R8G8B8A8_UNORM", rgbaExtended, Format::A8R8G8B8, &sourceArgb},
+      {"B8G8R8A8_UNORM", WithExtendedHeader(argb, 87), Format::A8R8G8B8, &sourceArgb},
+      {"B8G8R8X8_UNORM", WithExtendedHeader(xrgb, 88), Format::X8R8G8B8, nullptr},
+      {"BC1_UNORM", WithExtendedHeader(dxt1, 71), Format::Dxt1, &sourceDxt1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Image image;
+    std::string error;
+    ASSERT_TRUE(DecodeDds(c.file.data(), c.file.size(), image, error)) << error;
+    EXPECT_EQ(image.format, c.format);
+    EXPECT_EQ(image.levels.size(), 4u);
+    if (c.source) {
+      for (std::size_t level = 0; level < image.levels.size(); ++level) {
+        EXPECT_EQ(image.levels[level].bytes, c.source->levels[level].bytes) << level;
+      }
+    }
   }
 }
 

@@ -52,7 +52,8 @@ TEST(ImageDecode, PngWriterRefusesBadArguments) {
   EXPECT_FALSE(EncodePng(kMaxImageDimension + 1, 1, kQuad.data(), png));
 }
 
-TEST(ImageDecode, BmpTwentyFourBitBottomUp) {
+// A 2x2 24-bit BMP; a negative height stores the top row first.
+std::vector<std::uint8_t> Bmp2x2(bool topDown) {
   std::vector<std::uint8_t> bmp(54 + 16, 0);
   bmp[0] = 'B';
   bmp[1] = 'M';
@@ -60,13 +61,22 @@ TEST(ImageDecode, BmpTwentyFourBitBottomUp) {
   Put32(bmp, 10, 54);
   Put32(bmp, 14, 40);
   Put32(bmp, 18, 2);
-  Put32(bmp, 22, 2);
+  Put32(bmp, 22, topDown ? std::uint32_t(-2) : 2u);
   Put16(bmp, 26, 1);
   Put16(bmp, 28, 24);
-  // Bottom row first, B G R per pixel, rows padded to 8 bytes.
-  const std::uint8_t rows[16] = {0x30, 0x20, 0x10, 0xFF, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0xFF, 0, 0, 0};
-  std::copy(rows, rows + 16, bmp.begin() + 54);
-  EXPECT_EQ(Decoded(bmp), (std::vector<std::uint32_t>{0xFFFF0000, 0xFF00FF00, 0xFF102030, 0xFF0000FF}));
+  // B G R per pixel, rows padded to 8 bytes: the row of 0x102030 and red,
+  // then the row of blue and green.
+  const std::uint8_t first[8] = {0x30, 0x20, 0x10, 0, 0, 0xFF, 0, 0};
+  const std::uint8_t second[8] = {0xFF, 0, 0, 0, 0xFF, 0, 0, 0};
+  std::copy(topDown ? second : first, (topDown ? second : first) + 8, bmp.begin() + 54);
+  std::copy(topDown ? first : second, (topDown ? first : second) + 8, bmp.begin() + 62);
+  return bmp;
+}
+
+TEST(ImageDecode, BmpTwentyFourBitBottomUpAndTopDown) {
+  const std::vector<std::uint32_t> expected = {0xFF0000FF, 0xFF00FF00, 0xFF102030, 0xFFFF0000};
+  EXPECT_EQ(Decoded(Bmp2x2(false)), expected);
+  EXPECT_EQ(Decoded(Bmp2x2(true)), expected);
 }
 
 std::vector<std::uint8_t> TgaFixture() {

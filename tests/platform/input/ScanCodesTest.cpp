@@ -16,7 +16,7 @@ struct KnownKey {
 };
 
 // The codes the game's key handling is written against.
-TEST(ScanCodes, MapsTheKeysTheGameReadsToTheirOriginalNumbers) {
+TEST(ScanCodes, MapsTheKeysTheGameReadsToTheGamesNumbers) {
   const KnownKey keys[] = {
       {41, 1},    // Escape
       {kHid1, 2}, {kHid0, 11}, {20, 16},  // 1, 0, Q
