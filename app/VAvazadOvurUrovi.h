@@ -61,6 +61,7 @@ class REraduzizBuffetScreen;
 class REraduzizBuilUpgScreen;
 class REraduzizBuildBook;
 class REraduzizEventClass;
+class ParkEvent;
 class REraduzizFastFoodScreen;
 class REraduzizFoodFeltetScreen;
 class REraduzizHotMealScreen;
@@ -229,6 +230,14 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The world-loading steps of the ledger and the foods: the statistics'
   // zero records, then the foods file of the base directory.
   void InitLedgerAndFoods();
+  // --- Park events (MainObjectParkEvents.cpp) -------------------------------
+  // The world-loading step of the park events: a new event manager reads
+  // the events file of the base directory.
+  void InitParkEvents();
+  // The event joins the event list of the object type named `scope` (its
+  // sound loaded, ready to play); false when no type takes it, and the
+  // event manager then frees it.
+  bool AttachEventToType(EngineString scope, ParkEvent* event);
   // The zero records of every year from the start year to the clock's year
   // that the ledger does not hold yet, for the park and for every placed
   // object that serves visitors.
@@ -289,6 +298,12 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void RemovePlantFromGreenery() override;
   void RemoveVisitorCapacity(int32_t capacity) override;
   void RemovePlacement(const EngineString& id, int32_t objectNumber) override;
+  // The clock and cells the visitors' questions to placed objects read
+  // (MainObjectAttractionQueries.cpp).
+  int32_t GetParkHour() const override { return gameHour; }
+  bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const override;
+  bool IsFootpathCell(int32_t i, int32_t j) const override;
+  plat::Vec3 GetCellCentre(int32_t i, int32_t j) const override;
 
   // --- Scene value primitives (the saved games' values) ---------------------
   void WriteInt32(SceneStream& stream, int32_t value) const { stream.WriteInt32(value); }

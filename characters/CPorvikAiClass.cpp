@@ -39,7 +39,11 @@ void DeleteCharacter(std::unique_ptr<REraduzizVisitor> character) {
   if (model && instance) model->ReleaseInstance(instance);
 }
 
+CPorvikAiClass* g_currentManager = nullptr;
+
 }  // namespace
+
+CPorvikAiClass* CPorvikAiClass::GetCurrent() { return g_currentManager; }
 
 CPorvikAiClass::CPorvikAiClass()
     : m_workingFolder(plat::CurrentDirectory().c_str()), m_hierarchy(std::make_unique<CMultiAnimAllocateHierarchy>()) {
@@ -54,9 +58,11 @@ CPorvikAiClass::CPorvikAiClass()
   m_drawing = 0;
   m_parkClosed = 0;
   m_capacity = 0;
+  g_currentManager = this;
 }
 
 CPorvikAiClass::~CPorvikAiClass() {
+  if (g_currentManager == this) g_currentManager = nullptr;
   // The characters' animation instances belong to the models, so the
   // characters go first.
   m_retired.clear();
@@ -71,19 +77,12 @@ void CPorvikAiClass::SetMonthBookings(int32_t lastBooked, int32_t nextToBook) {
 }
 
 void CPorvikAiClass::UpdateAll(double dt) {
+  m_timeStep = float(dt);
   // Characters that join during the pass take part from the next one.
   const std::size_t count = m_characters.size();
   for (std::size_t i = 0; i < count && i < m_characters.size(); ++i) m_characters[i]->Update(dt);
   RemoveFinishedCharacter();
   DeleteRetired();
-}
-
-void CPorvikAiClass::UpdateVisitors(double dt) {
-  m_busy = 1;
-  for (std::size_t i = 0; i < m_liveIds.size(); ++i) {
-    if (REraduzizVisitor* character = FindCharacterById(m_liveIds[i])) character->UpdateByKind(dt);
-  }
-  m_busy = 0;
 }
 
 void CPorvikAiClass::RemoveFinishedCharacter() {

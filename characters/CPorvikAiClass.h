@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "characters/CVisitorPark.h"
 #include "engine/core/EngineString.h"
 #include "platform/math/Types.h"
 
@@ -48,6 +49,8 @@ class CPorvikAiClass {
   // Object kinds characters walk to: attractions, dust bins, shops and
   // outlets, and the main entrance, where visitors arrive and leave.
   static constexpr int32_t kEntranceType = -1;
+  // The park mood sum every pass starts counting from.
+  static constexpr int32_t kBaseMoodSum = 80;
 
   // Loads the names, the thoughts and the templates (see Init).
   CPorvikAiClass();
@@ -57,6 +60,8 @@ class CPorvikAiClass {
   CPorvikAiClass& operator=(const CPorvikAiClass&) = delete;
 
   void Init();
+  // The manager while it lives, which the visitors' finders search.
+  static CPorvikAiClass* GetCurrent();
 
   // Frame pass: every character's update, templates included, then the
   // visitors' pass and the removal of one finished character.
@@ -107,6 +112,18 @@ class CPorvikAiClass {
   int32_t GetLastBookedMonth() const { return m_lastBookedMonth; }
   int32_t GetNextMonthToBook() const { return m_nextMonthToBook; }
   void SetMonthBookings(int32_t lastBooked, int32_t nextToBook);
+  // Hourly visitor figures: the scenario start and the saved game set them.
+  int32_t GetLastBookedHour() const { return m_lastBookedHour; }
+  int32_t GetNextHourToBook() const { return m_nextHourToBook; }
+  void SetHourBookings(int32_t lastBooked, int32_t nextToBook);
+  // From the scenario start: 50 visitors per placed object beside the
+  // entrance, scaled by the visitors' average mood once there are some.
+  void UpdateVisitorCapacity();
+  // A new visitor's kind: three in four are children (8, 9 or 10), the
+  // others any of 0 to 12.
+  static int32_t DrawSpawnKind();
+  // The next day of 30-day months; true when a new year began.
+  static bool AdvanceDate(CVisitorPark::Clock& clock);
 
  private:
   bool LoadCharacterTemplate(int32_t id, const EngineString& path, int32_t kind);
@@ -122,6 +139,16 @@ class CPorvikAiClass {
   // The visitors' pass of the frame: the per-kind update of every live
   // character.
   void UpdateVisitors(double dt);
+  void RunCharacterUpdates(double dt);
+  // The park's gates for one more visitor: room, mood, price and interval.
+  bool SpawnGateOpen() const;
+  int32_t CountOpenAttractions() const;
+  void TrySpawn(double dt);
+  // Sends the walking visitors home; the day turns once the park is empty.
+  void CloseForTheNight();
+  void TurnTheDay();
+  void BookHourlyStatistics();
+  void BookMonthlyObjectCosts();
   void FollowWithCamera(const REraduzizVisitor& character);
   void DeleteRetired();
 
@@ -144,6 +171,9 @@ class CPorvikAiClass {
   int32_t m_lastBookedMonth = 0;
   int32_t m_nextMonthToBook = 0;
   uint8_t m_parkClosed = 0;
+  int32_t m_frameCounter = 0;
+  int32_t m_lastBookedHour = 0;
+  int32_t m_nextHourToBook = 0;
 
   std::unique_ptr<CMultiAnimAllocateHierarchy> m_hierarchy;
   // Textures by full path, loaded once for all characters.

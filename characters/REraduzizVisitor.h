@@ -18,6 +18,7 @@
 #include "platform/math/Types.h"
 
 class CAttraction;
+struct AiObjectRecord;
 class CPorvikAiClassHost;
 class ParkEvent;
 
@@ -216,6 +217,36 @@ class REraduzizVisitor : public DIridadIvavororu {
   void SetLitter(bool litter) { m_litter = litter ? 1 : 0; }
   bool IsPathFound() const { return m_pathFound != 0; }
   void SetPathFound(bool found) { m_pathFound = found ? 1 : 0; }
+  void SetMoney(uint16_t money) { m_money = money; }
+  void SetLeaveHour(int32_t hour) { m_leaveHour = hour; }
+  void SetWishedAttraction(int32_t index) { m_wishedAttraction = index; }
+
+  // --- Activity choice -----------------------------------------------------
+  static constexpr uint16_t kChoiceAttraction = 0;
+  static constexpr uint16_t kChoiceWish = 1;
+  static constexpr uint16_t kChoiceMoney = 2;
+  static constexpr uint16_t kChoiceFood = 3;
+  static constexpr uint16_t kChoiceLeave = 5;
+  uint16_t ChooseActivity();
+  // The first choice on arrival: a choice the park cannot offer costs the
+  // visitor a tenth of its mood. False only for no visitor.
+  bool CheckParkOffer(REraduzizVisitor* visitor);
+  // The target finders: true when a target was taken and the path to it laid.
+  bool FindAttraction();
+  bool FindWishedAttraction();
+  bool FindRestaurant();
+  bool FindSnackBar();
+  bool FindSweetShop();
+  bool FindCashMachine();
+  bool FindExit();
+  bool GoToRestaurant();
+  bool GoToSnackBar();
+  bool GoToSweetShop();
+  const EngineString& GetLastTargetName() const { return m_lastTarget; }
+  int32_t GetTicket() const { return m_ticket; }
+  // Money stays within 0..65535 whatever is added or taken.
+  static uint16_t AddMoney(uint16_t money, int32_t amount);
+  const EngineString& GetPreviousTargetName() const { return m_previousTarget; }
 
  protected:
   static constexpr std::size_t kRoamingFlag = 1;
@@ -248,6 +279,43 @@ class REraduzizVisitor : public DIridadIvavororu {
   void ThinkAboutGreenBand();
   void ThinkAboutCleanBand();
   void MakeThought();
+  // Deciding: the choice acted on, with the fall-backs when no target is found.
+  void Decide();
+  void DecideAgain();
+  void TryFood();
+  void TryMeal();
+  void TryToLeave();
+  // The wished attraction's name, null when the index names none.
+  const EngineString* WishedAttractionName() const;
+  // The finders' common take: steering stops, the names shift, the
+  // destination and the object are set (unless the visitor stands there).
+  void TakeTarget(const plat::Vec3& point, const EngineString& name, CAttraction* object);
+  bool SearchPathToTarget();
+  // Queues, stays and the object's own paths.
+  void DropTarget(int16_t penalty);
+  void ClearRidePath();
+  // A random path of the target's list A or B to follow; false (and
+  // nothing started) when the list is empty.
+  bool StartObjectPath(bool listB);
+  void JoinQueue(int32_t arrivalState);
+  bool MayGoIn(const CAttraction& object) const;
+  void RaiseAdmitted(CAttraction& object) const;
+  void Admit(CAttraction& object);
+  void WaitInQueue(const CAttraction& object);
+  void GiveUpPlace(CAttraction& object);
+  void LeaveQueue(CAttraction& object);
+  void UpdateShopQueue(int32_t stayState);
+  void UpdateAttractionQueue(double dt);
+  void LeavePark();
+  void LeaveByExit(const CAttraction& object);
+  void EndStay(CAttraction& object, int32_t state);
+  void EndWalkThrough(CAttraction& object);
+  void StartLitter();
+  bool BuyMeal();
+  bool BuySweets();
+  bool BuySnack();
+  bool FindByCandidateRule(bool (*test)(const REraduzizVisitor&, const AiObjectRecord&),
+                           double (*switchChance)(const AiObjectRecord&));
 
   // The cell walk's neighbour choice: index 0..3 into the order (i, j - 1),
   // (i + 1, j), (i, j + 1), (i - 1, j); -1 when none can be taken.
@@ -319,6 +387,9 @@ class REraduzizVisitor : public DIridadIvavororu {
   int32_t m_wishedAttraction = 0;
   std::array<int32_t, 4> m_activityCounters{};
   plat::Vec3 m_destination;
+  EngineString m_lastTarget;
+  int32_t m_ticket = 0;
+  EngineString m_previousTarget;
   float m_timeStep = 0;
   plat::Vec3 m_secondPoint;
   std::array<int32_t, 2> m_savedValues{};

@@ -105,6 +105,20 @@ class CAttraction {
   int32_t GetPathCountA() const { return static_cast<int32_t>(inPaths.size()); }
   int32_t GetPathCountB() const { return static_cast<int32_t>(outPaths.size()); }
   bool HasVehiclesOrFlag() const { return !animatedObjects.empty() || hasVehicleModels; }
+  // The visitors' questions. Closed to a visitor now: by the park hour
+  // while an event runs, else for anything that is no ride, for the shows
+  // watched from outside, for a ride between two runs, or by its own flag.
+  bool IsClosed() const;
+  // Always true; writes where the visitor with that queue place stands:
+  // (q + 1) half units from the gate towards the footpath beside it, never
+  // behind the gate. Without a footpath beside the gate nothing is written.
+  bool AcceptsVisitor(int32_t place, plat::Vec3* out) const;
+  // Points of in-path (A) or out-path (B) i: 0 for a path index out of
+  // range; a point out of range is not written and the result is false.
+  int32_t GetPathPointCountA(int32_t path) const;
+  int32_t GetPathPointCountB(int32_t path) const;
+  bool GetPathPointA(plat::Vec3* out, int32_t path, int32_t point) const;
+  bool GetPathPointB(plat::Vec3* out, int32_t path, int32_t point) const;
   float GetMaxVehicleValue() const { return GetBoundingRadius(); }
   // A film to show: neither empty nor the "movie" marker.
   bool HasFilm() const;
@@ -171,6 +185,11 @@ class CAttraction {
   int32_t usedCount = 0;
   uint8_t visitorFlag = 0;
   int32_t queueLength = 0;
+  // The visitors' service: a run under way (the queue gives up), an object
+  // that serves without ride cycles, and how many walk its paths.
+  uint8_t isRunning = 0;
+  uint8_t continuousService = 0;
+  int32_t pathUsers = 0;
   uint8_t eventAnimActive = 0;
   EngineString eventAnimName;
 

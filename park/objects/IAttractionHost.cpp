@@ -1,3 +1,8 @@
 #include "park/objects/IAttractionHost.h"
 
 IAttractionHost* g_attractionHost = nullptr;
+
+int32_t IAttractionHost::GetParkHour() const { return 0; }
+bool IAttractionHost::WorldToCell(const plat::Vec3&, int32_t*, int32_t*) const { return false; }
+bool IAttractionHost::IsFootpathCell(int32_t, int32_t) const { return false; }
+plat::Vec3 IAttractionHost::GetCellCentre(int32_t, int32_t) const { return {}; }

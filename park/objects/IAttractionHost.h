@@ -39,6 +39,14 @@ class IAttractionHost {
   virtual void RemovePlantFromGreenery() = 0;
   virtual void RemoveVisitorCapacity(int32_t capacity) = 0;
   virtual void RemovePlacement(const EngineString& id, int32_t objectNumber) = 0;
+
+  // The park clock's hour and the land's cells, which the visitors'
+  // questions read; a host without a clock or a land answers 0 and finds
+  // no cell.
+  virtual int32_t GetParkHour() const;
+  virtual bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const;
+  virtual bool IsFootpathCell(int32_t i, int32_t j) const;
+  virtual plat::Vec3 GetCellCentre(int32_t i, int32_t j) const;
 };
 
 // Set by the main object while it lives; may be null.

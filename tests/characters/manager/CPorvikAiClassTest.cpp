@@ -147,6 +147,8 @@ TEST_F(ManagerTest, AThousandVisitorsWalkInAndAreRetiredWithoutARemainder) {
   constexpr int kVisitors = 1000, kBatch = 50;
   constexpr double kFrame = 0.1;
   host_.entrancePoint = {3, 0, 0};
+  // Visitors with nothing to do in the park leave by its entrance.
+  Manager().AddPlacement(host_.entrancePoint, 1, "Attr_MainEntrance", CPorvikAiClass::kEntranceType, true);
   int spawned = 0, walked = 0;
   while (spawned < kVisitors) {
     for (int i = 0; i < kBatch; ++i, ++spawned) ASSERT_NE(Spawn(spawned % 13, {-3, 0, float(i % 5)}), nullptr);
@@ -164,7 +166,9 @@ TEST_F(ManagerTest, AThousandVisitorsWalkInAndAreRetiredWithoutARemainder) {
   EXPECT_EQ(Manager().GetCharacterCount(), 23);
   EXPECT_EQ(Manager().GetVisitorCount(), 0);
   for (const auto& entry : Manager().GetModels()) EXPECT_EQ(entry.model->GetInstanceCount(), 1);
-  EXPECT_EQ(world_.totals.moodSum, 0);
+  // Nobody left to count: the pass's mood sum is only its base.
+  EXPECT_EQ(world_.totals.moodSum, CPorvikAiClass::kBaseMoodSum);
+  EXPECT_EQ(world_.totals.bandCounts, (std::array<int32_t, 3>{}));
 }
 
 TEST_F(ManagerTest, ObjectRecordsOfTheKindsCharactersWalkTo) {

@@ -13,7 +13,6 @@
 #include "engine/core/Globals.h"
 #include "engine/media/SoundManager.h"
 #include "park/REraduzizEventClass.h"
-#include "park/events/AttachEventToType.h"
 #include "park/events/EventRules.h"
 #include "park/events/ParkEvent.h"
 #include "park/objects/CAttraction.h"
@@ -43,15 +42,9 @@ TEST(DemoParkEventsTest, EventsStartOpenAndAreGoneAfterAReset) {
     ASSERT_TRUE(g_sound->Init());
   }
 
-  REraduzizEventClass manager;
-  int32_t dropped = 0;
-  manager.LoadXml(HALVENOR_PARK_DIR "\\Scenes\\events\\Events_NL.xml",
-                  [&](const EngineString& scope, ParkEvent& event) {
-                    const bool kept = AttachEventToType(game->objectTypes, scope, event, g_sound, game->baseDirectory);
-                    dropped += kept ? 0 : 1;
-                    return kept;
-                  });
-  EXPECT_EQ(dropped, 0);
+  game->InitParkEvents();
+  ASSERT_NE(game->parkEvents, nullptr);
+  REraduzizEventClass& manager = *game->parkEvents;
   ASSERT_EQ(manager.GetEvents().size(), static_cast<size_t>(kFileEventCount));
   std::set<std::string> solutions;
   for (const auto& event : manager.GetEvents()) {

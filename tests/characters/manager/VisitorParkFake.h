@@ -1,0 +1,51 @@
+#pragma once
+// The park as the visitors' pass sees it, for tests: a clock the test sets,
+// the cash, the placed objects, and the real ledger the bookings go to.
+#include <vector>
+
+#include "characters/CVisitorPark.h"
+#include "park/ledger/LedgerBooking.h"
+
+namespace managertest {
+
+class FakeVisitorPark : public CVisitorPark {
+ public:
+  FakeVisitorPark() { CVisitorPark::Install(this); }
+  ~FakeVisitorPark() override { CVisitorPark::Install(nullptr); }
+
+  bool IsSaving() const override { return saving; }
+  Clock GetClock() const override { return clock; }
+  void SetClock(const Clock& c) override { clock = c; }
+  int32_t GetEntrancePrice() const override { return price; }
+  void TakeEntranceFee(int32_t fee) override {
+    cash += fee;
+    ++sales;
+  }
+  std::vector<ObjectView> GetObjects() const override { return objects; }
+  void Book(const LedgerRecord& record) override {
+    AddLedgerRecord(tree, list, record);
+    booked.push_back(record);
+  }
+  void AddYearStatistics(int32_t year) override { newYears.push_back(year); }
+
+  // The booked amounts of one category and kind.
+  int64_t Total(int32_t category, int32_t kind) const {
+    int64_t sum = 0;
+    for (const LedgerRecord& r : booked)
+      if (r.category == category && r.kind == kind) sum += r.amount;
+    return sum;
+  }
+
+  bool saving = false;
+  Clock clock;
+  int32_t price = 0;
+  int64_t cash = 0;
+  int sales = 0;
+  std::vector<ObjectView> objects;
+  std::vector<LedgerRecord> booked;
+  std::vector<int32_t> newYears;
+  CLedgerTree tree;
+  CLedgerRecordList list;
+};
+
+}  // namespace managertest
