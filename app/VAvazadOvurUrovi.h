@@ -289,6 +289,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void PlaySoundAt(const plat::Vec3& position, const EngineString& name, uint8_t quiet) override;
   void AddBillboardIcon(CAttraction& object, const plat::Vec3& position, int32_t kind) override;
   void SwitchOffWaterEffectOf(const EngineString& id) override;
+  ParkClockReading GetParkClock() const override;
+  bool AreSoundEffectsOn() const override;
   void OnObjectRemoved(CAttraction& object) override;
   void MarkSelectedObjectCells(CAttraction& object) override;
   // Every icon of the object goes, however many it has.

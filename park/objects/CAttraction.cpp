@@ -100,8 +100,6 @@ void CAttraction::FreeObjects() { EmptyLists(); }
 
 void CAttraction::StopVehicles() { rideStopped = 1; }
 
-void CAttraction::UpdatePauseByGameSpeed(int32_t) {}
-
 void CAttraction::CopyPlacementFields(const CAttraction& source) {
   objectNumber = source.objectNumber;
   position = source.position;
@@ -248,17 +246,6 @@ void CAttraction::AddSubObject(ZOdevuvGameObject* object) { animatedObjects.push
 
 void CAttraction::ClearSlotFlags() {
   for (uint8_t& flag : stepFlags) flag = 0;
-}
-
-float CAttraction::GetMaxVehicleValue() const {
-  float radius = 0;
-  for (const ZOdevuvGameObject* object : animatedObjects) {
-    if (object) radius = std::max(radius, object->GetBoundingRadius());
-  }
-  for (const ZOdevuvCharacter* figure : figures) {
-    if (figure) radius = std::max(radius, figure->GetBoundingRadius());
-  }
-  return radius;
 }
 
 void CAttraction::GetPosition(float out[3]) const { CopyOut(position, out); }

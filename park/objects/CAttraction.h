@@ -49,8 +49,28 @@ class CAttraction {
   void FreeObjects();
   // The vehicles stay where they stand.
   void StopVehicles();
-  // Vehicle animations follow the game speed once rides run their cycles.
+  // The figures stand still while the game is paused.
   void UpdatePauseByGameSpeed(int32_t gameSpeed);
+
+  // Once a frame: opening hours, sound levels, wear, grow-in, seat figures
+  // and the movement of the parts and vehicles.
+  void Update(float dt);
+  // A plant wears by the park hour and closes when worn out.
+  void UpdateWear();
+  void StartRun();
+  void StopRun();
+  // The largest bounding radius of the figures, animated models and parts.
+  float GetBoundingRadius() const;
+
+  // Ride cycles: a closed ride finishes its lap and waits in the station.
+  void UpdateRide(float dt);
+  void UpdateRideCycle(float dt);
+  void UpdateRideCycleB(float dt);
+  int32_t AdvanceRidePosition(float dt);
+  // The ride's script: speed changes and sounds at fixed points of the lap,
+  // on the train's progress (null vehicle) or the vehicle's own.
+  void RunRideScript(RideVehicle* vehicle);
+  void PlayScream();
 
   // Nothing is written when no set-up record has that name.
   void FindListEntryByName(EngineString name, plat::Matrix* matrix, plat::Vec3* pivot) const;
@@ -68,6 +88,12 @@ class CAttraction {
   void ResetTransform(ZOdevuvGameObject* object);
   void AddSubObject(ZOdevuvGameObject* object);
   void ClearSlotFlags();
+
+  // Track rides: the keyframes from the track file under the object
+  // folder's paths, then the vehicles on them. A file that does not read
+  // leaves the ride without keyframes, and so without vehicles.
+  void LoadTrackFile(EngineString name);
+  void CreateVehicles(int32_t count, int32_t spacing);
 
   void SetPosition(float x, float y, float z) { position = {x, y, z}; }
   void SetRotation(float degrees) { rotation = degrees; }
@@ -93,8 +119,7 @@ class CAttraction {
   int32_t GetPathPointCountB(int32_t path) const;
   bool GetPathPointA(plat::Vec3* out, int32_t path, int32_t point) const;
   bool GetPathPointB(plat::Vec3* out, int32_t path, int32_t point) const;
-  // The largest bounding radius of the animated models and figures.
-  float GetMaxVehicleValue() const;
+  float GetMaxVehicleValue() const { return GetBoundingRadius(); }
   // A film to show: neither empty nor the "movie" marker.
   bool HasFilm() const;
 
@@ -110,7 +135,11 @@ class CAttraction {
   int32_t pauseLengthMs = 10000;
   int32_t runLengthMs = 30000;
   int32_t rideKind = 0;
-  int32_t trackHeader[4] = {};
+  int32_t trackFirstFrame = 0, trackLastFrame = 0;
+  int32_t trackSpeed = 0;  // keyframes' frames per second, changed by the ride scripts
+  int32_t trackKeysPerFrame = 0;
+  plat::Matrix trackFrameMatrix;
+  int32_t vehicleSpacing = 0;
   int32_t keyframeCount = 0;
   uint8_t hasNoSetupRecords = 0;
   std::vector<TrackKeyframe> keyframes;
@@ -206,9 +235,22 @@ class CAttraction {
   uint8_t anchorsValid = 0;
   uint8_t isHeld = 0;
   int32_t holdCount = 0;
+  int32_t clockMinuteActed = -1;  // the park minute whose opening or closing was last acted on
 
  private:
   void EmptyLists();
+  void UpdateOpeningHours();
+  void PlaceSounds();
+  void UpdateGrowIn();
+  void UpdateParts(float dt);
+  void ShowSeatFigures(CParkModel& part) const;
+  void UpdateTrackPart(ObjectSetupRecord& record, float dt, bool& rideRan);
+  void UpdateTurningPart(CParkModel& part, ObjectSetupRecord& record, float dt);
+  void TurnPart(ObjectSetupRecord& record, float dt);
+  bool HasIndependentVehicles() const;
+  void ShowVehicleAt(RideVehicle& vehicle, int32_t k);
+  void PlaceVehicleSounds(const RideVehicle& vehicle);
+  void MoveVehicle(RideVehicle& vehicle, float dt, uint32_t now);
   void CopyPlacementFields(const CAttraction& source);
   void PlayPlacedSounds();
   void AddIcons();

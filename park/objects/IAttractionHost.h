@@ -11,6 +11,12 @@
 class CAttraction;
 class CObjectTypeCatalog;
 
+struct ParkClockReading {
+  int32_t hour = 0;
+  int32_t minute = 0;
+  int32_t gameSpeed = 1;  // 0 while the game is paused
+};
+
 class IAttractionHost {
  public:
   virtual ~IAttractionHost() = default;
@@ -22,6 +28,9 @@ class IAttractionHost {
   // Icon kinds: 0 the upgrade icon, 1 the film icon.
   virtual void AddBillboardIcon(CAttraction& object, const plat::Vec3& position, int32_t kind) = 0;
   virtual void SwitchOffWaterEffectOf(const EngineString& id) = 0;
+  virtual ParkClockReading GetParkClock() const = 0;
+  // The options' switch for sound effects.
+  virtual bool AreSoundEffectsOn() const = 0;
 
   // The removal of a placed object, in the order the placed-object list calls them.
   virtual void OnObjectRemoved(CAttraction& object) = 0;

@@ -22,4 +22,8 @@ class CParkModel : public ZOdevuvGameObject {
   int32_t partMarker = 0;
   plat::Vec3 position;
   plat::Vec3 localAnchorA, localAnchorB;
+  // The part's own movement (turning, swinging) in its building, and
+  // whether the renderer applies it.
+  plat::Matrix partMatrix{{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}};
+  uint8_t applyPartMatrix = 0;
 };

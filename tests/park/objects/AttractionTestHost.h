@@ -28,6 +28,8 @@ class TestHost : public IAttractionHost {
     icons.push_back({&object, position, kind});
   }
   void SwitchOffWaterEffectOf(const EngineString& id) override { calls.push_back("water " + id.Std()); }
+  ParkClockReading GetParkClock() const override { return clock; }
+  bool AreSoundEffectsOn() const override { return effectsOn; }
   void OnObjectRemoved(CAttraction& object) override { calls.push_back("removed " + Describe(object)); }
   void MarkSelectedObjectCells(CAttraction& object) override { calls.push_back("cells " + Describe(object)); }
   void RemoveObjectIcons(CAttraction& object) override { calls.push_back("icons " + Describe(object)); }
@@ -45,6 +47,8 @@ class TestHost : public IAttractionHost {
   CObjectTypeCatalog types;
   std::vector<std::string> calls;
   std::vector<IconCall> icons;
+  ParkClockReading clock;
+  bool effectsOn = true;
 };
 
 }  // namespace attractiontest

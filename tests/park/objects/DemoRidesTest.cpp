@@ -1,0 +1,141 @@
+// The demo park's rides run their cycles with their sounds, the same way at
+// every frame rate.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/VAvazadOvurUrovi.h"
+#include "engine/core/Globals.h"
+#include "engine/media/SoundManager.h"
+#include "park/objects/AttractionSounds.h"
+#include "park/objects/CAttraction.h"
+#include "park/objects/ObjectTypeSetup.h"
+#include "platform/audio/AudioDevice.h"
+#include "platform/os/Clock.h"
+#include "tests/platform/os/TempTree.h"
+#include "world/objects/CParkModel.h"
+
+namespace {
+
+const char* const kRides[] = {"Attr_Carousel", "Attr_MiniTrain", "Attr_SwingBoat"};
+const char* const kSuffixes[] = {"", "_NOISE", "_STARTING"};
+constexpr double kGameSeconds = 40.0;
+
+struct RideRun {
+  std::vector<std::string> sounds;  // played and stopped
+  int32_t trainKeyframe = 0;
+  size_t trainCars = 0;
+  bool trainNoisePlaying = false;
+  float boatAngle = 0;
+  float carouselTurn = 0;
+};
+
+class DemoRidesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    plat::SetClock(&clock);
+    clock.AdvanceMs(1);
+    game = std::make_unique<VAvazadOvurUrovi>();
+    game->Init(nullptr, nullptr);
+    game->InitDevice(800, 600, 32, 1);
+    game->baseDirectory = HALVENOR_PARK_DIR;
+    game->LoadObjectDescriptors();
+    game->gameHour = 12;
+    if (!g_sound) ownSound = std::make_unique<SoundManager>(nullptr);
+    if (!g_sound->GetDevice()) {
+      ASSERT_TRUE(g_sound->Init(plat::OpenHeadlessAudioDevice()));
+    }
+    for (const char* ride : kRides) {
+      for (const char* suffix : kSuffixes) {
+        const std::string key = std::string(ride) + suffix;
+        const std::string file = std::string(HALVENOR_PARK_DIR) + "\\Music\\Effects\\rides\\" + key + ".wav";
+        // The running noises loop for as long as the ride runs.
+        const bool loops = std::string(suffix) == "_NOISE";
+        ASSERT_TRUE(loops ? g_sound->LoadLoopingSound(file.c_str(), key.c_str())
+                          : g_sound->LoadSound(file.c_str(), key.c_str(), false))
+            << key;
+      }
+    }
+  }
+
+  void TearDown() override {
+    attractionsound::SetObserver(nullptr);
+    game.reset();
+    ownSound.reset();
+    plat::SetClock(nullptr);
+  }
+
+  CAttraction* Place(const char* name, float x) {
+    int32_t index = -1;
+    ObjectTypeDescriptor type;
+    if (!game->FindObjectTypeByName(name, &type, &index)) return nullptr;
+    CAttraction preview;
+    SetUpPlacementTemplate(preview, type, index, type.buildCost);
+    preview.SetPosition(x, 0, 0);
+    CAttraction* placed = game->placedObjects.Place(std::make_unique<CAttraction>());
+    placed->InitFromTemplate(preview);
+    return placed;
+  }
+
+  RideRun Run(int framesPerSecond) {
+    RideRun run;
+    attractionsound::SetObserver([&](const char* operation, const EngineString& key) {
+      if (std::string(operation) != "place") run.sounds.push_back(std::string(operation) + " " + key.Std());
+    });
+    CAttraction* carousel = Place("Attr_Carousel", 0);
+    CAttraction* train = Place("Attr_MiniTrain", 40);
+    CAttraction* boat = Place("Attr_SwingBoat", 80);
+    EXPECT_TRUE(carousel && train && boat);
+    if (!carousel || !train || !boat) return run;
+    const int frames = static_cast<int>(kGameSeconds * framesPerSecond);
+    int64_t micros = 0;
+    for (int f = 0; f < frames; ++f) {
+      micros += 1000000 / framesPerSecond;
+      clock.AdvanceMs(static_cast<uint32_t>(micros / 1000));
+      micros %= 1000;
+      for (CAttraction* ride : {carousel, train, boat}) ride->Update(1.0f / static_cast<float>(framesPerSecond));
+    }
+    run.trainKeyframe = train->progressIndex;
+    run.trainCars = train->vehicles.size();
+    run.trainNoisePlaying = g_sound->Find("Attr_MiniTrain_NOISE")->buffers[0]->IsPlaying();
+    run.boatAngle = boat->setupRecords.back()->angle;
+    run.carouselTurn = carousel->setupRecords.back()->angle;
+    attractionsound::SetObserver(nullptr);
+    game->placedObjects.RemoveAllObjects();
+    return run;
+  }
+
+  plat::FakeClock clock;
+  plat::test::TempTree workFolder;  // the engine writes its log into the working folder
+  std::unique_ptr<VAvazadOvurUrovi> game;
+  std::unique_ptr<SoundManager> ownSound;
+};
+
+bool Has(const std::vector<std::string>& sounds, const std::string& sound) {
+  return std::find(sounds.begin(), sounds.end(), sound) != sounds.end();
+}
+
+TEST_F(DemoRidesTest, RidesRunTheirCyclesWithTheirSoundsAtEveryFrameRate) {
+  std::vector<RideRun> runs;
+  for (int fps : {30, 60, 144}) {
+    runs.push_back(Run(fps));
+    const RideRun& run = runs.back();
+    // The train: three cars, a lap of 12 s after a pause of 10 s, a second
+    // departure at 32 s, and 8 s into its second lap at the end.
+    EXPECT_EQ(run.trainCars, 3u) << fps;
+    EXPECT_TRUE(Has(run.sounds, "play Attr_MiniTrain_STARTING")) << fps;
+    EXPECT_TRUE(Has(run.sounds, "stop Attr_MiniTrain_NOISE")) << fps;
+    EXPECT_TRUE(run.trainNoisePlaying) << fps;
+    EXPECT_NEAR(run.trainKeyframe, 160, 3) << fps << " frames per second";
+    // The carousel turns and the boat swings within its arc.
+    EXPECT_GT(run.carouselTurn, 0.0f) << fps;
+    EXPECT_LE(std::abs(run.boatAngle), 40 * 0.01745329238474369f + 1e-6f) << fps;
+  }
+  EXPECT_NEAR(runs[0].trainKeyframe, runs[2].trainKeyframe, 2);
+}
+
+}  // namespace
