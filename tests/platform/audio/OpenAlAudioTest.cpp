@@ -56,7 +56,13 @@ TEST_F(OpenAlAudio, StopPausesAndPlayResumesWithoutRewinding) {
   auto buffer = device_->CreateBuffer({2, 8000, 8}, twoSeconds);
   ASSERT_NE(buffer, nullptr);
   ASSERT_TRUE(buffer->Play(false));
-  std::this_thread::sleep_for(100ms);
+  // Stop as soon as the mixer has played something: a fixed wait let a busy
+  // machine stop it before the first frame, or after the end of the sound,
+  // where the position is 0 again.
+  const auto deadline = std::chrono::steady_clock::now() + 5s;
+  while (buffer->PositionFrames() == 0 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(2ms);
+  }
   buffer->Stop();
   EXPECT_FALSE(buffer->IsPlaying());
   const std::uint32_t stoppedAt = buffer->PositionFrames();
