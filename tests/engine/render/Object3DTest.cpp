@@ -1,5 +1,6 @@
 #include "engine/render/ZOdevuv3DObject.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -244,21 +245,41 @@ TEST_F(Object3DTest, MeshIdLightMapsOfSubMeshesWithMaterialsAreFoundWhateverThei
   }
 }
 
+namespace {
+
+// Loads an object of empty sub-meshes with the light-map folder set; the
+// fastest of a few runs, so that a busy machine does not decide the result.
+std::chrono::duration<double> FastestLoadOf(int subMeshes) {
+  constexpr int kRuns = 2;
+  std::chrono::duration<double> fastest = std::chrono::hours(1);
+  for (int run = 0; run < kRuns; ++run) {
+    ZOdevuv3DObject object;
+    object.SetName("Crowd");
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < subMeshes; ++i) {
+      object.AddMaterial(nullptr, 0);
+      object.Init(0, 0, nullptr);
+    }
+    fastest = std::min<std::chrono::duration<double>>(fastest, std::chrono::steady_clock::now() - start);
+    EXPECT_EQ(object.GetSubMeshCount(), subMeshes);
+  }
+  return fastest;
+}
+
+}  // namespace
+
 TEST_F(Object3DTest, ManySubMeshesLoadInLinearTimeWithALightMapFolder) {
   // Each sub-mesh looks for the light maps of every earlier one: done file by
-  // file, these few thousand empty sub-meshes took many seconds.
-  constexpr int kSubMeshes = 3000;
-  ZOdevuv3DObject object;
-  object.SetName("Crowd");
+  // file, the load time grows with the square of the sub-mesh count. Three
+  // times the sub-meshes must take about three times as long, not nine; the
+  // comparison of two loads on the same machine holds however fast it is.
+  constexpr int kFewSubMeshes = 500;
+  constexpr double kLinearBound = 6.0;
   g_assetPaths->SetSecondPath(PathOf("lm").c_str());
   WriteImage("lm/Other.tga");
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < kSubMeshes; ++i) {
-    object.AddMaterial(nullptr, 0);
-    object.Init(0, 0, nullptr);
-  }
-  EXPECT_EQ(object.GetSubMeshCount(), kSubMeshes);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+  const auto few = FastestLoadOf(kFewSubMeshes);
+  const auto many = FastestLoadOf(3 * kFewSubMeshes);
+  EXPECT_LT(many.count(), kLinearBound * few.count() + 0.05) << few.count() << " s, then " << many.count() << " s";
 }
 
 TEST_F(Object3DTest, ListsBeyondSixteenBitIndicesAreRefused) {
