@@ -28,6 +28,7 @@ void VAvazadOvurUrovi::UpdateFrame(double elapsedSeconds) {
     if (CharactersMayMove()) GetAiManager()->UpdateAll(seconds);
   }
   if (ParticlesMayMove()) UpdateParticles(float(seconds));
+  UpdatePlacedObjects(float(seconds));
 }
 
 bool VAvazadOvurUrovi::CharactersMayMove() const {

@@ -290,6 +290,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void AddBillboardIcon(CAttraction& object, const plat::Vec3& position, int32_t kind) override;
   void SwitchOffWaterEffectOf(const EngineString& id) override;
   ParkClockReading GetParkClock() const override;
+  // Every placed object's frame, in list order.
+  void UpdatePlacedObjects(float seconds);
   bool AreSoundEffectsOn() const override;
   void OnObjectRemoved(CAttraction& object) override;
   void MarkSelectedObjectCells(CAttraction& object) override;
