@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/gfx/Image.h"
+#include "tests/e2e/ProgramRun.h"
 
 namespace {
 
@@ -23,29 +23,12 @@ namespace fs = std::filesystem;
 
 constexpr int kUsageError = 2;
 
-struct GameRun {
-  int exitCode = -1;
-  std::string output;
-};
-
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
-
-// Runs the shell command in the park folder; the output has stderr too.
-GameRun RunInPark(const std::string& command) {
-  const std::string line = "cd " + Quoted(HALVENOR_PARK_DIR) + " && " + command + " 2>&1";
-  GameRun run;
-  std::FILE* pipe = popen(line.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
-  const int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using e2e::ProgramRun;
+using e2e::Quoted;
+using e2e::RunInPark;
 
 std::string Game(const std::string& environment, const std::string& arguments) {
-  return "env " + environment + " ALSOFT_DRIVERS=null " + Quoted(HALVENOR_PATH) + " " + arguments;
+  return e2e::ProgramCommand(environment, HALVENOR_PATH, arguments);
 }
 
 bool PictureSize(const fs::path& file, int& width, int& height) {
@@ -67,7 +50,7 @@ bool HasDisplay() {
 }  // namespace
 
 TEST(HeadlessGame, RunsThreeHundredFramesAndEndsWithExitCodeZero) {
-  const GameRun run = RunInPark(Game("HALVENOR_HEADLESS=1", "--headless --frames 300"));
+  const ProgramRun run = RunInPark(Game("HALVENOR_HEADLESS=1", "--headless --frames 300"));
   EXPECT_EQ(run.exitCode, 0) << run.output;
 }
 
@@ -83,12 +66,12 @@ TEST(HeadlessGame, ABadCommandLineIsExplainedAndEndsWithExitCodeTwo) {
       {"--screenshot-at 5,x", "--screenshot-at needs positive frame numbers"},
   };
   for (const Case& c : cases) {
-    const GameRun run = RunInPark(Game("HALVENOR_HEADLESS=1", c.arguments));
+    const ProgramRun run = RunInPark(Game("HALVENOR_HEADLESS=1", c.arguments));
     EXPECT_EQ(run.exitCode, kUsageError) << c.arguments;
     EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("usage: halvenor"), std::string::npos) << run.output;
   }
-  const GameRun help = RunInPark(Game("HALVENOR_HEADLESS=1", "--help"));
+  const ProgramRun help = RunInPark(Game("HALVENOR_HEADLESS=1", "--help"));
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.output.find("--screenshot-at"), std::string::npos) << help.output;
 }
@@ -100,7 +83,7 @@ TEST(WindowedGame, OpensAWindowOfTheSettingsSizeWithTheGamesTitle) {
   // While it runs, the window is looked up by its title.
   const std::string game = Game("-u HALVENOR_HEADLESS LIBGL_ALWAYS_SOFTWARE=1",
                                 "--frames 400 --screenshot-at 60 --screenshot-dir " + Quoted(shots.string()));
-  const GameRun run = RunInPark("{ " + game +
+  const ProgramRun run = RunInPark("{ " + game +
                                 " & pid=$!; while kill -0 $pid 2>/dev/null; do"
                                 " xwininfo -name 'Halvenor porvik' 2>/dev/null | grep -E 'Width|Height' && break;"
                                 " sleep 0.05; done; wait $pid; }");

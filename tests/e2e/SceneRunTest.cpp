@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/gfx/Image.h"
+#include "tests/e2e/ProgramRun.h"
 
 namespace {
 
@@ -26,26 +26,12 @@ namespace fs = std::filesystem;
 constexpr int kFrames = 150;
 constexpr int kNoDisplay = 77;
 
-struct SceneRun {
-  int exitCode = -1;
-  std::string output;
-};
-
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+using SceneRun = e2e::ProgramRun;
+using e2e::Quoted;
 
 // Runs the scene in the park folder with the environment given.
 SceneRun RunScene(const std::string& environment, const std::string& arguments) {
-  const std::string command = "cd " + Quoted(HALVENOR_PARK_DIR) + " && env " + environment + " ALSOFT_DRIVERS=null " +
-                              Quoted(ENGINE_SCENE_PATH) + " " + arguments + " 2>&1";
-  SceneRun run;
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
-  const int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return e2e::RunInPark(e2e::ProgramCommand(environment, ENGINE_SCENE_PATH, arguments));
 }
 
 struct PartLine {
