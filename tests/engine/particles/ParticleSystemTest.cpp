@@ -1,4 +1,5 @@
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <thread>
@@ -254,6 +255,10 @@ TEST_F(ParticleTest, RegistrationWhileFramesRunIsSafe) {
   while (!done) {
     Manager().UpdateAll(0.01f);
     Manager().RenderAll();
+    // A frame does other work before it walks the list again; without that
+    // pause the loop takes the list's lock back at once and, on a slow
+    // (instrumented) build, the loader waits for it for minutes.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   loader.join();
   EXPECT_EQ(Manager().Count(), kSystems);
