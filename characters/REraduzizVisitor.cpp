@@ -11,7 +11,6 @@ namespace {
 
 // RandomRange divides by a little more than the generator's top value so
 // that its result stays below b.
-constexpr double kRandomRangeDivisor = 32794.0;
 constexpr int32_t kEleventhTimerBase = 120;
 constexpr int32_t kTwelfthTimerBase = 300;
 constexpr int32_t kTimerSpread = 300;

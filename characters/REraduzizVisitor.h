@@ -83,6 +83,11 @@ class REraduzizVisitor : public DIridadIvavororu {
   // sent to.
   plat::MeshResult Render() override;
 
+  // The divisor of every real draw on the game's generator: rand() / 32794
+  // stays just below 1.
+  static constexpr double kRandomRangeDivisor = 32794.0;
+  // The park closes at this hour: nobody is admitted or stays on.
+  static constexpr int32_t kParkClosingHour = 18;
   // A real range drawn on the game's generator: a + (b - a) x rand() / 32794,
   // so that it stays just below b; a without a draw when a equals b.
   static double RandomRange(double a, double b);

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int32_t kClosingHour = 18;
 constexpr double kRainLeaveChance = 0.8;
 constexpr int16_t kLowValue = 10;
 constexpr uint16_t kLowMoney = 30;
@@ -21,7 +20,6 @@ constexpr double kMoodDropShare = 10.0;
 constexpr int16_t kNoAttractionPenalty = -5;
 constexpr int16_t kNoWishPenalty = -7;
 constexpr int16_t kUnknownChoicePenalty = -1;
-constexpr double kRandDivisor = 32794.0;
 constexpr double kSnackSwitch = 0.382;
 constexpr double kSecondSweetSwitch = 0.618;
 constexpr double kRestaurantSwitch = 0.618;
@@ -65,7 +63,7 @@ uint16_t REraduzizVisitor::ChooseActivity() {
   const int16_t first = m_attributes->GetValue1();
   const int16_t second = m_attributes->GetValue2();
   const int16_t third = m_attributes->GetValue3();
-  if (m_leaveHour <= hour || hour >= kClosingHour) return kChoiceLeave;
+  if (m_leaveHour <= hour || hour >= kParkClosingHour) return kChoiceLeave;
   if (host && host->IsRaining() && RandomRange(0, 1) > kRainLeaveChance) return kChoiceLeave;
   const CPorvikAiClass* manager = CPorvikAiClass::GetCurrent();
   if (manager && manager->IsParkClosed()) return kChoiceLeave;
@@ -207,7 +205,7 @@ bool REraduzizVisitor::FindAttraction() {
   const CPorvikAiClass* manager = CPorvikAiClass::GetCurrent();
   if (!manager || manager->GetPlacementCount() == 0) return false;
   const int32_t n = manager->GetPlacementCount() - 1;
-  const int32_t start = n == 0 ? 0 : int32_t(std::floor(n * plat::Rand() / kRandDivisor + 0.5));
+  const int32_t start = n == 0 ? 0 : int32_t(std::floor(n * plat::Rand() / kRandomRangeDivisor + 0.5));
   const auto eligible = [&](int32_t i) {
     const AiObjectRecord* r = manager->GetPlacement(i);
     return r && IsAttractionRecord(*r) && r->name != m_lastTarget;
@@ -238,7 +236,7 @@ bool REraduzizVisitor::FindWishedAttraction() {
     if ((r.type != kAttractionType && r.type != kServiceType) || r.name != *wished || r.name == m_lastTarget) continue;
     if (!candidate) {
       candidate = &r;
-    } else if (plat::Rand() / kRandDivisor < kEvenSwitch) {
+    } else if (plat::Rand() / kRandomRangeDivisor < kEvenSwitch) {
       candidate = &r;
       break;
     }

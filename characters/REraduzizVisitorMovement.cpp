@@ -20,7 +20,6 @@ constexpr float kUnusableDistance = 1000000.0f;
 constexpr float kCellSize = 4.0f;
 constexpr float kJitterSpan = 0.8f;
 constexpr float kJitterHalf = 0.4f;
-constexpr double kRandomRangeDivisor = 32794.0;
 // Close enough to the destination to step onto it.
 constexpr float kArrivalDistance = 1.0f;
 // How far a character off the grid is pushed on x and z.

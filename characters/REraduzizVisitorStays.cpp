@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int32_t kClosingHour = 18;
 constexpr int32_t kWalkingMode = 1;
 constexpr int32_t kStayingMode = 2;
 // Queue states (mode 0) and the walking states that lead to them.
@@ -227,7 +226,7 @@ void REraduzizVisitor::UpdateShopQueue(int32_t stayState) {
   CAttraction* object = m_targetAttraction;
   if (IsGone(object)) return DropTarget(-10);
   const bool cashMachine = stayState == kStayCashMachine;
-  if (!cashMachine && ParkHour() >= kClosingHour) return LeaveQueue(*object);
+  if (!cashMachine && ParkHour() >= kParkClosingHour) return LeaveQueue(*object);
   if (!MayGoIn(*object)) return WaitInQueue(*object);
   Admit(*object);
   if (!cashMachine) SetVisibleAtObject(object->id);
@@ -244,7 +243,7 @@ void REraduzizVisitor::UpdateAttractionQueue(double dt) {
     GiveUpPlace(*object);
     return UpdateAttractionStates(dt);
   }
-  if (ParkHour() >= kClosingHour) return LeaveQueue(*object);
+  if (ParkHour() >= kParkClosingHour) return LeaveQueue(*object);
   const bool cycles = object->HasVehiclesOrFlag() && !object->continuousService;
   if (cycles && !object->visitorFlag) return WaitInQueue(*object);
   if (cycles && object->queueLength > 0) PlayWalk(false);

@@ -9,7 +9,6 @@ namespace {
 constexpr int32_t kStandingMode = 0;
 constexpr int32_t kWalkingMode = 1;
 constexpr int32_t kStayingMode = 2;
-constexpr int32_t kClosingHour = 18;
 constexpr int16_t kRidePenalty = -20;
 constexpr int16_t kWalkingRainPenalty = -20;
 constexpr int16_t kStandingRainPenalty = -10;
@@ -63,7 +62,7 @@ void REraduzizVisitor::UpdateVisitor(double dt) {
       SetWalkFlags(false);
       CPorvikAiClassHost* host = CPorvikAiClassHost::Get();
       const int32_t hour = host ? host->GetParkHour() : 0;
-      if (hour < kClosingHour && GetTimer(kStayTimer).counter > 0) return;
+      if (hour < kParkClosingHour && GetTimer(kStayTimer).counter > 0) return;
       UpdateAttractionStates(dt);
       return;
     }
