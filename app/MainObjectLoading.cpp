@@ -1,34 +1,17 @@
-// The resource set-up and the two loading threads: the world and the GUI on
-// one, the character manager on the other. The window thread polls their
-// done bytes; the destructor joins them.
+// The two loading threads: the world and the GUI on one, the character
+// manager on the other. The window thread sets the started bytes before
+// they run, polls their done bytes and joins them before anything they
+// touch goes (the destructor and the window's destruction).
 #include "app/VAvazadOvurUrovi.h"
-#include "engine/core/Globals.h"
-#include "engine/render/ZOdevuvCamera.h"
+#include "characters/CPorvikAiClass.h"
 #include "platform/os/DebugOutput.h"
 
-namespace {
-
-constexpr const char* kTextTable = "\\GuiFiles\\langFile.gui.nl";
-// The camera's first view over the park.
-constexpr plat::Vec3 kCameraEye{0.0f, 17.0f, 10.0f};
-constexpr plat::Vec3 kCameraTarget{150.0f, 0.0f, -50.0f};
-constexpr plat::Vec3 kWorldUp{0.0f, 1.0f, 0.0f};
-
-}  // namespace
-
-void VAvazadOvurUrovi::InitResources() {
-  if (g_camera) {
-    g_camera->SetMode(0);
-    g_camera->LookAt(kCameraEye, kCameraTarget, kWorldUp);
-  }
-  LoadStringTable(baseDirectory + EngineString(kTextTable));
-  loadingScreenActive = 1;
-  StartLoadingThreads();
-  resourcesReady = 1;
-}
-
 void VAvazadOvurUrovi::StartLoadingThreads() {
-  // Set here, before the threads run, so that no frame takes loading as done.
+  // Loading runs once per program run.
+  if (initialLoadingStarted.load() || aiManagerStarted.load()) return;
+  // Set here, before the threads run, so that no frame takes loading as
+  // done or draws a GUI still being built.
+  loadProgressCounter = 0;
   initialLoadingStarted = 1;
   aiManagerStarted = 1;
   aiManagerThread = std::make_unique<plat::WorkerThread>([this] { CreateAiManager(); });
@@ -38,17 +21,23 @@ void VAvazadOvurUrovi::StartLoadingThreads() {
 }
 
 void VAvazadOvurUrovi::InitialLoading() {
-  plat::OutputDebugString("InitialLoading\n");
-  CreateGui();
+  plat::OutputDebugString("InitialLoading Start\n");
+  plat::OutputDebugString("InitClasses\n");
   InitClasses();
-  InitScenarios();
-  InitLedgerAndFoods();
   plat::OutputDebugString("ChangeText\n");
   ChangeText();
+  plat::OutputDebugString("ScanProfiles\n");
+  AddLoadProgress();
+  plat::OutputDebugString("ReloadSaveLoadScreen\n");
+  plat::OutputDebugString("InitialLoading End\n");
   initialLoadingDone = 1;
 }
 
 void VAvazadOvurUrovi::CreateAiManager() {
   plat::OutputDebugString("CreateAiManager\n");
+  auto* manager = new CPorvikAiClass;
+  AddLoadProgress();
+  // Stored after the count: users test the pointer.
+  aiManager = manager;
   aiManagerDone = 1;
 }

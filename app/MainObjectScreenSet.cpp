@@ -36,8 +36,12 @@ void VAvazadOvurUrovi::LoadGuiDescription(CGuiXmlLoader& loader) {
   loader.LoadFromNode(XmlNode::OpenFileHelper((baseDirectory + scaled).CStr(), "GUI"));
 }
 
-void VAvazadOvurUrovi::InitClasses() {
+void VAvazadOvurUrovi::CreateScreens() {
   screens->CreateAll();
+  AdoptScreens();
+}
+
+void VAvazadOvurUrovi::AdoptScreens() {
   buildBook = screens->buildBook.get();
   buffetScreen = screens->buffetScreen.get();
   fastFoodScreen = screens->fastFoodScreen.get();

@@ -16,6 +16,11 @@
 #include "park/scenarios/CPorvikScenarios.h"
 #include "park/objects/CAttraction.h"
 #include "park/REraduzizEventClass.h"
+#include "park/foods/CFoodCatalog.h"
+#include "world/CAnimals.h"
+#include "world/CHeightMapHandlerClass.h"
+#include "world/CPathFinder.h"
+#include "world/CPorvikRoad.h"
 #include "platform/os/Clock.h"
 #include "platform/os/Path.h"
 
@@ -81,8 +86,15 @@ VAvazadOvurUrovi::~VAvazadOvurUrovi() {
   DeleteOwned(particleEffects);
   DeleteAll(extraTextures);
   cameraViews.clear();
-  // The world's owners.
+  // The world's owners: the birds before their models, the footpaths
+  // before the land they lie on.
   delete aiManager.exchange(nullptr);
+  for (CAnimals* bird : birds) delete bird;
+  birds.clear();
+  DeleteOwned(road);
+  DeleteOwned(terrain);
+  DeleteOwned(pathFinder);
+  DeleteOwned(secondFoodCatalog);
   DeleteOwned(parkEvents);
   DeleteOwned(scenarios);
   // The single scene objects, the loading screen, the water targets and the

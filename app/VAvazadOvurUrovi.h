@@ -23,6 +23,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/CMainObjectAiHost.h"
 #include "app/CMainObjectCharacterWorld.h"
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
@@ -45,6 +46,10 @@
 
 class CAttraction;
 class CBillboardIcon;
+namespace plat {
+class Surface;
+}  // namespace plat
+class CAnimals;
 class CBird;
 class CFoodCatalog;
 class CGuiElement;
@@ -167,6 +172,76 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // pixels as done goes from 0 to total - 3.
   void SetLoadingProgress(int32_t done, int32_t total);
   static int32_t LoadingMarkerOffset(int32_t done, int32_t total);
+  // The loading-screen progress: one more step done (both loading threads).
+  void AddLoadProgress() { loadProgressCounter.fetch_add(1, std::memory_order_relaxed); }
+  // The world-loading steps of the initial-loading thread
+  // (MainObjectLoadingWorld.cpp): the land, the water, the scene objects,
+  // the birds, the object types, the GUI and the screens, the foods, the
+  // mode scenes, the park events and the scenarios.
+  void InitClasses();
+  // Switches every light of the light manager on or off, then hands the
+  // lights with their flags to the device (MainObjectResources.cpp).
+  void SetAllLights(bool on);
+  void ApplyLightFlags();
+
+  // --- Intro videos, the loading screen and video start (MainObjectIntro.cpp)
+  // Once a frame while the initial loading runs: the four intro videos one
+  // after the other, then the loading screen until both loading threads
+  // are done, then the game's frames.
+  void UpdateVideoSequence();
+  // Starts the video file in the engine's player; true when it runs (the
+  // video-playing byte is then set, the music and the ambience are off).
+  bool PlayVideo(EngineString path);
+  static constexpr int kIntroStageCount = 4;
+  // The loading bar's width for a bar texture width and a progress count:
+  // a count of 490 fills it, more does not overrun it.
+  static int32_t LoadingBarWidth(int32_t textureWidth, int32_t progress);
+  // A position laid out for 1024 by 768, for the back buffer's size.
+  static int32_t ScaleToScreen(int32_t position, int32_t layoutSize, int32_t screenSize);
+
+  // --- Render passes (MainObjectRender*.cpp) ------------------------------
+  // One view of the scene: the camera's (main) or light 0's (the shadow
+  // pass); nested when the caller has begun the scene already.
+  void RenderFrame(float seconds, bool mainPass, bool nested);
+  // Terrain, footpath shadows and the placed objects of one pass.
+  void RenderObjects(float seconds, bool mainPass);
+  // The placed objects for the water images, without the land.
+  void RenderObjectsOffscreen(float seconds);
+  // The water's refraction and reflection images.
+  void RenderRefraction(float seconds);
+  void RenderReflection(float seconds);
+  // Everything after the opaque scene: characters, animals, icons, fog,
+  // particles, lens flares, the GUI and the cursor.
+  void UpdateAmbience(float seconds, bool nested);
+  void RenderLensFlares();
+  // True when the far cut is on and the object stands beyond it.
+  bool IsBeyondFarCut(const CAttraction& object) const;
+  // The music volume (hundredths of a decibel, held to the player's range)
+  // for a music setting of 0..100 and the squared distance of the nearest
+  // attraction (negative for none).
+  static int32_t MusicVolumeNear(int32_t musicSetting, float nearestSquared);
+  // The music volume (hundredths of a decibel) of a setting of 0..100.
+  static int32_t MusicVolumeFor(int32_t setting);
+  // The back buffer's size (the layout size without a device).
+  int32_t ScreenWidth() const;
+  int32_t ScreenHeight() const;
+  // The video window (element 10342), borrowed; the music settings read
+  // when the intro ends.
+  CGuiElement* videoWindow = nullptr;
+  uint8_t musicEnabled = 1;
+  uint8_t effectsEnabled = 1;
+  int32_t musicVolumeSetting = 0;
+  // What the character manager sees of this object; installed while it lives.
+  std::unique_ptr<CMainObjectAiHost> aiHost = std::make_unique<CMainObjectAiHost>(*this);
+  // The slope-scaled depth bias and the depth bias every pass starts with.
+  static constexpr float kSlopeDepthBias = -0.79999f;
+  float slopeDepthBias = kSlopeDepthBias;
+  float depthBias = 0.0f;
+  // The mouse cursor on the screen and its shape (0 arrow, 1 magnifier,
+  // 2 the second cursor).
+  int32_t cursorX = 0;
+  int32_t cursorY = 0;
+  int32_t cursorShape = 0;
 
   // --- The land's cell grid ------------------------------------------------
   // Links the terrain's cells to the path finder, the path cell counts and
@@ -400,7 +475,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ZOdevuvGameObject* parkEntrance = nullptr;
   ZOdevuvGameObject* baseMap = nullptr;
   ZOdevuvGameObject* baseTrees = nullptr;
-  std::vector<CBird*> birds;
+  std::vector<CAnimals*> birds;  // owned
   // The water square with its noise phase (MainObjectWater.cpp draws it).
   CWaterSurface water;
   // The water in the main pass: the two water images when their passes are
@@ -599,7 +674,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
   // --- In-game screens (MainObjectScreenSet.cpp) ---------------------------
   // The world-loading step that creates every screen.
-  void InitClasses();
+  void CreateScreens();
+  // Names the screens the screen set made in the members.
+  void AdoptScreens();
   // Captions of the elements that no screen captions itself.
   void ChangeText();
   // Per frame once the loading is over: the status panel's figures.
@@ -677,6 +754,43 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
  private:
   // 21 March of the year, 10:00, on every date of the clock.
   void SetStartDate(int32_t year);
+  // The resource set-up's steps (MainObjectResources.cpp).
+  void SetUpCamera();
+  void SetUpSun();
+  void LoadEffects();
+  void SetUpRenderStates();
+  void LoadScreenImages();
+  void LoadBuildBaseMarkers();
+  void LoadMusicAndSounds();
+  // The world loading's steps (MainObjectLoadingWorld.cpp).
+  void CreateLand();
+  void HookFootpathRebuild();
+  void CreateWaterAndFlares();
+  void LoadSingleObjects();
+  void CreateBirds();
+  void LoadObjectTypes();
+  void CreateGameScreens();
+  void SetModeScenes();
+  void SetProgressCaptions();
+  // The intro's steps (MainObjectIntro.cpp).
+  void PlayIntroStage(int stage);
+  void SetIntroVideoRect();
+  void FinishIntroStage(int stage);
+  void ApplyMusicSettings();
+  void DrawLoadingScreen();
+  void EndLoading();
+  void WatchInGameVideo();
+  // The passes' steps (MainObjectRender*.cpp).
+  void SetCameraTransforms();
+  void RenderShadowPass(float seconds);
+  void SetPassRenderStates();
+  void RenderSkyDome(float seconds);
+  void FadeMusicNear(float nearestSquared);
+  void ApplyFog();
+  void MoveCursorWithMouse();
+  void DrawCursor();
+  bool BeginWaterImage(ZOdevuvTexture* target, std::shared_ptr<plat::Surface>& previous);
+  void EndWaterImage(float seconds, const std::shared_ptr<plat::Surface>& previous);
   void StartLoadingThreads();
   void UpdateParticles(float seconds);
   void DeleteBillboards();

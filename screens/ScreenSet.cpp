@@ -28,6 +28,11 @@ void ScreenSet::Create(std::unique_ptr<T>& member, const char* logLine, int32_t 
 }
 
 void ScreenSet::CreateAll() {
+  CreateBookAndScreens();
+  CreatePanels();
+}
+
+void ScreenSet::CreateBookAndScreens() {
   Create(buildBook, "Init REraduzizBuildBook\n", kBuildBook, "REraduzizBuildBook");
   Create(buffetScreen, "Init REraduzizBuffetScreen\n", kBuffet, "REraduzizBuffetScreen");
   Create(fastFoodScreen, "Init REraduzizFastFoodScreen\n", kFastFood, "REraduzizFastFoodScreen");
@@ -49,7 +54,9 @@ void ScreenSet::CreateAll() {
   Create(pickFiveScreen, "Init REraduzizMarivelleScreen\n", kPickFive, "REraduzizPickFiveScreen");
   Create(pickFourScreen, "Init REraduzizTembriskScreen\n", kPickFour, "REraduzizPickFourScreen");
   Create(tutorialScreen, "Init eventRenderWindow\n", kTutorial, "REraduzizTutorialScreen");
+}
 
+void ScreenSet::CreatePanels() {
   plat::OutputDebugString("Init objectWindow\n");
   objectWindow = std::make_unique<REraduzizObjectWindow>(m_host, FindWindow(kStatusPanel, "REraduzizObjectWindow"));
   objectWindow->BindControls();

@@ -49,6 +49,11 @@ class ScreenSet {
   // window found by id (null, with a line, when the GUI lacks it); binds
   // the status panel and shows the cash, and binds the scenario window.
   void CreateAll();
+  // The two halves of CreateAll, for the world loading that runs steps of
+  // its own between them: the build book and the screens; then the status
+  // panel, the message window and the scenario window.
+  void CreateBookAndScreens();
+  void CreatePanels();
   // Deletes the screens in the destruction order; safe to call twice.
   void DestroyAll();
 

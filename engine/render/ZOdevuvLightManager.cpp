@@ -48,6 +48,13 @@ bool ZOdevuvLightManager::GetLightRecord(int index, ZOdevuvLightRecord* out) con
   return true;
 }
 
+bool ZOdevuvLightManager::SetLightEnabled(int index, bool enabled) {
+  std::lock_guard lock(mutex_);
+  if (!HasLight(index)) return false;
+  records_[static_cast<std::size_t>(index)].enabled = enabled ? 1 : 0;
+  return true;
+}
+
 bool ZOdevuvLightManager::GetLightViewMatrix(plat::Matrix* out, int index) const {
   std::lock_guard lock(mutex_);
   if (!HasLight(index)) return false;

@@ -39,6 +39,8 @@ class ZOdevuvLightManager {
   // Point and spot lights are first re-aimed at the world origin, and keep
   // that direction; then the stored direction is copied out.
   bool AimLightDirection(plat::Vec3* out, int index);
+  // Switches the light on or off; false for an index that names no light.
+  bool SetLightEnabled(int index, bool enabled);
   void Clear();
 
  private:

@@ -182,6 +182,16 @@ bool Device::GetTransform(TransformType type, Matrix& out) const {
   return true;
 }
 
+bool Device::SetClipPlane(std::uint32_t index, const Plane& plane) {
+  if (index >= kClipPlaneCount) return false;
+  state_.clipPlanes[index] = plane;
+  return true;
+}
+
+Plane Device::GetClipPlane(std::uint32_t index) const {
+  return index < kClipPlaneCount ? state_.clipPlanes[index] : Plane{};
+}
+
 Matrix Device::GetTransform(TransformType type) const {
   Matrix out = IdentityMatrix();
   GetTransform(type, out);

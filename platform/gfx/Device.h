@@ -85,6 +85,9 @@ class Device : public std::enable_shared_from_this<Device> {
   bool GetTransform(TransformType type, Matrix& out) const;
   Matrix GetTransform(TransformType type) const;  // identity for unknown types
 
+  // A user clip plane in clip space; false for an index beyond the planes.
+  bool SetClipPlane(std::uint32_t index, const Plane& plane);
+  Plane GetClipPlane(std::uint32_t index) const;  // all zero beyond the planes
   void SetMaterial(const Material& material);
   Material GetMaterial() const { return state_.material; }
   void SetLight(std::uint32_t index, const Light& light);

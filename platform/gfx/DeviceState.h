@@ -33,6 +33,8 @@ struct LightSlot {
 constexpr std::uint32_t kWorldMatrixCount = 4;
 constexpr std::uint32_t kTextureMatrixCount = 8;
 constexpr std::uint32_t kRenderTargetCount = 4;
+// User clip planes: the bits of RenderState::ClipPlaneEnable name them.
+constexpr std::uint32_t kClipPlaneCount = 6;
 constexpr std::uint32_t kStreamCount = 4;
 
 struct DeviceState {
@@ -55,6 +57,8 @@ struct DeviceState {
   std::shared_ptr<IndexBuffer> indices;
 
   Viewport viewport;
+  // In clip space: a point stays where a x + b y + c z + d w >= 0.
+  std::array<Plane, kClipPlaneCount> clipPlanes{};
   std::array<std::shared_ptr<Surface>, kRenderTargetCount> renderTargets;
   std::shared_ptr<Surface> depthStencil;
 

@@ -23,7 +23,7 @@ class MainObjectScreenSetTest : public ::testing::Test {
     game = std::make_unique<VAvazadOvurUrovi>();
     game->LoadStringTable(game->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
     game->CreateGui();
-    game->InitClasses();
+    game->CreateScreens();
     game->ChangeText();
     fs::current_path(previous);
     plat::ClearPathCache();

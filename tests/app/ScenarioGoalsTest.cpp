@@ -58,7 +58,7 @@ class ScenarioGoalsTest : public ::testing::Test {
     game = std::make_unique<VAvazadOvurUrovi>();
     game->LoadStringTable(game->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
     game->CreateGui();
-    game->InitClasses();
+    game->CreateScreens();
     fs::current_path(previous);
     plat::ClearPathCache();
     game->scenarios = new CPorvikScenarios;

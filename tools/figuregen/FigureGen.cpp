@@ -1,6 +1,7 @@
 // Writes the demo park's skinned figures: the 23 people of the park (the
 // visitor kinds with their texture variants, the park characters and the
-// staff), the engine scene's walker and a bird that flaps.
+// staff), the engine scene's walker, a bird that flaps and the turning
+// entrance and exit arrows.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -176,6 +177,33 @@ bool WriteBirds(const fs::path& park) {
   return ok;
 }
 
+// The entrance and exit arrows over a placed object: a downward arrow in
+// the object's colour that turns about its upright axis.
+Figure ArrowFigure(const std::string& texture) {
+  Figure f;
+  f.rootName = "Root";
+  f.textures = {texture};
+  f.bones = {{"Arrow", -1, {0, 0, 0}}};
+  f.boxes = {
+      InBand(0, {-0.15f, 0.8f, -0.15f}, {0.15f, 2.0f, 0.15f}, 0),
+      InBand(0, {-0.45f, 0.55f, -0.45f}, {0.45f, 0.8f, 0.45f}, 1),
+      InBand(0, {-0.3f, 0.3f, -0.3f}, {0.3f, 0.55f, 0.3f}, 1),
+      InBand(0, {-0.15f, 0.05f, -0.15f}, {0.15f, 0.3f, 0.15f}, 1),
+  };
+  f.sets = {{"turn", 2.0f, kKeys, [](int, float p) { return Vec3{2 * plat::kPi * p, 0, 0}; }}};
+  return f;
+}
+
+bool WriteArrows(const fs::path& park) {
+  const fs::path folder = park / "objects/builditems/arrow/Arrow_EntranceExit";
+  const std::uint32_t exitBands[4] = {0xFFE04030u, 0xFFB02010u, 0xFFE04030u, 0xFFE04030u};
+  const std::uint32_t entranceBands[4] = {0xFF40D050u, 0xFF20A030u, 0xFF40D050u, 0xFF40D050u};
+  return WriteText(folder / "arrow_exit.X", figuregen::WriteXText(ArrowFigure("arrow_exit.png"))) &&
+         WriteBands(folder / "textures/arrow_exit.png", exitBands) &&
+         WriteText(folder / "arrow_entrance.X", figuregen::WriteXText(ArrowFigure("arrow_entrance.png"))) &&
+         WriteBands(folder / "textures/arrow_entrance.png", entranceBands);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -184,7 +212,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path park = argv[1];
-  bool ok = WriteSceneWalker(park) && WriteBirds(park);
+  bool ok = WriteSceneWalker(park) && WriteBirds(park) && WriteArrows(park);
   for (const figuregen::PersonKind& kind : figuregen::PersonKinds()) ok = ok && WriteVisitorKind(park, kind);
   for (const figuregen::FixedPerson& person : figuregen::ParkPeople()) ok = ok && WriteParkPerson(park, person);
   if (!ok) std::fprintf(stderr, "figuregen: cannot write into %s\n", park.string().c_str());
