@@ -15,6 +15,8 @@
 #include "engine/core/Globals.h"
 #include "engine/render/ZOdevuvDevice.h"
 #include "gui/widgets/CGuiStaticText.h"
+#include "park/REraduzizEventClass.h"
+#include "park/events/ParkEvent.h"
 #include "park/ledger/CLedgerTree.h"
 #include "park/ledger/LedgerEntryNode.h"
 #include "park/ledger/LedgerKinds.h"
@@ -85,6 +87,8 @@ class ManagementPlayThroughTest : public ::testing::Test {
     return entry ? entry->Amount() : 0;
   }
 
+  // Outlives the game, whose event lists may hold it.
+  ParkEvent event_;
   managertest::FakeHost characterHost_;
   std::unique_ptr<ZOdevuvDevice> device_ = std::make_unique<ZOdevuvDevice>(nullptr);
   std::unique_ptr<VAvazadOvurUrovi> game_;
@@ -149,6 +153,25 @@ TEST_F(ManagementPlayThroughTest, ANewGameForgetsTheStaffAndThePrices) {
   EXPECT_EQ(game_->staffScreen->entries[1].count, 0);
   EXPECT_EQ(game_->staffScreen->entries[1].idsIssued, 0);
   EXPECT_EQ(game_->shopScreen->slots[0].price, 1);
+}
+
+// An engineer sent home on the way to a repair leaves the event open for
+// the next one, instead of taken for ever by nobody.
+TEST_F(ManagementPlayThroughTest, ADismissedSolverLeavesItsEventOpen) {
+  game_->parkEvents = new REraduzizEventClass;  // the game deletes it
+  Press({10070, 10316, REraduzizStaffScreen::kCommitId});
+  REraduzizVisitor* engineer = manager_->FindCharacterById(3000);
+  ASSERT_NE(engineer, nullptr);
+  event_.assigned = 1;
+  engineer->SendToObject(&event_);
+  ASSERT_EQ(engineer->GetJobEvent(), &event_);
+
+  Press({10436, REraduzizSummaryScreen::kStaffId, 10317, REraduzizStaffScreen::kCommitId});
+  EXPECT_EQ(manager_->FindCharacterById(3000), nullptr);
+  EXPECT_EQ(event_.assigned, 0);
+  EXPECT_EQ(game_->parkEvents->openEvents, std::vector<ParkEvent*>{&event_});
+  EXPECT_EQ(game_->staffScreen->entries[2].count, 0);
+  EXPECT_TRUE(game_->placedCharacters.empty());
 }
 
 }  // namespace
