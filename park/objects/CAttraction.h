@@ -241,6 +241,9 @@ class CAttraction {
   void EmptyLists();
   void UpdateOpeningHours();
   void PlaceSounds();
+  void PlaceEventSound();
+  // May let the object try one of its park events.
+  void UpdateEventDecision();
   void UpdateGrowIn();
   void UpdateParts(float dt);
   void ShowSeatFigures(CParkModel& part) const;
