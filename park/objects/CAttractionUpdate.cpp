@@ -9,6 +9,7 @@
 #include "park/events/EventRules.h"
 #include "park/events/IParkEventHost.h"
 #include "park/events/ParkEvent.h"
+#include "park/objects/AttractionHelpers.h"
 #include "park/objects/AttractionSounds.h"
 #include "park/objects/CAttraction.h"
 #include "park/objects/IAttractionHost.h"
@@ -18,7 +19,11 @@
 
 namespace {
 
-constexpr float kRadiansPerDegree = 0.01745329238474369f;
+using attractionhelpers::Identity;
+using attractionhelpers::IsOneOf;
+using attractionhelpers::kRadiansPerDegree;
+using attractionhelpers::Translation;
+
 constexpr uint32_t kGrowStepMs = 100;
 constexpr float kGrowStep = 0.01f;
 constexpr int32_t kClosingHour = 17;
@@ -39,31 +44,6 @@ constexpr const char* kUnplacedEventSound = "EVENT_VORMEX_SNEEZES";
 // Rides whose cycles place their sounds at their vehicles.
 constexpr const char* kVehicleSoundRides[] = {"Attr_Skarloop", "Attr_Fennaclaw", "Attr_Norwhistle", "Attr_Tarvix",
                                               "Attr_Plonkett", "Attr_Cobbleton", "ATTR_Kestovar",   "Attr_Murrowick"};
-
-template <size_t N>
-bool IsOneOf(const EngineString& id, const char* const (&ids)[N]) {
-  return std::any_of(std::begin(ids), std::end(ids), [&](const char* each) { return id == each; });
-}
-
-plat::Matrix Identity() {
-  plat::Matrix m;
-  plat::MatrixIdentity(&m);
-  return m;
-}
-
-plat::Matrix Translation(const plat::Vec3& v) {
-  plat::Matrix m;
-  plat::MatrixTranslation(&m, v.x, v.y, v.z);
-  return m;
-}
-
-plat::Matrix Multiply(const plat::Matrix& a, const plat::Matrix& b) {
-  plat::Matrix m;
-  plat::MatrixMultiply(&m, a, b);
-  return m;
-}
-
-plat::Vec3 Minus(const plat::Vec3& a, const plat::Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 
 }  // namespace
 
@@ -250,8 +230,7 @@ void CAttraction::UpdateTurningPart(CParkModel& part, ObjectSetupRecord& record,
     plat::Vec3 centre;
     FindListEntryByName(record.parentName, &parent, &centre);
     const plat::Vec3 p = part.position;
-    record.matrix =
-        Multiply(Multiply(Multiply(Translation(Minus(centre, p)), rotation), Translation(Minus(p, centre))), parent);
+    record.matrix = Translation(centre - p) * rotation * Translation(p - centre) * parent;
     record.pivot = p;
   }
   part.partMatrix = record.matrix;
