@@ -50,6 +50,11 @@ constexpr int32_t kMaxNearestKind = 1;
 constexpr int32_t kTreeBaseFirstMode = 2;
 constexpr int32_t kTreeBaseSecondMode = 4;
 constexpr int32_t kSkyDomeMode = 0;
+constexpr int32_t kTreeBaseOffscreenFirstMode = 0;
+constexpr int32_t kTreeBaseOffscreenSecondMode = 1;
+// The placed objects are drawn in two passes: the solid parts, then the rest.
+constexpr uint8_t kFirstObjectPass = 0;
+constexpr uint8_t kSecondObjectPass = 1;
 
 plat::Device* LiveDevice() { return g_device ? g_device->GetDevice() : nullptr; }
 
@@ -70,9 +75,17 @@ float SquaredDistanceToCamera(const CAttraction& object) {
   return d.x * d.x + d.y * d.y + d.z * d.z;
 }
 
-bool IsQuietType(const CAttraction& object) {
-  return std::any_of(std::begin(kQuietTypes), std::end(kQuietTypes),
-                     [&](const char* id) { return object.id == id; });
+// The music fades near an attraction or a building of kind 0 or 1 that is
+// none of the quiet types.
+bool IsMusicalObject(const CAttraction& object) {
+  const bool quiet =
+      std::any_of(std::begin(kQuietTypes), std::end(kQuietTypes), [&](const char* id) { return object.id == id; });
+  return !quiet && object.state >= 0 && object.state <= kMaxNearestKind;
+}
+
+void SetSolidFill(plat::Device& device) {
+  device.SetRenderState(plat::RenderState::FillMode, plat::Fill::Solid);
+  device.SetRenderState(plat::RenderState::ShadeMode, plat::Shade::Gouraud);
 }
 
 }  // namespace
@@ -184,33 +197,51 @@ void VAvazadOvurUrovi::RenderSkyDome(float seconds) {
 void VAvazadOvurUrovi::RenderObjects(float seconds, bool mainPass) {
   if (simulationHalted) return;
   plat::Device* device = LiveDevice();
+  const uint8_t cameraPass = mainPass ? 1 : 0;
   if (mainPass) {
     if (terrain) terrain->Render(baseMap);
     if (road) road->DrawShadow();
     if (baseTrees) baseTrees->Render(seconds, kTreeBaseFirstMode);
   }
-  device->SetRenderState(plat::RenderState::FillMode, plat::Fill::Solid);
-  device->SetRenderState(plat::RenderState::ShadeMode, plat::Shade::Gouraud);
+  SetSolidFill(*device);
   float nearest = -1.0f;
   float nearestSoFar = kNearestStart;
   for (CAttraction* object : placedObjects.Objects()) {
     object->UpdatePauseByGameSpeed(gameSpeed);
     if (IsBeyondFarCut(*object)) continue;
     const float squared = SquaredDistanceToCamera(*object);
-    if (squared < kMusicNearSquared && squared <= nearestSoFar && !IsQuietType(*object) && object->state >= 0 &&
-        object->state <= kMaxNearestKind) {
+    if (squared < kMusicNearSquared && squared <= nearestSoFar && IsMusicalObject(*object)) {
       nearestSoFar = squared;
       nearest = squared;
     }
+    object->Render(seconds, kFirstObjectPass, cameraPass);
   }
   if (mainPass) FadeMusicNear(nearest);
+  if (HasPreview()) placementPreview->Render(seconds, kFirstObjectPass, cameraPass);
   if (mainPass && baseTrees) baseTrees->Render(seconds, kTreeBaseSecondMode);
+  for (CAttraction* object : placedObjects.Objects()) {
+    if (!IsBeyondFarCut(*object)) object->Render(seconds, kSecondObjectPass, cameraPass);
+  }
+  if (HasPreview()) placementPreview->Render(seconds, kSecondObjectPass, cameraPass);
 }
 
-void VAvazadOvurUrovi::RenderObjectsOffscreen(float /*seconds*/) {
+void VAvazadOvurUrovi::RenderObjectsOffscreen(float seconds) {
   plat::Device* device = LiveDevice();
-  device->SetRenderState(plat::RenderState::FillMode, plat::Fill::Solid);
-  device->SetRenderState(plat::RenderState::ShadeMode, plat::Shade::Gouraud);
+  if (baseTrees) baseTrees->Render(seconds, kTreeBaseOffscreenFirstMode);
+  SetSolidFill(*device);
+  for (CAttraction* object : placedObjects.Objects()) {
+    if (!IsBeyondFarCut(*object)) object->RenderOffscreen(seconds, kFirstObjectPass);
+  }
+  if (HasPreview()) placementPreview->Render(seconds, kFirstObjectPass, 1);
+  if (baseTrees) baseTrees->Render(seconds, kTreeBaseOffscreenSecondMode);
+  for (CAttraction* object : placedObjects.Objects()) {
+    if (!IsBeyondFarCut(*object)) object->RenderOffscreen(seconds, kSecondObjectPass);
+  }
+  if (HasPreview()) placementPreview->Render(seconds, kSecondObjectPass, 1);
+}
+
+bool VAvazadOvurUrovi::HasPreview() const {
+  return placementPreview && (!placementPreview->partObjects.empty() || !placementPreview->animatedObjects.empty());
 }
 
 bool VAvazadOvurUrovi::IsBeyondFarCut(const CAttraction& object) const {

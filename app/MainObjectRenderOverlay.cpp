@@ -12,6 +12,7 @@
 #include "engine/render/ZOdevuvDevice.h"
 #include "engine/render/ZOdevuvLightManager.h"
 #include "engine/render/ZOdevuvTexture.h"
+#include "park/CBillboardIcon.h"
 #include "platform/gfx/Device.h"
 #include "platform/math/Math.h"
 #include "world/CAnimals.h"
@@ -50,6 +51,7 @@ void VAvazadOvurUrovi::UpdateAmbience(float seconds, bool nested) {
   device->SetTransform(plat::TransformType::Projection, projection);
   if (CPorvikAiClass* manager = GetAiManager()) manager->DrawCharacters(seconds);
   RenderAnimals(birds, animalsEnabled != 0, seconds);
+  if (!nested) RenderBillboards();
   device->SetRenderState(plat::RenderState::ZEnable, plat::kTrue);
   device->SetRenderState(plat::RenderState::Lighting, plat::kFalse);
   if (fogEnabled) ApplyFog();
@@ -65,6 +67,14 @@ void VAvazadOvurUrovi::UpdateAmbience(float seconds, bool nested) {
   }
   device->SetRenderState(plat::RenderState::SlopeScaleDepthBias, 0);
   device->SetRenderState(plat::RenderState::DepthBias, 0);
+}
+
+void VAvazadOvurUrovi::RenderBillboards() {
+  for (BillboardEntry& entry : billboards) {
+    if (!entry.icon) continue;
+    entry.icon->ProjectToScreen();
+    entry.icon->Render();
+  }
 }
 
 void VAvazadOvurUrovi::ApplyFog() {

@@ -217,6 +217,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // particles, lens flares, the GUI and the cursor.
   void UpdateAmbience(float seconds, bool nested);
   void RenderLensFlares();
+  // True when the placement preview has something to draw.
+  bool HasPreview() const;
   // True when the far cut is on and the object stands beyond it.
   bool IsBeyondFarCut(const CAttraction& object) const;
   // The music volume (hundredths of a decibel, held to the player's range)
@@ -817,6 +819,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void SetPassRenderStates();
   void RenderSkyDome(float seconds);
   void FadeMusicNear(float nearestSquared);
+  void RenderBillboards();
   void ApplyFog();
   void MoveCursorWithMouse();
   void DrawCursor();

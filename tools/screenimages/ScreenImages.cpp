@@ -171,17 +171,6 @@ bool Magnifier(double u, double v) {
   return ring || handle;
 }
 
-bool Keyhole(double u, double v) {
-  const double du = u - 0.5, dv = v - 0.38;
-  return du * du + dv * dv < 0.03 || (std::abs(du) < 0.3 * (v - 0.3) && v > 0.38 && v < 0.85);
-}
-
-bool MagnifierOverHouse(double u, double v) {
-  const bool house = u > 0.15 && u < 0.55 && v > 0.45 && v < 0.75;
-  const bool roof = v > 0.25 && v <= 0.45 && std::abs(u - 0.35) < (v - 0.25) * 1.2;
-  return house || roof || Magnifier(u * 0.8 + 0.2, v * 0.8 + 0.2);
-}
-
 Picture Marker(std::uint32_t colour) {
   constexpr int kSize = 64, kBorder = 4;
   Picture picture(kSize, kSize);
@@ -210,8 +199,6 @@ int main(int argc, char** argv) {
                   WritePng(icons / "cursor32x32.png", Cursor(32, Arrow, white)) &&
                   WritePng(icons / "aso32x32.png", Cursor(32, Spade, Argb(255, 200, 160, 90))) &&
                   WritePng(icons / "nagyito32x32.png", Cursor(32, Magnifier, white)) &&
-                  WritePng(icons / "kulcslyuk64x64.png", Cursor(64, Keyhole, Argb(255, 240, 210, 80))) &&
-                  WritePng(icons / "nagyitoEpulettel_64x64.png", Cursor(64, MagnifierOverHouse, white)) &&
                   WriteDds(park / "images/layer/buildbase_zold.dds", Marker(Argb(255, 40, 220, 60))) &&
                   WriteDds(park / "images/layer/buildbase_piros.dds", Marker(Argb(255, 230, 40, 40)));
   if (!ok) std::fprintf(stderr, "screenimages: cannot write into %s\n", park.string().c_str());
