@@ -46,6 +46,7 @@ int RunGame(const ShellOptions& options, plat::WindowHandle window) {
   game->InitDevice(display.width, display.height, kBitsPerPixel, kFullScreen);
   if (live) plat::KeepRendererLoaded();
   plat::ShowCursor(false);
+  if (options.skipIntro) game->SkipIntroVideos();
   game->InitResources();
   const int exitCode =
       RunMainLoop(*game, LoopOptions{options.frames, options.screenshotFrames, options.screenshotDir});

@@ -80,6 +80,10 @@ bool VAvazadOvurUrovi::PlayVideo(EngineString path) {
   return true;
 }
 
+void VAvazadOvurUrovi::SkipIntroVideos() {
+  for (int stage = 0; stage < kIntroStageCount; ++stage) FinishIntroStage(stage);
+}
+
 void VAvazadOvurUrovi::UpdateVideoSequence() {
   for (int stage = 0; stage < kIntroStageCount; ++stage) {
     if (introStages[stage]) continue;

@@ -7,8 +7,6 @@
 #include "platform/os/DebugOutput.h"
 
 void VAvazadOvurUrovi::StartLoadingThreads() {
-  // Loading runs once per program run.
-  if (initialLoadingStarted.load() || aiManagerStarted.load()) return;
   // Set here, before the threads run, so that no frame takes loading as
   // done or draws a GUI still being built.
   loadProgressCounter = 0;

@@ -93,6 +93,8 @@ ZOdevuvCharacter* LoadArrow(const EngineString& base, const char* name, const ch
 }  // namespace
 
 void VAvazadOvurUrovi::InitResources() {
+  // Once per program run: the loading threads, once started, own the world.
+  if (initialLoadingThread) return;
   SetUpCamera();
   SetUpSun();
   LoadEffects();

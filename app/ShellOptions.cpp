@@ -36,8 +36,10 @@ bool FrameList(const std::string& text, std::vector<int>& out) {
 }  // namespace
 
 const char* ShellUsage() {
-  return "usage: halvenor [--headless] [--frames N] [--screenshot-at N,M,...] [--screenshot-dir DIR] [--help]\n"
+  return "usage: halvenor [--headless] [--skip-intro] [--frames N] [--screenshot-at N,M,...] [--screenshot-dir DIR]"
+         " [--help]\n"
          "  --headless              no window, no GPU, no sound device (also HALVENOR_HEADLESS=1)\n"
+         "  --skip-intro            go from the loading screen to the game without the intro videos\n"
          "  --frames N              quit after N frames with exit code 0\n"
          "  --screenshot-at N,M,... save the back buffer as a PNG after those frames\n"
          "  --screenshot-dir DIR    the folder of the screenshots (default .)\n"
@@ -54,6 +56,10 @@ bool ParseShellOptions(int argc, const char* const* argv, ShellOptions& out, std
     }
     if (arg == "--help") {
       out.help = true;
+      continue;
+    }
+    if (arg == "--skip-intro") {
+      out.skipIntro = true;
       continue;
     }
     if (arg != "--frames" && arg != "--screenshot-at" && arg != "--screenshot-dir") {

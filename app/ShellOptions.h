@@ -2,6 +2,7 @@
 // The command line of halvenor, for players and for tests that drive it:
 //   --headless              no window, no GPU, no sound device (also
 //                           HALVENOR_HEADLESS=1)
+//   --skip-intro            no intro videos before the loading screen
 //   --frames N              quit after N frames with exit code 0
 //   --screenshot-at N,M,... save the back buffer as a PNG after those frames
 //   --screenshot-dir DIR    the folder of the screenshots (default ".")
@@ -12,6 +13,7 @@
 struct ShellOptions {
   bool headless = false;
   bool help = false;
+  bool skipIntro = false;
   int frames = 0;  // 0: run until the player quits
   std::vector<int> screenshotFrames;  // ascending, no repeats
   std::string screenshotDir = ".";

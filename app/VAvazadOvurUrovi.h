@@ -195,6 +195,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // Starts the video file in the engine's player; true when it runs (the
   // video-playing byte is then set, the music and the ambience are off).
   bool PlayVideo(EngineString path);
+  // Marks the intro's videos as played (the settings they end with are
+  // applied), so that loading goes straight to the loading screen.
+  void SkipIntroVideos();
   static constexpr int kIntroStageCount = 4;
   // The loading bar's width for a bar texture width and a progress count:
   // a count of 490 fills it, more does not overrun it.

@@ -198,11 +198,12 @@ TEST(ShellOptions, ReadTheSwitchesAndRefuseWhatTheyDoNotKnow) {
     EXPECT_EQ(ParseShellOptions(int(argv.size()), argv.data(), options, error), c.ok) << c.args[0];
     EXPECT_EQ(error.empty(), c.ok) << error;
   }
-  const char* argv[] = {"halvenor", "--headless", "--frames", "300", "--screenshot-at", "30,10,30"};
+  const char* argv[] = {"halvenor", "--headless", "--frames", "300", "--screenshot-at", "30,10,30", "--skip-intro"};
   ShellOptions options;
   std::string error;
-  ASSERT_TRUE(ParseShellOptions(6, argv, options, error));
+  ASSERT_TRUE(ParseShellOptions(7, argv, options, error));
   EXPECT_TRUE(options.headless);
+  EXPECT_TRUE(options.skipIntro);
   EXPECT_EQ(options.frames, 300);
   EXPECT_EQ(options.screenshotFrames, (std::vector<int>{10, 30}));
   EXPECT_EQ(options.screenshotDir, ".");

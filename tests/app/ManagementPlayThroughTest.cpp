@@ -42,7 +42,7 @@ class ManagementPlayThroughTest : public ::testing::Test {
     game_ = std::make_unique<VAvazadOvurUrovi>();
     game_->LoadStringTable(game_->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
     game_->CreateGui();
-    game_->InitClasses();
+    game_->CreateScreens();
     game_->ChangeText();
     manager_ = std::make_unique<CPorvikAiClass>();
     game_->aiManager = manager_.get();

@@ -120,8 +120,8 @@ TEST_F(RenderPassesTest, TheReflectionClipsAtTheWaterAndLeavesTheClipPlaneOff) {
 }
 
 TEST_F(RenderPassesTest, TheFarCutSkipsObjectsBeyondItsDistanceOnlyWhenOn) {
-  auto* camera = new ZOdevuvCamera;  // deleted with the engine's singletons
-  camera->position = {0.0f, 0.0f, 0.0f};
+  ASSERT_NE(g_camera, nullptr);
+  g_camera->position = {0.0f, 0.0f, 0.0f};
   struct Case {
     float x;
     uint8_t farCut;
