@@ -6,7 +6,7 @@
 MainObjectScreenHost::MainObjectScreenHost(VAvazadOvurUrovi& game)
     : m_game(game), m_flags{game.modalScreenOpen,  game.messageWindowOpen,
                             game.buildBookOpen,    game.playMode,
-                            game.returnToScenario, game.statusRefresh,
+                            game.returnToScenario, game.placingItem,
                             game.tutorialMode,     game.foodMenuOpen,
                             game.foodMenuBuffet,   game.firstVisitorsNoticeGiven,
                             game.savedGameLoaded} {}
