@@ -51,7 +51,7 @@ class PlayerHandFixture : public ::testing::Test {
     std::string folder = (std::filesystem::temp_directory_path() / "halvenor-hand-XXXXXX").string();
     ASSERT_NE(mkdtemp(folder.data()), nullptr);
     m_folder = folder;
-    std::filesystem::current_path(m_folder);
+    std::filesystem::current_path(UseDemoPark() ? std::filesystem::path(HALVENOR_PARK_DIR) : m_folder);
     plat::ClearPathCache();
     game = MakeGame();
     game->Init(nullptr, plat::ProcessInstance());
@@ -81,6 +81,9 @@ class PlayerHandFixture : public ::testing::Test {
 
   static plat::InputSource& Source() { return plat::InputSource::Shared(); }
   virtual std::unique_ptr<VAvazadOvurUrovi> MakeGame() { return std::make_unique<VAvazadOvurUrovi>(); }
+  // The game's folder is the demo park (with its GUI description), not an
+  // empty one.
+  virtual bool UseDemoPark() const { return false; }
 
   // A type of the catalogue; the build item's price comes with its choice.
   ObjectTypeDescriptor& AddType(const char* name, int32_t kind, int32_t placeX, int32_t placeY) {
