@@ -26,7 +26,7 @@ bool RayHitsCharacter(const PickRay& ray, const REraduzizVisitor* character) {
 CAttraction* VAvazadOvurUrovi::HitTestObjects(int32_t x, int32_t y, int32_t* kind) const {
   const PickRay ray = GetPickRay(x, y);
   for (const BillboardEntry& entry : billboards) {
-    if (!entry.icon || !RayHitsSphereAhead(ray.origin, ray.direction, entry.icon->position, entry.icon->radius)) {
+    if (!entry.icon || !RayHitsSphereAhead(ray.origin, ray.direction, entry.icon->position, entry.icon->halfSize)) {
       continue;
     }
     *kind = entry.kind;
