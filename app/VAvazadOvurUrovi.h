@@ -295,6 +295,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ParkClockReading GetParkClock() const override;
   // Every placed object's frame, in list order.
   void UpdatePlacedObjects(float seconds);
+  // The sounds of the object types found under "\Music\Effects\rides\" as
+  // one file per key (the type's name, with "_NOISE", "_NOISE2", "_SCREAM"
+  // or "_STARTING"); a key already loaded or without a file is left alone.
+  void LoadRideSounds();
   bool AreSoundEffectsOn() const override;
   void OnObjectRemoved(CAttraction& object) override;
   void MarkSelectedObjectCells(CAttraction& object) override;
