@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "characters/CVisitorPark.h"
@@ -151,8 +152,15 @@ class CPorvikAiClass {
   void BookMonthlyObjectCosts();
   void FollowWithCamera(const REraduzizVisitor& character);
   void DeleteRetired();
+  // Every character joins the list and the id index through here.
+  REraduzizVisitor* AdoptCharacter(std::unique_ptr<REraduzizVisitor> character);
 
+  // Changed only through AdoptCharacter and RemoveCharacterById, which keep
+  // the id index in step.
   std::vector<std::unique_ptr<REraduzizVisitor>> m_characters;
+  // The characters of each id in list order, so that a look-up by id does
+  // not scan thousands of visitors.
+  std::unordered_map<int32_t, std::vector<REraduzizVisitor*>> m_byId;
   std::vector<ModelEntry> m_models;
   uint8_t m_busy = 1;
   uint8_t m_drawing = 0;
