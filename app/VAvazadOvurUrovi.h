@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/CMainObjectCharacterWorld.h"
+#include "app/CMainObjectVisitorPark.h"
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
 #include "characters/CharacterTexts.h"
@@ -523,7 +524,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   static constexpr int32_t kRecordCounterStart = 26;
   static constexpr int kParkCounterFifth = 4;
   static constexpr int32_t kParkCounterFifthStart = 100;
-  static constexpr int32_t kParkMoodSumStart = 80;
+  // The mood sum counts the visitors only, so that its average is theirs.
+  static constexpr int32_t kParkMoodSumStart = 0;
   int32_t cash = 0;
   int32_t recordCounter = kRecordCounterStart;
   int32_t parkCounters[kParkCounterCount] = {0, 0, 0, 0, kParkCounterFifthStart, 0};
@@ -636,6 +638,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // installed for them while it lives.
   std::unique_ptr<CMainObjectCharacterWorld> characterWorld =
       std::make_unique<CMainObjectCharacterWorld>(*this);
+  // What the visitors' pass sees of the park (clock, entrance fee, objects,
+  // ledger); made with the object and installed while it lives.
+  std::unique_ptr<CMainObjectVisitorPark> visitorPark = std::make_unique<CMainObjectVisitorPark>(*this);
 
   // --- Scenarios and the game clock (app/MainObjectScenarios.cpp) --------
   // The world-loading step after the park events: the scenario catalogue,

@@ -83,6 +83,7 @@ void CPorvikAiClass::UpdateAll(double dt) {
   const std::size_t count = m_characters.size();
   for (std::size_t i = 0; i < count && i < m_characters.size(); ++i) m_characters[i]->Update(dt);
   RemoveFinishedCharacter();
+  if (CVisitorPark* park = CVisitorPark::Get()) park->SetVisitorCount(m_visitorCount);
   DeleteRetired();
 }
 

@@ -50,8 +50,6 @@ class CPorvikAiClass {
   // Object kinds characters walk to: attractions, dust bins, shops and
   // outlets, and the main entrance, where visitors arrive and leave.
   static constexpr int32_t kEntranceType = -1;
-  // The park mood sum every pass starts counting from.
-  static constexpr int32_t kBaseMoodSum = 80;
 
   // Loads the names, the thoughts and the templates (see Init).
   CPorvikAiClass();

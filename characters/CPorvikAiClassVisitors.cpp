@@ -95,7 +95,9 @@ void CPorvikAiClass::UpdateVisitors(double dt) {
 void CPorvikAiClass::RunCharacterUpdates(double dt) {
   CCharacterWorld* world = CCharacterWorld::Get();
   ParkMoodTotals* totals = world ? world->GetMoodTotals() : nullptr;
-  if (totals) *totals = ParkMoodTotals{CPorvikAiClass::kBaseMoodSum, {}};
+  // Counted from nothing: a base in the sum would lift the visitors' average
+  // mood above what they feel, most of all in a nearly empty park.
+  if (totals) *totals = ParkMoodTotals{};
   // By index: an update may add a live id (the new one waits a pass).
   for (std::size_t i = 0; i < m_liveIds.size(); ++i) {
     REraduzizVisitor* character = FindCharacterById(m_liveIds[i]);

@@ -47,6 +47,8 @@ class CVisitorPark {
   virtual void TakeEntranceFee(int32_t price) = 0;
   virtual std::vector<ObjectView> GetObjects() const = 0;
   virtual void Book(const LedgerRecord& record) = 0;
+  // The visitors in the park after each frame's pass.
+  virtual void SetVisitorCount(int32_t count) = 0;
   // The statistics' series of a new year.
   virtual void AddYearStatistics(int32_t year) = 0;
 };

@@ -26,6 +26,7 @@ class FakeVisitorPark : public CVisitorPark {
     AddLedgerRecord(tree, list, record);
     booked.push_back(record);
   }
+  void SetVisitorCount(int32_t count) override { visitors = count; }
   void AddYearStatistics(int32_t year) override { newYears.push_back(year); }
 
   // The booked amounts of one category and kind.
@@ -41,6 +42,7 @@ class FakeVisitorPark : public CVisitorPark {
   int32_t price = 0;
   int64_t cash = 0;
   int sales = 0;
+  int32_t visitors = 0;
   std::vector<ObjectView> objects;
   std::vector<LedgerRecord> booked;
   std::vector<int32_t> newYears;
