@@ -524,8 +524,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   static constexpr int32_t kRecordCounterStart = 26;
   static constexpr int kParkCounterFifth = 4;
   static constexpr int32_t kParkCounterFifthStart = 100;
-  // The mood sum counts the visitors only, so that its average is theirs.
-  static constexpr int32_t kParkMoodSumStart = 0;
+  static constexpr int32_t kParkMoodSumStart = 80;
   int32_t cash = 0;
   int32_t recordCounter = kRecordCounterStart;
   int32_t parkCounters[kParkCounterCount] = {0, 0, 0, 0, kParkCounterFifthStart, 0};
