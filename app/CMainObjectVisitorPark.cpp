@@ -3,6 +3,8 @@
 #include "app/VAvazadOvurUrovi.h"
 #include "park/ledger/LedgerBooking.h"
 #include "park/objects/CAttraction.h"
+#include "park/scenarios/CPorvikScenarios.h"
+#include "screens/REraduzizMessageWindow.h"
 
 namespace {
 
@@ -11,6 +13,8 @@ namespace {
 constexpr int32_t kAttractionState = 0;
 // An entrance ticket is kept among the day's sales as one item.
 constexpr int32_t kTicketCount = 1;
+// The message window's plain page, closed with its one button.
+constexpr int32_t kNewsMessage = 0;
 
 }  // namespace
 
@@ -75,6 +79,43 @@ std::vector<CVisitorPark::ObjectView> CMainObjectVisitorPark::GetObjects() const
 void CMainObjectVisitorPark::Book(const LedgerRecord& record) {
   if (m_game.ledgerTree && m_game.ledgerRecords) AddLedgerRecord(*m_game.ledgerTree, *m_game.ledgerRecords, record);
 }
+
+CVisitorPark::RatingFigures CMainObjectVisitorPark::GetRatingFigures() const {
+  RatingFigures figures;
+  figures.greeneryPercent = m_game.greeneryPercent;
+  figures.litteredPathCells = m_game.litteredPathCells;
+  figures.pathCells = m_game.pathCells;
+  figures.lastCleanPercent = m_game.lastCleanPercent;
+  return figures;
+}
+
+void CMainObjectVisitorPark::SetLastCleanPercent(int32_t percent) { m_game.lastCleanPercent = percent; }
+
+// The status display holds both captions, the points and the lights.
+void CMainObjectVisitorPark::ShowRatings() { m_game.RefreshStatusDisplay(); }
+
+void CMainObjectVisitorPark::AwardPoints(int32_t points) {
+  m_game.points += points;
+  m_game.RefreshStatusDisplay();
+}
+
+void CMainObjectVisitorPark::ShowRatingMessage(const EngineString& text) {
+  m_game.QueueFlagCommands();
+  if (m_game.messageWindow) m_game.messageWindow->Show(text, kNewsMessage, nullptr, REraduzizMessageWindow::kNoTag);
+}
+
+// The tutorial screen keeps no lesson steps yet: no step waits for greenery.
+bool CMainObjectVisitorPark::IsTutorialAtGreenStep() const { return false; }
+void CMainObjectVisitorPark::FinishTutorialGreenStep(AnswerCallback, void*) {}
+void CMainObjectVisitorPark::AdvanceTutorial() {}
+
+int32_t CMainObjectVisitorPark::GetScenarioIndex() const {
+  return m_game.scenarioRunning && m_game.scenarios ? m_game.scenarios->current : CPorvikScenarios::kNoScenario;
+}
+
+// The staff window's placement records are not kept yet: no character is
+// placed.
+std::vector<int32_t> CMainObjectVisitorPark::GetPlacedCharacterIds() const { return {}; }
 
 void CMainObjectVisitorPark::SetVisitorCount(int32_t count) { m_game.visitorCount = count; }
 

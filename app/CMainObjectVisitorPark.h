@@ -20,6 +20,16 @@ class CMainObjectVisitorPark : public CVisitorPark {
   void TakeEntranceFee(int32_t price) override;
   std::vector<ObjectView> GetObjects() const override;
   void Book(const LedgerRecord& record) override;
+  RatingFigures GetRatingFigures() const override;
+  void SetLastCleanPercent(int32_t percent) override;
+  void ShowRatings() override;
+  void AwardPoints(int32_t points) override;
+  void ShowRatingMessage(const EngineString& text) override;
+  bool IsTutorialAtGreenStep() const override;
+  void FinishTutorialGreenStep(AnswerCallback callback, void* context) override;
+  void AdvanceTutorial() override;
+  int32_t GetScenarioIndex() const override;
+  std::vector<int32_t> GetPlacedCharacterIds() const override;
   void SetVisitorCount(int32_t count) override;
   void AddYearStatistics(int32_t year) override;
 
