@@ -3,6 +3,7 @@
 // bytes the screens set and obey, and the park figures of the status panel.
 #include <cstdint>
 
+#include "app/MainObjectBuildBookHost.h"
 #include "screens/ScreenHost.h"
 
 class VAvazadOvurUrovi;
@@ -25,8 +26,10 @@ class MainObjectScreenHost : public ScreenHost {
   int32_t GetVisitorCount() const override;
   ParticleEffects* GetParticleEffects() override;
   void ArmParkEvents(uint32_t startTick, int32_t eventTimer) override;
+  REraduzizBuildBookHost* GetBuildBookHost() override { return &m_bookHost; }
 
  private:
   VAvazadOvurUrovi& m_game;
   ScreenFlags m_flags;
+  MainObjectBuildBookHost m_bookHost;
 };

@@ -7,6 +7,7 @@
 
 class CGuiMainClass;
 class ParticleEffects;
+class REraduzizBuildBookHost;
 
 // The bytes of the main object that the screens set and obey, as
 // references, so that the owner keeps them where it likes.
@@ -86,4 +87,8 @@ class ScreenHost {
   // starts counting from the tick, and the main object keeps the timer
   // (ms) with the current game minute.
   virtual void ArmParkEvents(uint32_t startTick, int32_t eventTimer) = 0;
+  // What the build book needs of the game (its file, the park, the money
+  // and the placement); null gives a book that reads no file and buys
+  // nothing.
+  virtual REraduzizBuildBookHost* GetBuildBookHost() { return nullptr; }
 };
