@@ -51,10 +51,15 @@ TEST_F(DemoBuildBookTest, EveryRealmOffersTypesOfTheCatalogueOverTheBuildLevels)
       int32_t index = -1;
       EXPECT_TRUE(game->FindObjectTypeByName(item.geometryName, nullptr, &index)) << item.geometryName.Std();
       EXPECT_GT(item.price, 0) << item.geometryName.Std();
+      ASSERT_NE(item.picture, nullptr) << item.imageName.Std();
+      EXPECT_GT(item.picture->GetWidth(), 0) << item.imageName.Std();
       levels.insert(item.grLevel);
     }
   }
   EXPECT_EQ(levels, (std::set<int32_t>{0, 1, 2, 3, 4, 5}));
+  for (const auto& picture : book.pagePictures) EXPECT_GT(picture->GetWidth(), 0);
+  EXPECT_GT(book.blankPicture->GetWidth(), 0);
+  EXPECT_GT(book.veilPicture->GetWidth(), 0);
   EXPECT_TRUE(plat::RecordedMessageBoxes().empty());
 }
 
