@@ -29,8 +29,6 @@ bool MainObjectBuildBookHost::IsBuilt(const EngineString& id) const {
   return std::any_of(objects.begin(), objects.end(), [&](const CAttraction* object) { return object->id == id; });
 }
 
-bool MainObjectBuildBookHost::CanAfford(int32_t price) const { return m_game.CanAfford(price); }
-
 std::optional<int32_t> MainObjectBuildBookHost::FindObjectType(const EngineString& name) const {
   int32_t index = -1;
   if (!m_game.FindObjectTypeByName(name, nullptr, &index)) return std::nullopt;

@@ -1,7 +1,7 @@
 #pragma once
 // The main object as the build book sees it: its data folder, the running
-// scenario and the park rating, the placed objects, the cash, the
-// object-type catalogue and the placement template.
+// scenario and the park rating, the placed objects, the object-type
+// catalogue and the placement template.
 #include "screens/REraduzizBuildBookHost.h"
 
 class VAvazadOvurUrovi;
@@ -15,7 +15,6 @@ class MainObjectBuildBookHost : public REraduzizBuildBookHost {
   std::optional<int32_t> GetRunningScenario() const override;
   std::optional<int32_t> GetRatingBand() const override;
   bool IsBuilt(const EngineString& id) const override;
-  bool CanAfford(int32_t price) const override;
   std::optional<int32_t> FindObjectType(const EngineString& name) const override;
   bool SelectBuildItem(int32_t index, int32_t price) override;
   std::optional<EngineString> GetTemplateId() const override;

@@ -78,7 +78,7 @@ void REraduzizBuildBook::Buy(int32_t slot) {
   const BookItem* entry = EntryOfSlot(slot);
   if (!entry) return;
   const BookItem item = *entry;
-  if (m_host && m_host->CanAfford(item.price)) {
+  if (m_host && m_screens.CanAfford(item.price)) {
     const std::optional<int32_t> type = m_host->FindObjectType(item.geometryName);
     if (type && m_host->SelectBuildItem(*type, item.price)) flags.placing = 1;
     PostReturnToGame(m_screens.Gui());

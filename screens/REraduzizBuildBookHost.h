@@ -1,8 +1,8 @@
 #pragma once
 // What the build book asks of the game beyond the screens' host: the data
 // folder, the build level's sources (the running scenario and the park
-// rating), the placed objects, the money, the object-type catalogue and the
-// placement template. The game's main object implements it; tests give the
+// rating), the placed objects, the object-type catalogue and the placement
+// template. The money is the screens' host's. The game's main object implements it; tests give the
 // book one of their own.
 #include <cstdint>
 #include <optional>
@@ -25,8 +25,6 @@ class REraduzizBuildBookHost {
   // True when a placed object of that id stands in the park.
   virtual bool IsBuilt(const EngineString& id) const = 0;
 
-  // True when the cash minus the price is not negative.
-  virtual bool CanAfford(int32_t price) const = 0;
   // The catalogue index of the first object type of that name, or nothing.
   virtual std::optional<int32_t> FindObjectType(const EngineString& name) const = 0;
   // The placement template becomes an object of the type at the index with

@@ -213,7 +213,7 @@ class BuildBookBuyingTest : public ::testing::Test {
 };
 
 TEST_F(BuildBookBuyingTest, CashEqualToThePriceBuysAndTheBookReturnsToTheGame) {
-  w.host.cash = 100;
+  w.world.host.cash = 100;
   w.Load(LevelBook());
   w.Click(REraduzizBuildBook::kBuyButtons + 0);
   ASSERT_EQ(w.host.selections.size(), 1u);
@@ -223,7 +223,7 @@ TEST_F(BuildBookBuyingTest, CashEqualToThePriceBuysAndTheBookReturnsToTheGame) {
   EXPECT_EQ(flags.bookOpen, 0);
   EXPECT_EQ(flags.modal, 0);
   // Nothing is charged until the building is set down.
-  EXPECT_EQ(w.host.cash, 100);
+  EXPECT_EQ(w.host.charged, 0);
   EXPECT_TRUE(w.host.messages.empty());
   const std::vector<GuiCommand> queue = Queue();
   ASSERT_EQ(queue.size(), 2u);
@@ -236,7 +236,7 @@ TEST_F(BuildBookBuyingTest, CashEqualToThePriceBuysAndTheBookReturnsToTheGame) {
 }
 
 TEST_F(BuildBookBuyingTest, OneShortGivesTheMessageAndNothingToPlace) {
-  w.host.cash = 99;
+  w.world.host.cash = 99;
   w.Load(LevelBook());
   w.Click(REraduzizBuildBook::kBuyButtons + 0);
   EXPECT_TRUE(w.host.selections.empty());
@@ -280,7 +280,7 @@ TEST_F(BuildBookBuyingTest, AnAttractionWithAFixedSpotIsSetDownThereFromAnySlot)
     EXPECT_EQ(world.host.placed[0].position.y, c.spot.y);
     EXPECT_EQ(world.host.placed[0].position.z, c.spot.z);
     EXPECT_EQ(world.host.placed[0].rotation, c.rotation);
-    EXPECT_EQ(world.host.cash, 30000 - 500);
+    EXPECT_EQ(world.host.charged, 500);
     EXPECT_EQ(world.world.host.flags.placing, 0);
     EXPECT_EQ(world.host.placementAllowed, 0);
   }
@@ -296,7 +296,7 @@ TEST_F(BuildBookBuyingTest, ATakenFixedSpotRefusesTheSecondCopy) {
   const int resetsAfterFirst = w.host.templateResets;
   w.Click(REraduzizBuildBook::kBuyButtons);
   EXPECT_EQ(w.host.placed.size(), 1u);
-  EXPECT_EQ(w.host.cash, 30000 - 500);
+  EXPECT_EQ(w.host.charged, 500);
   // The refused copy is not left in the template for the mouse to place.
   EXPECT_EQ(w.host.templateResets, resetsAfterFirst + 1);
   EXPECT_EQ(w.host.templateId, EngineString());

@@ -38,7 +38,7 @@ bool FakeBookHost::PlaceTemplateAt(const plat::Vec3& position, float rotationDeg
   });
   if (taken) return false;
   placed.push_back({id, position, rotationDegrees});
-  cash -= templatePrice;
+  charged += templatePrice;
   ResetTemplate();
   return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the build book tests share: a book host that stands in for the game
-// (cash, catalogue, placed ids, the template and its fixed-spot placing),
+// (catalogue, placed ids, the template and its fixed-spot placing),
 // and a world with the book's window and controls, the book file written
 // from entries given per realm, and the book made and loaded over it.
 #include <array>
@@ -25,7 +25,6 @@ class FakeBookHost : public REraduzizBuildBookHost {
   std::optional<int32_t> GetRunningScenario() const override { return scenario; }
   std::optional<int32_t> GetRatingBand() const override { return band; }
   bool IsBuilt(const EngineString& id) const override { return built.count(id.Std()) != 0; }
-  bool CanAfford(int32_t price) const override { return cash - price >= 0; }
   std::optional<int32_t> FindObjectType(const EngineString& name) const override;
   bool SelectBuildItem(int32_t index, int32_t price) override;
   std::optional<EngineString> GetTemplateId() const override { return templateId; }
@@ -47,7 +46,8 @@ class FakeBookHost : public REraduzizBuildBookHost {
   std::optional<int32_t> scenario;
   std::optional<int32_t> band;
   std::set<std::string> built;
-  int32_t cash = 30000;
+  // What the placings charged.
+  int32_t charged = 0;
   // The catalogue: type names in index order.
   std::vector<std::string> catalogue;
   std::optional<EngineString> templateId;
