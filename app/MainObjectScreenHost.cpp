@@ -9,7 +9,8 @@ MainObjectScreenHost::MainObjectScreenHost(VAvazadOvurUrovi& game)
                             game.returnToScenario, game.placingItem,
                             game.tutorialMode,     game.foodMenuOpen,
                             game.foodMenuBuffet,   game.firstVisitorsNoticeGiven,
-                            game.savedGameLoaded} {}
+                            game.savedGameLoaded},
+      m_bookHost(game) {}
 
 CGuiMainClass& MainObjectScreenHost::Gui() { return m_game; }
 
