@@ -6,6 +6,7 @@
 #include "engine/core/Globals.h"
 #include "engine/particles/ParticleEffects.h"
 #include "park/CBillboardIcon.h"
+#include "park/REraduzizEventClass.h"
 #include "park/objects/CAttraction.h"
 
 namespace {
@@ -36,6 +37,8 @@ void VAvazadOvurUrovi::SwitchOffWaterEffectOf(const EngineString& id) {
 
 void VAvazadOvurUrovi::OnObjectRemoved(CAttraction& object) {
   if (selectedObject == &object) selectedObject = nullptr;
+  // No park event may keep the object that goes.
+  if (REraduzizEventClass* events = parkEventHost->GetParkEvents()) events->OnObjectRemoved(object);
 }
 
 void VAvazadOvurUrovi::MarkSelectedObjectCells(CAttraction& /*object*/) {

@@ -12,4 +12,5 @@ bool VAvazadOvurUrovi::AreSoundEffectsOn() const { return true; }
 
 void VAvazadOvurUrovi::UpdatePlacedObjects(float seconds) {
   for (CAttraction* object : placedObjects.Objects()) object->Update(seconds);
+  UpdateParkEvents();
 }

@@ -41,3 +41,8 @@ void MainObjectScreenHost::ArmParkEvents(uint32_t startTick, int32_t eventTimer)
   m_game.eventTimer = eventTimer;
   m_game.eventTimerMinute = m_game.gameMinute;
 }
+
+REraduzizVisitor* MainObjectScreenHost::FindCharacterById(int32_t id) {
+  const CPorvikAiClass* manager = m_game.GetAiManager();
+  return manager ? manager->FindCharacterById(id) : nullptr;
+}

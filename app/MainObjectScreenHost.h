@@ -25,6 +25,7 @@ class MainObjectScreenHost : public ScreenHost {
   int32_t GetVisitorCount() const override;
   ParticleEffects* GetParticleEffects() override;
   void ArmParkEvents(uint32_t startTick, int32_t eventTimer) override;
+  REraduzizVisitor* FindCharacterById(int32_t id) override;
 
  private:
   VAvazadOvurUrovi& m_game;

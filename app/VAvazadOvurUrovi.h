@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/CMainObjectCharacterWorld.h"
+#include "app/CMainObjectParkEventHost.h"
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
 #include "characters/CharacterTexts.h"
@@ -238,6 +239,13 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // sound loaded, ready to play); false when no type takes it, and the
   // event manager then frees it.
   bool AttachEventToType(EngineString scope, ParkEvent* event);
+  // Once a frame after the placed objects' update, once the world loading
+  // is over: the steps of the park events' runs that are due.
+  void UpdateParkEvents();
+  // Set by an event's camera step: the event view is open and the event
+  // camera (the second camera view) is in use.
+  uint8_t eventViewOpen = 0;
+  uint8_t eventCameraActive = 0;
   // The zero records of every year from the start year to the clock's year
   // that the ledger does not hold yet, for the park and for every placed
   // object that serves visitors.
@@ -290,7 +298,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void AddBillboardIcon(CAttraction& object, const plat::Vec3& position, int32_t kind) override;
   void SwitchOffWaterEffectOf(const EngineString& id) override;
   ParkClockReading GetParkClock() const override;
-  // Every placed object's frame, in list order.
+  // Every placed object's frame, in list order, then the park events' runs.
   void UpdatePlacedObjects(float seconds);
   bool AreSoundEffectsOn() const override;
   void OnObjectRemoved(CAttraction& object) override;
@@ -636,6 +644,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // installed for them while it lives.
   std::unique_ptr<CMainObjectCharacterWorld> characterWorld =
       std::make_unique<CMainObjectCharacterWorld>(*this);
+  // What the park events see of the game; made with the object and
+  // installed for them while it lives.
+  std::unique_ptr<CMainObjectParkEventHost> parkEventHost = std::make_unique<CMainObjectParkEventHost>(*this);
 
   // --- Scenarios and the game clock (app/MainObjectScenarios.cpp) --------
   // The world-loading step after the park events: the scenario catalogue,

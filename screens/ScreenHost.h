@@ -7,6 +7,7 @@
 
 class CGuiMainClass;
 class ParticleEffects;
+class REraduzizVisitor;
 
 // The bytes of the main object that the screens set and obey, as
 // references, so that the owner keeps them where it likes.
@@ -86,4 +87,7 @@ class ScreenHost {
   // starts counting from the tick, and the main object keeps the timer
   // (ms) with the current game minute.
   virtual void ArmParkEvents(uint32_t startTick, int32_t eventTimer) = 0;
+  // The park character (visitor, staff member or mascot) with the id; null
+  // when there is none or no character manager.
+  virtual REraduzizVisitor* FindCharacterById(int32_t /*id*/) { return nullptr; }
 };

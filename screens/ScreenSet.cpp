@@ -37,7 +37,9 @@ void ScreenSet::CreateAll() {
   Create(ticketScreen, "Init REraduzizTicketScreen\n", kTicket, "REraduzizTicketScreen");
   Create(shopScreen, "Init REraduzizShopScreen\n", kShop, "REraduzizShopScreen");
   Create(staffScreen, "Init REraduzizStaffScreen\n", kStaff, "REraduzizStaffScreen");
-  Create(repairEventScreen, "Init REraduzizRepairEventScreen\n", kRepairEvent, "REraduzizRepairEventScreen");
+  plat::OutputDebugString("Init REraduzizRepairEventScreen\n");
+  repairEventScreen =
+      std::make_unique<REraduzizRepairEventScreen>(m_host, FindWindow(kRepairEvent, "REraduzizRepairEventScreen"));
   Create(builUpgScreen, "Init REraduzizBuilUpgScreen\n", kBuilUpg, "REraduzizBuilUpgScreen");
   Create(upgradeScreen, "Init REraduzizUpgradeScreen\n", kUpgrade, "REraduzizUpgradeScreen");
   Create(speedWindow, "Init REraduzizSpeedWindow\n", kSpeed, "REraduzizSpeedWindow");
@@ -58,6 +60,8 @@ void ScreenSet::CreateAll() {
 
   plat::OutputDebugString("Init REraduzizMessageWindow\n");
   messageWindow = std::make_unique<REraduzizMessageWindow>(m_host);
+  repairEventScreen->messageWindow = messageWindow.get();
+  repairEventScreen->statusPanel = objectWindow.get();
 
   Create(scenarioWindow, "Init REraduzizScenarioWindow\n", kScenario, "REraduzizScenarioWindow");
   scenarioWindow->BindControls();

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "park/REraduzizEventClass.h"
+#include "park/events/EventRun.h"
 #include "park/events/IParkEventHost.h"
 #include "park/objects/CAttraction.h"
+#include "platform/os/Clock.h"
 
 namespace eventtest {
 
@@ -40,5 +42,17 @@ class TestEventHost : public IParkEventHost {
   bool tutorialEventAllowed = false;
   bool tutorialEventStarted = false;
 };
+
+// Frames of this length step the runs until every run has opened its event
+// and the busy flag has dropped, for at most the longest run.
+constexpr uint32_t kFrameMs = 100;
+constexpr uint32_t kLongestRunMs = 2 * EventRun::kStepPauseMs + EventRun::kAnimationWaitLimitMs + kFrameMs;
+inline void FinishRuns(REraduzizEventClass& manager, plat::FakeClock& clock) {
+  for (uint32_t waited = 0; waited <= kLongestRunMs; waited += kFrameMs) {
+    if (manager.GetRunningEvents().empty() && manager.eventBusy == 0) return;
+    clock.AdvanceMs(kFrameMs);
+    manager.UpdateRuns(plat::TickCount());
+  }
+}
 
 }  // namespace eventtest
