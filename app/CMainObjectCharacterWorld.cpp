@@ -5,6 +5,7 @@
 #include "app/VAvazadOvurUrovi.h"
 #include "engine/core/Globals.h"
 #include "engine/media/SoundManager.h"
+#include "park/events/ParkEvent.h"
 #include "park/objects/CAttraction.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/CLandscapeCell.h"
@@ -101,6 +102,18 @@ bool CMainObjectCharacterWorld::GetPathPoint(const CAttraction* object, bool lis
   if (!points || point < 0 || std::size_t(point) >= points->size()) return false;
   *out = (*points)[std::size_t(point)];
   return true;
+}
+
+CAttraction* CMainObjectCharacterWorld::GetEventObject(ParkEvent* event) const {
+  return event ? event->owner : nullptr;
+}
+
+void CMainObjectCharacterWorld::MarkEventTaken(ParkEvent* event) {
+  if (event) event->assigned = 1;
+}
+
+void CMainObjectCharacterWorld::ResetEvent(ParkEvent* event) {
+  if (event) event->Reset();
 }
 
 void CMainObjectCharacterWorld::QueueDialogCommand(bool open) { m_game.QueueDialogCommand(open); }

@@ -81,8 +81,9 @@ void CMainObjectParkEventHost::RefreshStatusDisplay() { m_game.RefreshStatusDisp
 
 void CMainObjectParkEventHost::EnterEventPopupMode() {
   m_game.buildBookOpen = 0;
-  m_game.modalScreenOpen = 1;
   m_game.HideGameScreens();
+  // After the hide-all, which leaves the modal mode.
+  m_game.modalScreenOpen = 1;
 }
 
 EngineString CMainObjectParkEventHost::GetBaseDirectory() const { return m_game.baseDirectory; }

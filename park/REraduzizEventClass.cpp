@@ -232,15 +232,25 @@ void REraduzizEventClass::HandleEventPopup(ParkEvent& event) {
 }
 
 void REraduzizEventClass::OnObjectRemoved(const CAttraction& object) {
-  bool reopened = false;
-  for (const auto& event : m_events) {
+  bool reset = false;
+  for (ParkEvent* event : KnownEvents()) {
     if (event->owner != &object && event->extraObject != &object) continue;
     DropRun(*event);
-    std::erase(openEvents, event.get());
+    std::erase(openEvents, event);
     event->Reset();
-    reopened = true;
+    reset = true;
   }
-  if (reopened) FillEventLists();
+  if (reset) FillEventLists();
+}
+
+std::vector<ParkEvent*> REraduzizEventClass::KnownEvents() const {
+  std::vector<ParkEvent*> known = openEvents;
+  for (const auto& run : m_runs) known.push_back(&run->GetEvent());
+  for (const auto& event : m_events) known.push_back(event.get());
+  std::erase(known, nullptr);
+  std::sort(known.begin(), known.end());
+  known.erase(std::unique(known.begin(), known.end()), known.end());
+  return known;
 }
 
 void REraduzizEventClass::FillEventLists() {
@@ -292,19 +302,17 @@ void REraduzizEventClass::FillEventLists() {
 void REraduzizEventClass::ResetAll() {
   // Running events and those with a solver on the way are reset too: none
   // may open, or keep its attraction, in a game that is gone.
-  std::vector<ParkEvent*> reset = openEvents;
-  for (const auto& run : m_runs) reset.push_back(&run->GetEvent());
-  for (const auto& event : m_events) {
-    if (event->owner != nullptr || event->assigned != 0) reset.push_back(event.get());
+  std::vector<ParkEvent*> reset;
+  for (ParkEvent* event : KnownEvents()) {
+    const bool open = std::find(openEvents.begin(), openEvents.end(), event) != openEvents.end();
+    if (open || FindRun(*event) || event->owner != nullptr || event->assigned != 0) reset.push_back(event);
   }
   m_runs.clear();
   openEvents.clear();
-  std::sort(reset.begin(), reset.end());
-  reset.erase(std::unique(reset.begin(), reset.end()), reset.end());
-  for (ParkEvent* event : reset) {
-    if (event != nullptr) event->Reset();
-  }
+  for (ParkEvent* event : reset) event->Reset();
   eventBusy = 0;
+  // The pop-up of an event that is gone goes with it.
+  if (m_popupOpen && g_guiMain) g_guiMain->PostCommand(kNoSender, kPopupPage, kCmdClosePage, kPopupCloseButton, 0);
   m_popupOpen = false;
   if (CGuiGrid* status = FindGrid(kStatusEventList)) ClearRows(*status);
   FillEventLists();

@@ -88,6 +88,9 @@ class REraduzizEventClass {
   // Drops the event's run, if it has one, and frees the park for the next.
   void DropRun(const ParkEvent& event);
   void WatchPopup();
+  // Every event the manager knows of (read from the file, running or open),
+  // each once.
+  std::vector<ParkEvent*> KnownEvents() const;
 
   std::vector<std::unique_ptr<ParkEvent>> m_events;
   std::vector<std::unique_ptr<EventRun>> m_runs;

@@ -3,6 +3,7 @@
 // placed objects found by name, and the manager the attractions use.
 #include <map>
 #include <string>
+#include <vector>
 
 #include "park/REraduzizEventClass.h"
 #include "park/events/EventRun.h"
@@ -33,6 +34,17 @@ class TestEventHost : public IParkEventHost {
   bool IsTutorialEventAllowed() const override { return tutorialEventAllowed; }
   void MarkTutorialEventStarted() override { tutorialEventStarted = true; }
 
+  void SetEventCameraPath(const plat::Vec3& lookAt, const plat::Vec3& eye) override {
+    cameraLookAt = lookAt;
+    cameraEye = eye;
+    ++cameraCalls;
+  }
+  ParticleEffects* GetParticleEffects() override { return particles; }
+  void CleanLitterAt(const plat::Vec3& position) override { cleanedLitter.push_back(position); }
+  void QueueDialogCommand(bool open) override { dialogCommands.push_back(open); }
+  void SelectOpenEvent(int32_t index) override { selectedOpenEvent = index; }
+  void EnterEventPopupMode() override { ++popupModeCalls; }
+
   REraduzizEventClass* manager = nullptr;
   bool tutorial = false;
   bool modal = false;
@@ -41,6 +53,14 @@ class TestEventHost : public IParkEventHost {
   std::map<std::string, CAttraction*> objects;
   bool tutorialEventAllowed = false;
   bool tutorialEventStarted = false;
+
+  plat::Vec3 cameraLookAt, cameraEye;
+  int cameraCalls = 0;
+  ParticleEffects* particles = nullptr;
+  std::vector<plat::Vec3> cleanedLitter;
+  std::vector<bool> dialogCommands;
+  int32_t selectedOpenEvent = -2;
+  int popupModeCalls = 0;
 };
 
 // Frames of this length step the runs until every run has opened its event
