@@ -52,6 +52,11 @@ bool CMainObjectParkEventHost::IsTutorialEventAllowed() const { return false; }
 
 void CMainObjectParkEventHost::MarkTutorialEventStarted() {}
 
+int32_t CMainObjectParkEventHost::GetLiveVisitorCount() const {
+  const CPorvikAiClass* manager = m_game.GetAiManager();
+  return manager ? manager->GetVisitorCount() : -1;
+}
+
 void CMainObjectParkEventHost::SetEventCameraPath(const plat::Vec3& lookAt, const plat::Vec3& eye) {
   m_game.eventViewOpen = 1;
   m_game.QueueDialogCommand(true);

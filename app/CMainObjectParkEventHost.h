@@ -31,6 +31,8 @@ class CMainObjectParkEventHost : public IParkEventHost {
   // The tutorial screen keeps no event bytes yet: no event in the tutorial.
   bool IsTutorialEventAllowed() const override;
   void MarkTutorialEventStarted() override;
+  // -1 without a character manager.
+  int32_t GetLiveVisitorCount() const override;
 
   // The camera point list's second entry becomes the event camera; a list
   // without it keeps its views and only the event view opens.

@@ -88,6 +88,9 @@ class ZOdevuvCharacter;
 class ZOdevuvGameObject;
 class ZOdevuvText;
 class ZOdevuvTexture;
+namespace plat {
+class Texture;
+}
 
 // A calendar date of the game clock.
 struct GameDate {
@@ -207,6 +210,14 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // True when the cash minus the price is not negative.
   bool CanAfford(int32_t price) const;
 
+  // --- Staff in the park (app/MainObjectStaff.cpp) --------------------------
+  // A staff member of the kind with the id at the position, taking part in
+  // the character manager's pass; false without a manager or a model.
+  bool CreateStaffMember(int32_t id, int32_t kind, const plat::Vec3& position);
+  // The member's event job goes back to the open events (another member can
+  // be sent), then the member leaves the park.
+  void DismissStaffMember(int32_t id);
+
   // --- Clicked characters and the visitor panel (MainObjectReactions.cpp) ---
   // The page of a picked staff member or park character, by its id; a
   // visitor's id or an unknown one opens nothing. The game screens close
@@ -300,6 +311,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ParkClockReading GetParkClock() const override;
   // Every placed object's frame, in list order, then the park events' runs.
   void UpdatePlacedObjects(float seconds);
+  // The sounds of the object types found under "\Music\Effects\rides\" as
+  // one file per key (the type's name, with "_NOISE", "_NOISE2", "_SCREAM"
+  // or "_STARTING"); a key already loaded or without a file is left alone.
+  void LoadRideSounds();
   bool AreSoundEffectsOn() const override;
   void OnObjectRemoved(CAttraction& object) override;
   void MarkSelectedObjectCells(CAttraction& object) override;
@@ -314,6 +329,17 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const override;
   bool IsFootpathCell(int32_t i, int32_t j) const override;
   plat::Vec3 GetCellCentre(int32_t i, int32_t j) const override;
+  // What drawing the placed objects reads and writes of the game
+  // (MainObjectAttractionDrawing.cpp).
+  const plat::Matrix* GetSceneProjection() const override { return &projection; }
+  ZOdevuvCharacter* GetEntranceArrow() const override { return entranceArrow; }
+  ZOdevuvCharacter* GetExitArrow() const override { return exitArrow; }
+  ParticleEffects* GetParticleEffects() const override { return particleEffects; }
+  void SetTrainFrontPosition(const plat::Vec3& position) override { trainFrontPosition = position; }
+  void SetTrainRearPosition(const plat::Vec3& position) override { trainRearPosition = position; }
+  // The picture of an icon kind (0 upgrade, 1 film), read once on first
+  // use; null when it does not load.
+  std::shared_ptr<plat::Texture> GetBillboardIconTexture(int32_t kind);
 
   // --- Scene value primitives (the saved games' values) ---------------------
   void WriteInt32(SceneStream& stream, int32_t value) const { stream.WriteInt32(value); }
@@ -536,7 +562,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   int32_t recordCounter = kRecordCounterStart;
   int32_t parkCounters[kParkCounterCount] = {0, 0, 0, 0, kParkCounterFifthStart, 0};
   ParkMoodTotals moodTotals{kParkMoodSumStart, {}};
-  int32_t entrancePrice = 0;
+  static constexpr int32_t kEntrancePriceStart = 26;
+  int32_t entrancePrice = kEntrancePriceStart;
   int32_t points = 0;
   int32_t greeneryPercent = 0;
   int32_t lastCleanPercent = 0;
@@ -588,6 +615,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The key codes the last keyboard poll found down.
   std::vector<int> pressedKeys;
 
+  // The hired staff, one record per character (the staff window keeps it).
+  std::vector<PlacementRecord> placedCharacters;
+
   // 37. The saved-game list and further lists.
   std::vector<EngineString> savedGames;
   std::vector<EngineString> loaderStrings;
@@ -602,8 +632,13 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   uint8_t closeFlagSummary = 0;
   uint8_t closeFlagUpgrade = 0;
 
-  // The billboard icons over placed objects.
+  // The billboard icons over placed objects, and their two pictures.
   std::vector<BillboardEntry> billboards;
+  std::shared_ptr<plat::Texture> billboardIconTextures[2];
+  uint8_t billboardIconTexturesRead[2] = {};
+  // The steam train's front and rear, kept by its drawing for the visitors
+  // who cross its track.
+  plat::Vec3 trainFrontPosition, trainRearPosition;
 
   // --- In-game screens (MainObjectScreenSet.cpp) ---------------------------
   // The world-loading step that creates every screen.

@@ -17,6 +17,7 @@
 #include "screens/REraduzizObjectWindow.h"
 #include "screens/ScreenBinding.h"
 #include "screens/ScreenHost.h"
+#include "screens/ScreenSet.h"
 
 namespace {
 
@@ -148,7 +149,8 @@ bool REraduzizRepairEventScreen::DispatchStaff(int32_t eventIndex, int32_t chara
   chosenEvent = eventIndex;
   int32_t& points = m_host.PointCounter();
   points = SubtractPoints(points, event->twinkleForSolution);
-  if (statusPanel) statusPanel->UpdatePoints();
+  ScreenSet* screens = m_host.GetScreens();
+  if (screens && screens->objectWindow) screens->objectWindow->UpdatePoints();
   SendStaffToEvent(event, characterId);
   RemoveEvent(eventIndex);
   return true;
@@ -236,6 +238,7 @@ void REraduzizRepairEventScreen::ConfirmDispatch(const ListPage& page) {
   const GridCell* name = list ? SelectedCell(*list, 0) : nullptr;
   const GridCell* cost = list ? SelectedCell(*list, 1) : nullptr;
   ParkEvent* event = name ? OpenEventAt(name->data) : nullptr;
+  REraduzizMessageWindow* messageWindow = MessageWindow();
   if (event && cost && messageWindow) {
     const bool canPay = cost->data <= m_host.PointCounter();
     EngineString text = gui.GetText(canPay ? kConfirmText : kCannotPayText);
@@ -285,6 +288,11 @@ void REraduzizRepairEventScreen::HidePage(int32_t sender, int32_t page) {
   m_host.Gui().PostCommand(sender, page, kCmdClosePage, sender, 0);
 }
 
+REraduzizMessageWindow* REraduzizRepairEventScreen::MessageWindow() const {
+  ScreenSet* screens = m_host.GetScreens();
+  return screens ? screens->messageWindow.get() : nullptr;
+}
+
 void REraduzizRepairEventScreen::ShowMessage(const EngineString& text, int32_t tag) {
-  if (messageWindow) messageWindow->Show(text, kMessageKind, nullptr, tag);
+  if (REraduzizMessageWindow* messageWindow = MessageWindow()) messageWindow->Show(text, kMessageKind, nullptr, tag);
 }

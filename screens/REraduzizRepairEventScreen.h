@@ -17,7 +17,6 @@ class CGuiTextBox;
 class ParkEvent;
 class REraduzizEventClass;
 class REraduzizMessageWindow;
-class REraduzizObjectWindow;
 class REraduzizVisitor;
 class ScreenHost;
 
@@ -32,7 +31,8 @@ class REraduzizRepairEventScreen {
   static constexpr int32_t kPickedRepairer = 12;
 
   // The window may be null (the GUI description lacks it); the controls are
-  // found through the host's GUI manager.
+  // found through the host's GUI manager, the message window and the status
+  // panel through its screen set.
   REraduzizRepairEventScreen(ScreenHost& host, CGuiElement* window);
   // No character's job calls back into a screen that has gone.
   ~REraduzizRepairEventScreen();
@@ -77,10 +77,6 @@ class REraduzizRepairEventScreen {
   // repairer pages send (kNoCharacter when none); looked up when sent, so a
   // character that left meanwhile is not used.
   int32_t pickedCharacter = kNoCharacter;
-  // The message window for confirmations and answers, and the status panel
-  // that shows the points; set by the screen set, may stay null.
-  REraduzizMessageWindow* messageWindow = nullptr;
-  REraduzizObjectWindow* statusPanel = nullptr;
 
  private:
   void SetCaptions();
@@ -93,6 +89,10 @@ class REraduzizRepairEventScreen {
   REraduzizVisitor* FindCharacter(int32_t characterId) const;
   static REraduzizEventClass* Events();
   ParkEvent* OpenEventAt(int32_t index) const;
+
+  // The message window for confirmations and answers; null when the
+  // screens have none.
+  REraduzizMessageWindow* MessageWindow() const;
 
   ScreenHost& m_host;
 };

@@ -11,3 +11,6 @@ void IParkEventHost::QueueFlagCommands() {}
 void IParkEventHost::RefreshStatusDisplay() {}
 void IParkEventHost::EnterEventPopupMode() {}
 EngineString IParkEventHost::GetBaseDirectory() const { return ""; }
+int32_t IParkEventHost::GetLiveVisitorCount() const { return -1; }
+
+bool IParkEventHost::IsTutorialAtEventStep() const { return false; }

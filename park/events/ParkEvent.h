@@ -59,7 +59,8 @@ class ParkEvent {
   // The scripted step: the event's animation, particles, sunk object,
   // stopped ride and looping sound. Nothing without an owner.
   void RunScript();
-  // The render pass saw the event animation end.
+  // The drawing of the attraction tells the event that its animation has
+  // reached its end; the event's run waits for this.
   void OnAnimEnd();
   // Back to idle: everything the run did is undone (litter, sunk objects,
   // stopped rides, effects, sound), the owner's event marks are cleared, no

@@ -33,6 +33,8 @@ class TestEventHost : public IParkEventHost {
   }
   bool IsTutorialEventAllowed() const override { return tutorialEventAllowed; }
   void MarkTutorialEventStarted() override { tutorialEventStarted = true; }
+  int32_t GetLiveVisitorCount() const override { return liveVisitors; }
+  bool IsTutorialAtEventStep() const override { return tutorialAtEventStep; }
 
   void SetEventCameraPath(const plat::Vec3& lookAt, const plat::Vec3& eye) override {
     cameraLookAt = lookAt;
@@ -61,6 +63,8 @@ class TestEventHost : public IParkEventHost {
   std::vector<bool> dialogCommands;
   int32_t selectedOpenEvent = -2;
   int popupModeCalls = 0;
+  int32_t liveVisitors = -1;  // no character manager
+  bool tutorialAtEventStep = false;
 };
 
 // Frames of this length step the runs until every run has opened its event
