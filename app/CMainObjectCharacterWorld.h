@@ -22,6 +22,8 @@ class CMainObjectCharacterWorld : public CCharacterWorld {
   bool GetCell(int32_t i, int32_t j, CellView* out) const override;
   int32_t FindPath(int32_t characterId, int32_t fromI, int32_t fromJ, int32_t toI,
                    int32_t toJ) override;
+  bool ReadPath(int32_t characterId, int32_t i, int32_t j, int32_t reach) override;
+  void GetPathCursor(int32_t characterId, int32_t* i, int32_t* j) const override;
   bool IsObjectPlaced(const CAttraction* object) const override;
   bool IsObjectStopped(const CAttraction* object) const override;
   bool GetObjectPosition(const CAttraction* object, plat::Vec3* out) const override;
@@ -36,6 +38,7 @@ class CMainObjectCharacterWorld : public CCharacterWorld {
   CAttraction* GetEventObject(ParkEvent* event) const override;
   void MarkEventTaken(ParkEvent* event) override;
   void ResetEvent(ParkEvent* event) override;
+  void GiveBackEvent(ParkEvent* event) override;
   void QueueDialogCommand(bool open) override;
   void PlaySound(const char* name) override;
 

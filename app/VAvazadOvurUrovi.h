@@ -25,6 +25,7 @@
 
 #include "app/CMainObjectCharacterWorld.h"
 #include "app/CMainObjectParkEventHost.h"
+#include "app/CMainObjectVisitorPark.h"
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
 #include "characters/CharacterTexts.h"
@@ -623,11 +624,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   std::vector<EngineString> loaderStrings;
 
   // The screen-command members: the object-type catalogue, the
-  // build book's bytes, the three one-shot close flags (command execution,
+  // build book's open byte, the three one-shot close flags (command execution,
   // summary screen, upgrade screen), the click-action list.
   CObjectTypeCatalog objectTypes;
   uint8_t buildBookOpen = 0;
-  uint8_t statusRefresh = 0;
   uint8_t closeFlagCommands = 0;
   uint8_t closeFlagSummary = 0;
   uint8_t closeFlagUpgrade = 0;
@@ -682,6 +682,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // What the park events see of the game; made with the object and
   // installed for them while it lives.
   std::unique_ptr<CMainObjectParkEventHost> parkEventHost = std::make_unique<CMainObjectParkEventHost>(*this);
+  // What the visitors' pass sees of the park (clock, entrance fee, objects,
+  // ledger); made with the object and installed while it lives.
+  std::unique_ptr<CMainObjectVisitorPark> visitorPark = std::make_unique<CMainObjectVisitorPark>(*this);
 
   // --- Scenarios and the game clock (app/MainObjectScenarios.cpp) --------
   // The world-loading step after the park events: the scenario catalogue,
