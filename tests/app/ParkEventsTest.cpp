@@ -78,7 +78,7 @@ TEST_F(ParkEventsTest, AnEventShowsItsPopupAndACleanerSentToItResetsTheAttractio
   plat::SetClock(&clock);
   game->LoadStringTable(game->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
   game->CreateGui();
-  game->InitClasses();
+  game->CreateScreens();
   game->InitParkEvents();
   game->initialLoadingDone = 1;
   game->playMode = 1;

@@ -24,7 +24,7 @@ class PlayThroughTest : public playerhand::PlayerHandFixture {
     PlayerHandFixture::SetUp();
     game->LoadStringTable(game->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
     game->CreateGui();
-    game->InitClasses();
+    game->CreateScreens();
     game->playMode = 0;
   }
 
