@@ -13,6 +13,8 @@ namespace {
 // The two rides whose water falls are particle effects of the park.
 constexpr const char* kFirstWaterFallRide = "ATTR_Tullowmere";
 constexpr const char* kSecondWaterFallRide = "ATTR_Kestovar";
+// Half the side of an icon's square, and the radius it is clicked in.
+constexpr float kIconHalfSize = 1.0f;
 
 }  // namespace
 
@@ -23,6 +25,8 @@ void VAvazadOvurUrovi::PlaySoundAt(const plat::Vec3& position, const EngineStrin
 void VAvazadOvurUrovi::AddBillboardIcon(CAttraction& object, const plat::Vec3& position, int32_t kind) {
   auto* icon = new CBillboardIcon;
   icon->position = position;
+  icon->halfSize = kIconHalfSize;
+  icon->texture = GetBillboardIconTexture(kind);
   billboards.push_back({icon, &object, kind});
 }
 

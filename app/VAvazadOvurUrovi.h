@@ -91,6 +91,9 @@ class ZOdevuvCharacter;
 class ZOdevuvGameObject;
 class ZOdevuvText;
 class ZOdevuvTexture;
+namespace plat {
+class Texture;
+}
 
 // A calendar date of the game clock.
 struct GameDate {
@@ -310,6 +313,17 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const override;
   bool IsFootpathCell(int32_t i, int32_t j) const override;
   plat::Vec3 GetCellCentre(int32_t i, int32_t j) const override;
+  // What drawing the placed objects reads and writes of the game
+  // (MainObjectAttractionDrawing.cpp).
+  const plat::Matrix* GetSceneProjection() const override { return &projection; }
+  ZOdevuvCharacter* GetEntranceArrow() const override { return entranceArrow; }
+  ZOdevuvCharacter* GetExitArrow() const override { return exitArrow; }
+  ParticleEffects* GetParticleEffects() const override { return particleEffects; }
+  void SetTrainFrontPosition(const plat::Vec3& position) override { trainFrontPosition = position; }
+  void SetTrainRearPosition(const plat::Vec3& position) override { trainRearPosition = position; }
+  // The picture of an icon kind (0 upgrade, 1 film), read once on first
+  // use; null when it does not load.
+  std::shared_ptr<plat::Texture> GetBillboardIconTexture(int32_t kind);
 
   // --- Scene value primitives (the saved games' values) ---------------------
   void WriteInt32(SceneStream& stream, int32_t value) const { stream.WriteInt32(value); }
@@ -598,8 +612,13 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   uint8_t closeFlagSummary = 0;
   uint8_t closeFlagUpgrade = 0;
 
-  // The billboard icons over placed objects.
+  // The billboard icons over placed objects, and their two pictures.
   std::vector<BillboardEntry> billboards;
+  std::shared_ptr<plat::Texture> billboardIconTextures[2];
+  uint8_t billboardIconTexturesRead[2] = {};
+  // The steam train's front and rear, kept by its drawing for the visitors
+  // who cross its track.
+  plat::Vec3 trainFrontPosition, trainRearPosition;
 
   // --- In-game screens (MainObjectScreenSet.cpp) ---------------------------
   // The world-loading step that creates every screen.

@@ -27,6 +27,13 @@ class IParkEventHost {
   // The tutorial screen's event bytes; false and nothing when it is missing.
   virtual bool IsTutorialEventAllowed() const = 0;
   virtual void MarkTutorialEventStarted() = 0;
+
+  // What the attractions' update asks before it lets one try an event: the
+  // character manager's live visitors (-1 without a character manager), and
+  // whether the tutorial stands at the step that starts its event, that
+  // event not yet started (false without the tutorial screen).
+  virtual int32_t GetLiveVisitorCount() const;
+  virtual bool IsTutorialAtEventStep() const;
 };
 
 // Set by the main object while it lives; may be null.

@@ -4,6 +4,7 @@
 #include "engine/media/SoundManager.h"
 #include "park/objects/CAttraction.h"
 #include "platform/os/Clock.h"
+#include "platform/os/DebugOutput.h"
 
 ParkEvent::ParkEvent() { SetDefaults(); }
 
@@ -61,4 +62,9 @@ void ParkEvent::Reset() {
   extraObject = nullptr;
   lastStartTick = plat::TickCount();
   lastMetTick = lastStartTick;
+}
+
+void ParkEvent::OnAnimEnd() {
+  if (waitingForAnimEnd == 1) plat::OutputDebugString(("[" + id.Std() + "] Set Anim End\n").c_str());
+  waitingForAnimEnd = 0;
 }

@@ -29,6 +29,9 @@ class ParkEvent {
   // Back to idle: no owner, no solver, both stamps at the current tick, the
   // owner's event marks cleared and the event's sound stopped.
   void Reset();
+  // The drawing of the attraction tells the event that its animation has
+  // reached its end; the event's run waits for this.
+  void OnAnimEnd();
 
   EngineString id;
   int32_t type = kUnset;

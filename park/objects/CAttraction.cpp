@@ -226,6 +226,13 @@ uint32_t CAttraction::GetNamedPartValue(EngineString name) const {
   return 0;
 }
 
+CParkModel* CAttraction::GetNamedPartModel(EngineString name) const {
+  for (const NamedPart& part : namedParts) {
+    if (part.name == name) return part.model;
+  }
+  return nullptr;
+}
+
 void CAttraction::UpdateAnchorPoints() {
   anchorsValid = 0;
   for (const CParkModel* part : partObjects) {

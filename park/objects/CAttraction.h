@@ -74,11 +74,21 @@ class CAttraction {
   void RunRideScript(RideVehicle* vehicle);
   void PlayScream();
 
+  // Drawing, with the device's world transform kept. The main render draws
+  // the opaque (pass 0) or translucent (pass 1) materials in the camera
+  // pass (cameraPass 1) or the shadow-map pass (0); the water passes draw
+  // the same with the models' default effects, without the glow, the arrows
+  // or anything the rest of the game reads.
+  void Render(float dt, uint8_t pass, uint8_t cameraPass);
+  void RenderOffscreen(float dt, uint8_t pass);
+
   // Nothing is written when no set-up record has that name.
   void FindListEntryByName(EngineString name, plat::Matrix* matrix, plat::Vec3* pivot) const;
   bool HasNamedPart(EngineString name) const;
   ZOdevuvCharacter* GetNamedPart(EngineString name) const;
   uint32_t GetNamedPartValue(EngineString name) const;
+  // The game object of the named part, or null.
+  CParkModel* GetNamedPartModel(EngineString name) const;
   void UpdateAnchorPoints();
 
   // Park events (their host is g_parkEventHost): may start one of this
@@ -264,6 +274,9 @@ class CAttraction {
   void EmptyLists();
   void UpdateOpeningHours();
   void PlaceSounds();
+  void PlaceEventSound();
+  // May let the object try one of its park events.
+  void UpdateEventDecision();
   void UpdateGrowIn();
   void UpdateParts(float dt);
   void ShowSeatFigures(CParkModel& part) const;
@@ -274,11 +287,27 @@ class CAttraction {
   void ShowVehicleAt(RideVehicle& vehicle, int32_t k);
   void PlaceVehicleSounds(const RideVehicle& vehicle);
   void MoveVehicle(RideVehicle& vehicle, float dt, uint32_t now);
+  plat::Matrix ObjectMatrix(const plat::Matrix& w0) const;
+  static plat::Matrix PartWorld(const CParkModel& part, const plat::Matrix& base);
+  const RideVehicle* VehicleForModel(size_t k) const;
+  void RenderVehicle(float dt, CParkModel& model, const RideVehicle& vehicle, const plat::Matrix& m,
+                     int32_t mode) const;
+  void RenderStaticPart(float dt, CParkModel& part, size_t index, const plat::Matrix& m,
+                        const plat::Matrix& lastOrientation, uint8_t pass, uint8_t cameraPass);
+  void PlaceVehicleEffects(const RideVehicle& vehicle, const plat::Matrix& m, bool first) const;
+  void PlaceWaterFall(const plat::Matrix& m);
+  void RenderFigures(float dt, int32_t mode, uint8_t pass, bool mainPass);
+  void RenderLevelFlags(float dt, const plat::Matrix& w0, int32_t firstMode, int32_t secondMode) const;
+  void RenderArrows(const plat::Matrix& w0) const;
   void CopyPlacementFields(const CAttraction& source);
   void PlayPlacedSounds();
   void AddIcons();
   RidePath ReadRidePath(const EngineString& name) const;
 };
+
+// The turn about the vertical axis that sets a ride's vehicle models onto
+// their track, in the main view and the water alike.
+float VehicleAlignmentAngle(const EngineString& id);
 
 // True when the periodic position of the figure's current animation lies in
 // the last 0.3 seconds of its period.

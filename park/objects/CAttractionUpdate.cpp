@@ -5,6 +5,11 @@
 
 #include "engine/animation/ZOdevuvCharacter.h"
 #include "engine/core/Globals.h"
+#include "park/REraduzizEventClass.h"
+#include "park/events/EventRules.h"
+#include "park/events/IParkEventHost.h"
+#include "park/events/ParkEvent.h"
+#include "park/objects/AttractionHelpers.h"
 #include "park/objects/AttractionSounds.h"
 #include "park/objects/CAttraction.h"
 #include "park/objects/IAttractionHost.h"
@@ -14,7 +19,11 @@
 
 namespace {
 
-constexpr float kRadiansPerDegree = 0.01745329238474369f;
+using attractionhelpers::Identity;
+using attractionhelpers::IsOneOf;
+using attractionhelpers::kRadiansPerDegree;
+using attractionhelpers::Translation;
+
 constexpr uint32_t kGrowStepMs = 100;
 constexpr float kGrowStep = 0.01f;
 constexpr int32_t kClosingHour = 17;
@@ -28,34 +37,13 @@ constexpr const char* kSeatFigureFormat = "vis_%.2d";
 constexpr const char* kNeverPausedBuilding = "Attr_yarrowin";
 // Buildings that turn on for good once started.
 constexpr const char* kEndlessRuns[] = {"Attr_Fennaclaw", "Attr_Norwhistle", "Attr_yarrowin", "Attr_Velmorra"};
+// The tutorial's event runs on this attraction.
+constexpr const char* kTutorialEventRide = "ATTR_Zelvaro";
+// The event whose sound is heard everywhere alike.
+constexpr const char* kUnplacedEventSound = "EVENT_VORMEX_SNEEZES";
 // Rides whose cycles place their sounds at their vehicles.
 constexpr const char* kVehicleSoundRides[] = {"Attr_Skarloop", "Attr_Fennaclaw", "Attr_Norwhistle", "Attr_Tarvix",
                                               "Attr_Plonkett", "Attr_Cobbleton", "ATTR_Kestovar",   "Attr_Murrowick"};
-
-template <size_t N>
-bool IsOneOf(const EngineString& id, const char* const (&ids)[N]) {
-  return std::any_of(std::begin(ids), std::end(ids), [&](const char* each) { return id == each; });
-}
-
-plat::Matrix Identity() {
-  plat::Matrix m;
-  plat::MatrixIdentity(&m);
-  return m;
-}
-
-plat::Matrix Translation(const plat::Vec3& v) {
-  plat::Matrix m;
-  plat::MatrixTranslation(&m, v.x, v.y, v.z);
-  return m;
-}
-
-plat::Matrix Multiply(const plat::Matrix& a, const plat::Matrix& b) {
-  plat::Matrix m;
-  plat::MatrixMultiply(&m, a, b);
-  return m;
-}
-
-plat::Vec3 Minus(const plat::Vec3& a, const plat::Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 
 }  // namespace
 
@@ -65,6 +53,8 @@ void CAttraction::Update(float dt) {
   UpdateOpeningHours();
   UpdateWear();
   PlaceSounds();
+  PlaceEventSound();
+  UpdateEventDecision();
   UpdateGrowIn();
   hasNoSetupRecords = setupRecords.empty() ? 1 : 0;
   UpdateParts(dt);
@@ -120,6 +110,34 @@ void CAttraction::PlaceSounds() {
   if (isClosed != 0 || cyclePaused != 0 || IsOneOf(id, kVehicleSoundRides)) return;
   for (const char* suffix : {attractionsound::kNoise, attractionsound::kNoise2, attractionsound::kScream}) {
     attractionsound::Place(id + suffix, position);
+  }
+}
+
+void CAttraction::PlaceEventSound() {
+  if (eventRunning != 1 || currentEvent == nullptr) return;
+  const ParkEvent& event = *currentEvent;
+  if (event.soundEffect.Length() == 0 || event.soundEffectName.Length() == 0 || event.id == kUnplacedEventSound) return;
+  attractionsound::Place(event.soundEffectName, position);
+}
+
+void CAttraction::UpdateEventDecision() {
+  IParkEventHost* host = g_parkEventHost;
+  REraduzizEventClass* manager = host != nullptr ? host->GetParkEvents() : nullptr;
+  if (manager == nullptr) return;
+  const uint32_t now = plat::TickCount();
+  // A paused game holds the park-wide pause back.
+  if (g_attractionHost && g_attractionHost->GetParkClock().gameSpeed == 0) manager->eventStamp = now;
+  if (hasEvents != 1 || eventRunning != 0) return;
+  const bool tutorial = host->IsTutorialMode();
+  const bool due = tutorial ? host->IsTutorialAtEventStep() && id == kTutorialEventRide
+                            : now - manager->eventStamp > kEventParkPauseMs;
+  if (!due) return;
+  const int32_t liveVisitors = host->GetLiveVisitorCount();
+  const bool mayTry = liveVisitors >= 0 && (tutorial || liveVisitors > kEventMinLiveVisitors);
+  if (mayTry) {
+    TriggerRandomEvent();
+  } else {
+    manager->eventStamp = now;
   }
 }
 
@@ -212,8 +230,7 @@ void CAttraction::UpdateTurningPart(CParkModel& part, ObjectSetupRecord& record,
     plat::Vec3 centre;
     FindListEntryByName(record.parentName, &parent, &centre);
     const plat::Vec3 p = part.position;
-    record.matrix =
-        Multiply(Multiply(Multiply(Translation(Minus(centre, p)), rotation), Translation(Minus(p, centre))), parent);
+    record.matrix = Translation(centre - p) * rotation * Translation(p - centre) * parent;
     record.pivot = p;
   }
   part.partMatrix = record.matrix;

@@ -10,6 +10,8 @@
 
 class CAttraction;
 class CObjectTypeCatalog;
+class ParticleEffects;
+class ZOdevuvCharacter;
 
 struct ParkClockReading {
   int32_t hour = 0;
@@ -47,6 +49,18 @@ class IAttractionHost {
   virtual bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const;
   virtual bool IsFootpathCell(int32_t i, int32_t j) const;
   virtual plat::Vec3 GetCellCentre(int32_t i, int32_t j) const;
+
+  // What drawing a placed object reads and writes of the game: the scene's
+  // projection (null keeps the device's), the entrance and exit arrows, the
+  // particle effects that rides place (the splash, the water falls) and
+  // the steam train's front and rear for the visitors who cross its track.
+  // A host without them draws no arrows and places no effects.
+  virtual const plat::Matrix* GetSceneProjection() const;
+  virtual ZOdevuvCharacter* GetEntranceArrow() const;
+  virtual ZOdevuvCharacter* GetExitArrow() const;
+  virtual ParticleEffects* GetParticleEffects() const;
+  virtual void SetTrainFrontPosition(const plat::Vec3& position);
+  virtual void SetTrainRearPosition(const plat::Vec3& position);
 };
 
 // Set by the main object while it lives; may be null.

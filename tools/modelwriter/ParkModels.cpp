@@ -52,6 +52,34 @@ std::uint32_t Cloth(float u, float v) {
 }
 std::uint32_t Metal(float, float v) { return Argb(0.6f + 0.2f * v, 0.6f + 0.2f * v, 0.65f + 0.2f * v); }
 
+// The icons over the attractions are added onto the scene: black shows
+// nothing, bright shows. A magnifying glass over a roof opens the upgrades.
+std::uint32_t UpgradeIcon(float u, float v) {
+  const float dx = u - 0.42f, dy = v - 0.42f;
+  const float r = std::sqrt(dx * dx + dy * dy);
+  const bool rim = r > 0.24f && r < 0.32f;
+  const bool handle = u > 0.6f && v > 0.6f && std::fabs((u - v)) < 0.07f && u < 0.9f;
+  const bool roof = r < 0.24f && v > 0.3f + std::fabs(u - 0.42f) && v < 0.5f;
+  const bool house = r < 0.24f && v >= 0.5f && std::fabs(u - 0.42f) < 0.12f;
+  if (rim || handle) return Argb(1.0f, 0.8f, 0.2f);
+  if (roof) return Argb(0.9f, 0.3f, 0.2f);
+  if (house) return Argb(0.9f, 0.9f, 0.8f);
+  return Argb(0, 0, 0);
+}
+// A keyhole in a round plate plays the attraction's film.
+std::uint32_t FilmIcon(float u, float v) {
+  const float dx = u - 0.5f, dy = v - 0.5f;
+  const float r = std::sqrt(dx * dx + dy * dy);
+  const float hx = u - 0.5f, hy = v - 0.4f;
+  const bool hole = hx * hx + hy * hy < 0.012f || (v > 0.4f && v < 0.75f && std::fabs(hx) < 0.03f + (v - 0.4f) * 0.2f);
+  if (r < 0.45f && !hole) return Argb(0.3f + 0.5f * (1 - r), 0.6f + 0.3f * (1 - r), 1.0f);
+  return Argb(0, 0, 0);
+}
+const std::pair<const char*, std::uint32_t (*)(float, float)> kIconPictures[] = {
+    {"images/icons/nagyitoEpulettel_64x64.png", UpgradeIcon},
+    {"images/icons/kulcslyuk64x64.png", FilmIcon},
+};
+
 
 
 std::vector<ParkModel> BuildModels() {
@@ -127,6 +155,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "modelgen: cannot write texture %s\n", name.c_str());
         return 1;
       }
+    }
+  }
+  for (const auto& [file, paint] : kIconPictures) {
+    if (!WriteTexture(park / file, paint)) {
+      std::fprintf(stderr, "modelgen: cannot write %s\n", file);
+      return 1;
     }
   }
   return 0;

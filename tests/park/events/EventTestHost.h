@@ -30,6 +30,8 @@ class TestEventHost : public IParkEventHost {
   }
   bool IsTutorialEventAllowed() const override { return tutorialEventAllowed; }
   void MarkTutorialEventStarted() override { tutorialEventStarted = true; }
+  int32_t GetLiveVisitorCount() const override { return liveVisitors; }
+  bool IsTutorialAtEventStep() const override { return tutorialAtEventStep; }
 
   REraduzizEventClass* manager = nullptr;
   bool tutorial = false;
@@ -39,6 +41,8 @@ class TestEventHost : public IParkEventHost {
   std::map<std::string, CAttraction*> objects;
   bool tutorialEventAllowed = false;
   bool tutorialEventStarted = false;
+  int32_t liveVisitors = -1;  // no character manager
+  bool tutorialAtEventStep = false;
 };
 
 }  // namespace eventtest

@@ -11,6 +11,7 @@
 #include "app/VAvazadOvurUrovi.h"
 #include "engine/core/Globals.h"
 #include "engine/media/SoundManager.h"
+#include "park/CBillboardIcon.h"
 #include "park/objects/AttractionSounds.h"
 #include "park/objects/CAttraction.h"
 #include "park/objects/ObjectTypeSetup.h"
@@ -136,6 +137,25 @@ TEST_F(DemoRidesTest, RidesRunTheirCyclesWithTheirSoundsAtEveryFrameRate) {
     EXPECT_LE(std::abs(run.boatAngle), 40 * 0.01745329238474369f + 1e-6f) << fps;
   }
   EXPECT_NEAR(runs[0].trainKeyframe, runs[2].trainKeyframe, 2);
+}
+
+TEST_F(DemoRidesTest, EveryIconOfAKindDrawsTheOnePictureReadForIt) {
+  CAttraction* carousel = Place("Attr_Carousel", 0);
+  CAttraction* boat = Place("Attr_SwingBoat", 80);
+  ASSERT_TRUE(carousel && boat);
+  for (int32_t kind : {0, 1}) {
+    game->AddBillboardIcon(*carousel, {0, 4, 0}, kind);
+    game->AddBillboardIcon(*boat, {80, 4, 0}, kind);
+  }
+  const std::vector<BillboardEntry>& icons = game->billboards;
+  ASSERT_GE(icons.size(), 4u);
+  for (const BillboardEntry& entry : icons) {
+    EXPECT_EQ(entry.icon->halfSize, 1.0f);
+    ASSERT_NE(entry.icon->texture, nullptr) << entry.kind;
+    EXPECT_EQ(entry.icon->texture, game->GetBillboardIconTexture(entry.kind));
+  }
+  EXPECT_NE(game->GetBillboardIconTexture(0), game->GetBillboardIconTexture(1));
+  EXPECT_EQ(game->GetBillboardIconTexture(2), nullptr);
 }
 
 }  // namespace
