@@ -41,3 +41,49 @@ void MainObjectScreenHost::ArmParkEvents(uint32_t startTick, int32_t eventTimer)
   m_game.eventTimer = eventTimer;
   m_game.eventTimerMinute = m_game.gameMinute;
 }
+
+ScreenSet* MainObjectScreenHost::GetScreens() { return m_game.screens.get(); }
+
+bool MainObjectScreenHost::CanAfford(int32_t price) const { return m_game.CanAfford(price); }
+
+void MainObjectScreenHost::AddCash(int32_t amount) { m_game.AddCash(amount); }
+
+void MainObjectScreenHost::BookLedgerKind(int32_t kind, int32_t subject, int32_t amount) {
+  m_game.BookLedgerKind(kind, subject, amount);
+}
+
+const CLedgerTree* MainObjectScreenHost::GetLedgerTree() const { return m_game.ledgerTree; }
+
+int32_t MainObjectScreenHost::GetStartYear() const { return m_game.systemYear; }
+
+int32_t& MainObjectScreenHost::TicketPrice() { return m_game.entrancePrice; }
+
+int32_t& MainObjectScreenHost::GameSpeed() { return m_game.gameSpeed; }
+
+ParkMoodTotals MainObjectScreenHost::GetMoodTotals() const { return m_game.moodTotals; }
+
+bool MainObjectScreenHost::ObjectExists(const EngineString& name) const { return m_game.ObjectExists(name); }
+
+void MainObjectScreenHost::ArmManagementPagesClose() { m_game.closeFlagSummary = 1; }
+
+int32_t MainObjectScreenHost::GetPlacementCount() const {
+  const CPorvikAiClass* manager = m_game.GetAiManager();
+  return manager ? manager->GetPlacementCount() : 0;
+}
+
+bool MainObjectScreenHost::GetPlacement(int32_t index, EngineString* name, plat::Vec3* position) const {
+  const CPorvikAiClass* manager = m_game.GetAiManager();
+  const AiObjectRecord* point = manager ? manager->GetPlacement(index) : nullptr;
+  if (!point) return false;
+  *name = point->name;
+  *position = point->position;
+  return true;
+}
+
+bool MainObjectScreenHost::CreateStaffMember(int32_t id, int32_t kind, const plat::Vec3& position) {
+  return m_game.CreateStaffMember(id, kind, position);
+}
+
+void MainObjectScreenHost::DismissStaffMember(int32_t id) { m_game.DismissStaffMember(id); }
+
+std::vector<PlacementRecord>& MainObjectScreenHost::PlacedCharacters() { return m_game.placedCharacters; }

@@ -25,6 +25,22 @@ class MainObjectScreenHost : public ScreenHost {
   int32_t GetVisitorCount() const override;
   ParticleEffects* GetParticleEffects() override;
   void ArmParkEvents(uint32_t startTick, int32_t eventTimer) override;
+  ScreenSet* GetScreens() override;
+  bool CanAfford(int32_t price) const override;
+  void AddCash(int32_t amount) override;
+  void BookLedgerKind(int32_t kind, int32_t subject, int32_t amount) override;
+  const CLedgerTree* GetLedgerTree() const override;
+  int32_t GetStartYear() const override;
+  int32_t& TicketPrice() override;
+  int32_t& GameSpeed() override;
+  ParkMoodTotals GetMoodTotals() const override;
+  bool ObjectExists(const EngineString& name) const override;
+  void ArmManagementPagesClose() override;
+  int32_t GetPlacementCount() const override;
+  bool GetPlacement(int32_t index, EngineString* name, plat::Vec3* position) const override;
+  bool CreateStaffMember(int32_t id, int32_t kind, const plat::Vec3& position) override;
+  void DismissStaffMember(int32_t id) override;
+  std::vector<PlacementRecord>& PlacedCharacters() override;
 
  private:
   VAvazadOvurUrovi& m_game;

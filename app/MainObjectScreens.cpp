@@ -11,6 +11,8 @@
 #include "park/objects/CAttraction.h"
 #include "park/objects/ObjectTypeSetup.h"
 #include "platform/os/DebugOutput.h"
+#include "screens/REraduzizShopScreen.h"
+#include "screens/REraduzizStaffScreen.h"
 
 namespace {
 
@@ -88,6 +90,9 @@ void VAvazadOvurUrovi::ResetGameLists() {
   SetStartDate(systemYear);
   resetCounter = kResetCounterStart;
   for (int32_t& counter : resetCounterNext) counter = 0;
+  placedCharacters.clear();
+  if (shopScreen) shopScreen->Reset();
+  if (staffScreen) staffScreen->Reset();
 }
 
 bool VAvazadOvurUrovi::SelectBuildItem(uint32_t index, int32_t value) {

@@ -213,6 +213,14 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // True when the cash minus the price is not negative.
   bool CanAfford(int32_t price) const;
 
+  // --- Staff in the park (app/MainObjectStaff.cpp) --------------------------
+  // A staff member of the kind with the id at the position, taking part in
+  // the character manager's pass; false without a manager or a model.
+  bool CreateStaffMember(int32_t id, int32_t kind, const plat::Vec3& position);
+  // The member's event job goes back to the open events (another member can
+  // be sent), then the member leaves the park.
+  void DismissStaffMember(int32_t id);
+
   // --- Clicked characters and the visitor panel (MainObjectReactions.cpp) ---
   // The page of a picked staff member or park character, by its id; a
   // visitor's id or an unknown one opens nothing. The game screens close
@@ -299,6 +307,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ParkClockReading GetParkClock() const override;
   // Every placed object's frame, in list order.
   void UpdatePlacedObjects(float seconds);
+  // The sounds of the object types found under "\Music\Effects\rides\" as
+  // one file per key (the type's name, with "_NOISE", "_NOISE2", "_SCREAM"
+  // or "_STARTING"); a key already loaded or without a file is left alone.
+  void LoadRideSounds();
   bool AreSoundEffectsOn() const override;
   void OnObjectRemoved(CAttraction& object) override;
   void MarkSelectedObjectCells(CAttraction& object) override;
@@ -546,7 +558,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   int32_t recordCounter = kRecordCounterStart;
   int32_t parkCounters[kParkCounterCount] = {0, 0, 0, 0, kParkCounterFifthStart, 0};
   ParkMoodTotals moodTotals{kParkMoodSumStart, {}};
-  int32_t entrancePrice = 0;
+  static constexpr int32_t kEntrancePriceStart = 26;
+  int32_t entrancePrice = kEntrancePriceStart;
   int32_t points = 0;
   int32_t greeneryPercent = 0;
   int32_t lastCleanPercent = 0;
@@ -597,6 +610,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
   // The key codes the last keyboard poll found down.
   std::vector<int> pressedKeys;
+
+  // The hired staff, one record per character (the staff window keeps it).
+  std::vector<PlacementRecord> placedCharacters;
 
   // 37. The saved-game list and further lists.
   std::vector<EngineString> savedGames;

@@ -3,3 +3,5 @@
 REraduzizBuilUpgScreen::REraduzizBuilUpgScreen(CGuiElement* window) : window(window) {}
 
 void REraduzizBuilUpgScreen::OnGuiCommand(GuiCommand&) {}
+
+void REraduzizBuilUpgScreen::Refresh() {}

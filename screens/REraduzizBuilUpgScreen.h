@@ -13,6 +13,8 @@ class REraduzizBuilUpgScreen {
   explicit REraduzizBuilUpgScreen(CGuiElement* window);
 
   void OnGuiCommand(GuiCommand& command);
+  // The park's attractions into the list.
+  void Refresh();
 
   CGuiElement* window = nullptr;
 };

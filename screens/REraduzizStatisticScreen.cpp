@@ -4,6 +4,8 @@ REraduzizStatisticScreen::REraduzizStatisticScreen(CGuiElement* window) : window
 
 void REraduzizStatisticScreen::OnGuiCommand(GuiCommand&) {}
 
+void REraduzizStatisticScreen::Open() {}
+
 void REraduzizStatisticScreen::ShowParkView() {
   view = 0;
   subject = -1;

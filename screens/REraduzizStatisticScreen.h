@@ -14,6 +14,10 @@ class REraduzizStatisticScreen {
 
   void OnGuiCommand(GuiCommand& command);
 
+  // The ticket chart of the stored date; the finance overview calls it
+  // before it shows the page.
+  void Open();
+
   // Back to the park's view (the hide-all does it): no attraction chosen.
   void ShowParkView();
 

@@ -1,5 +1,6 @@
 #include "screens/ScreenBinding.h"
 
+#include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiStaticText.h"
 #include "platform/os/DebugOutput.h"
 
@@ -22,6 +23,10 @@ void SetLiteral(CGuiStaticText* text, const EngineString& literal, uint32_t form
 
 void SetCaption(CGuiStaticText* text, int32_t textId, uint32_t format, const GuiColour& colour) {
   if (text) text->SetText(textId, EngineString(), format, colour);
+}
+
+void SetButtonCaption(CGuiMainClass& gui, CGuiButton* button, int32_t textId, uint32_t format) {
+  if (button) button->SetText(gui.GetText(textId), format);
 }
 
 }  // namespace screens

@@ -12,6 +12,7 @@
 #include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiColour.h"
 
+class CGuiButton;
 class CGuiStaticText;
 class CGuiTextBox;
 
@@ -46,5 +47,7 @@ EngineString FormatValue(const char* format, int32_t value);
 void SetLiteral(CGuiStaticText* text, const EngineString& literal, uint32_t format, const GuiColour& colour);
 // A static text's caption from the text table; nothing for a null control.
 void SetCaption(CGuiStaticText* text, int32_t textId, uint32_t format, const GuiColour& colour);
+// A button's caption from the text table; nothing for a null button.
+void SetButtonCaption(CGuiMainClass& gui, CGuiButton* button, int32_t textId, uint32_t format);
 
 }  // namespace screens

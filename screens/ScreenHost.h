@@ -4,9 +4,17 @@
 // figures that the status panel shows and the hide-all. Tests give the
 // screens a host of their own.
 #include <cstdint>
+#include <vector>
+
+#include "characters/ParkMoodTotals.h"
+#include "engine/core/EngineString.h"
+#include "platform/math/Types.h"
+#include "screens/PlacementRecord.h"
 
 class CGuiMainClass;
+class CLedgerTree;
 class ParticleEffects;
+class ScreenSet;
 
 // The bytes of the main object that the screens set and obey, as
 // references, so that the owner keeps them where it likes.
@@ -86,4 +94,40 @@ class ScreenHost {
   // starts counting from the tick, and the main object keeps the timer
   // (ms) with the current game minute.
   virtual void ArmParkEvents(uint32_t startTick, int32_t eventTimer) = 0;
+
+  // --- What the management screens read and change ----------------------
+  // The set that owns the screens, through which they reach each other.
+  virtual ScreenSet* GetScreens() = 0;
+  // Cash minus the price is not negative.
+  virtual bool CanAfford(int32_t price) const = 0;
+  // Adds to the cash (negative to pay).
+  virtual void AddCash(int32_t amount) = 0;
+  // Books a kind of the ledger (park/ledger/LedgerKinds.h) at the game
+  // clock's date and hour.
+  virtual void BookLedgerKind(int32_t kind, int32_t subject, int32_t amount) = 0;
+  // Null while the game has no ledger.
+  virtual const CLedgerTree* GetLedgerTree() const = 0;
+  virtual int32_t GetStartYear() const = 0;
+  // The entrance price every arriving visitor pays.
+  virtual int32_t& TicketPrice() = 0;
+  // The factor of the frame time: 1 normal, 4 fast, 0 paused.
+  virtual int32_t& GameSpeed() = 0;
+  // The visitors' mood sum and band counts.
+  virtual ParkMoodTotals GetMoodTotals() const = 0;
+  virtual bool ObjectExists(const EngineString& name) const = 0;
+  // Makes the next flag-command step close the management pages once.
+  virtual void ArmManagementPagesClose() = 0;
+
+  // --- Staff: the character manager's placement points and characters ---
+  virtual int32_t GetPlacementCount() const = 0;
+  // The point at the index; false outside the list.
+  virtual bool GetPlacement(int32_t index, EngineString* name, plat::Vec3* position) const = 0;
+  // A staff member of the kind with the id at the position, at work in the
+  // park; false when none could be made.
+  virtual bool CreateStaffMember(int32_t id, int32_t kind, const plat::Vec3& position) = 0;
+  // The member's event job goes back to the open events, then the member
+  // leaves the park; nothing for an id without a character.
+  virtual void DismissStaffMember(int32_t id) = 0;
+  // The records of the hired characters (the saved game keeps them).
+  virtual std::vector<PlacementRecord>& PlacedCharacters() = 0;
 };

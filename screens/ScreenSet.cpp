@@ -27,20 +27,26 @@ void ScreenSet::Create(std::unique_ptr<T>& member, const char* logLine, int32_t 
   member = std::make_unique<T>(FindWindow(windowId, screen));
 }
 
+template <class T>
+void ScreenSet::CreateHosted(std::unique_ptr<T>& member, const char* logLine, int32_t windowId, const char* screen) {
+  plat::OutputDebugString(logLine);
+  member = std::make_unique<T>(m_host, FindWindow(windowId, screen));
+}
+
 void ScreenSet::CreateAll() {
   Create(buildBook, "Init REraduzizBuildBook\n", kBuildBook, "REraduzizBuildBook");
   Create(buffetScreen, "Init REraduzizBuffetScreen\n", kBuffet, "REraduzizBuffetScreen");
   Create(fastFoodScreen, "Init REraduzizFastFoodScreen\n", kFastFood, "REraduzizFastFoodScreen");
   Create(restaurantScreen, "Init REraduzizRestaurantScreen\n", kRestaurant, "REraduzizRestaurantScreen");
   Create(foodFeltetScreen, "Init REraduzizFoodFeltetScreen\n", kFoodFeltet, "REraduzizFoodFeltetScreen");
-  Create(summaryScreen, "Init REraduzizSummaryScreen\n", kSummary, "REraduzizSummaryScreen");
-  Create(ticketScreen, "Init REraduzizTicketScreen\n", kTicket, "REraduzizTicketScreen");
-  Create(shopScreen, "Init REraduzizShopScreen\n", kShop, "REraduzizShopScreen");
-  Create(staffScreen, "Init REraduzizStaffScreen\n", kStaff, "REraduzizStaffScreen");
+  CreateHosted(summaryScreen, "Init REraduzizSummaryScreen\n", kSummary, "REraduzizSummaryScreen");
+  CreateHosted(ticketScreen, "Init REraduzizTicketScreen\n", kTicket, "REraduzizTicketScreen");
+  CreateHosted(shopScreen, "Init REraduzizShopScreen\n", kShop, "REraduzizShopScreen");
+  CreateHosted(staffScreen, "Init REraduzizStaffScreen\n", kStaff, "REraduzizStaffScreen");
   Create(repairEventScreen, "Init REraduzizRepairEventScreen\n", kRepairEvent, "REraduzizRepairEventScreen");
   Create(builUpgScreen, "Init REraduzizBuilUpgScreen\n", kBuilUpg, "REraduzizBuilUpgScreen");
   Create(upgradeScreen, "Init REraduzizUpgradeScreen\n", kUpgrade, "REraduzizUpgradeScreen");
-  Create(speedWindow, "Init REraduzizSpeedWindow\n", kSpeed, "REraduzizSpeedWindow");
+  CreateHosted(speedWindow, "Init REraduzizSpeedWindow\n", kSpeed, "REraduzizSpeedWindow");
   Create(kioskScreen, "Init REraduzizKioskScreen\n", kKiosk, "REraduzizKioskScreen");
   Create(optionsScreen, "Init REraduzizOptionsScreen\n", kOptions, "REraduzizOptionsScreen");
   Create(statisticScreen, "Init REraduzizStatisticScreen\n", kStatistic, "REraduzizStatisticScreen");
@@ -212,14 +218,15 @@ void ScreenSet::OpenSummary(GuiCommand&) {
 void ScreenSet::ToggleSpeedWindow(GuiCommand&) {
   ScreenFlags& flags = m_host.Flags();
   if (!flags.gameRunning || !speedWindow) return;
-  if (!speedWindow->shown) {
+  // Whether it is open now, however it was closed before.
+  const bool open = speedWindow->IsShown();
+  m_host.HideGameScreens();
+  if (!open) {
     speedWindow->Refresh();
-    speedWindow->shown = 1;
     flags.modal = 1;
     Post(kSpeedButton, kSpeed, kCmdShowPage, kSpeedButton);
     return;
   }
-  speedWindow->shown = 0;
   flags.modal = 0;
   Post(kSpeedButton, kSpeed, kCmdClosePage, kSpeedButton);
 }

@@ -111,6 +111,9 @@ class ScreenSet {
   CGuiElement* FindWindow(int32_t id, const char* screen);
   template <class T>
   void Create(std::unique_ptr<T>& member, const char* logLine, int32_t windowId, const char* screen);
+  // The same for a screen that is made with the host.
+  template <class T>
+  void CreateHosted(std::unique_ptr<T>& member, const char* logLine, int32_t windowId, const char* screen);
 
   // The buttons of the main object that open screens; true when the
   // command was one of them (it is then consumed).

@@ -52,15 +52,18 @@ TEST_F(MainObjectScreenSetTest, ClicksReachTheScreensUnlessAMessageIsOpen) {
   game->playMode = 1;
   game->PostCommand(10435, -1, kCmdClick, 0, 0);
   Frame();
-  EXPECT_EQ(game->speedWindow->shown, 1);
+  Frame();
+  EXPECT_TRUE(game->speedWindow->IsShown());
   EXPECT_EQ(game->modalScreenOpen, 1);
 
+  // The message closes every page; the speed button does not reach its
+  // window while the message is open.
   game->messageWindow->Show("Hello", 0, nullptr, -1);
   EXPECT_EQ(game->messageWindowOpen, 1);
   game->PostCommand(10435, -1, kCmdClick, 0, 0);
   Frame();
   Frame();
-  EXPECT_EQ(game->speedWindow->shown, 1);
+  EXPECT_FALSE(game->speedWindow->IsShown());
   game->PostCommand(10393, -1, kCmdClick, 0, 0);
   Frame();
   EXPECT_EQ(game->messageWindowOpen, 0);

@@ -10,6 +10,9 @@
 
 #include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiCommand.h"
+#include "park/ledger/CLedgerRecordList.h"
+#include "park/ledger/CLedgerTree.h"
+#include "park/ledger/LedgerBooking.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenSet.h"
 #include "tests/gui/kit/GuiTestKit.h"
@@ -41,6 +44,48 @@ class FakeHost : public ScreenHost {
     armedTick = startTick;
     armedTimer = eventTimer;
   }
+  ScreenSet* GetScreens() override { return screens; }
+  bool CanAfford(int32_t price) const override { return int64_t(cash) - price >= 0; }
+  void AddCash(int32_t amount) override { cash += amount; }
+  void BookLedgerKind(int32_t kind, int32_t subject, int32_t amount) override {
+    ::BookLedgerKind(ledgerTree, ledgerRecords, kind, subject, {clock.year, clock.month, clock.day, clock.hour},
+                     amount);
+  }
+  const CLedgerTree* GetLedgerTree() const override { return &ledgerTree; }
+  int32_t GetStartYear() const override { return startYear; }
+  int32_t& TicketPrice() override { return ticketPrice; }
+  int32_t& GameSpeed() override { return gameSpeed; }
+  ParkMoodTotals GetMoodTotals() const override { return moodTotals; }
+  bool ObjectExists(const EngineString& name) const override {
+    for (const EngineString& object : objects) {
+      if (object == name) return true;
+    }
+    return false;
+  }
+  void ArmManagementPagesClose() override { managementPagesArmed = 1; }
+  int32_t GetPlacementCount() const override { return int32_t(placements.size()); }
+  bool GetPlacement(int32_t index, EngineString* name, plat::Vec3* position) const override {
+    if (index < 0 || index >= GetPlacementCount()) return false;
+    *name = placements[size_t(index)].first;
+    *position = placements[size_t(index)].second;
+    return true;
+  }
+  // A staff member: its id, kind and position while it is in the park.
+  struct Member {
+    int32_t id;
+    int32_t kind;
+    plat::Vec3 position;
+  };
+  bool CreateStaffMember(int32_t id, int32_t kind, const plat::Vec3& position) override {
+    if (!staffCanBeMade) return false;
+    staff.push_back({id, kind, position});
+    return true;
+  }
+  void DismissStaffMember(int32_t id) override {
+    std::erase_if(staff, [id](const Member& member) { return member.id == id; });
+    dismissed.push_back(id);
+  }
+  std::vector<PlacementRecord>& PlacedCharacters() override { return placedCharacters; }
 
   ScreenSet* screens = nullptr;
   ScreenFlagBytes bytes;
@@ -52,6 +97,19 @@ class FakeHost : public ScreenHost {
   StatusDateTime clock{2007, 3, 5, 21, 5};
   bool hasCharacterManager = true;
   int32_t visitors = 0;
+  int32_t startYear = 2007;
+  int32_t ticketPrice = 26;
+  int32_t gameSpeed = 1;
+  ParkMoodTotals moodTotals{80, {}};
+  std::vector<EngineString> objects;
+  uint8_t managementPagesArmed = 0;
+  CLedgerTree ledgerTree;
+  CLedgerRecordList ledgerRecords;
+  std::vector<std::pair<EngineString, plat::Vec3>> placements;
+  bool staffCanBeMade = true;
+  std::vector<Member> staff;
+  std::vector<int32_t> dismissed;
+  std::vector<PlacementRecord> placedCharacters;
   int hideCount = 0;
   int armCount = 0;
   uint32_t armedTick = 0;

@@ -517,17 +517,22 @@ Element Price(const std::string& tag, int id, const std::string& title, int capt
   return page.Build();
 }
 
+// Labels of the management pages that no screen captions carry ids of
+// their own.
+constexpr int kManagementLabels = 20201;
+
 Element Summary() {
   Page page("SUMMARY", 10158, 620, 470, "Finance overview");
-  const std::pair<int, int> incomes[] = {{10159, 10167}, {10160, 10168}, {10161, 10169},
-                                         {10162, 10170}, {10163, 10187}, {10171, 10188}};
-  const char* labels[] = {"Tickets", "Kiosks", "Restaurants", "Shops", "Attractions", "Staff"};
-  size_t i = 0;
-  for (const auto& [caption, value] : incomes) page.Text(caption, 200, labels[i++]).Text(value, 120, "0").Row();
-  page.Text(10172, 200, "Mood", kBold).Picture(10175, 206, 16, kGaugeImage).Text(10176, 60, "0").Row();
-  page.Text(10173, 560, "").Row();
+  page.Text(10171, 200, "Income", kBold).Text(10159, 120, "Coins", kBold).Row();
+  const std::pair<int, int> incomes[] = {{10160, 10167}, {10161, 10168}, {10162, 10169}, {10163, 10170}};
+  for (const auto& [caption, value] : incomes) page.Text(caption, 200, "").Text(value, 120, "0").Row();
+  page.Text(10173, 200, "Costs", kBold).Row();
+  page.Text(10172, 200, "Attractions").Text(10187, 120, "0").Row();
+  page.Text(kManagementLabels, 200, "Staff").Text(10188, 120, "0").Row();
+  page.Text(kManagementLabels + 1, 200, "Mood", kBold).Picture(10175, 206, 16, kGaugeImage).Text(10176, 60, "0");
+  page.Row().Row();
   page.Button(10165, 110, "Tickets").Button(10166, 110, "Shop").Button(10178, 110, "Attractions");
-  page.Button(10179, 110, "Staff").Button(10189, 110, "Statistics");
+  page.Button(10179, 110, "Staff").Row().Button(10189, 110, "Statistics");
   page.Corner(10164, "Close");
   return page.Build();
 }
@@ -544,24 +549,25 @@ Element Shop() {
   Page page("SHOP", 10198, 460, 400, "Sweet shop");
   page.Text(10199, 420, "Sweet shop", kBold).Row();
   for (int slot = 0; slot < 6; ++slot) {
-    page.Text(10201 + 2 * slot, 200, "Product").Button(10213 + 2 * slot, kSmall, "-");
-    page.Text(10202 + 2 * slot, 80, "0").Button(10214 + 2 * slot, kSmall, "+").Row();
+    page.Text(10201 + slot, 200, "Product").Button(10214 + 2 * slot, kSmall, "-");
+    page.Text(10207 + slot, 80, "0").Button(10213 + 2 * slot, kSmall, "+").Row();
   }
   page.Corner(10200, "OK");
   return page.Build();
 }
 
 Element Staff() {
-  Page page("STAFF", 10299, 520, 300, "Staff");
+  Page page("STAFF", 10299, 560, 300, "Staff");
   const struct {
-    int name, minus, plus, count;
+    int price, minus, plus, count;
     const char* label;
-  } kinds[] = {{10303, 10306, 10307, 10311, "Gardeners"},
-               {10304, 10308, 10309, 10312, "Engineers"},
-               {10305, 10316, 10317, 10318, "Cleaners"}};
+  } kinds[] = {{10303, 10307, 10306, 10311, "Cleaners"},
+               {10304, 10309, 10308, 10312, "Gardeners"},
+               {10305, 10317, 10316, 10318, "Engineers"}};
+  int label = kManagementLabels + 2;
   for (const auto& kind : kinds) {
-    page.Text(kind.name, 200, kind.label).Button(kind.minus, kSmall, "-").Text(kind.count, 80, "0");
-    page.Button(kind.plus, kSmall, "+").Row();
+    page.Text(label++, 160, kind.label).Text(kind.price, 80, "0").Button(kind.minus, kSmall, "-");
+    page.Text(kind.count, 80, "0").Button(kind.plus, kSmall, "+").Row();
   }
   page.Corner(10310, "OK");
   return page.Build();
@@ -571,8 +577,10 @@ Element Speed() {
   Page page("SPEED", 10327, 360, 230, "Game speed");
   page.Text(10331, 320, "Game speed", kBold).Row();
   page.Button(10336, 96, "Normal").Button(10337, 96, "Fast").Button(10338, 96, "Pause").Row();
-  page.Text(10332, 96, "1x").Text(10333, 96, "4x").Text(10334, 96, "0x").Row();
-  page.Text(10335, 320, "");
+  page.Text(10335, 320, "", kBold).Row();
+  const int label = kManagementLabels + 5;
+  page.Text(label, 96, "Happy").Text(label + 1, 96, "Content").Text(label + 2, 96, "Unhappy").Row();
+  page.Text(10332, 96, "0").Text(10334, 96, "0").Text(10333, 96, "0");
   return page.Build();
 }
 

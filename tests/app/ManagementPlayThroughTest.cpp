@@ -1,0 +1,177 @@
+// A scripted round of park management, headless, over the demo park's GUI
+// and characters: the player hires a cleaner and an engineer, raises the
+// ticket price, sets the game to fast, and the finance overview shows what
+// the ledger holds.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "app/VAvazadOvurUrovi.h"
+#include "characters/CPorvikAiClass.h"
+#include "characters/REraduzizVisitor.h"
+#include "engine/core/Globals.h"
+#include "engine/render/ZOdevuvDevice.h"
+#include "gui/widgets/CGuiStaticText.h"
+#include "park/REraduzizEventClass.h"
+#include "park/events/ParkEvent.h"
+#include "park/ledger/CLedgerTree.h"
+#include "park/ledger/LedgerEntryNode.h"
+#include "park/ledger/LedgerKinds.h"
+#include "platform/os/Path.h"
+#include "screens/REraduzizStaffScreen.h"
+#include "screens/REraduzizSummaryScreen.h"
+#include "screens/REraduzizTicketScreen.h"
+#include "tests/characters/manager/ManagerTestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int32_t kStartCash = 30000;
+
+class ManagementPlayThroughTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    device_->InitEngineDevice(800, 600, 32, 0, 1);
+    previous_ = fs::current_path();
+    fs::current_path(HALVENOR_PARK_DIR);
+    plat::ClearPathCache();
+    game_ = std::make_unique<VAvazadOvurUrovi>();
+    game_->LoadStringTable(game_->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
+    game_->CreateGui();
+    game_->InitClasses();
+    game_->ChangeText();
+    manager_ = std::make_unique<CPorvikAiClass>();
+    game_->aiManager = manager_.get();
+    game_->playMode = 1;
+    game_->cash = kStartCash;
+  }
+  void TearDown() override {
+    // The device and the manager go before the game, which would otherwise
+    // free them as its own.
+    game_->aiManager = nullptr;
+    manager_.reset();
+    device_.reset();
+    g_shadowMapSurface.reset();
+    g_shadowDepthSurface.reset();
+    game_.reset();
+    fs::current_path(previous_);
+    plat::ClearPathCache();
+  }
+
+  void Frame() {
+    game_->RunQueuedGuiCommands();
+    game_->RemoveDoneGuiCommands();
+  }
+  // Each click in a frame of its own, then a frame for the pages it posted.
+  void Press(std::initializer_list<int32_t> buttons) {
+    for (int32_t button : buttons) {
+      game_->PostCommand(button, -1, kCmdClick, 0, 0);
+      Frame();
+    }
+    Frame();
+  }
+  bool IsShown(int32_t id) {
+    CGuiElement* element = game_->FindElement(id);
+    return element && element->IsVisible();
+  }
+  std::string Text(int32_t id) {
+    auto* text = dynamic_cast<CGuiStaticText*>(game_->FindElement(id));
+    return text ? text->GetText().Std() : "<missing>";
+  }
+  int32_t LedgerSum(int32_t category, int32_t kind) {
+    const LedgerEntryNode* entry = game_->ledgerTree->FindEntry(0, category, kind, -1);
+    return entry ? entry->Amount() : 0;
+  }
+
+  // Outlives the game, whose event lists may hold it.
+  ParkEvent event_;
+  managertest::FakeHost characterHost_;
+  std::unique_ptr<ZOdevuvDevice> device_ = std::make_unique<ZOdevuvDevice>(nullptr);
+  std::unique_ptr<VAvazadOvurUrovi> game_;
+  std::unique_ptr<CPorvikAiClass> manager_;
+  fs::path previous_;
+};
+
+TEST_F(ManagementPlayThroughTest, HireRaiseTheTicketPriceSpeedUpAndReadTheAccounts) {
+  // The management button opens the overview with the staff window.
+  Press({10070});
+  ASSERT_TRUE(IsShown(10158));
+  ASSERT_TRUE(IsShown(10299));
+  Press({10306, 10316, REraduzizStaffScreen::kCommitId});
+  EXPECT_FALSE(IsShown(10299));
+  const int32_t wages = REraduzizStaffScreen::kPrices[0] + REraduzizStaffScreen::kPrices[2];
+  EXPECT_EQ(game_->cash, kStartCash - wages);
+  REraduzizVisitor* cleaner = manager_->FindCharacterById(1000);
+  REraduzizVisitor* engineer = manager_->FindCharacterById(3000);
+  ASSERT_NE(cleaner, nullptr);
+  ASSERT_NE(engineer, nullptr);
+  EXPECT_EQ(cleaner->GetKind(), REraduzizVisitor::kCleaner);
+  EXPECT_EQ(engineer->GetKind(), REraduzizVisitor::kEngineer);
+  EXPECT_EQ(game_->placedCharacters.size(), 2u);
+  EXPECT_EQ(Text(10311), "1");
+  EXPECT_EQ(Text(10318), "1");
+
+  // Four steps up at the ticket counter.
+  Press({REraduzizSummaryScreen::kTicketId});
+  ASSERT_TRUE(IsShown(10190));
+  Press({10191, 10191, 10191, 10191});
+  EXPECT_EQ(Text(10196), "30 ");
+  Press({REraduzizTicketScreen::kOkId});
+  EXPECT_EQ(game_->entrancePrice, VAvazadOvurUrovi::kEntrancePriceStart + 4);
+
+  // Fast.
+  Press({10435});
+  ASSERT_TRUE(IsShown(10327));
+  Press({10337});
+  EXPECT_EQ(game_->gameSpeed, 4);
+  Press({10435});
+  EXPECT_FALSE(IsShown(10327));
+
+  // Visitors pay at the gate and the kiosk, as the park books them.
+  for (int visitor = 0; visitor < 3; ++visitor) game_->BookLedgerKind(ledger::kTicket, -1, game_->entrancePrice);
+  game_->BookLedgerKind(ledger::kKioskFood, -1, 4);
+  Press({10436});
+  ASSERT_TRUE(IsShown(10158));
+  EXPECT_EQ(Text(10167), std::to_string(LedgerSum(ledger::kCategoryTickets, ledger::kTicket)) + " ");
+  EXPECT_EQ(Text(10167), "90 ");
+  EXPECT_EQ(Text(10168), "4 ");
+  EXPECT_EQ(Text(10188), std::to_string(wages) + " ");
+  EXPECT_EQ(Text(10176), "100 ");
+}
+
+// A new game starts with the new-game prices and nobody hired.
+TEST_F(ManagementPlayThroughTest, ANewGameForgetsTheStaffAndThePrices) {
+  Press({10070, 10308, REraduzizStaffScreen::kCommitId});
+  ASSERT_EQ(game_->placedCharacters.size(), 1u);
+  game_->shopScreen->slots[0].price = 50;
+  game_->ResetGameLists();
+  EXPECT_TRUE(game_->placedCharacters.empty());
+  EXPECT_EQ(game_->staffScreen->entries[1].count, 0);
+  EXPECT_EQ(game_->staffScreen->entries[1].idsIssued, 0);
+  EXPECT_EQ(game_->shopScreen->slots[0].price, 1);
+}
+
+// An engineer sent home on the way to a repair leaves the event open for
+// the next one, instead of taken for ever by nobody.
+TEST_F(ManagementPlayThroughTest, ADismissedSolverLeavesItsEventOpen) {
+  game_->parkEvents = new REraduzizEventClass;  // the game deletes it
+  Press({10070, 10316, REraduzizStaffScreen::kCommitId});
+  REraduzizVisitor* engineer = manager_->FindCharacterById(3000);
+  ASSERT_NE(engineer, nullptr);
+  event_.assigned = 1;
+  engineer->SendToObject(&event_);
+  ASSERT_EQ(engineer->GetJobEvent(), &event_);
+
+  Press({10436, REraduzizSummaryScreen::kStaffId, 10317, REraduzizStaffScreen::kCommitId});
+  EXPECT_EQ(manager_->FindCharacterById(3000), nullptr);
+  EXPECT_EQ(event_.assigned, 0);
+  EXPECT_EQ(game_->parkEvents->openEvents, std::vector<ParkEvent*>{&event_});
+  EXPECT_EQ(game_->staffScreen->entries[2].count, 0);
+  EXPECT_TRUE(game_->placedCharacters.empty());
+}
+
+}  // namespace
