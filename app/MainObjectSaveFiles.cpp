@@ -193,9 +193,9 @@ bool VAvazadOvurUrovi::ReadSceneBlocks(SceneStream& stream) {
   sceneLoading = 1;
   CPorvikAiClass* manager = GetAiManager();
   std::vector<int32_t> placementIds;
-  for (const PlacementRecord& record : placementRecords) placementIds.push_back(record.characterId);
+  for (const PlacementRecord& record : placedCharacters) placementIds.push_back(record.id);
   if (manager) manager->ClearCharacters(placementIds);
-  placementRecords.clear();
+  placedCharacters.clear();
   RemoveAllObjects();
   if (parkEvents) parkEvents->ResetAll();
 
@@ -332,17 +332,17 @@ void VAvazadOvurUrovi::WriteAiBlocks(SceneStream& stream) {
   for (const REraduzizVisitor* character : characters) WriteParkCharacters(stream, *character);
 
   std::vector<std::pair<const PlacementRecord*, const REraduzizVisitor*>> waiting;
-  for (const PlacementRecord& record : placementRecords) {
-    const REraduzizVisitor* character = manager ? manager->FindCharacterById(record.characterId) : nullptr;
+  for (const PlacementRecord& record : placedCharacters) {
+    const REraduzizVisitor* character = manager ? manager->FindCharacterById(record.id) : nullptr;
     if (character) waiting.emplace_back(&record, character);
   }
   stream.WriteInt32(int32_t(waiting.size()));
   for (const auto& [record, character] : waiting) {
     WriteParkCharacters(stream, *character);
-    stream.WriteInt32(record->characterId);
-    stream.WriteBool(record->firstFlag);
-    stream.WriteBool(record->secondFlag);
-    stream.WriteInt32(record->value);
+    stream.WriteInt32(record->id);
+    stream.WriteBool(record->flag != 0);
+    stream.WriteBool(record->done != 0);
+    stream.WriteInt32(record->staffEntry);
     stream.WriteString(record->name);
     stream.WriteVec3(record->position);
   }
@@ -381,7 +381,7 @@ bool VAvazadOvurUrovi::ReadAiBlocks(SceneStream& stream) {
     if (character) manager->AddLiveId(id);
     ReadVisitorRecord(character, stream);
   }
-  placementRecords.clear();
+  placedCharacters.clear();
   const int32_t waiting = stream.ReadCount(kMaxSavedCharacters);
   for (int32_t i = 0; i < waiting && stream.Good(); ++i) {
     const int32_t id = stream.ReadInt32();
@@ -390,13 +390,13 @@ bool VAvazadOvurUrovi::ReadAiBlocks(SceneStream& stream) {
     REraduzizVisitor* character = stream.Good() ? manager->CreateVisitor(id, kind, position) : nullptr;
     ReadVisitorRecord(character, stream);
     PlacementRecord record;
-    record.characterId = stream.ReadInt32();
-    record.firstFlag = stream.ReadBool();
-    record.secondFlag = stream.ReadBool();
-    record.value = stream.ReadInt32();
+    record.id = stream.ReadInt32();
+    record.flag = stream.ReadBool() ? 1 : 0;
+    record.done = stream.ReadBool() ? 1 : 0;
+    record.staffEntry = stream.ReadInt32();
     record.name = stream.ReadString();
     record.position = stream.ReadVec3();
-    if (stream.Good()) placementRecords.push_back(record);
+    if (stream.Good()) placedCharacters.push_back(record);
   }
   return stream.Good();
 }

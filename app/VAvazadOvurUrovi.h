@@ -26,7 +26,6 @@
 #include "app/CMainObjectCharacterWorld.h"
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
-#include "app/PlacementRecord.h"
 #include "app/SavedScreenSlots.h"
 #include "characters/CharacterTexts.h"
 #include "characters/ParkMoodTotals.h"
@@ -811,14 +810,12 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
 
   // The saved games' members: the tutorial progress flag, the scene-changed
   // flag (the frame clears it), the tick of the last scene read and of the
-  // game's start, the screens' saved slots and the staff characters waiting
-  // to be placed.
+  // game's start and the screens' saved slots.
   uint8_t tutorialProgress = 0;
   uint8_t sceneChanged = 0;
   uint32_t sceneLoadTick = 0;
   uint32_t gameStartTick = 0;
   SavedScreenSlots screenSlots;
-  std::vector<PlacementRecord> placementRecords;
 
  private:
   // 21 March of the year, 10:00, on every date of the clock.
