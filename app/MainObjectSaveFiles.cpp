@@ -99,7 +99,7 @@ void VisitRunCounters(Io& io, VAvazadOvurUrovi& game, ManagerRunState& manager) 
   io.Int(manager.ratingToggle);
   io.Int(manager.frameCounter);
   io.Int(manager.reserveCounter);
-  for (bool* flag : {&manager.busy, &manager.drawing, &manager.specialOneAllowed, &manager.specialTwoHeldBack,
+  for (bool* flag : {&manager.busy, &manager.shownThisFrame, &manager.specialOneAllowed, &manager.specialTwoHeldBack,
                      &manager.specialThreeHeldBack}) {
     io.Bool(*flag);
   }

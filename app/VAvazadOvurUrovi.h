@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/CMainObjectCharacterWorld.h"
+#include "app/CMainObjectVisitorPark.h"
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
 #include "app/SavedScreenSlots.h"
@@ -618,11 +619,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   std::vector<EngineString> loaderStrings;
 
   // The screen-command members: the object-type catalogue, the
-  // build book's bytes, the three one-shot close flags (command execution,
+  // build book's open byte, the three one-shot close flags (command execution,
   // summary screen, upgrade screen), the click-action list.
   CObjectTypeCatalog objectTypes;
   uint8_t buildBookOpen = 0;
-  uint8_t statusRefresh = 0;
   uint8_t closeFlagCommands = 0;
   uint8_t closeFlagSummary = 0;
   uint8_t closeFlagUpgrade = 0;
@@ -674,6 +674,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // installed for them while it lives.
   std::unique_ptr<CMainObjectCharacterWorld> characterWorld =
       std::make_unique<CMainObjectCharacterWorld>(*this);
+  // What the visitors' pass sees of the park (clock, entrance fee, objects,
+  // ledger); made with the object and installed while it lives.
+  std::unique_ptr<CMainObjectVisitorPark> visitorPark = std::make_unique<CMainObjectVisitorPark>(*this);
 
   // --- Scenarios and the game clock (app/MainObjectScenarios.cpp) --------
   // The world-loading step after the park events: the scenario catalogue,

@@ -118,9 +118,17 @@ void CPorvikAiClass::ClearCharacters(const std::vector<int32_t>& placementIds) {
 
 ManagerRunState CPorvikAiClass::GetRunState() const {
   ManagerRunState state = m_runExtras;
+  state.greenBand = m_greenBand;
+  state.highestGreenBand = m_highestGreenBand;
+  state.cleanBand = m_cleanBand;
+  state.lastCleanBand = m_lastCleanBand;
+  state.ratingToggle = m_ratingToggle;
   state.frameCounter = m_frameCounter;
   state.busy = m_busy != 0;
-  state.drawing = m_drawing != 0;
+  state.shownThisFrame = m_shownThisFrame != 0;
+  state.specialOneAllowed = m_specialOneAllowed != 0;
+  state.specialTwoHeldBack = m_specialHeldBack[0] != 0;
+  state.specialThreeHeldBack = m_specialHeldBack[1] != 0;
   state.parkClosed = m_parkClosed != 0;
   state.lastBookedHour = m_lastBookedHour;
   state.nextHourToBook = m_nextHourToBook;
@@ -135,7 +143,14 @@ ManagerRunState CPorvikAiClass::GetRunState() const {
 
 void CPorvikAiClass::SetRunState(const ManagerRunState& state) {
   m_runExtras = state;
+  m_greenBand = state.greenBand;
+  m_highestGreenBand = state.highestGreenBand;
+  m_cleanBand = state.cleanBand;
+  m_lastCleanBand = state.lastCleanBand;
+  m_ratingToggle = uint8_t(state.ratingToggle != 0 ? 1 : 0);
   m_frameCounter = state.frameCounter;
+  m_specialOneAllowed = state.specialOneAllowed ? 1 : 0;
+  m_specialHeldBack = {uint8_t(state.specialTwoHeldBack ? 1 : 0), uint8_t(state.specialThreeHeldBack ? 1 : 0)};
   m_parkClosed = state.parkClosed ? 1 : 0;
   m_lastBookedHour = state.lastBookedHour;
   m_nextHourToBook = state.nextHourToBook;

@@ -15,7 +15,7 @@ struct ManagerRunState {
   int32_t frameCounter = 0;
   int32_t reserveCounter = 0;
   bool busy = false;
-  bool drawing = false;
+  bool shownThisFrame = false;
   bool specialOneAllowed = false;
   bool specialTwoHeldBack = false;
   bool specialThreeHeldBack = false;
