@@ -97,6 +97,9 @@ class CAttraction {
   // The event's condition measured on the park; a condition that has not
   // held for a long time counts as met.
   bool IsEventConditionMet(ParkEvent* event);
+  // The event animation of every named part of that name starts again from
+  // its beginning.
+  void RestartNamedPartAnimation(EngineString name);
   void ResetTransform(ZOdevuvGameObject* object);
   void AddSubObject(ZOdevuvGameObject* object);
   void ClearSlotFlags();
@@ -264,6 +267,9 @@ class CAttraction {
   uint8_t hasEvents = 0;
   uint8_t vehiclesBuilt = 0;
   uint8_t isHovered = 0;
+  // Picked by the player, and its footprint to be drawn anew.
+  uint8_t isSelected = 0;
+  uint8_t footprintRedraw = 0;
   plat::Vec3 anchorA, anchorB;
   uint8_t anchorsValid = 0;
   uint8_t isHeld = 0;
