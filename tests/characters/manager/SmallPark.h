@@ -8,6 +8,7 @@
 
 #include "characters/CPorvikAiClass.h"
 #include "park/objects/CAttraction.h"
+#include "platform/math/Math.h"
 #include "platform/os/Clock.h"
 #include "tests/characters/FakeCharacterWorld.h"
 #include "tests/characters/manager/FakeHost.h"
@@ -101,10 +102,21 @@ class SmallPark {
     m_park.price = kPrice;
   }
 
-  // One frame: a game second on the clock, the rides' laps, the pass.
-  void RunFrame(CPorvikAiClass& manager, plat::FakeClock& clock) {
+  // A footpath network over the whole grid besides: rows and columns every
+  // `spacing` cells, crossing the park's own footpath.
+  void LayGrid(int32_t spacing) {
+    for (int32_t line = 0; line < chartest::FakeCharacterWorld::kGrid; line += spacing) {
+      m_world.LayRow(0, chartest::FakeCharacterWorld::kGrid - 1, line);
+      m_world.LayColumn(line, 0, chartest::FakeCharacterWorld::kGrid - 1);
+    }
+  }
+
+  // One frame: a game second on the clock (the hour stays when the clock
+  // is held), the rides' laps, the pass.
+  void RunFrame(CPorvikAiClass& manager, plat::FakeClock& clock, bool holdHour = false) {
     clock.AdvanceMs(kFrameMs);
     AdvanceGameSecond();
+    if (holdHour) m_park.clock.minute = 0;
     // The manager may have moved the clock on to the next morning.
     m_host.hour = m_park.clock.hour;
     const bool stopped = m_frame % kLapFrames >= kLapFrames - kStopFrames;
