@@ -149,9 +149,7 @@ void ScreenSet::Post(int32_t sender, int32_t target, int32_t code, int32_t contr
 
 bool ScreenSet::OpenScreen(GuiCommand& command) {
   const bool click = command.code == kCmdClick;
-  if (click && command.sender == REraduzizBuildBook::kOpenButton) {
-    if (buildBook) buildBook->Open();
-  } else if (click && command.sender == kFoodMenuButton) {
+  if (click && command.sender == kFoodMenuButton) {
     ToggleFoodMenu(command);
   } else if (click && (command.sender == kBuffetButton || command.sender == kRestaurantButton)) {
     OpenFoodPage(command, command.sender == kBuffetButton);
