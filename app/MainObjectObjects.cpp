@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/VAvazadOvurUrovi.h"
+#include "characters/CPorvikAiClass.h"
 #include "engine/core/Globals.h"
 #include "engine/particles/ParticleEffects.h"
 #include "park/CBillboardIcon.h"
@@ -40,6 +41,8 @@ void VAvazadOvurUrovi::SwitchOffWaterEffectOf(const EngineString& id) {
 
 void VAvazadOvurUrovi::OnObjectRemoved(CAttraction& object) {
   if (selectedObject == &object) selectedObject = nullptr;
+  // The manager's list keeps no pointer to an object that is gone.
+  if (CPorvikAiClass* manager = GetAiManager()) std::erase(manager->GetRepairList(), &object);
 }
 
 void VAvazadOvurUrovi::MarkSelectedObjectCells(CAttraction& /*object*/) {

@@ -3,6 +3,7 @@
 // object, a small GUI with the elements the framework binds, the debugger
 // output captured, and a frame that runs the command pass as the main
 // object's handler routes it.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -86,6 +87,27 @@ class FakeHost : public ScreenHost {
     dismissed.push_back(id);
   }
   std::vector<PlacementRecord>& PlacedCharacters() override { return placedCharacters; }
+  const std::vector<CAttraction*>& GetAttractions() const override { return attractions; }
+  EngineString GetBaseDirectory() const override { return HALVENOR_PARK_DIR; }
+  void RecordSpending(int32_t amount) override { spendings.push_back(amount); }
+  void AddToManagerAttractions(CAttraction& attraction) override {
+    if (std::find(managerAttractions.begin(), managerAttractions.end(), &attraction) == managerAttractions.end()) {
+      managerAttractions.push_back(&attraction);
+    }
+  }
+  // A book entry: its type, description and picture file.
+  struct BookEntry {
+    EngineString type, description, image;
+  };
+  bool FindBookEntry(const EngineString& type, EngineString* description, EngineString* image) const override {
+    for (const BookEntry& entry : bookEntries) {
+      if (entry.type != type) continue;
+      *description = entry.description;
+      *image = entry.image;
+      return true;
+    }
+    return false;
+  }
 
   ScreenSet* screens = nullptr;
   ScreenFlagBytes bytes;
@@ -110,6 +132,10 @@ class FakeHost : public ScreenHost {
   std::vector<Member> staff;
   std::vector<int32_t> dismissed;
   std::vector<PlacementRecord> placedCharacters;
+  std::vector<CAttraction*> attractions;
+  std::vector<int32_t> spendings;
+  std::vector<CAttraction*> managerAttractions;
+  std::vector<BookEntry> bookEntries;
   int hideCount = 0;
   int armCount = 0;
   uint32_t armedTick = 0;
