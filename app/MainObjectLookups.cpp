@@ -32,6 +32,7 @@ void VAvazadOvurUrovi::LoadObjectDescriptors() {
   for (const std::string& file : FindObjectDescriptorFiles((baseDirectory + kDescriptorFolder).Std())) {
     reader.LoadObjectDescriptor(file.c_str());
   }
+  LoadRideSounds();
 }
 
 bool VAvazadOvurUrovi::FindObjectTypeByName(EngineString name, ObjectTypeDescriptor* out, int32_t* index) const {

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "tools/ridegen/RideCourses.h"
+
 namespace {
 
 using namespace parkshapes;
@@ -195,7 +197,95 @@ void AddBuildings(std::vector<ParkModel>& models) {
   models.push_back(Flag("zaszlo_level3", kGold));
 }
 
+Vec3 PointOf(const ridecourses::CoursePoint& p, float lift) {
+  return {float(p.x), float(p.y) + lift, float(p.z)};
+}
+
+// A band along the course, its sides halfWidth out across the heading,
+// seen from above and below; raised sides when wall is above 0.
+Triangles Band(const ridecourses::Course& course, float halfWidth, float lift, float wall) {
+  Triangles out;
+  const auto across = [&](const ridecourses::CoursePoint& p, float side) {
+    // The heading turns +x towards +z; the band spreads across it.
+    const Vec3 centre = PointOf(p, lift);
+    return Vec3{centre.x - side * float(std::sin(p.heading)), centre.y, centre.z + side * float(std::cos(p.heading))};
+  };
+  for (size_t i = 0; i + 1 < course.points.size(); ++i) {
+    const auto& a = course.points[i];
+    const auto& b = course.points[i + 1];
+    const Vec3 a0 = across(a, -halfWidth), a1 = across(a, halfWidth), b0 = across(b, -halfWidth), b1 = across(b, halfWidth);
+    const float u0 = float(i) / 4, u1 = float(i + 1) / 4;
+    Quad(out, MakeVertex(a0, {0, 1, 0}, u0, 0), MakeVertex(b0, {0, 1, 0}, u1, 0), MakeVertex(b1, {0, 1, 0}, u1, 1),
+         MakeVertex(a1, {0, 1, 0}, u0, 1));
+    Quad(out, MakeVertex(a0, {0, -1, 0}, u0, 0), MakeVertex(a1, {0, -1, 0}, u0, 1), MakeVertex(b1, {0, -1, 0}, u1, 1),
+         MakeVertex(b0, {0, -1, 0}, u1, 0));
+    if (wall <= 0) continue;
+    for (const auto& [p, q] : {std::pair{a0, b0}, std::pair{a1, b1}}) {
+      const Vec3 pTop{p.x, p.y + wall, p.z}, qTop{q.x, q.y + wall, q.z};
+      Quad(out, MakeVertex(p, {0, 0, 1}, u0, 0), MakeVertex(pTop, {0, 0, 1}, u0, 1), MakeVertex(qTop, {0, 0, 1}, u1, 1),
+           MakeVertex(q, {0, 0, 1}, u1, 0));
+      Quad(out, MakeVertex(p, {0, 0, -1}, u0, 0), MakeVertex(q, {0, 0, -1}, u1, 0), MakeVertex(qTop, {0, 0, -1}, u1, 1),
+           MakeVertex(pTop, {0, 0, -1}, u0, 1));
+    }
+  }
+  return out;
+}
+
+// Posts from the ground up to the course, every few frames where it runs high.
+Triangles Supports(const ridecourses::Course& course, int every) {
+  Triangles out;
+  for (size_t i = 0; i < course.points.size(); i += size_t(every)) {
+    const auto& p = course.points[i];
+    if (p.y < 1.0) continue;
+    Append(out, Box({float(p.x), 0, float(p.z)}, {0.12f, 0.1f, 0.12f}, 0, 1));
+    Append(out, Frustum({float(p.x), 0, float(p.z)}, 0.1f, 0.1f, float(p.y) - 0.1f, 6));
+  }
+  return out;
+}
+
+// The roller coaster: rails on posts, a station, and four cars.
+void AddCoaster(std::vector<ParkModel>& models) {
+  const ridecourses::Course course = ridecourses::Coaster();
+  const ridecourses::CoursePoint& start = course.points.front();
+  const Vec3 station{float(start.x) + 2.5f, 0, float(start.z)};
+  models.push_back(Model("rides", "Attr_Skarloop_track",
+                         {{"rails", Band(course, 0.55f, -0.05f, 0.0f), Stripes(kDark, {0.6f, 0.6f, 0.65f}, 2)},
+                          {"posts", Supports(course, 6), Solid(kWhite)},
+                          {"station", Box(station, {1.4f, 0.5f, 3.5f}, 0, 2), Solid(kPurple)},
+                          {"roof", Frustum(Add(station, {0, 3.0f, 0}), 3.8f, 0.2f, 1.2f, 4), Solid(kYellow)}}));
+  const Rgb colours[] = {kRed, kYellow, kRed, kYellow};
+  for (int k = 0; k < 4; ++k) {
+    models.push_back(Model("rides", "Attr_Skarloop_car0" + std::to_string(k),
+                           {{"body", Box({0, 0, 0}, {0.5f, 0.3f, 0.8f}, 0.1f, 1), Solid(colours[k])},
+                            {"seats", Join({Box({0, 0, -0.3f}, {0.42f, 0.25f, 0.06f}, 0.4f, 1),
+                                            Box({0, 0, 0.35f}, {0.42f, 0.25f, 0.06f}, 0.4f, 1)}),
+                             Solid(kDark)}}));
+  }
+}
+
+// The log flume: a channel on posts that ends in a pool, a station, three logs.
+void AddFlume(std::vector<ParkModel>& models) {
+  const ridecourses::Course course = ridecourses::Flume();
+  const ridecourses::CoursePoint& start = course.points.front();
+  const Vec3 station{float(start.x) + 2.5f, 0, float(start.z)};
+  const ridecourses::CoursePoint& splash = course.points[size_t(course.frames) * 93 / 100];
+  models.push_back(Model("rides", "Attr_Norwhistle_channel",
+                         {{"channel", Band(course, 0.8f, -0.1f, 0.6f), Solid({0.5f, 0.35f, 0.22f})},
+                          {"posts", Supports(course, 8), Solid(kWood)},
+                          {"station", Box(station, {1.4f, 0.4f, 3.5f}, 0, 2), Solid(kGreen)},
+                          {"roof", Frustum(Add(station, {0, 2.8f, 0}), 3.8f, 0.2f, 1.0f, 4), Solid(kOrange)},
+                          {"pool", Disc({float(splash.x), 0.15f, float(splash.z)}, 4.5f, 20), Solid({0.25f, 0.5f, 0.8f})},
+                          {"rim", Frustum({float(splash.x), 0, float(splash.z)}, 4.7f, 4.7f, 0.3f, 20), Solid(kWhite)}}));
+  for (int k = 0; k < 3; ++k) {
+    models.push_back(Model("rides", "Attr_Norwhistle_boat0" + std::to_string(k),
+                           {{"log", Ball({0, 0.35f, 0}, {0.55f, 0.35f, 1.2f}, 6, 10), Solid(kBark)},
+                            {"seats", Box({0, 0, 0}, {0.4f, 0.08f, 0.8f}, 0.62f, 1), Solid(kWood)}}));
+  }
+}
+
 void AddRides(std::vector<ParkModel>& models) {
+  AddCoaster(models);
+  AddFlume(models);
   models.push_back(Model("rides", "Attr_Carousel_base",
                          {{"platform", Drum({0, 0, 0}, 4.2f, 4.2f, 0.4f, 16), Solid({0.85f, 0.75f, 0.55f})},
                           {"column", Frustum({0, 0.4f, 0}, 0.35f, 0.35f, 3.2f, 8), Solid(kGold)}}));

@@ -1,7 +1,8 @@
 // ridegen <park dir>: writes the demo park's ride tracks and ride sounds.
-// The mini train runs a loop round its station: one key per frame, the
-// keyframes between them filled in by the game. Each ride has a quiet hum
-// for the building, a running noise and a short signal when it starts.
+// The tracks follow the courses the rails are modelled on. Each ride has a
+// quiet hum for the building, a running noise and a short signal when it
+// starts; the coaster and the flume also a second noise on their lifts and
+// the riders' scream.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -12,21 +13,13 @@
 #include <vector>
 
 #include "platform/audio/WavWriter.h"
+#include "tools/ridegen/RideCourses.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr double kTwoPi = 6.283185307179586;
-
-// The train: 60 frames of 4 keyframes, 5 frames a second: a lap of 12 s on a
-// loop of 9 m by 6 m round the station.
-constexpr int kTrainFrames = 60;
-constexpr int kTrainKeysPerFrame = 4;
-constexpr int kTrainSpeed = 5;
-constexpr double kLoopHalfLength = 9.0;
-constexpr double kLoopHalfWidth = 6.0;
-constexpr double kRailHeight = 0.3;
 
 constexpr std::uint32_t kRate = 22050;
 constexpr double kPeak = 0.4 * 32767.0;
@@ -43,28 +36,31 @@ const Tone kRideSounds[] = {
     {"Attr_Carousel_STARTING", 880.0, 0.4, 0},  {"Attr_MiniTrain", 180.0, 2.0, 0.5},
     {"Attr_MiniTrain_NOISE", 110.0, 3.0, 4.0},  {"Attr_MiniTrain_STARTING", 660.0, 0.6, 0},
     {"Attr_SwingBoat", 200.0, 2.0, 0.5},        {"Attr_SwingBoat_NOISE", 150.0, 3.0, 0.4},
-    {"Attr_SwingBoat_STARTING", 740.0, 0.4, 0},
+    {"Attr_SwingBoat_STARTING", 740.0, 0.4, 0},  {"Attr_Skarloop", 160.0, 2.0, 0.3},
+    {"Attr_Skarloop_NOISE", 90.0, 3.0, 6.0},    {"Attr_Skarloop_NOISE2", 300.0, 2.0, 9.0},
+    {"Attr_Skarloop_SCREAM", 1200.0, 1.2, 7.0}, {"Attr_Skarloop_STARTING", 990.0, 0.5, 0},
+    {"Attr_Norwhistle", 260.0, 2.0, 0.3},       {"Attr_Norwhistle_NOISE", 130.0, 3.0, 1.5},
+    {"Attr_Norwhistle_NOISE2", 330.0, 2.0, 8.0}, {"Attr_Norwhistle_SCREAM", 1100.0, 1.2, 6.0},
+    {"Attr_Norwhistle_STARTING", 600.0, 0.5, 0},
 };
 
-std::string TrainTrack() {
+// One key per frame of the course; the game fills the keyframes between.
+// Rotations turn about the vertical axis to the course's heading.
+std::string TrackText(const ridecourses::Course& course) {
   std::ostringstream out;
-  out << "FirstFrame 0 LastFrame " << kTrainFrames << " Speed " << kTrainSpeed << " KeysPerFrame " << kTrainKeysPerFrame
-      << "\n";
+  out << "FirstFrame 0 LastFrame " << course.frames << " Speed " << course.speed << " KeysPerFrame "
+      << course.keysPerFrame << "\n";
   out << "FrameTransformMatrix {\n  1,0,0,0,0,1,0,0,0,0,1,0,0,0,0,1;;,\n}\n";
   std::ostringstream rotations, positions;
-  for (int frame = 0; frame <= kTrainFrames; ++frame) {
-    const int slot = frame * kTrainKeysPerFrame;
-    const double a = kTwoPi * frame / kTrainFrames;
-    const double x = kLoopHalfLength * std::cos(a);
-    const double z = kLoopHalfWidth * std::sin(a);
-    // Heading along the loop's tangent, a turn about the vertical axis.
-    const double heading = std::atan2(kLoopHalfWidth * std::cos(a), -kLoopHalfLength * std::sin(a));
-    rotations << "  " << slot << ";4;" << std::cos(heading / 2) << ",0," << std::sin(heading / 2) << ",0;;\n";
-    positions << "  " << slot << ";3;" << x << "," << kRailHeight << "," << z << ";;\n";
+  for (size_t frame = 0; frame < course.points.size(); ++frame) {
+    const ridecourses::CoursePoint& p = course.points[frame];
+    const size_t slot = frame * static_cast<size_t>(course.keysPerFrame);
+    rotations << "  " << slot << ";4;" << std::cos(p.heading / 2) << ",0," << std::sin(p.heading / 2) << ",0;;\n";
+    positions << "  " << slot << ";3;" << p.x << "," << p.y << "," << p.z << ";;\n";
   }
-  out << "AnimationKey {\n  0;\n  " << kTrainFrames + 1 << ";\n" << rotations.str() << "}\n";
+  out << "AnimationKey {\n  0;\n  " << course.points.size() << ";\n" << rotations.str() << "}\n";
   out << "AnimationKey {\n  1;\n  1;\n  0;3;1,1,1;;\n}\n";
-  out << "AnimationKey {\n  2;\n  " << kTrainFrames + 1 << ";\n" << positions.str() << "}\n";
+  out << "AnimationKey {\n  2;\n  " << course.points.size() << ";\n" << positions.str() << "}\n";
   return out.str();
 }
 
@@ -99,9 +95,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path park = argv[1];
-  if (!WriteFile(park / "objects" / "paths" / "minitrain_track.txt", TrainTrack())) {
-    std::fprintf(stderr, "ridegen: cannot write the train's track\n");
-    return 1;
+  for (const ridecourses::Course& course : {ridecourses::MiniTrain(), ridecourses::Coaster(), ridecourses::Flume()}) {
+    if (!WriteFile(park / "objects" / "paths" / course.trackFile, TrackText(course))) {
+      std::fprintf(stderr, "ridegen: cannot write %s\n", course.trackFile);
+      return 1;
+    }
   }
   for (const Tone& tone : kRideSounds) {
     const std::vector<std::uint8_t> wav = plat::WritePcmWav({1, kRate, 16}, TonePcm(tone));

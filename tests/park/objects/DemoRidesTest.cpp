@@ -22,7 +22,7 @@
 
 namespace {
 
-const char* const kRides[] = {"Attr_Carousel", "Attr_MiniTrain", "Attr_SwingBoat"};
+const char* const kRides[] = {"Attr_Carousel", "Attr_MiniTrain", "Attr_SwingBoat", "Attr_Skarloop", "Attr_Norwhistle"};
 const char* const kSuffixes[] = {"", "_NOISE", "_STARTING"};
 constexpr double kGameSeconds = 40.0;
 
@@ -50,15 +50,14 @@ class DemoRidesTest : public ::testing::Test {
     if (!g_sound->GetDevice()) {
       ASSERT_TRUE(g_sound->Init(plat::OpenHeadlessAudioDevice()));
     }
+    game->LoadRideSounds();
     for (const char* ride : kRides) {
       for (const char* suffix : kSuffixes) {
         const std::string key = std::string(ride) + suffix;
-        const std::string file = std::string(HALVENOR_PARK_DIR) + "\\Music\\Effects\\rides\\" + key + ".wav";
+        const SoundRecord* sound = g_sound->Find(key.c_str());
+        ASSERT_NE(sound, nullptr) << key;
         // The running noises loop for as long as the ride runs.
-        const bool loops = std::string(suffix) == "_NOISE";
-        ASSERT_TRUE(loops ? g_sound->LoadLoopingSound(file.c_str(), key.c_str())
-                          : g_sound->LoadSound(file.c_str(), key.c_str(), false))
-            << key;
+        EXPECT_EQ(sound->looping, std::string(suffix) != "_STARTING" ? 1 : 0) << key;
       }
     }
   }
@@ -137,6 +136,59 @@ TEST_F(DemoRidesTest, RidesRunTheirCyclesWithTheirSoundsAtEveryFrameRate) {
     EXPECT_LE(std::abs(run.boatAngle), 40 * 0.01745329238474369f + 1e-6f) << fps;
   }
   EXPECT_NEAR(runs[0].trainKeyframe, runs[2].trainKeyframe, 2);
+}
+
+// The coaster follows its script round its lap; the flume's boats leave
+// the station one after another; both the same at every frame rate.
+TEST_F(DemoRidesTest, TheCoasterAndTheFlumeRunTheirScriptsAndDepartures) {
+  std::vector<int32_t> coasterKeyframes;
+  for (int fps : {30, 60, 144}) {
+    std::vector<std::string> sounds;
+    attractionsound::SetObserver([&](const char* operation, const EngineString& key) {
+      if (std::string(operation) != "place") sounds.push_back(std::string(operation) + " " + key.Std());
+    });
+    CAttraction* coaster = Place("Attr_Skarloop", 0);
+    CAttraction* flume = Place("Attr_Norwhistle", 60);
+    ASSERT_TRUE(coaster && flume);
+    coaster->visitorsInside = flume->visitorsInside = 4;
+    const float dt = 1.0f / static_cast<float>(fps);
+    int64_t micros = 0;
+    std::vector<int32_t> coasterSpeeds;
+    std::vector<uint32_t> departures;  // game ms when a boat left the station
+    uint32_t elapsed = 0;
+    for (int f = 0; f < 40 * fps; ++f) {
+      micros += 1000000 / fps;
+      clock.AdvanceMs(static_cast<uint32_t>(micros / 1000));
+      elapsed += static_cast<uint32_t>(micros / 1000);
+      micros %= 1000;
+      std::vector<uint8_t> waitingBefore;
+      for (const auto& boat : flume->vehicles) waitingBefore.push_back(boat->waiting);
+      coaster->Update(dt);
+      flume->Update(dt);
+      if (coasterSpeeds.empty() || coasterSpeeds.back() != coaster->trackSpeed) coasterSpeeds.push_back(coaster->trackSpeed);
+      for (size_t i = 0; i < waitingBefore.size(); ++i) {
+        if (waitingBefore[i] && !flume->vehicles[i]->waiting) departures.push_back(elapsed);
+      }
+    }
+    attractionsound::SetObserver(nullptr);
+    EXPECT_EQ(coaster->vehicles.size(), 4u);
+    // Slow up the lift, faster down the drop, fastest over the hills, back
+    // to its own speed before the station.
+    const std::vector<int32_t> firstLap(coasterSpeeds.begin(), coasterSpeeds.begin() + std::min<size_t>(5, coasterSpeeds.size()));
+    EXPECT_EQ(firstLap, (std::vector<int32_t>{50, 20, 75, 120, 50})) << fps;
+    EXPECT_TRUE(Has(sounds, "play Attr_Skarloop_NOISE2")) << fps;
+    EXPECT_TRUE(Has(sounds, "play Attr_Skarloop_SCREAM")) << fps;
+    EXPECT_TRUE(Has(sounds, "stop Attr_Skarloop_NOISE")) << fps;
+    EXPECT_TRUE(Has(sounds, "play Attr_Norwhistle_SCREAM")) << fps;
+    // Three boats, 4000 ms apart after the pause of 10000 ms.
+    ASSERT_GE(departures.size(), 3u) << fps;
+    const double frameMs = 1000.0 / fps;
+    EXPECT_NEAR(departures[0], 10000.0, 3 * frameMs) << fps;  // the first frame builds the boats
+    for (size_t i = 1; i < 3; ++i) EXPECT_NEAR(departures[i] - departures[0], 4000.0 * double(i), frameMs + 1) << fps;
+    coasterKeyframes.push_back(coaster->progressIndex);
+    game->placedObjects.RemoveAllObjects();
+  }
+  EXPECT_NEAR(coasterKeyframes[0], coasterKeyframes[2], 8);
 }
 
 TEST_F(DemoRidesTest, EveryIconOfAKindDrawsTheOnePictureReadForIt) {
