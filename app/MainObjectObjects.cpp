@@ -41,12 +41,9 @@ void VAvazadOvurUrovi::SwitchOffWaterEffectOf(const EngineString& id) {
 
 void VAvazadOvurUrovi::OnObjectRemoved(CAttraction& object) {
   if (selectedObject == &object) selectedObject = nullptr;
+  if (hoveredObject == &object) hoveredObject = nullptr;
   // The manager's list keeps no pointer to an object that is gone.
   if (CPorvikAiClass* manager = GetAiManager()) std::erase(manager->GetRepairList(), &object);
-}
-
-void VAvazadOvurUrovi::MarkSelectedObjectCells(CAttraction& /*object*/) {
-  // The footprint's cells are cleared by the land's cell grid.
 }
 
 void VAvazadOvurUrovi::RemoveObjectIcons(CAttraction& object) {
@@ -60,13 +57,14 @@ void VAvazadOvurUrovi::RemoveObjectIcons(CAttraction& object) {
 }
 
 void VAvazadOvurUrovi::RemovePlantFromGreenery() {
-  // The greenery count belongs to the character manager's park ratings.
+  plantCount = std::max(plantCount - 1, 0);
+  greeneryPercent = std::min(plantCount, kMaxGreeneryPercent);
 }
 
-void VAvazadOvurUrovi::RemoveVisitorCapacity(int32_t /*capacity*/) {
-  // The visitor capacity belongs to the character manager.
+void VAvazadOvurUrovi::RemoveVisitorCapacity(int32_t capacity) {
+  if (CPorvikAiClass* manager = GetAiManager()) manager->SetCapacity(manager->GetCapacity() - capacity);
 }
 
-void VAvazadOvurUrovi::RemovePlacement(const EngineString& /*id*/, int32_t /*objectNumber*/) {
-  // The manager's placement records go with the character manager.
+void VAvazadOvurUrovi::RemovePlacement(const EngineString& id, int32_t objectNumber) {
+  if (CPorvikAiClass* manager = GetAiManager()) manager->RemovePlacement(id, objectNumber);
 }

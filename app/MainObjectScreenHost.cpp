@@ -8,10 +8,11 @@
 MainObjectScreenHost::MainObjectScreenHost(VAvazadOvurUrovi& game)
     : m_game(game), m_flags{game.modalScreenOpen,  game.messageWindowOpen,
                             game.buildBookOpen,    game.playMode,
-                            game.returnToScenario, game.statusRefresh,
+                            game.returnToScenario, game.placingItem,
                             game.tutorialMode,     game.foodMenuOpen,
                             game.foodMenuBuffet,   game.firstVisitorsNoticeGiven,
-                            game.savedGameLoaded} {}
+                            game.savedGameLoaded},
+      m_bookHost(game) {}
 
 CGuiMainClass& MainObjectScreenHost::Gui() { return m_game; }
 
@@ -110,5 +111,3 @@ void MainObjectScreenHost::AddToManagerAttractions(CAttraction& attraction) {
     attractions.push_back(&attraction);
   }
 }
-
-bool MainObjectScreenHost::FindBookEntry(const EngineString&, EngineString*, EngineString*) const { return false; }

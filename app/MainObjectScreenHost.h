@@ -3,6 +3,7 @@
 // bytes the screens set and obey, and the park figures of the status panel.
 #include <cstdint>
 
+#include "app/MainObjectBuildBookHost.h"
 #include "screens/ScreenHost.h"
 
 class VAvazadOvurUrovi;
@@ -45,10 +46,10 @@ class MainObjectScreenHost : public ScreenHost {
   EngineString GetBaseDirectory() const override;
   void RecordSpending(int32_t amount) override;
   void AddToManagerAttractions(CAttraction& attraction) override;
-  bool FindBookEntry(const EngineString& geometryName, EngineString* description,
-                     EngineString* imageName) const override;
+  REraduzizBuildBookHost* GetBuildBookHost() override { return &m_bookHost; }
 
  private:
   VAvazadOvurUrovi& m_game;
   ScreenFlags m_flags;
+  MainObjectBuildBookHost m_bookHost;
 };

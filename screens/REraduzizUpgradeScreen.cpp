@@ -8,6 +8,7 @@
 #include "gui/widgets/CGuiTextBox.h"
 #include "park/ledger/LedgerKinds.h"
 #include "park/objects/CAttraction.h"
+#include "screens/BookItem.h"
 #include "screens/ScreenBinding.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenIds.h"
@@ -58,16 +59,30 @@ int32_t REraduzizUpgradeScreen::ConditionBarWidth(int32_t condition) {
   return std::clamp(int32_t(std::lround(float(condition) * kConditionBarScale)), 0, full);
 }
 
+const BookItem* REraduzizUpgradeScreen::FindBookItem(const EngineString& typeName) const {
+  ScreenSet* screens = m_host.GetScreens();
+  if (!screens || !screens->buildBook) return nullptr;
+  // The book as it was read at the start: a later entry of the same type
+  // counts over an earlier one.
+  const BookItem* found = nullptr;
+  for (const std::vector<BookItem>& realm : screens->buildBook->GetRealms()) {
+    for (const BookItem& item : realm) {
+      if (item.geometryName == typeName) found = &item;
+    }
+  }
+  return found;
+}
+
 EngineString REraduzizUpgradeScreen::LoadBook(const EngineString& typeName) {
-  EngineString text;
-  EngineString imageName;
-  if (!m_host.FindBookEntry(typeName, &text, &imageName)) return {};
+  const BookItem* item = FindBookItem(typeName);
+  if (!item) return {};
+  EngineString text = item->shortDescription;
   text.Replace("XX", "\n");
   if (description) {
     description->Clear();
     description->SetText(-1, text);
   }
-  return EngineString(kPictureFolder) + imageName;
+  return EngineString(kPictureFolder) + item->imageName;
 }
 
 CAttraction* REraduzizUpgradeScreen::FindShown() const {

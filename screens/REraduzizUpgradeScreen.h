@@ -15,6 +15,7 @@
 #include "gui/core/GuiCommand.h"
 
 class CAttraction;
+struct BookItem;
 class CGuiButton;
 class CGuiStaticText;
 class CGuiTextBox;
@@ -83,6 +84,7 @@ class REraduzizUpgradeScreen {
   void ShowBadges(int32_t level);
   void ShowCondition(int32_t condition);
   CAttraction* FindShown() const;
+  const BookItem* FindBookItem(const EngineString& typeName) const;
   void Upgrade();
   void SetRideKind(int32_t kind);
   void OpenStatistics();

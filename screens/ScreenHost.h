@@ -16,6 +16,7 @@ class CGuiMainClass;
 class CLedgerTree;
 class ParticleEffects;
 class ScreenSet;
+class REraduzizBuildBookHost;
 
 // The bytes of the main object that the screens set and obey, as
 // references, so that the owner keeps them where it likes.
@@ -128,10 +129,6 @@ class ScreenHost {
   // Puts the attraction on the character manager's list once; the object's
   // removal takes it off again.
   virtual void AddToManagerAttractions(CAttraction& attraction) = 0;
-  // The build book's description and picture file of the type (the last
-  // entry of that name in the book); false when the book has none.
-  virtual bool FindBookEntry(const EngineString& geometryName, EngineString* description,
-                             EngineString* imageName) const = 0;
 
   // --- Staff: the character manager's placement points and characters ---
   virtual int32_t GetPlacementCount() const = 0;
@@ -145,4 +142,8 @@ class ScreenHost {
   virtual void DismissStaffMember(int32_t id) = 0;
   // The records of the hired characters (the saved game keeps them).
   virtual std::vector<PlacementRecord>& PlacedCharacters() = 0;
+  // What the build book needs of the game (its file, the park, the money
+  // and the placement); null gives a book that reads no file and buys
+  // nothing.
+  virtual REraduzizBuildBookHost* GetBuildBookHost() { return nullptr; }
 };

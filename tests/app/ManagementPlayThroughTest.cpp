@@ -18,6 +18,7 @@
 #include "gui/widgets/CGuiComboBox.h"
 #include "gui/widgets/CGuiGrid.h"
 #include "gui/widgets/CGuiStaticText.h"
+#include "gui/widgets/CGuiTextBox.h"
 #include "park/REraduzizEventClass.h"
 #include "park/events/ParkEvent.h"
 #include "park/ledger/CLedgerRecordList.h"
@@ -164,8 +165,8 @@ TEST_F(ManagementPlayThroughTest, HireRaiseTheTicketPriceSpeedUpAndReadTheAccoun
 // and the attraction's own chart.
 TEST_F(ManagementPlayThroughTest, ReadTheDaysStatisticsAndUpgradeAnAttraction) {
   auto wheel = std::make_unique<CAttraction>();
-  wheel->id = "Attr_tobbin";
-  wheel->displayName = "Tobbin's wheel";
+  wheel->id = "Attr_Carousel";
+  wheel->displayName = "Carousel";
   wheel->state = kObjectKindAttraction;
   wheel->buildCost = 1000;
   wheel->upgradeCost = REraduzizUpgradeScreen::UpgradePrice(1, 1000);
@@ -193,6 +194,9 @@ TEST_F(ManagementPlayThroughTest, ReadTheDaysStatisticsAndUpgradeAnAttraction) {
   ASSERT_TRUE(IsShown(10231));
   Choose(REraduzizBuilUpgScreen::kListId, 0);
   ASSERT_TRUE(IsShown(10269));
+  // The description comes from the book read at the start.
+  ASSERT_FALSE(game_->upgradeScreen->description->GetLines().empty());
+  EXPECT_EQ(game_->upgradeScreen->description->GetLines().front(), "Painted horses turn under a striped crown.");
   Press({REraduzizUpgradeScreen::kUpgradeId});
   EXPECT_EQ(placed->level, 2);
   EXPECT_EQ(game_->cash, kStartCash - 2000);
@@ -201,7 +205,7 @@ TEST_F(ManagementPlayThroughTest, ReadTheDaysStatisticsAndUpgradeAnAttraction) {
 
   Press({REraduzizUpgradeScreen::kStatisticsId});
   ASSERT_TRUE(IsShown(10363));
-  EXPECT_EQ(chart.title, "Tobbin's wheel");
+  EXPECT_EQ(chart.title, "Carousel");
   EXPECT_EQ(chart.GetSeries()[0].points[size_t(game_->gameHour)].second, 5);
 
   // Listed for the manager once, and off the list when it is pulled down.

@@ -95,19 +95,6 @@ class FakeHost : public ScreenHost {
       managerAttractions.push_back(&attraction);
     }
   }
-  // A book entry: its type, description and picture file.
-  struct BookEntry {
-    EngineString type, description, image;
-  };
-  bool FindBookEntry(const EngineString& type, EngineString* description, EngineString* image) const override {
-    for (const BookEntry& entry : bookEntries) {
-      if (entry.type != type) continue;
-      *description = entry.description;
-      *image = entry.image;
-      return true;
-    }
-    return false;
-  }
 
   ScreenSet* screens = nullptr;
   ScreenFlagBytes bytes;
@@ -135,7 +122,6 @@ class FakeHost : public ScreenHost {
   std::vector<CAttraction*> attractions;
   std::vector<int32_t> spendings;
   std::vector<CAttraction*> managerAttractions;
-  std::vector<BookEntry> bookEntries;
   int hideCount = 0;
   int armCount = 0;
   uint32_t armedTick = 0;

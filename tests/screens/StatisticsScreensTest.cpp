@@ -331,7 +331,11 @@ TEST_F(StatisticsScreensTest, TheConditionBarStaysWithinItsFrame) {
 }
 
 TEST_F(StatisticsScreensTest, TheBookGivesTheDescriptionAndPictureAndTheLevelTheBadges) {
-  world.host.bookEntries = {{"Attr_tobbin", "A big wheel.XXIt turns slowly.", "tobbin.png"}};
+  BookItem entry;
+  entry.geometryName = "Attr_tobbin";
+  entry.shortDescription = "A big wheel.XXIt turns slowly.";
+  entry.imageName = "tobbin.png";
+  world.screens.buildBook->realmItems[1].push_back(entry);
   CAttraction& wheel = AddAttraction("Attr_tobbin", 4, 1000);
   wheel.level = 2;
   REraduzizUpgradeScreen& screen = *world.screens.upgradeScreen;
