@@ -5,6 +5,7 @@
 // object's handler routes it.
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -95,6 +96,10 @@ class FakeHost : public ScreenHost {
       managerAttractions.push_back(&attraction);
     }
   }
+  REraduzizVisitor* FindCharacterById(int32_t id) override {
+    const auto found = characters.find(id);
+    return found != characters.end() ? found->second : nullptr;
+  }
 
   ScreenSet* screens = nullptr;
   ScreenFlagBytes bytes;
@@ -126,6 +131,7 @@ class FakeHost : public ScreenHost {
   int armCount = 0;
   uint32_t armedTick = 0;
   int32_t armedTimer = 0;
+  std::map<int32_t, REraduzizVisitor*> characters;
 
  private:
   CGuiMainClass& m_gui;
