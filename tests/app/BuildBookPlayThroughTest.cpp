@@ -29,7 +29,7 @@ class BuildBookPlayThroughTest : public playerhand::PlayerHandFixture {
     game->LoadStringTable(game->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
     game->CreateGui();
     game->placementPreview = new CAttraction;  // the game frees it
-    game->InitClasses();
+    game->CreateScreens();
     game->cash = kStartCash;
   }
   // A click on a control, and the frame that runs the pages it posted.
