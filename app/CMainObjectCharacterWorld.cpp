@@ -5,6 +5,8 @@
 #include "app/VAvazadOvurUrovi.h"
 #include "engine/core/Globals.h"
 #include "engine/media/SoundManager.h"
+#include "park/REraduzizEventClass.h"
+#include "park/events/ParkEvent.h"
 #include "park/objects/CAttraction.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/CLandscapeCell.h"
@@ -48,6 +50,20 @@ int32_t CMainObjectCharacterWorld::FindPath(int32_t characterId, int32_t fromI, 
   if (!m_game.pathFinder) return CPathFinder::kNonexistent;
   return m_game.pathFinder->FindPath(CPathFinder::SlotForCharacterId(characterId), fromI, fromJ,
                                      toI, toJ);
+}
+
+bool CMainObjectCharacterWorld::ReadPath(int32_t characterId, int32_t i, int32_t j, int32_t reach) {
+  // Without a path finder there is no path to follow: the walker heads for
+  // its destination.
+  if (!m_game.pathFinder) return true;
+  return m_game.pathFinder->ReadPath(CPathFinder::SlotForCharacterId(characterId), i, j, reach);
+}
+
+void CMainObjectCharacterWorld::GetPathCursor(int32_t characterId, int32_t* i, int32_t* j) const {
+  if (!m_game.pathFinder) return;
+  const int32_t slot = CPathFinder::SlotForCharacterId(characterId);
+  *i = m_game.pathFinder->GetXPath(slot);
+  *j = m_game.pathFinder->GetYPath(slot);
 }
 
 bool CMainObjectCharacterWorld::IsObjectPlaced(const CAttraction* object) const {
@@ -101,6 +117,18 @@ bool CMainObjectCharacterWorld::GetPathPoint(const CAttraction* object, bool lis
   if (!points || point < 0 || std::size_t(point) >= points->size()) return false;
   *out = (*points)[std::size_t(point)];
   return true;
+}
+
+void CMainObjectCharacterWorld::GiveBackEvent(ParkEvent* event) {
+  if (!event) return;
+  event->assigned = 0;
+  REraduzizEventClass* events = m_game.parkEvents;
+  if (!events) return;
+  // Listed once: an event that is still open is not added a second time.
+  if (std::find(events->openEvents.begin(), events->openEvents.end(), event) == events->openEvents.end()) {
+    events->openEvents.push_back(event);
+  }
+  events->FillEventLists();
 }
 
 void CMainObjectCharacterWorld::QueueDialogCommand(bool open) { m_game.QueueDialogCommand(open); }

@@ -22,6 +22,8 @@ class CMainObjectCharacterWorld : public CCharacterWorld {
   bool GetCell(int32_t i, int32_t j, CellView* out) const override;
   int32_t FindPath(int32_t characterId, int32_t fromI, int32_t fromJ, int32_t toI,
                    int32_t toJ) override;
+  bool ReadPath(int32_t characterId, int32_t i, int32_t j, int32_t reach) override;
+  void GetPathCursor(int32_t characterId, int32_t* i, int32_t* j) const override;
   bool IsObjectPlaced(const CAttraction* object) const override;
   bool IsObjectStopped(const CAttraction* object) const override;
   bool GetObjectPosition(const CAttraction* object, plat::Vec3* out) const override;
@@ -30,6 +32,7 @@ class CMainObjectCharacterWorld : public CCharacterWorld {
   int32_t GetPathPointCount(const CAttraction* object, bool listB, int32_t path) const override;
   bool GetPathPoint(const CAttraction* object, bool listB, int32_t path, int32_t point,
                     plat::Vec3* out) const override;
+  void GiveBackEvent(ParkEvent* event) override;
   void QueueDialogCommand(bool open) override;
   void PlaySound(const char* name) override;
 

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/CMainObjectCharacterWorld.h"
+#include "app/CMainObjectVisitorPark.h"
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
 #include "characters/CharacterTexts.h"
@@ -671,6 +672,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // installed for them while it lives.
   std::unique_ptr<CMainObjectCharacterWorld> characterWorld =
       std::make_unique<CMainObjectCharacterWorld>(*this);
+  // What the visitors' pass sees of the park (clock, entrance fee, objects,
+  // ledger); made with the object and installed while it lives.
+  std::unique_ptr<CMainObjectVisitorPark> visitorPark = std::make_unique<CMainObjectVisitorPark>(*this);
 
   // --- Scenarios and the game clock (app/MainObjectScenarios.cpp) --------
   // The world-loading step after the park events: the scenario catalogue,

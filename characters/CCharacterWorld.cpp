@@ -19,6 +19,7 @@ CAttraction* CCharacterWorld::GetEventObject(ParkEvent*) const { return nullptr;
 void CCharacterWorld::RefindEventObjects(ParkEvent*) {}
 void CCharacterWorld::MarkEventTaken(ParkEvent*) {}
 void CCharacterWorld::ResetEvent(ParkEvent*) {}
+void CCharacterWorld::GiveBackEvent(ParkEvent*) {}
 void CCharacterWorld::QueueDialogCommand(bool) {}
 void CCharacterWorld::SetDialogByte(int32_t, uint8_t) {}
 void CCharacterWorld::SetFocusedCharacter(int32_t) {}

@@ -53,6 +53,12 @@ class CCharacterWorld {
   // A path search in the path slot of the character's id: 1 found, 2 no path.
   virtual int32_t FindPath(int32_t characterId, int32_t fromI, int32_t fromJ, int32_t toI,
                            int32_t toJ) = 0;
+  // The path slot's cursor: moves on along the found path once the walker's
+  // cell (i, j) is within reach of the point it heads for; true once the
+  // path's last point is the one headed for (also when no path was found).
+  virtual bool ReadPath(int32_t characterId, int32_t i, int32_t j, int32_t reach) = 0;
+  // The cell the slot's cursor heads for.
+  virtual void GetPathCursor(int32_t characterId, int32_t* i, int32_t* j) const = 0;
 
   // Placed objects: false or empty values for an object no longer placed.
   virtual bool IsObjectPlaced(const CAttraction* object) const = 0;
@@ -75,6 +81,9 @@ class CCharacterWorld {
   virtual void RefindEventObjects(ParkEvent* event);
   virtual void MarkEventTaken(ParkEvent* event);
   virtual void ResetEvent(ParkEvent* event);
+  // A job nobody can reach: the event is free again, listed once among the
+  // open events, and the event lists are rebuilt.
+  virtual void GiveBackEvent(ParkEvent* event);
 
   // Main object.
   virtual void QueueDialogCommand(bool open);

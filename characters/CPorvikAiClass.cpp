@@ -66,6 +66,7 @@ CPorvikAiClass::~CPorvikAiClass() {
   // The characters' animation instances belong to the models, so the
   // characters go first.
   m_retired.clear();
+  m_byId.clear();
   m_characters.clear();
   for (ModelEntry& entry : m_models) entry.model->Cleanup(m_hierarchy.get());
   m_models.clear();
@@ -82,6 +83,7 @@ void CPorvikAiClass::UpdateAll(double dt) {
   const std::size_t count = m_characters.size();
   for (std::size_t i = 0; i < count && i < m_characters.size(); ++i) m_characters[i]->Update(dt);
   RemoveFinishedCharacter();
+  if (CVisitorPark* park = CVisitorPark::Get()) park->SetVisitorCount(m_visitorCount);
   DeleteRetired();
 }
 
@@ -106,10 +108,15 @@ void CPorvikAiClass::CountVisitor(REraduzizVisitor& visitor) {
 }
 
 REraduzizVisitor* CPorvikAiClass::FindCharacterById(int32_t id) const {
-  for (const auto& character : m_characters) {
-    if (character->GetId() == id) return character.get();
-  }
-  return nullptr;
+  const auto at = m_byId.find(id);
+  return at == m_byId.end() ? nullptr : at->second.front();
+}
+
+REraduzizVisitor* CPorvikAiClass::AdoptCharacter(std::unique_ptr<REraduzizVisitor> character) {
+  REraduzizVisitor* adopted = character.get();
+  m_byId[adopted->GetId()].push_back(adopted);
+  m_characters.push_back(std::move(character));
+  return adopted;
 }
 
 REraduzizVisitor* CPorvikAiClass::GetCharacter(int32_t index) const {
@@ -119,13 +126,19 @@ REraduzizVisitor* CPorvikAiClass::GetCharacter(int32_t index) const {
 
 void CPorvikAiClass::RemoveCharacterById(int32_t id) {
   if (id == CharacterTemplate::kVisitorTemplateId) return;
+  const auto indexed = m_byId.find(id);
+  if (indexed == m_byId.end()) return;
+  REraduzizVisitor* first = indexed->second.front();
   const auto at = std::find_if(m_characters.begin(), m_characters.end(),
-                               [id](const auto& character) { return character->GetId() == id; });
-  if (at == m_characters.end()) return;
+                               [first](const auto& character) { return character.get() == first; });
   m_retired.push_back(std::move(*at));
   m_characters.erase(at);
+  indexed->second.erase(indexed->second.begin());
   // Another character may carry the same id; the live id stays for it.
-  if (!FindCharacterById(id)) std::erase(m_liveIds, id);
+  if (indexed->second.empty()) {
+    m_byId.erase(indexed);
+    std::erase(m_liveIds, id);
+  }
 }
 
 void CPorvikAiClass::DeleteRetired() {

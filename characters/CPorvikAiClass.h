@@ -6,10 +6,12 @@
 // ratings. Characters that leave are taken out of every list at once and
 // deleted at the end of the frame pass; code outside the manager keeps ids,
 // never pointers, and looks characters up when it needs them.
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "characters/CVisitorPark.h"
@@ -49,8 +51,6 @@ class CPorvikAiClass {
   // Object kinds characters walk to: attractions, dust bins, shops and
   // outlets, and the main entrance, where visitors arrive and leave.
   static constexpr int32_t kEntranceType = -1;
-  // The park mood sum every pass starts counting from.
-  static constexpr int32_t kBaseMoodSum = 80;
 
   // Loads the names, the thoughts and the templates (see Init).
   CPorvikAiClass();
@@ -125,6 +125,28 @@ class CPorvikAiClass {
   // The next day of 30-day months; true when a new year began.
   static bool AdvanceDate(CVisitorPark::Clock& clock);
 
+  // The park's two ratings, worked every 20 frames in turn: the greenery
+  // and the share of littered footpath. A rating that climbs into a better
+  // band earns points and a message.
+  static constexpr int32_t kGreenRating = 1;
+  static constexpr int32_t kCleanRating = 2;
+  static constexpr int32_t kNoBand = 0;
+  void UpdateParkRatings(int32_t which);
+  // A rating's band: 20, 40, 60 or 80 for 1..19, 20..39, 40..59, 60..79,
+  // 100 from 100 on; kNoBand for 0 and below and for 80..99.
+  static int32_t RatingBand(int32_t value);
+  int32_t GetGreenBand() const { return m_greenBand; }
+  int32_t GetHighestGreenBand() const { return m_highestGreenBand; }
+  int32_t GetCleanBand() const { return m_cleanBand; }
+  // The answer to the tutorial's greenery message: code 2 moves it on.
+  static void OnTutorialMessageAnswered(void* context, int32_t ignored, int32_t answer);
+
+  // The six special park characters (ids 1 to 6) wait unseen until the pass
+  // shows them at a park object; 2 and 3 can be held back for good.
+  static constexpr int32_t kSpecialCount = 6;
+  bool IsSpecialHeldBack(int32_t id) const;
+  void SetSpecialHeldBack(int32_t id, bool heldBack);
+
  private:
   bool LoadCharacterTemplate(int32_t id, const EngineString& path, int32_t kind);
   bool LoadCharacterModel(CMultiAnim& model, const EngineString& path);
@@ -144,6 +166,18 @@ class CPorvikAiClass {
   bool SpawnGateOpen() const;
   int32_t CountOpenAttractions() const;
   void TrySpawn(double dt);
+  // The characters of the main object's placement records, every pass.
+  void UpdatePlacedCharacters(double dt);
+  void UpdateSpecialCharacters(double dt);
+  // Special character `id` shown at a random park object, or moved on
+  // when it is already out; `mayShow` false keeps an unseen one unseen.
+  void UpdateSpecial(int32_t id, bool mayShow, double dt);
+  void ShowSpecialAt(REraduzizVisitor& character, int32_t record);
+  void RateGreen(CVisitorPark& park);
+  void RateClean(CVisitorPark& park);
+  // The points of a better band and the message of the thought sentence
+  // `index` of the category, halves around the points.
+  void AnnounceRating(CVisitorPark& park, int32_t points, int32_t category, int32_t index) const;
   // Sends the walking visitors home; the day turns once the park is empty.
   void CloseForTheNight();
   void TurnTheDay();
@@ -151,8 +185,15 @@ class CPorvikAiClass {
   void BookMonthlyObjectCosts();
   void FollowWithCamera(const REraduzizVisitor& character);
   void DeleteRetired();
+  // Every character joins the list and the id index through here.
+  REraduzizVisitor* AdoptCharacter(std::unique_ptr<REraduzizVisitor> character);
 
+  // Changed only through AdoptCharacter and RemoveCharacterById, which keep
+  // the id index in step.
   std::vector<std::unique_ptr<REraduzizVisitor>> m_characters;
+  // The characters of each id in list order, so that a look-up by id does
+  // not scan thousands of visitors.
+  std::unordered_map<int32_t, std::vector<REraduzizVisitor*>> m_byId;
   std::vector<ModelEntry> m_models;
   uint8_t m_busy = 1;
   uint8_t m_drawing = 0;
@@ -174,6 +215,15 @@ class CPorvikAiClass {
   int32_t m_frameCounter = 0;
   int32_t m_lastBookedHour = 0;
   int32_t m_nextHourToBook = 0;
+  uint8_t m_ratingToggle = 0;
+  int32_t m_greenBand = kNoBand;
+  int32_t m_highestGreenBand = kNoBand;
+  int32_t m_cleanBand = kNoBand;
+  int32_t m_lastCleanBand = kNoBand;
+  uint8_t m_specialOneAllowed = 0;
+  uint8_t m_shownThisFrame = 0;
+  // Special characters 2 and 3.
+  std::array<uint8_t, 2> m_specialHeldBack{};
 
   std::unique_ptr<CMultiAnimAllocateHierarchy> m_hierarchy;
   // Textures by full path, loaded once for all characters.

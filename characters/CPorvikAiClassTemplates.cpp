@@ -63,7 +63,7 @@ bool CPorvikAiClass::LoadCharacterTemplate(int32_t id, const EngineString& path,
     model->Cleanup(m_hierarchy.get());
     return false;
   }
-  m_characters.push_back(std::move(character));
+  AdoptCharacter(std::move(character));
   m_models.push_back({std::move(model), kind});
   return true;
 }
@@ -147,6 +147,5 @@ REraduzizVisitor* CPorvikAiClass::CreateVisitor(int32_t id, int32_t kind, const 
     return nullptr;
   }
   character->SetWalkFactor(CreatedWalkFactor(kind, character->GetWalkFactor()));
-  m_characters.push_back(std::move(character));
-  return m_characters.back().get();
+  return AdoptCharacter(std::move(character));
 }

@@ -42,6 +42,19 @@ constexpr int32_t kCostCategory = 2;
 constexpr int32_t kCostKind = 10;
 constexpr double kMonthlyCostShare = 0.1;
 
+// Every booked hour earns points by the best green band the park reached:
+// 10 for band 20 up to 50 for band 100.
+constexpr int32_t kGreenBandWidth = 20;
+constexpr int32_t kPointsPerGreenBand = 10;
+constexpr int32_t kBestGreenBand = 100;
+int32_t HourlyPoints(int32_t highestGreenBand) {
+  if (highestGreenBand < kGreenBandWidth || highestGreenBand > kBestGreenBand ||
+      highestGreenBand % kGreenBandWidth != 0) {
+    return 0;
+  }
+  return highestGreenBand / kGreenBandWidth * kPointsPerGreenBand;
+}
+
 bool IsVisitorKind(int32_t kind) { return kind >= 0 && kind <= kLastVisitorKind; }
 
 // The average mood of the counted visitors in percent of the best, 0 with
@@ -72,12 +85,18 @@ void CPorvikAiClass::UpdateVisitors(double dt) {
   CVisitorPark* park = CVisitorPark::Get();
   if (park && park->IsSaving()) return;
   m_busy = 1;
+  UpdatePlacedCharacters(dt);
+  UpdateSpecialCharacters(dt);
   const int32_t records = GetPlacementCount();
   ++m_frameCounter;
   const bool checkDue = m_frameCounter >= kFramesPerCheck && dt != 0;
   if (dt != 0) RunCharacterUpdates(dt);
   if (checkDue) {
-    if (park) BookMonthlyObjectCosts();
+    if (park) {
+      UpdateParkRatings(m_ratingToggle == 0 ? kGreenRating : kCleanRating);
+      m_ratingToggle ^= 1;
+      BookMonthlyObjectCosts();
+    }
     if (park && !m_drawing && m_spawn.objectId != kNoSpawnPoint && records >= 2) {
       const int32_t hour = park->GetClock().hour;
       if (hour >= kOpeningHour && hour <= kLastEntryHour) {
@@ -95,7 +114,9 @@ void CPorvikAiClass::UpdateVisitors(double dt) {
 void CPorvikAiClass::RunCharacterUpdates(double dt) {
   CCharacterWorld* world = CCharacterWorld::Get();
   ParkMoodTotals* totals = world ? world->GetMoodTotals() : nullptr;
-  if (totals) *totals = ParkMoodTotals{CPorvikAiClass::kBaseMoodSum, {}};
+  // Counted from nothing: a base in the sum would lift the visitors' average
+  // mood above what they feel, most of all in a nearly empty park.
+  if (totals) *totals = ParkMoodTotals{};
   // By index: an update may add a live id (the new one waits a pass).
   for (std::size_t i = 0; i < m_liveIds.size(); ++i) {
     REraduzizVisitor* character = FindCharacterById(m_liveIds[i]);
@@ -200,6 +221,7 @@ void CPorvikAiClass::BookHourlyStatistics() {
   const int32_t hour = clock.hour;
   // A jump of two hours or more books as well as reaching the hour.
   if (hour != m_nextHourToBook && std::abs(m_nextHourToBook - hour) <= 1) return;
+  if (const int32_t points = HourlyPoints(m_highestGreenBand)) park->AwardPoints(points);
   CCharacterWorld* world = CCharacterWorld::Get();
   const ParkMoodTotals totals = world && world->GetMoodTotals() ? *world->GetMoodTotals() : ParkMoodTotals{};
   park->Book(MakeRecord(clock, kFigureCategory, kMoodFigure, hour,

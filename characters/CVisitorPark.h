@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/core/EngineString.h"
 #include "park/ledger/LedgerRecord.h"
 
 class CVisitorPark {
@@ -47,6 +48,37 @@ class CVisitorPark {
   virtual void TakeEntranceFee(int32_t price) = 0;
   virtual std::vector<ObjectView> GetObjects() const = 0;
   virtual void Book(const LedgerRecord& record) = 0;
+  // What the park's green and clean ratings are worked from.
+  struct RatingFigures {
+    int32_t greeneryPercent = 0;
+    int32_t litteredPathCells = 0;
+    int32_t pathCells = 0;
+    int32_t lastCleanPercent = 0;  // 100 less the littered share last shown
+  };
+  // The message window's answer callback: (context, ignored, answer).
+  using AnswerCallback = void (*)(void* context, int32_t ignored, int32_t answer);
+
+  virtual RatingFigures GetRatingFigures() const = 0;
+  virtual void SetLastCleanPercent(int32_t percent) = 0;
+  // The status bar's green and clean captions show the figures.
+  virtual void ShowRatings() = 0;
+  // Adds to the park's points and shows them.
+  virtual void AwardPoints(int32_t points) = 0;
+  // A rating's news in the message window, no answer awaited.
+  virtual void ShowRatingMessage(const EngineString& text) = 0;
+  // The tutorial waits at the step that asks for greenery.
+  virtual bool IsTutorialAtGreenStep() const = 0;
+  // That step is done: the tutorial moves on and its message (text 400000,
+  // answered with code 2) goes to the callback.
+  virtual void FinishTutorialGreenStep(AnswerCallback callback, void* context) = 0;
+  // The tutorial's next step.
+  virtual void AdvanceTutorial() = 0;
+  // The running scenario's index, -1 while none runs.
+  virtual int32_t GetScenarioIndex() const = 0;
+  // The characters the main object's active placement records name.
+  virtual std::vector<int32_t> GetPlacedCharacterIds() const = 0;
+  // The visitors in the park after each frame's pass.
+  virtual void SetVisitorCount(int32_t count) = 0;
   // The statistics' series of a new year.
   virtual void AddYearStatistics(int32_t year) = 0;
 };

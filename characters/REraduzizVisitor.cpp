@@ -177,7 +177,7 @@ void REraduzizVisitor::SendToObject(ParkEvent* event) {
   if (m_jobEvent && m_jobEvent != event) world->ResetEvent(m_jobEvent);
   if (const CAttraction* object = world->GetEventObject(event)) {
     world->GetObjectPosition(object, &m_destination);
-    if (FindPathToTarget() == 1) SetActivityState(1, kStateToJob);
+    if (FindPathToTarget() == kPathFound) SetActivityState(1, kStateToJob);
   }
   m_jobEvent = event;
   world->MarkEventTaken(event);

@@ -31,6 +31,10 @@ class REraduzizVisitor : public DIridadIvavororu {
   static constexpr int32_t kEngineer = 20;
   static constexpr int32_t kPerformer = 22;
   static constexpr int32_t kCleaner = 23;
+  // Spawned visitors' ids start here; staff and park characters have lower ones.
+  static constexpr int32_t kFirstVisitorId = 5000;
+  // FindPathToTarget's result when a path was laid.
+  static constexpr int32_t kPathFound = 1;
   // Character ids of staff members.
   static constexpr int32_t kFirstStaffId = 1000;
   static constexpr int32_t kLastStaffId = 4999;
@@ -278,7 +282,17 @@ class REraduzizVisitor : public DIridadIvavororu {
   void UpdateShoppingStates(double dt);
   void UpdateDustBinStates(double dt);
   void UpdateAttractionStates(double dt);
+  // One step along the found path, taken once the base target is reached:
+  // the next cell's lane, the destination itself near the end, or a new
+  // search when the way runs off the footpaths.
   void FollowPath(double dt);
+  // The end of a walk: true when the destination is near enough to need no
+  // path (the character then heads for it, or, standing on it, leaves the
+  // park or strolls on).
+  bool ApproachDestination(CCharacterWorld& world);
+  // A staff member's or park character's job that cannot be reached goes
+  // back to the park's open events.
+  void GiveBackJob(CCharacterWorld& world);
   bool FindNearbyDustBin(plat::Vec3* point);
   bool FindNearbyObjectOfType3(plat::Vec3* point);
   void ThinkAboutGreenBand();

@@ -193,7 +193,7 @@ void REraduzizVisitor::TakeTarget(const plat::Vec3& point, const EngineString& n
 }
 
 bool REraduzizVisitor::SearchPathToTarget() {
-  if (FindPathToTarget() == 1) {
+  if (FindPathToTarget() == kPathFound) {
     m_pathFound = 1;
     return true;
   }

@@ -18,6 +18,10 @@ constexpr std::array<int32_t, kNeighbourCount> kNeighbourJ = {-1, 0, 1, 0};
 constexpr int32_t kUnvisitedAge = 8256;
 constexpr float kUnusableDistance = 1000000.0f;
 constexpr float kCellSize = 4.0f;
+// Cell (0, 0) lies at -256 on both axes.
+constexpr float kGridHalf = 256.0f;
+// A path lane lies this far from the cell centre, less the walker's offset.
+constexpr float kLaneShift = 1.0f;
 constexpr float kJitterSpan = 0.8f;
 constexpr float kJitterHalf = 0.4f;
 // Close enough to the destination to step onto it.
@@ -137,22 +141,7 @@ void REraduzizVisitor::WalkStep(double dt) {
   m_target.y = 0;
   if (HorizontalDistance(m_position, m_target) > StepLength(dt)) return;
 
-  const float d = HorizontalDistance(m_position, m_destination);
-  if (d == 0) {
-    if (!IsRoaming() && m_activityState == kStateLeftPark) {
-      m_finished = 1;
-      SetHidden();
-    } else if (IsRoaming() && world->FindRandomWalkTarget(*this)) {
-      SetActivityState(0, kStateStart);
-      m_walking = 1;
-    }
-    return;
-  }
-  if (d < kArrivalDistance) {
-    m_target = m_destination;
-    m_secondPoint = m_destination;
-    return;
-  }
+  if (ApproachDestination(*world)) return;
 
   int32_t i = 0;
   int32_t j = 0;
@@ -179,6 +168,75 @@ void REraduzizVisitor::WalkStep(double dt) {
     m_target = before + Jitter();
   }
   m_secondPoint = before;
+}
+
+bool REraduzizVisitor::ApproachDestination(CCharacterWorld& world) {
+  const float d = HorizontalDistance(m_position, m_destination);
+  if (d == 0) {
+    if (!IsRoaming() && m_activityState == kStateLeftPark) {
+      m_finished = 1;
+      SetHidden();
+    } else if (IsRoaming() && world.FindRandomWalkTarget(*this)) {
+      SetActivityState(0, kStateStart);
+      m_walking = 1;
+    }
+    return true;
+  }
+  if (d >= kArrivalDistance) return false;
+  m_target = m_destination;
+  m_secondPoint = m_destination;
+  return true;
+}
+
+void REraduzizVisitor::FollowPath(double dt) {
+  CCharacterWorld* world = CCharacterWorld::Get();
+  if (!world) return;
+  m_pathStep = 1;
+  m_target.y = 0;
+  if (StepLength(dt) < HorizontalDistance(m_position, m_target)) return;
+  if (ApproachDestination(*world)) return;
+  if (world->ReadPath(m_id, m_ownCell[0], m_ownCell[1], m_pathStep)) {
+    m_target = m_destination;
+    return;
+  }
+  int32_t pathI = m_ownCell[0];
+  int32_t pathJ = m_ownCell[1];
+  world->GetPathCursor(m_id, &pathI, &pathJ);
+  const auto stepToward = [this](int32_t cursor, int32_t point) {
+    if (cursor > point) return cursor - m_pathStep;
+    if (cursor < point) return cursor + m_pathStep;
+    return cursor;
+  };
+  m_ownCell = {stepToward(m_ownCell[0], pathI), stepToward(m_ownCell[1], pathJ)};
+  if (IsPathCellAt(m_ownCell[0], m_ownCell[1])) {
+    // Each walker keeps its own lane, shifted from the cell centres.
+    const float lane = kLaneShift - m_pathOffset;
+    m_target = {kCellSize * float(m_ownCell[0]) - kGridHalf + lane, 0,
+                kCellSize * float(m_ownCell[1]) - kGridHalf + lane};
+    return;
+  }
+  // The way ran off the footpaths: stand and look for a new one.
+  m_target = m_position;
+  if (FindPathToTarget() == kPathFound) {
+    m_pathFound = 1;
+    return;
+  }
+  GiveBackJob(*world);
+  SetActivityState(0, kStateDecideAgain);
+}
+
+void REraduzizVisitor::GiveBackJob(CCharacterWorld& world) {
+  if (m_id >= kFirstVisitorId || !m_jobEvent || m_jobActive != 1) return;
+  world.GiveBackEvent(m_jobEvent);
+  m_jobActive = 0;
+  m_jobContext = nullptr;
+  m_jobCallback = nullptr;
+  m_jobCallbackContext = nullptr;
+  m_jobParameter = 0;
+  world.QueueDialogCommand(false);
+  world.SetDialogByte(0, 0);
+  world.SetDialogByte(1, 0);
+  m_jobEvent = nullptr;
 }
 
 void REraduzizVisitor::LeaveRide() {

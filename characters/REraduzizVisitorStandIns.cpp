@@ -1,7 +1,6 @@
 // Stand-ins for the routines of the staff, the park characters, the
-// purchases, the thoughts and the path walk, which are built apart: until
-// then a visitor walks straight to its destination, and staff and park
-// characters stand where they are.
+// purchases and the thoughts, which are built apart: until then staff and
+// park characters stand where they are.
 #include "characters/REraduzizVisitor.h"
 
 void REraduzizVisitor::UpdateCleaner(double) { SetWalkFlags(false); }
@@ -13,8 +12,6 @@ void REraduzizVisitor::UpdateParkCharacter(double) { SetWalkFlags(false); }
 bool REraduzizVisitor::BuyMeal() { return false; }
 bool REraduzizVisitor::BuySweets() { return false; }
 bool REraduzizVisitor::BuySnack() { return false; }
-
-void REraduzizVisitor::FollowPath(double) { SetTargetPosition(m_destination.x, m_destination.y, m_destination.z); }
 
 bool REraduzizVisitor::FindNearbyDustBin(plat::Vec3*) { return false; }
 bool REraduzizVisitor::FindNearbyObjectOfType3(plat::Vec3*) { return false; }

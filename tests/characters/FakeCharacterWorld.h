@@ -1,15 +1,20 @@
 #pragma once
 // A small world for the character tests: a cell grid that is all lawn until
-// a test lays paths, a game clock the test sets, placed objects with ride
+// a test lays paths (a real path finder walks them when a test asks for
+// real paths, else every search gives the result the test set), a game
+// clock the test sets, placed objects with ride
 // paths and park events held here and handed out as opaque handles, and a
 // record of what the characters asked of the main object.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "characters/CCharacterWorld.h"
+#include "world/CPathFinder.h"
 
 namespace chartest {
 
@@ -52,7 +57,26 @@ class FakeCharacterWorld : public CCharacterWorld {
   ~FakeCharacterWorld() override { CCharacterWorld::Install(nullptr); }
 
   CellView& Cell(int32_t i, int32_t j) { return cells[std::size_t(i * kGrid + j)]; }
-  void LayPath(int32_t i, int32_t j) { Cell(i, j).isPath = true; }
+  void LayPath(int32_t i, int32_t j) {
+    Cell(i, j).isPath = true;
+    Finder().SetWalkable(i, j, 1);
+  }
+  // Made on the first path laid: only the footpath cells are walkable.
+  CPathFinder& Finder() {
+    if (!finder) {
+      finder = std::make_unique<CPathFinder>(kGrid, kGrid);
+      for (int32_t i = 0; i < kGrid; ++i)
+        for (int32_t j = 0; j < kGrid; ++j) finder->SetWalkable(i, j, Cell(i, j).isPath ? 1 : 0);
+    }
+    return *finder;
+  }
+  // A path along i from (i0, j) to (i1, j), both included.
+  void LayRow(int32_t i0, int32_t i1, int32_t j) {
+    for (int32_t i = std::min(i0, i1); i <= std::max(i0, i1); ++i) LayPath(i, j);
+  }
+  void LayColumn(int32_t i, int32_t j0, int32_t j1) {
+    for (int32_t j = std::min(j0, j1); j <= std::max(j0, j1); ++j) LayPath(i, j);
+  }
   static plat::Vec3 Centre(int32_t i, int32_t j) {
     return {float(i) * kCell - kHalf, 0, float(j) * kCell - kHalf};
   }
@@ -75,7 +99,17 @@ class FakeCharacterWorld : public CCharacterWorld {
   }
   int32_t FindPath(int32_t slot, int32_t fromI, int32_t fromJ, int32_t toI, int32_t toJ) override {
     paths.push_back({slot, fromI, fromJ, toI, toJ});
+    if (realPaths) return Finder().FindPath(CPathFinder::SlotForCharacterId(slot), fromI, fromJ, toI, toJ);
     return pathResult;
+  }
+  // Without a finder no path was found: the walker heads for its destination.
+  bool ReadPath(int32_t id, int32_t i, int32_t j, int32_t reach) override {
+    return !finder || finder->ReadPath(CPathFinder::SlotForCharacterId(id), i, j, reach);
+  }
+  void GetPathCursor(int32_t id, int32_t* i, int32_t* j) const override {
+    if (!finder) return;
+    *i = finder->GetXPath(CPathFinder::SlotForCharacterId(id));
+    *j = finder->GetYPath(CPathFinder::SlotForCharacterId(id));
   }
   bool FindRandomWalkTarget(REraduzizVisitor&) override {
     ++walkTargetRequests;
@@ -126,6 +160,10 @@ class FakeCharacterWorld : public CCharacterWorld {
     ++Event(e)->resets;
     Event(e)->taken = false;
   }
+  void GiveBackEvent(ParkEvent* e) override {
+    Event(e)->taken = false;
+    givenBack.push_back(Event(e));
+  }
 
   void QueueDialogCommand(bool open) override { dialogCommands.push_back(open); }
   void SetDialogByte(int32_t index, uint8_t value) override {
@@ -156,6 +194,9 @@ class FakeCharacterWorld : public CCharacterWorld {
   ParkMoodTotals totals;
   std::vector<PathRequest> paths;
   int32_t pathResult = 1;
+  bool realPaths = false;
+  std::unique_ptr<CPathFinder> finder;
+  std::vector<FakeEvent*> givenBack;
   int walkTargetRequests = 0;
   bool walkTargetFound = false;
   std::vector<bool> dialogCommands;

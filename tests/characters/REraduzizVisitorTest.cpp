@@ -255,6 +255,8 @@ class BareWorld : public CCharacterWorld {
   plat::Vec3 GetCellPosition(int32_t, int32_t) const override { return {}; }
   bool GetCell(int32_t, int32_t, CellView*) const override { return false; }
   int32_t FindPath(int32_t, int32_t, int32_t, int32_t, int32_t) override { return 2; }
+  bool ReadPath(int32_t, int32_t, int32_t, int32_t) override { return true; }
+  void GetPathCursor(int32_t, int32_t*, int32_t*) const override {}
   bool IsObjectPlaced(const CAttraction*) const override { return false; }
   bool IsObjectStopped(const CAttraction*) const override { return false; }
   bool GetObjectPosition(const CAttraction*, plat::Vec3*) const override { return false; }

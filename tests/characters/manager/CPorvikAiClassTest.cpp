@@ -166,8 +166,8 @@ TEST_F(ManagerTest, AThousandVisitorsWalkInAndAreRetiredWithoutARemainder) {
   EXPECT_EQ(Manager().GetCharacterCount(), 23);
   EXPECT_EQ(Manager().GetVisitorCount(), 0);
   for (const auto& entry : Manager().GetModels()) EXPECT_EQ(entry.model->GetInstanceCount(), 1);
-  // Nobody left to count: the pass's mood sum is only its base.
-  EXPECT_EQ(world_.totals.moodSum, CPorvikAiClass::kBaseMoodSum);
+  // Nobody left to count: the mood sum is empty.
+  EXPECT_EQ(world_.totals.moodSum, 0);
   EXPECT_EQ(world_.totals.bandCounts, (std::array<int32_t, 3>{}));
 }
 
