@@ -6,10 +6,11 @@
 MainObjectScreenHost::MainObjectScreenHost(VAvazadOvurUrovi& game)
     : m_game(game), m_flags{game.modalScreenOpen,  game.messageWindowOpen,
                             game.buildBookOpen,    game.playMode,
-                            game.returnToScenario, game.statusRefresh,
+                            game.returnToScenario, game.placingItem,
                             game.tutorialMode,     game.foodMenuOpen,
                             game.foodMenuBuffet,   game.firstVisitorsNoticeGiven,
-                            game.savedGameLoaded} {}
+                            game.savedGameLoaded},
+      m_bookHost(game) {}
 
 CGuiMainClass& MainObjectScreenHost::Gui() { return m_game; }
 

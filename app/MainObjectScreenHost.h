@@ -3,6 +3,7 @@
 // bytes the screens set and obey, and the park figures of the status panel.
 #include <cstdint>
 
+#include "app/MainObjectBuildBookHost.h"
 #include "screens/ScreenHost.h"
 
 class VAvazadOvurUrovi;
@@ -41,8 +42,10 @@ class MainObjectScreenHost : public ScreenHost {
   bool CreateStaffMember(int32_t id, int32_t kind, const plat::Vec3& position) override;
   void DismissStaffMember(int32_t id) override;
   std::vector<PlacementRecord>& PlacedCharacters() override;
+  REraduzizBuildBookHost* GetBuildBookHost() override { return &m_bookHost; }
 
  private:
   VAvazadOvurUrovi& m_game;
   ScreenFlags m_flags;
+  MainObjectBuildBookHost m_bookHost;
 };

@@ -616,11 +616,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   std::vector<EngineString> loaderStrings;
 
   // The screen-command members: the object-type catalogue, the
-  // build book's bytes, the three one-shot close flags (command execution,
+  // build book's open byte, the three one-shot close flags (command execution,
   // summary screen, upgrade screen), the click-action list.
   CObjectTypeCatalog objectTypes;
   uint8_t buildBookOpen = 0;
-  uint8_t statusRefresh = 0;
   uint8_t closeFlagCommands = 0;
   uint8_t closeFlagSummary = 0;
   uint8_t closeFlagUpgrade = 0;

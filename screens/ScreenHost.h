@@ -15,6 +15,7 @@ class CGuiMainClass;
 class CLedgerTree;
 class ParticleEffects;
 class ScreenSet;
+class REraduzizBuildBookHost;
 
 // The bytes of the main object that the screens set and obey, as
 // references, so that the owner keeps them where it likes.
@@ -130,4 +131,8 @@ class ScreenHost {
   virtual void DismissStaffMember(int32_t id) = 0;
   // The records of the hired characters (the saved game keeps them).
   virtual std::vector<PlacementRecord>& PlacedCharacters() = 0;
+  // What the build book needs of the game (its file, the park, the money
+  // and the placement); null gives a book that reads no file and buys
+  // nothing.
+  virtual REraduzizBuildBookHost* GetBuildBookHost() { return nullptr; }
 };

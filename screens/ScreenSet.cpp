@@ -5,6 +5,7 @@
 #include "gui/core/CGuiMainClass.h"
 #include "gui/widgets/CGuiGrid.h"
 #include "platform/os/DebugOutput.h"
+#include "screens/REraduzizBuildBookHost.h"
 #include "screens/ScreenIds.h"
 
 using namespace screen_ids;
@@ -34,7 +35,10 @@ void ScreenSet::CreateHosted(std::unique_ptr<T>& member, const char* logLine, in
 }
 
 void ScreenSet::CreateAll() {
-  Create(buildBook, "Init REraduzizBuildBook\n", kBuildBook, "REraduzizBuildBook");
+  plat::OutputDebugString("Init REraduzizBuildBook\n");
+  REraduzizBuildBookHost* bookHost = m_host.GetBuildBookHost();
+  buildBook = std::make_unique<REraduzizBuildBook>(FindWindow(kBuildBook, "REraduzizBuildBook"), m_host, bookHost);
+  if (bookHost) buildBook->LoadBook(bookHost->GetBaseDirectory());
   Create(buffetScreen, "Init REraduzizBuffetScreen\n", kBuffet, "REraduzizBuffetScreen");
   Create(fastFoodScreen, "Init REraduzizFastFoodScreen\n", kFastFood, "REraduzizFastFoodScreen");
   Create(restaurantScreen, "Init REraduzizRestaurantScreen\n", kRestaurant, "REraduzizRestaurantScreen");
@@ -145,7 +149,9 @@ void ScreenSet::Post(int32_t sender, int32_t target, int32_t code, int32_t contr
 
 bool ScreenSet::OpenScreen(GuiCommand& command) {
   const bool click = command.code == kCmdClick;
-  if (click && command.sender == kFoodMenuButton) {
+  if (click && command.sender == REraduzizBuildBook::kOpenButton) {
+    if (buildBook) buildBook->Open();
+  } else if (click && command.sender == kFoodMenuButton) {
     ToggleFoodMenu(command);
   } else if (click && (command.sender == kBuffetButton || command.sender == kRestaurantButton)) {
     OpenFoodPage(command, command.sender == kBuffetButton);

@@ -37,8 +37,7 @@ void ScreenSet::HideAll() {
   if (flags.bookOpen) {
     flags.placing = 1;
     RefreshStatusDisplay();
-    Post(-1, kGameMainPage, kCmdOpenPageForced, kBookBackButton);
-    Post(-1, kStatusPanel, kCmdOpenPage, kBookBackButton);
+    REraduzizBuildBook::PostReturnToGame(m_host.Gui());
     flags.bookOpen = 0;
   }
   if (statisticScreen) statisticScreen->ShowParkView();

@@ -115,6 +115,7 @@ void CGuiElement::Draw() {
   if (!IsVisible()) return;
   DrawBackground();
   DrawFrame();
+  DrawUnderChildren();
   for (const auto& child : m_children) child->Draw();
 }
 

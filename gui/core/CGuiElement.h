@@ -114,6 +114,8 @@ class CGuiElement {
   // comes twice.
   std::vector<CGuiElement*> ChildrenNow() const;
   bool OfferMoveToChildren(const plat::Message* message, uint8_t flag);
+  // Drawn after the background and the frame, before the children.
+  virtual void DrawUnderChildren() {}
   // Loads an image for this element (empty result for an empty path).
   GuiTexturePtr LoadTexture(const EngineString& path) const;
 

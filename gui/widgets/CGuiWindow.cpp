@@ -67,3 +67,11 @@ void CGuiWindow::Draw() {
   box.bottom += shift;
   m_label->Draw(m_title.CStr(), box, kTitleFormat, m_titleColours[m_state].Argb());
 }
+
+void CGuiWindow::DrawUnderChildren() {
+  if (!drawOwnPicture) return;
+  const int32_t width = rect.right - rect.left;
+  const int32_t height = rect.bottom - rect.top;
+  if (picture) picture->Draw(rect.left, rect.top, width, height, kOpaqueWhite, kDepth);
+  if (overlay && overlayPicture) overlayPicture->Draw(rect.left, rect.top, width, height, kOpaqueWhite, kDepth);
+}

@@ -10,6 +10,8 @@
 #include "gui/core/CGuiElement.h"
 #include "gui/core/GuiColour.h"
 
+class ZOdevuvTexture;
+
 class CGuiWindow : public CGuiElement {
  public:
   static constexpr uint32_t kTitleFormat = 4;  // vertically centred
@@ -35,6 +37,17 @@ class CGuiWindow : public CGuiElement {
   bool HasTitleBar() const { return m_titleBar != 0; }
   // 0 enabled, 1 disabled, as the last Draw found it.
   int32_t GetState() const { return m_state; }
+
+  // Pictures that the owner sets and keeps (the window never frees them):
+  // while drawOwnPicture is 1 the picture covers the window, then, while
+  // overlay is 1, the overlay picture over it; the children come on top.
+  uint8_t drawOwnPicture = 0;
+  ZOdevuvTexture* picture = nullptr;
+  uint8_t overlay = 0;
+  ZOdevuvTexture* overlayPicture = nullptr;
+
+ protected:
+  void DrawUnderChildren() override;
 
  private:
   bool InTitleBar(int32_t x, int32_t y) const;

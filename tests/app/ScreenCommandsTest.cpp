@@ -52,7 +52,7 @@ TEST_F(ScreenCommandsTest, AnOpenBuildBookIsClosedFirstWithTwoMoreCommands) {
   EXPECT_EQ(queue[1].target, 10433);
   EXPECT_EQ(queue[1].code, kCmdOpenPage);
   EXPECT_EQ(game.buildBookOpen, 0);
-  EXPECT_EQ(game.statusRefresh, 1);
+  EXPECT_EQ(game.placingItem, 1);
 }
 
 TEST_F(ScreenCommandsTest, FlagCommandsCloseEachFlagsPagesOnceAndTheAlwaysListEveryTime) {

@@ -459,18 +459,26 @@ Element Message(int page, int box, int close) {
 Element Book() {
   constexpr int kCell = 168;
   constexpr int kSpine = 24;
+  constexpr int kRealms = 5;
+  // One page of the open book: a picture and its text side by side.
+  constexpr int kHalf = 2 * (kCell + kGap);
+  constexpr int kTab = (kHalf - kRealms * kGap) / kRealms;
   Page page("BOOK", 10076, 780, 540, "Build book");
-  for (int tab = 10099; tab <= 10103; ++tab) page.Button(tab, 110, "Realm");
+  // The tabs of the realms before the one shown sit on the left page, the
+  // tabs of the one shown and those after it on the right page.
+  for (int tab = 10099; tab < 10099 + kRealms; ++tab) page.Button(tab, kTab, "Realm");
+  page.Skip(kHalf - kRealms * (kTab + kGap) + kSpine);
+  for (int tab = 10090; tab < 10090 + kRealms; ++tab) page.Button(tab, kTab, "Realm");
   page.Row();
+  // Slots 0 and 1 on the left page, 2 and 3 on the right, each with its
+  // buy button below it.
   page.Picture(10078, kCell, 126).Box(10081, kCell, 126, "").Skip(kSpine).Picture(10084, kCell, 126);
   page.Box(10085, kCell, 126, "").Row();
-  page.Button(10104, kCell, "Buy").Skip(kCell + kGap + kSpine).Button(10105, kCell, "Buy").Row();
+  page.Button(10104, kCell, "Buy").Skip(kCell + kGap + kSpine).Button(10106, kCell, "Buy").Row();
   page.Picture(10080, kCell, 126).Box(10082, kCell, 126, "").Skip(kSpine).Picture(10087, kCell, 126);
   page.Box(10088, kCell, 126, "").Row();
-  page.Button(10106, kCell, "Buy").Skip(kCell + kGap + kSpine).Button(10107, kCell, "Buy").Row();
-  page.Button(10090, 48, "<<").Button(10091, 48, "<");
-  for (int level = 10092; level <= 10094; ++level) page.Button(level, 80, "Level");
-  page.Button(10095, 48, ">").Button(10096, 48, ">>");
+  page.Button(10105, kCell, "Buy").Skip(kCell + kGap + kSpine).Button(10107, kCell, "Buy").Row();
+  page.Button(10095, 48, "<").Button(10096, 48, ">");
   page.Corner(10097, "Back");
   return page.Build();
 }
