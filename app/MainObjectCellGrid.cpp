@@ -1,8 +1,44 @@
-// What the land's cell grid keeps up to date on the main object.
+// What the land's cell grid keeps up to date on the main object, and the
+// placed objects' footprints on it.
+#include <functional>
+
 #include "app/VAvazadOvurUrovi.h"
 #include "park/objects/CAttraction.h"
+#include "park/objects/ObjectTypeDescriptor.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/objects/PlacedObjectLookup.h"
+#include "world/placement/ObjectFootprint.h"
+
+namespace {
+
+using CellVisitor = std::function<bool(int32_t i, int32_t j)>;
+
+bool FootprintOf(const CAttraction& object, ObjectFootprint* out) {
+  return ComputeObjectFootprint(object.GetPositionStruct(), object.GetRotation(), object.state == kObjectKindPlant,
+                                object.placeX, object.placeY, out);
+}
+
+// Visits the cells under the object, i upward and j downward, until the
+// visitor returns true; true when it did.
+bool AnyCellUnder(const CAttraction& object, const CellVisitor& visit) {
+  ObjectFootprint footprint;
+  if (!FootprintOf(object, &footprint)) return false;
+  for (int32_t i = footprint.FirstI(); i <= footprint.LastI(); ++i) {
+    for (int32_t j = footprint.LastJ(); j >= footprint.FirstJ(); --j) {
+      if (visit(i, j)) return true;
+    }
+  }
+  return false;
+}
+
+void SetCellsUnder(CHeightMapHandlerClass& terrain, const CAttraction& object, int32_t id) {
+  AnyCellUnder(object, [&](int32_t i, int32_t j) {
+    terrain.SetCellObjectId(i, j, id);
+    return false;
+  });
+}
+
+}  // namespace
 
 void VAvazadOvurUrovi::LinkCellGrid() {
   if (!terrain) return;
@@ -10,7 +46,38 @@ void VAvazadOvurUrovi::LinkCellGrid() {
   links.pathFinder = pathFinder;
   links.pathCells = &pathCells;
   links.dirtyPathCells = &litteredPathCells;
+  links.rebuildFootpaths = [this] { RebuildFootpaths(); };
   links.objects.findById = [this](int32_t id) { return FindObjectById(id); };
   links.objects.idOf = [](const CAttraction& object) { return object.objectNumber; };
   terrain->SetCellGridLinks(std::move(links));
+}
+
+void VAvazadOvurUrovi::ClearPlacedObjectCells(const CAttraction& object) {
+  if (!terrain) return;
+  // Only the object's own cells: a neighbour's stay marked.
+  AnyCellUnder(object, [&](int32_t i, int32_t j) {
+    int32_t id = CLandscapeCell::kNoObject;
+    if (terrain->GetCellObjectId(i, j, id) && id == object.objectNumber) {
+      terrain->SetCellObjectId(i, j, CLandscapeCell::kNoObject);
+    }
+    return false;
+  });
+}
+
+void VAvazadOvurUrovi::MarkPlacedObjectCells(const CAttraction& object) {
+  if (terrain) SetCellsUnder(*terrain, object, object.objectNumber);
+}
+
+void VAvazadOvurUrovi::MarkSelectedObjectCells(CAttraction& object) { ClearPlacedObjectCells(object); }
+
+bool VAvazadOvurUrovi::IsFootprintBlocked() const {
+  if (!terrain || !placementPreview || !placementPreview->isPreview) return false;
+  return AnyCellUnder(*placementPreview, [&](int32_t i, int32_t j) { return IsCellBlockedForPreview(i, j); });
+}
+
+bool VAvazadOvurUrovi::IsCellBlockedForPreview(int32_t i, int32_t j) const {
+  int32_t id = CLandscapeCell::kNoObject;
+  if (terrain->GetCellObjectId(i, j, id)) return true;
+  // Dust bins and benches stand on the footpaths.
+  return placementPreview->state != kObjectKindDustBin && terrain->IsPathCell(i, j);
 }

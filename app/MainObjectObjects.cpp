@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/VAvazadOvurUrovi.h"
+#include "characters/CPorvikAiClass.h"
 #include "engine/core/Globals.h"
 #include "engine/particles/ParticleEffects.h"
 #include "park/CBillboardIcon.h"
@@ -40,10 +41,7 @@ void VAvazadOvurUrovi::SwitchOffWaterEffectOf(const EngineString& id) {
 
 void VAvazadOvurUrovi::OnObjectRemoved(CAttraction& object) {
   if (selectedObject == &object) selectedObject = nullptr;
-}
-
-void VAvazadOvurUrovi::MarkSelectedObjectCells(CAttraction& /*object*/) {
-  // The footprint's cells are cleared by the land's cell grid.
+  if (hoveredObject == &object) hoveredObject = nullptr;
 }
 
 void VAvazadOvurUrovi::RemoveObjectIcons(CAttraction& object) {
@@ -57,13 +55,14 @@ void VAvazadOvurUrovi::RemoveObjectIcons(CAttraction& object) {
 }
 
 void VAvazadOvurUrovi::RemovePlantFromGreenery() {
-  // The greenery count belongs to the character manager's park ratings.
+  plantCount = std::max(plantCount - 1, 0);
+  greeneryPercent = std::min(plantCount, kMaxGreeneryPercent);
 }
 
-void VAvazadOvurUrovi::RemoveVisitorCapacity(int32_t /*capacity*/) {
-  // The visitor capacity belongs to the character manager.
+void VAvazadOvurUrovi::RemoveVisitorCapacity(int32_t capacity) {
+  if (CPorvikAiClass* manager = GetAiManager()) manager->SetCapacity(manager->GetCapacity() - capacity);
 }
 
-void VAvazadOvurUrovi::RemovePlacement(const EngineString& /*id*/, int32_t /*objectNumber*/) {
-  // The manager's placement records go with the character manager.
+void VAvazadOvurUrovi::RemovePlacement(const EngineString& id, int32_t objectNumber) {
+  if (CPorvikAiClass* manager = GetAiManager()) manager->RemovePlacement(id, objectNumber);
 }

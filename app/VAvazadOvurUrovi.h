@@ -84,6 +84,7 @@ class REraduzizSummaryScreen;
 class REraduzizTicketScreen;
 class REraduzizTutorialScreen;
 class REraduzizUpgradeScreen;
+class REraduzizVisitor;
 class ZOdevuvCharacter;
 class ZOdevuvGameObject;
 class ZOdevuvText;
@@ -151,8 +152,25 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   virtual void RunQueuedGuiCommands();
   virtual void RemoveDoneGuiCommands();
 
-  // The click or selection handler that runs before the GUI's dispatcher.
-  void ExecuteGuiCommand(GuiCommand* command);
+  // The click or selection handler that runs before the GUI's dispatcher:
+  // true when one of the game's own rows took the command, false when it
+  // went on to the screens (MainObjectCommands.cpp).
+  bool ExecuteGuiCommand(GuiCommand* command);
+  // Its parts: the save and load page's rows, the game's buttons (true when
+  // a row took the command), and what the buttons share: the tool reset,
+  // switching a button on or off, the chosen saved game's name.
+  bool RunSaveLoadCommand(GuiCommand& command);
+  bool RunGameButton(GuiCommand& command);
+  void ResetTools();
+  void SetButtonActive(int32_t id, bool active);
+  void SetChosenGameText(const EngineString& text);
+  // A new game (tutorial false) or a tutorial game: the park emptied and
+  // every run-state value set back (MainObjectCommandsNewGame.cpp).
+  void BeginGame(bool tutorial);
+  void ResetRunState();
+  // Every placed object goes as a removed one does: its cells, icons,
+  // greenery, capacity and the visitors' record of it.
+  void RemoveAllPlacedObjects();
   // The mouse wheel (the sign of its word is the direction): the camera moves
   // 3 along its look and back again if its height left 10..70. Not while a
   // modal screen is open or the cursor is over one.
@@ -342,6 +360,91 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void WriteString(SceneStream& stream, const EngineString& value) const { stream.WriteString(value); }
   EngineString ReadString(SceneStream& stream) const { return stream.ReadString(); }
 
+  // --- The player's hand: input, mouse, footprints, placement -------------
+  // Keyboard camera, the cursor and the mouse buttons as messages, each
+  // offered to the GUI and then to OnMouseMessage (MainObjectInput.cpp).
+  // The cursor moved by twice the mouse's movement, kept on the screen (the
+  // device's size, inclusive); without the input singleton it stays.
+  struct ScreenPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+  };
+  ScreenPoint ClampScreenPosition();
+  // The cursor as the last ClampScreenPosition left it; reading it polls
+  // nothing.
+  ScreenPoint GetCursorPosition() const { return cursor; }
+  // The keyboard's part of PollInput; the buttons held as a message's
+  // wParam; a message offered to the GUI (true when an element took it);
+  // one button's message of this frame, passed on when no element took it.
+  void PollKeyboard();
+  uint32_t HeldButtons() const;
+  bool OfferMouseMessage(unsigned message, uint32_t lParam);
+  void SendButtonMessages(int button, uint32_t lParam);
+  // The land's answer to the mouse messages that no GUI element took:
+  // camera drag, the placement preview, paths, placing and picking
+  // (MainObjectMouse.cpp).
+  // Virtual so that a test can watch what reaches it.
+  virtual void OnMouseMessage(uint32_t message, uint32_t wParam, uint32_t lParam);
+  // The parts of OnMouseMessage (MainObjectMouse.cpp).
+  void OnMouseMove(ScreenPoint at);
+  void DragCamera();
+  void MovePreview(ScreenPoint at);
+  void TurnPreview();
+  void MovePathCursor(ScreenPoint at);
+  void OnRightClick(ScreenPoint at);
+  void RemovePathAt(ScreenPoint at);
+  void LayPathAt(ScreenPoint at);
+  void PlacePreview();
+  void PickCharacterAt(ScreenPoint at);
+  void PickIconAt(ScreenPoint at);
+  void PutToolsAway();
+  void RebuildFootpaths();
+  // The land point, or the cell, under the screen point; false for none.
+  bool PickLand(ScreenPoint at, plat::Vec3* hit) const;
+  bool PickCell(ScreenPoint at, int32_t* i, int32_t* j) const;
+  // A selected placed object other than the main entrance lets go of its
+  // selection and redraws its footprint.
+  void ReleaseMainEntranceSelection();
+  // Build-tool modes and icon kinds.
+  static constexpr int32_t kPickCharacterMode = 1;
+  static constexpr int32_t kDemolishMode = 2;
+  static constexpr int32_t kFilmIcon = 1;
+  // The placed object whose billboard icon is under the screen point (its
+  // icon kind in *kind), or null (MainObjectMousePicks.cpp).
+  CAttraction* HitTestObjects(int32_t x, int32_t y, int32_t* kind) const;
+  // The character under the screen point, or null.
+  REraduzizVisitor* HitTestCharacters(int32_t x, int32_t y) const;
+  // True when the value stands in the goal-object list.
+  bool IsInObjectList(int32_t value) const;
+
+  // Footprints on the cell grid (MainObjectCellGrid.cpp); nothing without
+  // a land. The cells under the object that hold its number become free.
+  void ClearPlacedObjectCells(const CAttraction& object);
+  // The cells under the object take its number.
+  void MarkPlacedObjectCells(const CAttraction& object);
+  // True when a cell under the active preview holds an object, or a path
+  // unless the preview is of a kind that stands on paths.
+  bool IsFootprintBlocked() const;
+  // Green (free) and red (blocked) squares under the active preview.
+  void DrawObjectFootprints();
+  // The blocked test of one cell under the preview (terrain and preview
+  // must exist).
+  bool IsCellBlockedForPreview(int32_t i, int32_t j) const;
+
+  // Placement and planting (MainObjectMousePlacement.cpp).
+  // The object takes the data of the named type; a name that is not in the
+  // catalogue changes nothing (false).
+  bool PlaceObjectOfType(CAttraction& object, EngineString typeName);
+  // Plants a plant of kind 0..28 at the point; any other kind, or a kind
+  // whose type is missing from the catalogue, plants nothing (null).
+  CAttraction* PlantAt(float x, float y, float z, int32_t kind);
+  // Buys and places an object made from the item (normally the placement
+  // preview); null, with nothing changed, when the cash does not cover its
+  // price.
+  CAttraction* PlaceBuildItem(const CAttraction& item);
+  // Counts one more plant: every third raises the plant count.
+  void CountPlanting();
+
   // ===== Members, by role ===================================================
 
   // 1. Render-feature bytes (from the settings file at start), the
@@ -380,6 +483,31 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   plat::Vec3 dragStart{};
   plat::Vec3 dragCurrent{};
   plat::Vec3 lastHitPoint{};
+  // The tools of the game bar: the path style (-1 none, 0 narrow, 1 wide),
+  // the tool cell byte, the two selection bytes of the path and demolish
+  // bars, the two tool bytes, the build-tool mode (0 none, 1 pick a
+  // character, 2 demolish), the main entrance's selection, the picked
+  // character and whether the visitor panel shows.
+  static constexpr int32_t kNoPathStyle = -1;
+  int32_t pathStyle = kNoPathStyle;
+  uint8_t type2CellTool = 0;
+  uint8_t pathMenuShown = 0;
+  uint8_t demolishMenuShown = 0;
+  uint8_t toolBytes[2] = {};
+  int32_t buildToolMode = 0;
+  uint8_t mainEntranceSelected = 0;
+  REraduzizVisitor* pickedCharacter = nullptr;  // borrowed
+  uint8_t visitorPanelShown = 0;
+  // The placed object under the cursor (borrowed; null for none), and
+  // whether the placed objects test the cursor against themselves (only
+  // while no tool is in the player's hand).
+  CAttraction* hoveredObject = nullptr;
+  uint8_t hoverPicking = 0;
+  // The mouse handler's cursor, the cursor at its last message and the
+  // Ctrl rotation's count of moves.
+  ScreenPoint mouseCurrent;
+  ScreenPoint mousePrevious;
+  int32_t rotationMoves = 0;
 
   // 6. Camera views of the park events' camera paths (made by the resource
   // set-up).
@@ -605,8 +733,24 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // 36. The three hover-tested elements 10433, 10063 and 10066 (borrowed).
   CGuiElement* hoverElements[3] = {};
 
-  // The key codes the last keyboard poll found down.
+  // The key codes the last keyboard poll found down, the Ctrl byte, the
+  // cursor, the last position sent and each button's held and released
+  // bytes (left, right, middle).
   std::vector<int> pressedKeys;
+  uint8_t controlKeyDown = 0;
+  ScreenPoint cursor;
+  ScreenPoint lastSentCursor;
+  struct ButtonState {
+    uint8_t held = 0;
+    uint8_t released = 0;
+  };
+  static constexpr int kMouseButtonCount = 3;
+  ButtonState buttons[kMouseButtonCount];
+  // Plants: the planting counter (every third plant counts), the plant
+  // count; the greenery percentage is the count held to 100.
+  static constexpr int32_t kMaxGreeneryPercent = 100;
+  int32_t plantingCounter = 0;
+  int32_t plantCount = 0;
 
   // The hired staff, one record per character (the staff window keeps it).
   std::vector<PlacementRecord> placedCharacters;
@@ -651,8 +795,11 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void LoadGuiDescription(CGuiXmlLoader& loader);
 
   // Flags of the screens that no other part keeps (the others are the
-  // modal, build-book, status-refresh, play-mode and tutorial bytes).
+  // modal, build-book, placing, play-mode and tutorial bytes).
   uint8_t messageWindowOpen = 0;
+  // The options page is open; the save and load page's word.
+  uint8_t optionsOpen = 0;
+  int32_t savePage = 0;
   uint8_t returnToScenario = 0;
   uint8_t foodMenuOpen = 0;
   uint8_t foodMenuBuffet = 0;

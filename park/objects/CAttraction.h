@@ -241,6 +241,9 @@ class CAttraction {
   uint8_t hasEvents = 0;
   uint8_t vehiclesBuilt = 0;
   uint8_t isHovered = 0;
+  // Picked by the player, and its footprint to be drawn anew.
+  uint8_t isSelected = 0;
+  uint8_t footprintRedraw = 0;
   plat::Vec3 anchorA, anchorB;
   uint8_t anchorsValid = 0;
   uint8_t isHeld = 0;
