@@ -119,6 +119,18 @@ bool CMainObjectCharacterWorld::GetPathPoint(const CAttraction* object, bool lis
   return true;
 }
 
+CAttraction* CMainObjectCharacterWorld::GetEventObject(ParkEvent* event) const {
+  return event ? event->owner : nullptr;
+}
+
+void CMainObjectCharacterWorld::MarkEventTaken(ParkEvent* event) {
+  if (event) event->assigned = 1;
+}
+
+void CMainObjectCharacterWorld::ResetEvent(ParkEvent* event) {
+  if (event) event->Reset();
+}
+
 void CMainObjectCharacterWorld::GiveBackEvent(ParkEvent* event) {
   if (!event) return;
   event->assigned = 0;

@@ -32,6 +32,12 @@ class CMainObjectCharacterWorld : public CCharacterWorld {
   int32_t GetPathPointCount(const CAttraction* object, bool listB, int32_t path) const override;
   bool GetPathPoint(const CAttraction* object, bool listB, int32_t path, int32_t point,
                     plat::Vec3* out) const override;
+  // A solver's event: the attraction it waits on (null once it was reset,
+  // say because the attraction went), its being taken, and its reset when
+  // the job ends.
+  CAttraction* GetEventObject(ParkEvent* event) const override;
+  void MarkEventTaken(ParkEvent* event) override;
+  void ResetEvent(ParkEvent* event) override;
   void GiveBackEvent(ParkEvent* event) override;
   void QueueDialogCommand(bool open) override;
   void PlaySound(const char* name) override;

@@ -7,6 +7,7 @@
 #include "engine/core/Globals.h"
 #include "engine/particles/ParticleEffects.h"
 #include "park/CBillboardIcon.h"
+#include "park/REraduzizEventClass.h"
 #include "park/objects/CAttraction.h"
 
 namespace {
@@ -42,6 +43,8 @@ void VAvazadOvurUrovi::SwitchOffWaterEffectOf(const EngineString& id) {
 void VAvazadOvurUrovi::OnObjectRemoved(CAttraction& object) {
   if (selectedObject == &object) selectedObject = nullptr;
   if (hoveredObject == &object) hoveredObject = nullptr;
+  // No park event may keep the object that goes.
+  if (REraduzizEventClass* events = parkEventHost->GetParkEvents()) events->OnObjectRemoved(object);
 }
 
 void VAvazadOvurUrovi::RemoveObjectIcons(CAttraction& object) {

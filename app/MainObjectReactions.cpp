@@ -13,6 +13,7 @@
 #include "gui/widgets/CGuiGrid.h"
 #include "gui/widgets/CGuiStaticText.h"
 #include "gui/widgets/CGuiTextBox.h"
+#include "screens/REraduzizRepairEventScreen.h"
 
 namespace {
 
@@ -72,6 +73,8 @@ void VAvazadOvurUrovi::OnPickedItem(int32_t characterId) {
   for (const PickedPage& entry : kPickedPages) {
     if (characterId < entry.firstId || characterId > entry.lastId) continue;
     if (!HasRows(*this, entry.rowsElement)) return;
+    // The repair-event pages send the character that was picked.
+    if (repairEventScreen) repairEventScreen->pickedCharacter = characterId;
     modalScreenOpen = 1;
     PostCommand(kNoSender, entry.page, kOpenPage, kOpenControl, 0);
     return;

@@ -33,6 +33,7 @@ bool VAvazadOvurUrovi::AreSoundEffectsOn() const { return true; }
 
 void VAvazadOvurUrovi::UpdatePlacedObjects(float seconds) {
   for (CAttraction* object : placedObjects.Objects()) object->Update(seconds);
+  UpdateParkEvents();
 }
 
 void VAvazadOvurUrovi::LoadRideSounds() {

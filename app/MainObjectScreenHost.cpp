@@ -43,6 +43,10 @@ void MainObjectScreenHost::ArmParkEvents(uint32_t startTick, int32_t eventTimer)
   m_game.eventTimerMinute = m_game.gameMinute;
 }
 
+REraduzizVisitor* MainObjectScreenHost::FindCharacterById(int32_t id) {
+  const CPorvikAiClass* manager = m_game.GetAiManager();
+  return manager ? manager->FindCharacterById(id) : nullptr;
+}
 ScreenSet* MainObjectScreenHost::GetScreens() { return m_game.screens.get(); }
 
 bool MainObjectScreenHost::CanAfford(int32_t price) const { return m_game.CanAfford(price); }

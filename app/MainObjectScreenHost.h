@@ -26,6 +26,7 @@ class MainObjectScreenHost : public ScreenHost {
   int32_t GetVisitorCount() const override;
   ParticleEffects* GetParticleEffects() override;
   void ArmParkEvents(uint32_t startTick, int32_t eventTimer) override;
+  REraduzizVisitor* FindCharacterById(int32_t id) override;
   ScreenSet* GetScreens() override;
   bool CanAfford(int32_t price) const override;
   void AddCash(int32_t amount) override;

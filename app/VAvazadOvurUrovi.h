@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/CMainObjectCharacterWorld.h"
+#include "app/CMainObjectParkEventHost.h"
 #include "app/CMainObjectVisitorPark.h"
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
@@ -268,6 +269,13 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // sound loaded, ready to play); false when no type takes it, and the
   // event manager then frees it.
   bool AttachEventToType(EngineString scope, ParkEvent* event);
+  // Once a frame after the placed objects' update, once the world loading
+  // is over: the steps of the park events' runs that are due.
+  void UpdateParkEvents();
+  // Set by an event's camera step: the event view is open and the event
+  // camera (the second camera view) is in use.
+  uint8_t eventViewOpen = 0;
+  uint8_t eventCameraActive = 0;
   // The zero records of every year from the start year to the clock's year
   // that the ledger does not hold yet, for the park and for every placed
   // object that serves visitors.
@@ -320,7 +328,7 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void AddBillboardIcon(CAttraction& object, const plat::Vec3& position, int32_t kind) override;
   void SwitchOffWaterEffectOf(const EngineString& id) override;
   ParkClockReading GetParkClock() const override;
-  // Every placed object's frame, in list order.
+  // Every placed object's frame, in list order, then the park events' runs.
   void UpdatePlacedObjects(float seconds);
   // The sounds of the object types found under "\Music\Effects\rides\" as
   // one file per key (the type's name, with "_NOISE", "_NOISE2", "_SCREAM"
@@ -824,6 +832,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // installed for them while it lives.
   std::unique_ptr<CMainObjectCharacterWorld> characterWorld =
       std::make_unique<CMainObjectCharacterWorld>(*this);
+  // What the park events see of the game; made with the object and
+  // installed for them while it lives.
+  std::unique_ptr<CMainObjectParkEventHost> parkEventHost = std::make_unique<CMainObjectParkEventHost>(*this);
   // What the visitors' pass sees of the park (clock, entrance fee, objects,
   // ledger); made with the object and installed while it lives.
   std::unique_ptr<CMainObjectVisitorPark> visitorPark = std::make_unique<CMainObjectVisitorPark>(*this);

@@ -2,11 +2,17 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstdlib>
 
 #include "engine/core/XmlNode.h"
 #include "gui/core/CGuiMainClass.h"
+#include "gui/core/GuiCommand.h"
 #include "gui/widgets/CGuiGrid.h"
+#include "gui/widgets/CGuiTextBox.h"
+#include "park/events/EventRules.h"
+#include "park/events/EventRun.h"
+#include "park/events/IParkEventHost.h"
 #include "park/events/ParkEvent.h"
 #include "platform/os/Clock.h"
 
@@ -23,6 +29,11 @@ constexpr int32_t kSolverLists[] = {kFizzledaList, kFizzwickList, kRepairList, k
 constexpr uint32_t kSolverHeaderStyle = 4;
 constexpr int32_t kLiteralText = -1;
 constexpr int32_t kNoRow = -1;
+constexpr int32_t kNoSender = -1;
+// The pages the pop-up's commands address, and the control they name.
+constexpr int32_t kGameMainPage = 10062;
+constexpr int32_t kStatusPanelPage = 10433;
+constexpr int32_t kBookBackButton = 10097;
 
 CGuiGrid* FindGrid(int32_t id) {
   if (g_guiMain == nullptr) return nullptr;
@@ -47,10 +58,6 @@ void AddRow(CGuiGrid& grid, const ParkEvent& event, int32_t position, const Engi
   grid.AddCell(1, kLiteralText, second, value, "");
 }
 
-bool IsMascot(const EngineString& solution) { return solution == "FIZZWICK" || solution == "FIZZLEDA"; }
-bool IsRepairer(const EngineString& solution) {
-  return solution == "REPAIR" || solution == "ENGINEER" || solution == "ENGI";
-}
 
 // The value of the field's `value` attribute; null when the field or the
 // attribute is missing, so that the field keeps its default.
@@ -132,13 +139,55 @@ std::unique_ptr<ParkEvent> REraduzizEventClass::ReadEvent(const XmlNode& element
 }
 
 void REraduzizEventClass::StartEvent(ParkEvent& event, CAttraction& owner) {
+  DropRun(event);
   event.owner = &owner;
-  m_running.push_back(&event);
-  if (runStarter) {
-    runStarter(event, owner);
-  } else if (event.callback != nullptr) {
-    event.callback(event.callbackContext, &event);
+  eventBusy = 1;
+  m_runs.push_back(std::make_unique<EventRun>(event, plat::TickCount()));
+  m_runs.back()->Advance(plat::TickCount());
+}
+
+void REraduzizEventClass::UpdateRuns(uint32_t now) {
+  WatchPopup();
+  for (size_t i = 0; i < m_runs.size();) {
+    EventRun& run = *m_runs[i];
+    // An event reset while it ran (its owner gone) ends its run quietly.
+    const bool cancelled = run.GetEvent().owner == nullptr;
+    if (cancelled) eventBusy = 0;
+    if (cancelled || run.Advance(now)) {
+      m_runs.erase(m_runs.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      ++i;
+    }
   }
+}
+
+void REraduzizEventClass::WatchPopup() {
+  if (!m_popupOpen) return;
+  const CGuiElement* page = g_guiMain ? g_guiMain->FindElement(kPopupPage) : nullptr;
+  if (page && page->IsVisible()) return;
+  m_popupOpen = false;
+  eventBusy = 0;
+}
+
+void REraduzizEventClass::DropRun(const ParkEvent& event) {
+  const auto run = std::find_if(m_runs.begin(), m_runs.end(),
+                                [&](const std::unique_ptr<EventRun>& r) { return &r->GetEvent() == &event; });
+  if (run == m_runs.end()) return;
+  m_runs.erase(run);
+  eventBusy = 0;
+}
+
+std::vector<ParkEvent*> REraduzizEventClass::GetRunningEvents() const {
+  std::vector<ParkEvent*> running;
+  for (const auto& run : m_runs) running.push_back(&run->GetEvent());
+  return running;
+}
+
+const EventRun* REraduzizEventClass::FindRun(const ParkEvent& event) const {
+  for (const auto& run : m_runs) {
+    if (&run->GetEvent() == &event) return run.get();
+  }
+  return nullptr;
 }
 
 void REraduzizEventClass::EventPopupCallback(void* context, ParkEvent* event) {
@@ -147,12 +196,61 @@ void REraduzizEventClass::EventPopupCallback(void* context, ParkEvent* event) {
 }
 
 void REraduzizEventClass::OpenEvent(ParkEvent& event) {
-  const auto running = std::find(m_running.begin(), m_running.end(), &event);
   // A run that was cancelled meanwhile opens nothing.
-  if (running == m_running.end()) return;
-  m_running.erase(running);
+  if (FindRun(event) == nullptr || event.owner == nullptr) return;
+  HandleEventPopup(event);
+}
+
+void REraduzizEventClass::HandleEventPopup(ParkEvent& event) {
+  IParkEventHost* host = g_parkEventHost;
   openEvents.push_back(&event);
+  if (host) host->SelectOpenEvent(static_cast<int32_t>(openEvents.size()) - 1);
   FillEventLists();
+  if (g_guiMain == nullptr) {
+    eventBusy = 0;  // no pop-up can show, so none will close
+    return;
+  }
+  if (auto* text = dynamic_cast<CGuiTextBox*>(g_guiMain->FindElement(kPopupText))) {
+    text->Clear();
+    text->SetText(kLiteralText, event.eventText);
+  }
+  if (host) {
+    host->QueueFlagCommands();
+    host->RefreshStatusDisplay();
+  }
+  g_guiMain->PostCommand(kNoSender, kGameMainPage, kCmdOpenPageForced, kBookBackButton, 0);
+  g_guiMain->PostCommand(kNoSender, kStatusPanelPage, kCmdOpenPage, kBookBackButton, 0);
+  if (host) host->EnterEventPopupMode();
+  g_guiMain->PostCommand(kNoSender, kPopupPage, kCmdShowPage, kPopupCloseButton, 0);
+  if (host) host->QueueDialogCommand(true);
+  if (CGuiElement* picture = g_guiMain->FindElement(kPopupPicture)) {
+    EngineString path;
+    if (event.bookImage.Length() > 0) path = (host ? host->GetBaseDirectory() : EngineString()) + event.bookImage;
+    picture->SetBackgroundTexture(path);
+  }
+  m_popupOpen = true;
+}
+
+void REraduzizEventClass::OnObjectRemoved(const CAttraction& object) {
+  bool reset = false;
+  for (ParkEvent* event : KnownEvents()) {
+    if (event->owner != &object && event->extraObject != &object) continue;
+    DropRun(*event);
+    std::erase(openEvents, event);
+    event->Reset();
+    reset = true;
+  }
+  if (reset) FillEventLists();
+}
+
+std::vector<ParkEvent*> REraduzizEventClass::KnownEvents() const {
+  std::vector<ParkEvent*> known = openEvents;
+  for (const auto& run : m_runs) known.push_back(&run->GetEvent());
+  for (const auto& event : m_events) known.push_back(event.get());
+  std::erase(known, nullptr);
+  std::sort(known.begin(), known.end());
+  known.erase(std::unique(known.begin(), known.end()), known.end());
+  return known;
 }
 
 void REraduzizEventClass::FillEventLists() {
@@ -178,18 +276,18 @@ void REraduzizEventClass::FillEventLists() {
     const ParkEvent& event = *openEvents[i];
     const auto position = static_cast<int32_t>(i);
     status->AddCell(0, kLiteralText, event.shortName, position, "");
-    if (IsMascot(event.solution)) {
+    if (IsMascotSolution(event.solution)) {
       EngineString cost;
       cost.Format("%d", event.twinkleForSolution);
       for (CGuiGrid* grid : {fizzleda, fizzwick}) {
         if (grid != nullptr) AddRow(*grid, event, position, cost, event.twinkleForSolution);
       }
       ++mascotRows;
-    } else if (IsRepairer(event.solution)) {
+    } else if (IsRepairSolution(event.solution)) {
       addTo(repair, event, position, repairRows);
-    } else if (event.solution == "CLEANER") {
+    } else if (IsCleanerSolution(event.solution)) {
       addTo(cleaner, event, position, cleanerRows);
-    } else if (event.solution == "GARDENER") {
+    } else if (IsGardenerSolution(event.solution)) {
       addTo(gardener, event, position, gardenerRows);
     }
   }
@@ -202,17 +300,23 @@ void REraduzizEventClass::FillEventLists() {
 }
 
 void REraduzizEventClass::ResetAll() {
-  // A run still in progress is cancelled too: it must not open an event of
-  // a game that is gone.
-  for (std::vector<ParkEvent*>* list : {&openEvents, &m_running}) {
-    for (ParkEvent* event : *list) {
-      if (event != nullptr) event->Reset();
-    }
-    list->clear();
+  // Running events and those with a solver on the way are reset too: none
+  // may open, or keep its attraction, in a game that is gone.
+  std::vector<ParkEvent*> reset;
+  for (ParkEvent* event : KnownEvents()) {
+    const bool open = std::find(openEvents.begin(), openEvents.end(), event) != openEvents.end();
+    if (open || FindRun(*event) || event->owner != nullptr || event->assigned != 0) reset.push_back(event);
   }
+  m_runs.clear();
+  openEvents.clear();
+  for (ParkEvent* event : reset) event->Reset();
   eventBusy = 0;
+  // The pop-up of an event that is gone goes with it.
+  if (m_popupOpen && g_guiMain) g_guiMain->PostCommand(kNoSender, kPopupPage, kCmdClosePage, kPopupCloseButton, 0);
+  m_popupOpen = false;
   if (CGuiGrid* status = FindGrid(kStatusEventList)) ClearRows(*status);
   FillEventLists();
+  if (g_parkEventHost) g_parkEventHost->SelectOpenEvent(kNoRow);
 }
 
 EngineString REraduzizEventClass::GetEventTextAt(int32_t index) const {

@@ -14,6 +14,7 @@
 class CGuiMainClass;
 class CLedgerTree;
 class ParticleEffects;
+class REraduzizVisitor;
 class ScreenSet;
 class REraduzizBuildBookHost;
 
@@ -95,6 +96,9 @@ class ScreenHost {
   // starts counting from the tick, and the main object keeps the timer
   // (ms) with the current game minute.
   virtual void ArmParkEvents(uint32_t startTick, int32_t eventTimer) = 0;
+  // The park character (visitor, staff member or mascot) with the id; null
+  // when there is none or no character manager.
+  virtual REraduzizVisitor* FindCharacterById(int32_t /*id*/) { return nullptr; }
 
   // --- What the management screens read and change ----------------------
   // The set that owns the screens, through which they reach each other.

@@ -47,7 +47,7 @@ void ScreenSet::CreateAll() {
   CreateHosted(ticketScreen, "Init REraduzizTicketScreen\n", kTicket, "REraduzizTicketScreen");
   CreateHosted(shopScreen, "Init REraduzizShopScreen\n", kShop, "REraduzizShopScreen");
   CreateHosted(staffScreen, "Init REraduzizStaffScreen\n", kStaff, "REraduzizStaffScreen");
-  Create(repairEventScreen, "Init REraduzizRepairEventScreen\n", kRepairEvent, "REraduzizRepairEventScreen");
+  CreateHosted(repairEventScreen, "Init REraduzizRepairEventScreen\n", kRepairEvent, "REraduzizRepairEventScreen");
   Create(builUpgScreen, "Init REraduzizBuilUpgScreen\n", kBuilUpg, "REraduzizBuilUpgScreen");
   Create(upgradeScreen, "Init REraduzizUpgradeScreen\n", kUpgrade, "REraduzizUpgradeScreen");
   CreateHosted(speedWindow, "Init REraduzizSpeedWindow\n", kSpeed, "REraduzizSpeedWindow");

@@ -41,7 +41,7 @@ run_suite "sanitizer" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DHALVENOR_SAN
 
 # The threaded tests under ThreadSanitizer: only the suites that have them,
 # and in them only the tests whose names say they run threads.
-threaded_suites="platform engine gui"
+threaded_suites="platform engine gui app"
 threaded_tests='*Thread*:*Concurrent*:*WhileFramesRun*:*WhileALoader*'
 echo "== thread sanitizer build"
 cmake -S "$root" -B "$root/build-tsan" -G Ninja -DHALVENOR_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \

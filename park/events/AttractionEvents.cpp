@@ -1,12 +1,15 @@
 // The attraction's part in park events: when it may start one of its
-// events, which one, and whether that event's condition holds.
+// events, which one, whether that event's condition holds, and the restart
+// of the event animation.
 #include <cstdlib>
 
+#include "engine/animation/ZOdevuvCharacter.h"
 #include "park/REraduzizEventClass.h"
 #include "park/events/EventRules.h"
 #include "park/events/IParkEventHost.h"
 #include "park/events/ParkEvent.h"
 #include "park/objects/CAttraction.h"
+#include "platform/mesh/AnimationController.h"
 #include "platform/os/Clock.h"
 #include "platform/os/Random.h"
 
@@ -85,4 +88,12 @@ bool CAttraction::IsEventConditionMet(ParkEvent* event) {
   if (!met && now - event->lastMetTick > kEventForcedConditionMs) met = true;
   if (met) event->lastMetTick = now;
   return met;
+}
+
+void CAttraction::RestartNamedPartAnimation(EngineString name) {
+  for (NamedPart& part : namedParts) {
+    if (part.name != name || !part.object) continue;
+    if (const auto& controller = part.object->GetController()) controller->SetTrackPosition(0, 0.0);
+    if (part.object->IsPaused()) part.object->ResumeAnimation();
+  }
 }

@@ -33,3 +33,13 @@ bool EventClockAllows(int32_t hour, int32_t minute) {
 bool EventTryDue(uint32_t now, uint32_t lastEventTick, int32_t liveVisitors) {
   return now - lastEventTick > kEventParkPauseMs && liveVisitors > kEventMinLiveVisitors;
 }
+
+bool IsMascotSolution(const EngineString& solution) { return solution == "FIZZWICK" || solution == "FIZZLEDA"; }
+
+bool IsRepairSolution(const EngineString& solution) {
+  return solution == "REPAIR" || solution == "ENGINEER" || solution == "ENGI";
+}
+
+bool IsCleanerSolution(const EngineString& solution) { return solution == "CLEANER"; }
+
+bool IsGardenerSolution(const EngineString& solution) { return solution == "GARDENER"; }

@@ -28,3 +28,10 @@ bool EventClockAllows(int32_t hour, int32_t minute);
 // The per-frame update's gate in normal play: the park-wide pause is over
 // and enough visitors are in the park.
 bool EventTryDue(uint32_t now, uint32_t lastEventTick, int32_t liveVisitors);
+
+// The staff kinds an event's solution names (exact text): the two mascots,
+// the repairers under their three names, the cleaners and the gardeners.
+bool IsMascotSolution(const EngineString& solution);
+bool IsRepairSolution(const EngineString& solution);
+bool IsCleanerSolution(const EngineString& solution);
+bool IsGardenerSolution(const EngineString& solution);

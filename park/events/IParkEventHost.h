@@ -6,8 +6,10 @@
 #include <cstdint>
 
 #include "engine/core/EngineString.h"
+#include "platform/math/Types.h"
 
 class CAttraction;
+class ParticleEffects;
 class REraduzizEventClass;
 
 class IParkEventHost {
@@ -15,6 +17,23 @@ class IParkEventHost {
   virtual ~IParkEventHost() = default;
 
   virtual REraduzizEventClass* GetParkEvents() = 0;
+
+  // What an event's run does to the game, on the window thread. A host
+  // without a part does nothing (and finds no particle effects).
+  // The event view opens and the event camera looks from the eye at the point.
+  virtual void SetEventCameraPath(const plat::Vec3& lookAt, const plat::Vec3& eye);
+  virtual ParticleEffects* GetParticleEffects();
+  virtual void CleanLitterAt(const plat::Vec3& position);
+  // Opens (true) or closes the event view.
+  virtual void QueueDialogCommand(bool open);
+  // The event pop-up's part of the game: the repair-event window's chosen
+  // event, the one-shot page closes, the status texts, and the modal mode
+  // with every game screen closed and the build book shut.
+  virtual void SelectOpenEvent(int32_t index);
+  virtual void QueueFlagCommands();
+  virtual void RefreshStatusDisplay();
+  virtual void EnterEventPopupMode();
+  virtual EngineString GetBaseDirectory() const;
   virtual bool IsTutorialMode() const = 0;
   virtual bool IsModal() const = 0;
   virtual int32_t GetClockHour() const = 0;

@@ -3,9 +3,13 @@
 // of staff (a hungry bird, full dust bins, a building that needs a repairer).
 // One record serves every attraction of its object type, one run at a time:
 // `owner` names the attraction it runs or waits on.
+//
+// The steps of a run (the camera, the script, the reset) act on the game on
+// the window thread; EventRun times them.
 #include <cstdint>
 
 #include "engine/core/EngineString.h"
+#include "platform/math/Types.h"
 
 class CAttraction;
 class ParkEvent;
@@ -13,11 +17,33 @@ class ParkEvent;
 // Called when an event's run has ended, with the context given to SetCallback.
 using ParkEventCallback = void (*)(void* context, ParkEvent* event);
 
+// A + normalize(B - A) x d; A itself when B equals A.
+plat::Vec3 PointTowards(const plat::Vec3& a, const plat::Vec3& b, float d);
+
 class ParkEvent {
  public:
   static constexpr int32_t kUnset = -1;
   static constexpr int32_t kDefaultCameraTallPosition = 5;
   static constexpr float kNoSavedHeight = -1000.0f;
+  // A sunk object stands this deep, out of sight.
+  static constexpr float kSunkHeight = -100.0f;
+
+  // What the event does to the park while it runs (`effect`).
+  static constexpr int32_t kEffectLitter = 100;
+  static constexpr int32_t kEffectSinkExtraObject = 101;
+  static constexpr int32_t kEffectSinkOwner = 102;
+  static constexpr int32_t kEffectSneezeSound = 103;
+  // Which ride stops while the event runs (`animStopNeeded`).
+  static constexpr int32_t kStopOwnerRun = 1;
+  static constexpr int32_t kStopExtraObjectRun = 2;
+
+  // The identifiers with a script of their own.
+  static constexpr const char* kZelVaroHungry = "EVENT_ZEL_VARO_HUNGRY";
+  static constexpr const char* kZelVaroTired = "EVENT_ZEL_VARO_TIERD";
+  static constexpr const char* kVormexSneezes = "EVENT_VORMEX_SNEEZES";
+  static constexpr const char* kSpeakingDustBins = "EVENT_SPEAKING_DUST_BINS";
+  static constexpr const char* kDustBins = "EVENT_DUST_BINS";
+  static constexpr const char* kGorbleTunnHungry = "EVENT_GORBLE_TUNN_GETS_HUNGRY";
 
   ParkEvent();
   ~ParkEvent();
@@ -26,12 +52,26 @@ class ParkEvent {
 
   void SetDefaults();
   void SetCallback(ParkEventCallback function, void* context);
-  // Back to idle: no owner, no solver, both stamps at the current tick, the
-  // owner's event marks cleared and the event's sound stopped.
-  void Reset();
+
+  // The camera step: the event camera looks at the attraction (an unset
+  // special event location becomes the gate). Nothing without an owner.
+  void Begin();
+  // The scripted step: the event's animation, particles, sunk object,
+  // stopped ride and looping sound. Nothing without an owner.
+  void RunScript();
   // The drawing of the attraction tells the event that its animation has
   // reached its end; the event's run waits for this.
   void OnAnimEnd();
+  // Back to idle: everything the run did is undone (litter, sunk objects,
+  // stopped rides, effects, sound), the owner's event marks are cleared, no
+  // owner, no solver, both stamps at the current tick.
+  void Reset();
+
+  bool IsSneeze() const { return id == kVormexSneezes; }
+  // The animation of the event's script; empty for an event without one.
+  EngineString ScriptedAnimation() const;
+  // Both the sound file and its name are set.
+  bool HasSound() const { return soundEffect.Length() > 0 && soundEffectName.Length() > 0; }
 
   EngineString id;
   int32_t type = kUnset;
@@ -63,4 +103,8 @@ class ParkEvent {
   float savedHeight = kNoSavedHeight;
   ParkEventCallback callback = nullptr;
   void* callbackContext = nullptr;
+
+ private:
+  void Sink(CAttraction& object);
+  void BringBack(CAttraction& object);
 };

@@ -95,6 +95,9 @@ class CAttraction {
   // The event's condition measured on the park; a condition that has not
   // held for a long time counts as met.
   bool IsEventConditionMet(ParkEvent* event);
+  // The event animation of every named part of that name starts again from
+  // its beginning.
+  void RestartNamedPartAnimation(EngineString name);
   void ResetTransform(ZOdevuvGameObject* object);
   void AddSubObject(ZOdevuvGameObject* object);
   void ClearSlotFlags();

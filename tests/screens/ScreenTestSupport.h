@@ -4,6 +4,7 @@
 // output captured, and a frame that runs the command pass as the main
 // object's handler routes it.
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -86,6 +87,10 @@ class FakeHost : public ScreenHost {
     dismissed.push_back(id);
   }
   std::vector<PlacementRecord>& PlacedCharacters() override { return placedCharacters; }
+  REraduzizVisitor* FindCharacterById(int32_t id) override {
+    const auto found = characters.find(id);
+    return found != characters.end() ? found->second : nullptr;
+  }
 
   ScreenSet* screens = nullptr;
   ScreenFlagBytes bytes;
@@ -114,6 +119,7 @@ class FakeHost : public ScreenHost {
   int armCount = 0;
   uint32_t armedTick = 0;
   int32_t armedTimer = 0;
+  std::map<int32_t, REraduzizVisitor*> characters;
 
  private:
   CGuiMainClass& m_gui;

@@ -80,7 +80,9 @@ TEST(DemoParkEventsTest, EventsStartOpenAndAreGoneAfterAReset) {
   clock.AdvanceMs(kEventForcedConditionMs + 1);
   for (int round = 0; round < 20; ++round) {
     for (CAttraction* object : placed) {
-      if (object->eventRunning == 0) object->TriggerRandomEvent();
+      if (object->eventRunning != 0) continue;
+      object->TriggerRandomEvent();
+      eventtest::FinishRuns(manager, clock);
     }
     clock.AdvanceMs(kEventRetryPauseMs);
   }

@@ -104,8 +104,6 @@ TEST_F(EventListsTest, EachSolverSeesItsOwnEvents) {
 
 TEST_F(EventListsTest, ResetAllCancelsRunsAndLeavesNothingOpen) {
   CAttraction shown, held;
-  std::vector<ParkEvent*> runs;
-  manager->runStarter = [&](ParkEvent& event, CAttraction&) { runs.push_back(&event); };
   ParkEvent& open = Open("bins", "CLEANER");
   open.owner = &shown;
   open.assigned = 1;
@@ -114,8 +112,8 @@ TEST_F(EventListsTest, ResetAllCancelsRunsAndLeavesNothingOpen) {
   running->SetCallback(&REraduzizEventClass::EventPopupCallback, manager.get());
   held.eventRunning = 1;
   manager->StartEvent(*running, held);
-  manager->eventBusy = 1;
-  ASSERT_EQ(runs.size(), 1u);
+  ASSERT_EQ(manager->GetRunningEvents().size(), 1u);
+  EXPECT_EQ(manager->eventBusy, 1);
   manager->FillEventLists();
 
   manager->ResetAll();

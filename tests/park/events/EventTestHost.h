@@ -3,10 +3,13 @@
 // placed objects found by name, and the manager the attractions use.
 #include <map>
 #include <string>
+#include <vector>
 
 #include "park/REraduzizEventClass.h"
+#include "park/events/EventRun.h"
 #include "park/events/IParkEventHost.h"
 #include "park/objects/CAttraction.h"
+#include "platform/os/Clock.h"
 
 namespace eventtest {
 
@@ -33,6 +36,17 @@ class TestEventHost : public IParkEventHost {
   int32_t GetLiveVisitorCount() const override { return liveVisitors; }
   bool IsTutorialAtEventStep() const override { return tutorialAtEventStep; }
 
+  void SetEventCameraPath(const plat::Vec3& lookAt, const plat::Vec3& eye) override {
+    cameraLookAt = lookAt;
+    cameraEye = eye;
+    ++cameraCalls;
+  }
+  ParticleEffects* GetParticleEffects() override { return particles; }
+  void CleanLitterAt(const plat::Vec3& position) override { cleanedLitter.push_back(position); }
+  void QueueDialogCommand(bool open) override { dialogCommands.push_back(open); }
+  void SelectOpenEvent(int32_t index) override { selectedOpenEvent = index; }
+  void EnterEventPopupMode() override { ++popupModeCalls; }
+
   REraduzizEventClass* manager = nullptr;
   bool tutorial = false;
   bool modal = false;
@@ -41,8 +55,28 @@ class TestEventHost : public IParkEventHost {
   std::map<std::string, CAttraction*> objects;
   bool tutorialEventAllowed = false;
   bool tutorialEventStarted = false;
+
+  plat::Vec3 cameraLookAt, cameraEye;
+  int cameraCalls = 0;
+  ParticleEffects* particles = nullptr;
+  std::vector<plat::Vec3> cleanedLitter;
+  std::vector<bool> dialogCommands;
+  int32_t selectedOpenEvent = -2;
+  int popupModeCalls = 0;
   int32_t liveVisitors = -1;  // no character manager
   bool tutorialAtEventStep = false;
 };
+
+// Frames of this length step the runs until every run has opened its event
+// and the busy flag has dropped, for at most the longest run.
+constexpr uint32_t kFrameMs = 100;
+constexpr uint32_t kLongestRunMs = 2 * EventRun::kStepPauseMs + EventRun::kAnimationWaitLimitMs + kFrameMs;
+inline void FinishRuns(REraduzizEventClass& manager, plat::FakeClock& clock) {
+  for (uint32_t waited = 0; waited <= kLongestRunMs; waited += kFrameMs) {
+    if (manager.GetRunningEvents().empty() && manager.eventBusy == 0) return;
+    clock.AdvanceMs(kFrameMs);
+    manager.UpdateRuns(plat::TickCount());
+  }
+}
 
 }  // namespace eventtest

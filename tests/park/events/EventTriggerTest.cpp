@@ -103,6 +103,7 @@ TEST_F(EventTriggerTest, AnEventWaitsItsPauseAfterEveryStartOrAttempt) {
   EXPECT_EQ(first.currentEvent, event.get());
   EXPECT_EQ(first.eventRunning, 1);
   EXPECT_EQ(manager.eventStamp, plat::TickCount());
+  eventtest::FinishRuns(manager, clock);
   ASSERT_EQ(manager.openEvents.size(), 1u);
   EXPECT_EQ(manager.GetEventTextAt(0), "Something happened.");
 
@@ -120,6 +121,8 @@ TEST_F(EventTriggerTest, AnEventOpenOnOneAttractionIsNotStartedOnAnother) {
   clock.AdvanceMs(kEventRetryPauseMs);
   first.TriggerRandomEvent();
   ASSERT_EQ(event->owner, &first);
+  eventtest::FinishRuns(manager, clock);
+  ASSERT_EQ(manager.eventBusy, 0);  // the pop-up has closed
   clock.AdvanceMs(kEventRetryPauseMs * 3);
   second.TriggerRandomEvent();
   EXPECT_EQ(event->owner, &first);
