@@ -5,7 +5,6 @@
 #include "app/VAvazadOvurUrovi.h"
 #include "park/objects/CAttraction.h"
 #include "park/scenarios/CPorvikScenarios.h"
-#include "platform/os/DebugOutput.h"
 #include "screens/REraduzizMessageWindow.h"
 
 EngineString MainObjectBuildBookHost::GetBaseDirectory() const { return m_game.baseDirectory; }
@@ -51,17 +50,13 @@ bool MainObjectBuildBookHost::PlaceTemplateAt(const plat::Vec3& position, float 
   if (!preview) return false;
   preview->SetPosition(position.x, position.y, position.z);
   preview->SetRotation(rotationDegrees);
-  // Setting an object down (footprint test, cells, purchase) belongs to
-  // the player's placement, which the game does not have yet.
-  plat::OutputDebugString("REraduzizBuildBook: no placement to set the attraction down at its spot\n");
-  return false;
+  if (m_game.IsFootprintBlocked()) return false;
+  return m_game.PlaceBuildItem(*preview) != nullptr;
 }
 
 void MainObjectBuildBookHost::ResetTemplate() {
   if (m_game.placementPreview) m_game.placementPreview->Reset();
 }
-
-void MainObjectBuildBookHost::ResetSelectionFlags() { m_game.ResetSelectionFlags(); }
 
 uint8_t& MainObjectBuildBookHost::PlacementAllowed() { return m_game.placementAllowed; }
 

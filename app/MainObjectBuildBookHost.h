@@ -20,7 +20,6 @@ class MainObjectBuildBookHost : public REraduzizBuildBookHost {
   std::optional<EngineString> GetTemplateId() const override;
   bool PlaceTemplateAt(const plat::Vec3& position, float rotationDegrees) override;
   void ResetTemplate() override;
-  void ResetSelectionFlags() override;
   uint8_t& PlacementAllowed() override;
   void RefreshStatusDisplay() override;
   void ShowMessage(const EngineString& text) override;

@@ -11,6 +11,7 @@
 #include "park/REraduzizEventClass.h"
 #include "park/objects/CAttraction.h"
 #include "platform/os/Window.h"
+#include "screens/REraduzizBuildBook.h"
 
 namespace {
 
@@ -230,6 +231,9 @@ Row OpenBook(VAvazadOvurUrovi& game, int32_t sender) {
   game.ResetTools();
   if (game.playMode) {
     game.modalScreenOpen = 1;
+    // The page shows the park as it is now: the level reached and what
+    // stands already.
+    if (game.buildBook) game.buildBook->ShowPage();
     Post(game, kNoElement, kBookPage, kCmdOpenPage, sender);
     game.buildBookOpen = 1;
   }

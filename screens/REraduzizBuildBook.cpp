@@ -57,8 +57,7 @@ void SetFixed(CGuiButton* button, bool fixed) {
 
 }  // namespace
 
-REraduzizBuildBook::REraduzizBuildBook(CGuiElement* windowElement, ScreenHost& screens,
-                                       REraduzizBuildBookHost* host)
+REraduzizBuildBook::REraduzizBuildBook(CGuiElement* windowElement, ScreenHost& screens, REraduzizBuildBookHost* host)
     : window(dynamic_cast<CGuiWindow*>(windowElement)), m_screens(screens), m_host(host) {
   if (windowElement && !window) screens::ReportMissingControl(kScreen, windowElement->GetId(), kWindow);
   if (m_host) baseDirectory = m_host->GetBaseDirectory();
@@ -205,9 +204,7 @@ EngineString REraduzizBuildBook::SlotText(const BookItem& item) {
   return item.objectName + lineFeed + price + lineFeed + capacity + lineFeed + item.description;
 }
 
-bool REraduzizBuildBook::IsBuilt(const BookItem& item) const {
-  return m_host && m_host->IsBuilt(item.geometryName);
-}
+bool REraduzizBuildBook::IsBuilt(const BookItem& item) const { return m_host && m_host->IsBuilt(item.geometryName); }
 
 void REraduzizBuildBook::FillSlot(int32_t slot, const BookItem& entry) {
   BookItem item = entry;

@@ -48,8 +48,6 @@ class REraduzizBuildBook {
   static constexpr int32_t kNextPage = 10096;
   static constexpr int32_t kPreviousPage = 10095;
   static constexpr int32_t kCloseButton = 10097;
-  // The game's button that opens the book.
-  static constexpr int32_t kOpenButton = 10067;
   static constexpr std::array<int32_t, kSlotCount> kItemFrames = {10078, 10080, 10084, 10087};
   static constexpr std::array<int32_t, kSlotCount> kItemTexts = {10081, 10082, 10085, 10088};
 
@@ -78,10 +76,6 @@ class REraduzizBuildBook {
   // Releases every picture of the book and of its entries.
   void ReleaseImages();
 
-  // The game's build button: closes the game screens, clears the selection
-  // and the template, and while a game runs opens the book at the page
-  // last shown, laid out anew.
-  void Open();
   // Makes the realm current: any value is kept; 0 to 5 also set the tabs
   // (those of the realm and after it in the first set, those before it in
   // the second) and the page picture.

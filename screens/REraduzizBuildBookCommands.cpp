@@ -29,20 +29,6 @@ const REraduzizBuildBook::FixedSpot* REraduzizBuildBook::FindFixedSpot(const Eng
   return nullptr;
 }
 
-void REraduzizBuildBook::Open() {
-  m_screens.HideGameScreens();
-  if (m_host) {
-    m_host->ResetSelectionFlags();
-    m_host->ResetTemplate();
-  }
-  ScreenFlags& flags = m_screens.Flags();
-  if (!flags.gameRunning) return;
-  flags.modal = 1;
-  ShowPage();
-  m_screens.Gui().PostCommand(-1, screen_ids::kBuildBook, kCmdOpenPage, kOpenButton, 0);
-  flags.bookOpen = 1;
-}
-
 bool REraduzizBuildBook::OnGuiCommand(GuiCommand& command) {
   if (command.code != kCmdClick) return false;
   const int32_t sender = command.sender;

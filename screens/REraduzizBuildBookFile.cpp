@@ -8,8 +8,8 @@ namespace buildbook {
 
 namespace {
 
-constexpr const char* kRealmKeys[kRealmCount] = {"Morwenne_Realm", "Varnoth_Realm", "Quellin_Realm",
-                                                  "Tessavar_Realm", "General_Buildings"};
+constexpr const char* kRealmKeys[kRealmCount] = {"Morwenne_Realm", "Varnoth_Realm", "Quellin_Realm", "Tessavar_Realm",
+                                                 "General_Buildings"};
 
 // The text of the named child element; empty when it is missing.
 EngineString Text(const XmlNode& field, const char* key) {

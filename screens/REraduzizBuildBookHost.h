@@ -39,8 +39,6 @@ class REraduzizBuildBookHost {
   virtual bool PlaceTemplateAt(const plat::Vec3& position, float rotationDegrees) = 0;
   // Drops what the template holds, so that nothing is left to place.
   virtual void ResetTemplate() = 0;
-  // Clears the game's selection and mouse-mode flags.
-  virtual void ResetSelectionFlags() = 0;
   // The byte that is 1 while the template's footprint is free.
   virtual uint8_t& PlacementAllowed() = 0;
 

@@ -83,11 +83,3 @@ class CGuiMainClass {
 };
 
 extern CGuiMainClass* g_guiMain;
-
-// The text of a text setter: id -1 means the literal, any other id is
-// looked up in the GUI manager's table (empty without a manager).
-EngineString GuiTextFor(int32_t id, const EngineString& literal);
-// Posts through the GUI manager when there is one.
-void GuiPost(int32_t sender, int32_t target, int32_t code, int32_t control, int32_t parameter);
-// Plays a named sound through the sound manager when there is one.
-void GuiPlaySound(const char* name);

@@ -1,11 +1,12 @@
 // The creators of CGuiXmlLoader: one element type each, reading the
-// element's properties by position.
+// element's properties by their named positions.
 #include <algorithm>
 #include <cstdint>
 
 #include "gui/core/CGuiElement.h"
 #include "gui/core/GuiGeometry.h"
 #include "gui/loader/CGuiXmlLoader.h"
+#include "gui/loader/GuiPropertyPositions.h"
 #include "gui/widgets/CGuiAnimButton.h"
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiCheckBox.h"
@@ -21,6 +22,8 @@
 
 namespace {
 
+using namespace guiprops;
+
 // Fixed images, relative to the working directory.
 constexpr const char* kFrameImage = "images\\WinObjects\\WINDOW\\winBORDER_1x1.png";
 constexpr const char* kScrollBackground = "images\\GuiImages\\alphaPX.png";
@@ -32,20 +35,6 @@ constexpr const char* kGridBackground = "\\images\\WinObjects\\1x1\\BG_GridLight
 // Row and column counts beyond this are refused: the widgets keep one
 // record per column and draw every visible row each frame.
 constexpr int32_t kMaxCount = 1024;
-
-// The properties each type needs.
-constexpr size_t kShapeProps = 7;
-constexpr size_t kWindowProps = 20;
-constexpr size_t kTitledWindowProps = 26;
-constexpr size_t kButtonProps = 20;
-constexpr size_t kAnimButtonProps = 21;
-constexpr size_t kTextBoxProps = 19;
-constexpr size_t kStaticTextProps = 15;
-constexpr size_t kCheckBoxProps = 19;
-constexpr size_t kListBoxProps = 22;
-constexpr size_t kComboBoxProps = 18;
-constexpr size_t kDropDownProps = 19;
-constexpr size_t kGridProps = 26;
 
 // Record types and cell counts of CreateSized.
 constexpr int32_t kShapeType = 0;
@@ -174,14 +163,14 @@ void CGuiXmlLoader::KeepLayer(CGuiElement* root, int32_t id, uint8_t active, uin
 }
 
 void CGuiXmlLoader::CreateShape(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  if (!HasProperties(props, kShapeProps, index)) return;
+  if (!HasProperties(props, shapeProps::kCount, index)) return;
   // A shape whose parent does not exist stands on its own as a layer.
   CGuiElement* parent = ElementByName(parentName);
   if (parent && TooDeepBelow(parent, index)) return;
   auto* shape = new CGuiWindow();
-  shape->CreateSized(parent, id, kShapeType, Number(props, 0), Number(props, 1), Number(props, 2), Number(props, 3), 0,
-                     1, 1);
-  shape->SetBackgroundTexture(Image(Prop(props, 6)));
+  shape->CreateSized(parent, id, kShapeType, Number(props, shapeProps::kX), Number(props, shapeProps::kY),
+                     Number(props, shapeProps::kWidth), Number(props, shapeProps::kHeight), 0, 1, 1);
+  shape->SetBackgroundTexture(Image(Prop(props, shapeProps::kImage)));
   if (parent) {
     Attach(shape, parent, index);
   } else {
@@ -190,63 +179,68 @@ void CGuiXmlLoader::CreateShape(int32_t id, EngineString parentName, GuiProperty
 }
 
 void CGuiXmlLoader::CreateWindow(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  if (!HasProperties(props, kWindowProps, index)) return;
-  const bool titled = Flag(props, 19);
-  if (titled && !HasProperties(props, kTitledWindowProps, index)) return;
+  if (!HasProperties(props, windowProps::kCount, index)) return;
+  const bool titled = Flag(props, windowProps::kTitled);
+  if (titled && !HasProperties(props, windowProps::kTitledCount, index)) return;
   CGuiElement* parent = nullptr;
   if (parentName.Length() > 0) {
-    parent = RequireParent(parentName, props, kWindowProps, index);
+    parent = RequireParent(parentName, props, windowProps::kCount, index);
     if (!parent) return;
   }
-  const uint8_t shown = Flag(props, 8) ? 1 : 0;
+  const uint8_t shown = Flag(props, windowProps::kShown) ? 1 : 0;
   auto* window = new CGuiWindow();
-  window->CreateSized(parent, id, kShapeType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4), 0,
-                      shown, shown);
-  window->SetBackgroundTexture(Image(Prop(props, 7)));
-  if (Flag(props, 9)) SetFrame(*window);
+  window->CreateSized(parent, id, kShapeType, Number(props, kX), Number(props, kY), Number(props, kWidth),
+                      Number(props, kHeight), 0, shown, shown);
+  window->SetBackgroundTexture(Image(Prop(props, windowProps::kImage)));
+  if (Flag(props, windowProps::kFramed)) SetFrame(*window);
   if (titled) {
-    window->SetTitleBar(Image(Prop(props, 18)), true, Number(props, 15), 2);
-    ApplyFont(*window, Font(Prop(props, 24), Prop(props, 23), Prop(props, 21)));
-    window->SetTitle(Prop(props, 25));
-    window->SetTitleColours(Colour(Prop(props, 22), 255), Colour(Prop(props, 22), 100));
+    window->SetTitleBar(Image(Prop(props, windowProps::kTitleImage)), true, Number(props, windowProps::kTitleHeight),
+                        2);
+    ApplyFont(*window, Font(Prop(props, windowProps::kTitleSize), Prop(props, windowProps::kTitleStyle),
+                            Prop(props, windowProps::kTitleFace)));
+    window->SetTitle(Prop(props, windowProps::kTitle));
+    window->SetTitleColours(Colour(Prop(props, windowProps::kTitleColour), 255),
+                            Colour(Prop(props, windowProps::kTitleColour), 100));
   }
   if (parent) {
     Attach(window, parent, index);
   } else {
-    KeepLayer(window, id, shown, Prop(props, 0) == "TOP" ? 1 : 0, index);
+    KeepLayer(window, id, shown, Prop(props, windowProps::kSticky) == "TOP" ? 1 : 0, index);
   }
 }
 
 void CGuiXmlLoader::CreateButton(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  CGuiElement* parent = RequireParent(parentName, props, kButtonProps, index);
+  CGuiElement* parent = RequireParent(parentName, props, buttonProps::kCount, index);
   if (!parent) return;
   // A button under a disabled parent starts hidden and disabled.
   const uint8_t enabled = parent->record->enabled;
   auto* button = new CGuiButton();
-  button->CreateSized(parent, id, kButtonType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4),
-                      kButtonCells, enabled, enabled);
-  button->SetBackgroundTexture(Image(Prop(props, 7)));
-  ApplyFont(*button, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
-  button->SetText(Prop(props, 14), kCentredBoth);
-  const EngineString& colour = Prop(props, 11);
+  button->CreateSized(parent, id, kButtonType, Number(props, kX), Number(props, kY), Number(props, kWidth),
+                      Number(props, kHeight), kButtonCells, enabled, enabled);
+  button->SetBackgroundTexture(Image(Prop(props, labelProps::kImage)));
+  ApplyFont(*button,
+            Font(Prop(props, labelProps::kSize), Prop(props, labelProps::kStyle), Prop(props, labelProps::kFace)));
+  button->SetText(Prop(props, labelProps::kText), kCentredBoth);
+  const EngineString& colour = Prop(props, labelProps::kColour);
   button->SetTextColours(Colour(colour, 250), Colour(colour, 200), Colour(colour, 255), Colour(colour, 50));
   Attach(button, parent, index);
-  m_descriptions[size_t(index)].actions = Prop(props, 19);
+  m_descriptions[size_t(index)].actions = Prop(props, buttonProps::kActions);
 }
 
 void CGuiXmlLoader::CreateAnimButton(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  CGuiElement* parent = RequireParent(parentName, props, kAnimButtonProps, index);
+  CGuiElement* parent = RequireParent(parentName, props, animButtonProps::kCount, index);
   if (!parent) return;
   const uint8_t enabled = parent->record->enabled;
   auto* button = new CGuiAnimButton();
-  button->CreateSized(parent, id, kAnimButtonType, Number(props, 1), Number(props, 2), Number(props, 3),
-                      Number(props, 4), kAnimButtonCells, enabled, enabled);
-  const EngineString& imageValue = Prop(props, 7);
+  button->CreateSized(parent, id, kAnimButtonType, Number(props, kX), Number(props, kY), Number(props, kWidth),
+                      Number(props, kHeight), kAnimButtonCells, enabled, enabled);
+  const EngineString& imageValue = Prop(props, labelProps::kImage);
   const EngineString image = Image(imageValue);
   button->SetBackgroundTexture(image);
-  ApplyFont(*button, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
-  button->SetText(Prop(props, 14), kCentredBoth);
-  const EngineString& colour = Prop(props, 11);
+  ApplyFont(*button,
+            Font(Prop(props, labelProps::kSize), Prop(props, labelProps::kStyle), Prop(props, labelProps::kFace)));
+  button->SetText(Prop(props, labelProps::kText), kCentredBoth);
+  const EngineString& colour = Prop(props, labelProps::kColour);
   button->SetTextColours(Colour(colour, 250), Colour(colour, 200), Colour(colour, 255), Colour(colour, 10));
   // The frames are named after the image value up to and including its last
   // "_" (never one of the working directory's path).
@@ -254,192 +248,202 @@ void CGuiXmlLoader::CreateAnimButton(int32_t id, EngineString parentName, GuiPro
   const EngineString prefix = cut == std::string::npos ? image : Image(imageValue.Mid(0, uint32_t(cut) + 1));
   button->LoadFrames(prefix, 1, 14, 0, 1);
   Attach(button, parent, index);
-  m_descriptions[size_t(index)].actions = Prop(props, 20);
+  m_descriptions[size_t(index)].actions = Prop(props, animButtonProps::kActions);
 }
 
 void CGuiXmlLoader::CreateTextBox(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  CGuiElement* parent = RequireParent(parentName, props, kTextBoxProps, index);
+  CGuiElement* parent = RequireParent(parentName, props, textBoxProps::kCount, index);
   if (!parent) return;
   auto* box = new CGuiTextBox();
-  box->CreateSized(parent, id, kTextBoxType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4), 0,
-                   1, 1);
-  box->SetBackgroundTexture(Image(Prop(props, 7)));
-  if (Flag(props, 8)) SetFrame(*box);
+  box->CreateSized(parent, id, kTextBoxType, Number(props, kX), Number(props, kY), Number(props, kWidth),
+                   Number(props, kHeight), 0, 1, 1);
+  box->SetBackgroundTexture(Image(Prop(props, textBoxProps::kImage)));
+  if (Flag(props, textBoxProps::kFramed)) SetFrame(*box);
   box->CreateScrollBar(kScrollBackground, kScrollUp, kScrollDown, kScrollThumb, 0);
-  ApplyFont(*box, Font(Prop(props, 15), Prop(props, 14), Prop(props, 12)));
-  const int32_t format = Choice(Prop(props, 18));
+  ApplyFont(*box, Font(Prop(props, textBoxProps::kSize), Prop(props, textBoxProps::kStyle),
+                       Prop(props, textBoxProps::kFace)));
+  const int32_t format = Choice(Prop(props, textBoxProps::kFormat));
   if (format >= 0) box->SetDrawFormat(uint32_t(format));
-  box->SetText(-1, Prop(props, 16));
-  box->SetTextColour(Colour(Prop(props, 13), 255));
+  box->SetText(-1, Prop(props, textBoxProps::kText));
+  box->SetTextColour(Colour(Prop(props, textBoxProps::kColour), 255));
   Attach(box, parent, index);
 }
 
 void CGuiXmlLoader::CreateStaticText(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  CGuiElement* parent = RequireParent(parentName, props, kStaticTextProps, index);
+  CGuiElement* parent = RequireParent(parentName, props, staticTextProps::kCount, index);
   if (!parent) return;
   auto* text = new CGuiStaticText();
-  text->CreateSized(parent, id, kStaticTextType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4),
-                    0, 1, 1);
-  text->SetBackgroundTexture(Image(Prop(props, 7)));
-  if (Flag(props, 8)) SetFrame(*text);
-  ApplyFont(*text, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
-  text->SetText(-1, Prop(props, 14), 0, Colour(Prop(props, 11), 255));
+  text->CreateSized(parent, id, kStaticTextType, Number(props, kX), Number(props, kY), Number(props, kWidth),
+                    Number(props, kHeight), 0, 1, 1);
+  text->SetBackgroundTexture(Image(Prop(props, labelProps::kImage)));
+  if (Flag(props, staticTextProps::kFramed)) SetFrame(*text);
+  ApplyFont(*text,
+            Font(Prop(props, labelProps::kSize), Prop(props, labelProps::kStyle), Prop(props, labelProps::kFace)));
+  text->SetText(-1, Prop(props, labelProps::kText), 0, Colour(Prop(props, labelProps::kColour), 255));
   Attach(text, parent, index);
 }
 
 void CGuiXmlLoader::CreateEditBox(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  CGuiElement* parent = RequireParent(parentName, props, kStaticTextProps, index);
+  CGuiElement* parent = RequireParent(parentName, props, staticTextProps::kCount, index);
   if (!parent) return;
   auto* edit = new CGuiEditBox();
-  edit->CreateSized(parent, id, kEditBoxType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4), 0,
-                    1, 1);
-  edit->SetBackgroundTexture(Image(Prop(props, 7)));
-  if (Flag(props, 8)) SetFrame(*edit);
-  ApplyFont(*edit, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
-  edit->SetText(Prop(props, 14), 0, Colour(Prop(props, 11), 255));
+  edit->CreateSized(parent, id, kEditBoxType, Number(props, kX), Number(props, kY), Number(props, kWidth),
+                    Number(props, kHeight), 0, 1, 1);
+  edit->SetBackgroundTexture(Image(Prop(props, labelProps::kImage)));
+  if (Flag(props, staticTextProps::kFramed)) SetFrame(*edit);
+  ApplyFont(*edit,
+            Font(Prop(props, labelProps::kSize), Prop(props, labelProps::kStyle), Prop(props, labelProps::kFace)));
+  edit->SetText(Prop(props, labelProps::kText), 0, Colour(Prop(props, labelProps::kColour), 255));
   Attach(edit, parent, index);
 }
 
 void CGuiXmlLoader::CreateCheckBox(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  CGuiElement* parent = RequireParent(parentName, props, kCheckBoxProps, index);
+  CGuiElement* parent = RequireParent(parentName, props, checkBoxProps::kCount, index);
   if (!parent) return;
   auto* box = new CGuiCheckBox();
-  const int32_t width = Clamp32(int64_t(Number(props, 3)) + Number(props, 18));
-  box->CreateSized(parent, id, kCheckBoxType, Number(props, 1), Number(props, 2), width, Number(props, 4), 0, 1, 1);
-  box->SetText(Prop(props, 14), kVerticallyCentred);
-  box->SetBoxTexture(Image(Prop(props, 7)), kCheckFrames);
-  box->SetAlignment(Number(props, 16));
-  box->SetLocked(!Flag(props, 8));
+  const int32_t width = Clamp32(int64_t(Number(props, kWidth)) + Number(props, checkBoxProps::kLabelWidth));
+  box->CreateSized(parent, id, kCheckBoxType, Number(props, kX), Number(props, kY), width, Number(props, kHeight), 0, 1,
+                   1);
+  box->SetText(Prop(props, labelProps::kText), kVerticallyCentred);
+  box->SetBoxTexture(Image(Prop(props, labelProps::kImage)), kCheckFrames);
+  box->SetAlignment(Number(props, checkBoxProps::kAlignment));
+  box->SetLocked(!Flag(props, checkBoxProps::kEnabled));
   box->SetChecked(false);
-  box->SetTextColour(Colour(Prop(props, 11), 255));
-  ApplyFont(*box, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
+  box->SetTextColour(Colour(Prop(props, labelProps::kColour), 255));
+  ApplyFont(*box,
+            Font(Prop(props, labelProps::kSize), Prop(props, labelProps::kStyle), Prop(props, labelProps::kFace)));
   Attach(box, parent, index);
 }
 
 void CGuiXmlLoader::CreateListBox(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  CGuiElement* parent = RequireParent(parentName, props, kListBoxProps, index);
+  CGuiElement* parent = RequireParent(parentName, props, listBoxProps::kCount, index);
   if (!parent) return;
-  if (!CountInRange(Number(props, 5))) {
+  if (!CountInRange(Number(props, listBoxProps::kRows))) {
     Refuse(index, "row count out of range");
     return;
   }
   auto* list = new CGuiListBox();
   // The height factor multiplies the font size.
-  const int32_t height = Clamp32(int64_t(Number(props, 4)) * Number(props, 21));
-  list->CreateSized(parent, id, kListBoxType, Number(props, 1), Number(props, 2), Number(props, 3), height, 0, 1, 1);
-  const EngineString image = Image(Prop(props, 17));
+  const int32_t height = Clamp32(int64_t(Number(props, kHeight)) * Number(props, listBoxProps::kSize));
+  list->CreateSized(parent, id, kListBoxType, Number(props, kX), Number(props, kY), Number(props, kWidth), height, 0, 1,
+                    1);
+  const EngineString image = Image(Prop(props, listBoxProps::kImage));
   list->SetBackgroundTexture(image);
-  const bool framed = Flag(props, 13);
+  const bool framed = Flag(props, listBoxProps::kFramed);
   if (framed) SetFrame(*list);
-  list->SetVisibleRows(Number(props, 5));
-  const EngineString& colour = Prop(props, 7);
+  list->SetVisibleRows(Number(props, listBoxProps::kRows));
+  const EngineString& colour = Prop(props, listBoxProps::kHeaderColour);
   const GuiColour header[CGuiListBox::kHeaderColours] = {Colour(colour, 255), Colour(colour, 100), Colour(colour, 255),
                                                          Colour(colour, 100)};
-  list->CreateHeader(Prop(props, 16), image, kHeaderCells, header);
+  list->CreateHeader(Prop(props, listBoxProps::kHeader), image, kHeaderCells, header);
   AddScrollBar(*list);
   if (framed) list->SetRowSeparators(true);
-  ApplyFont(*list, Font(Prop(props, 21), Prop(props, 20), Prop(props, 18)));
-  list->SetItemColour(Colour(Prop(props, 19), 255));
+  ApplyFont(*list, Font(Prop(props, listBoxProps::kSize), Prop(props, listBoxProps::kStyle),
+                        Prop(props, listBoxProps::kFace)));
+  list->SetItemColour(Colour(Prop(props, listBoxProps::kItemColour), 255));
   list->SetItemTexture(image);
   list->UpdateScrollRange();
   Attach(list, parent, index);
 }
 
 void CGuiXmlLoader::CreateComboBox(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  CGuiElement* parent = RequireParent(parentName, props, kComboBoxProps, index);
+  CGuiElement* parent = RequireParent(parentName, props, comboBoxProps::kCount, index);
   if (!parent) return;
-  const int32_t rows = Number(props, 5);
+  const int32_t rows = Number(props, comboBoxProps::kRows);
   if (!CountInRange(rows)) {
     Refuse(index, "row count out of range");
     return;
   }
   auto* combo = new CGuiComboBox();
-  const int32_t itemHeight = Number(props, 4);
-  combo->CreateSized(parent, id, kComboBoxType, Number(props, 1), Number(props, 2), Number(props, 3),
+  const int32_t itemHeight = Number(props, kHeight);
+  combo->CreateSized(parent, id, kComboBoxType, Number(props, kX), Number(props, kY), Number(props, kWidth),
                      Clamp32(int64_t(rows) * itemHeight), 0, 1, 1);
-  combo->SetBackgroundTexture(Image(Prop(props, 0)));
-  const bool framed = Flag(props, 6);
+  combo->SetBackgroundTexture(Image(Prop(props, comboBoxProps::kImage)));
+  const bool framed = Flag(props, comboBoxProps::kFramed);
   if (framed) SetFrame(*combo);
   combo->SetVisibleRows(rows);
   combo->SetMaxDropRows(rows);
   combo->SetItemHeight(itemHeight);
   AddScrollBar(*combo);
   if (framed) combo->SetRowSeparators(true);
-  ApplyFont(*combo, Font(Prop(props, 11), Prop(props, 10), Prop(props, 8)));
-  combo->SetItemColour(Colour(Prop(props, 9), 255));
-  combo->SetItemTexture(Image(Prop(props, 17)));
-  combo->CreateDropButton(Image(Prop(props, 16)), kDropButtonCells);
+  ApplyFont(*combo, Font(Prop(props, comboBoxProps::kSize), Prop(props, comboBoxProps::kStyle),
+                         Prop(props, comboBoxProps::kFace)));
+  combo->SetItemColour(Colour(Prop(props, comboBoxProps::kItemColour), 255));
+  combo->SetItemTexture(Image(Prop(props, comboBoxProps::kItemImage)));
+  combo->CreateDropButton(Image(Prop(props, comboBoxProps::kDropImage)), kDropButtonCells);
   combo->SetScrollRange(0);
   Attach(combo, parent, index);
 }
 
 void CGuiXmlLoader::CreateDropDown(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  CGuiElement* parent = RequireParent(parentName, props, kDropDownProps, index);
+  CGuiElement* parent = RequireParent(parentName, props, dropDownProps::kCount, index);
   if (!parent) return;
-  if (!CountInRange(Number(props, 5))) {
+  if (!CountInRange(Number(props, comboBoxProps::kRows))) {
     Refuse(index, "row count out of range");
     return;
   }
   auto* menu = new CGuiDropDownMenu();
-  menu->CreateSized(parent, id, kDropDownType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4),
-                    0, 1, 1);
-  menu->SetVisibleRows(Number(props, 5));
-  menu->CreateList(Image(Prop(props, 18)));
-  menu->SetBackgroundTexture(Image(Prop(props, 0)));
-  const bool framed = Flag(props, 6);
+  menu->CreateSized(parent, id, kDropDownType, Number(props, kX), Number(props, kY), Number(props, kWidth),
+                    Number(props, kHeight), 0, 1, 1);
+  menu->SetVisibleRows(Number(props, comboBoxProps::kRows));
+  menu->CreateList(Image(Prop(props, dropDownProps::kListImage)));
+  menu->SetBackgroundTexture(Image(Prop(props, comboBoxProps::kImage)));
+  const bool framed = Flag(props, comboBoxProps::kFramed);
   if (framed) SetFrame(*menu);
   AddScrollBar(*menu);
   if (framed) menu->SetRowSeparators(true);
-  ApplyFont(*menu, Font(Prop(props, 11), Prop(props, 10), Prop(props, 8)));
-  menu->SetItemColour(Colour(Prop(props, 9), 255));
-  menu->SetItemTexture(Image(Prop(props, 17)));
-  menu->CreateDropButton(Image(Prop(props, 16)), kDropButtonCells);
+  ApplyFont(*menu, Font(Prop(props, comboBoxProps::kSize), Prop(props, comboBoxProps::kStyle),
+                        Prop(props, comboBoxProps::kFace)));
+  menu->SetItemColour(Colour(Prop(props, comboBoxProps::kItemColour), 255));
+  menu->SetItemTexture(Image(Prop(props, comboBoxProps::kItemImage)));
+  menu->CreateDropButton(Image(Prop(props, comboBoxProps::kDropImage)), kDropButtonCells);
   menu->UpdateScrollRange();
   Attach(menu, parent, index);
 }
 
 void CGuiXmlLoader::CreateGrid(int32_t id, EngineString parentName, GuiPropertyList props, int32_t index) {
-  CGuiElement* parent = RequireParent(parentName, props, kGridProps, index);
+  CGuiElement* parent = RequireParent(parentName, props, gridProps::kCount, index);
   if (!parent) return;
-  const int32_t columns = Number(props, 6);
-  const int32_t rows = Number(props, 8);
+  const int32_t columns = Number(props, gridProps::kColumns);
+  const int32_t rows = Number(props, gridProps::kRows);
   // The grid divides its size by both counts.
   if (columns <= 0 || rows <= 0 || columns > kMaxCount || rows > kMaxCount) {
     Refuse(index, "column or row count out of range");
     return;
   }
   auto* grid = new CGuiGrid();
-  grid->CreateSized(parent, id, kGridType, Number(props, 1), Number(props, 2), Number(props, 3), Number(props, 4), 0, 1,
-                    1);
+  grid->CreateSized(parent, id, kGridType, Number(props, kX), Number(props, kY), Number(props, kWidth),
+                    Number(props, kHeight), 0, 1, 1);
   grid->SetBackgroundTexture(m_workingDirectory + kGridBackground);
-  if (Flag(props, 24)) {
+  if (Flag(props, gridProps::kFramed)) {
     SetFrame(*grid);
     grid->SetGridLines(true);
   }
   grid->SetDimensions(columns, rows);
-  if (Flag(props, 16)) grid->SetHasHeader(true);
+  if (Flag(props, gridProps::kHasHeader)) grid->SetHasHeader(true);
   AddScrollBar(*grid);
-  grid->SetHighlightTexture(Image(Prop(props, 25)));
+  grid->SetHighlightTexture(Image(Prop(props, gridProps::kHighlightImage)));
 
-  const int32_t cellFormat = Choice(Prop(props, 9));
-  SplitList(Prop(props, 5), ',');
+  const int32_t cellFormat = Choice(Prop(props, gridProps::kCellFormat));
+  SplitList(Prop(props, gridProps::kWidths), ',');
   const std::vector<EngineString> widths = m_pieces;
   if (cellFormat >= 0) {
-    const GuiColour cellColour = Colour(Prop(props, 11), 255);
+    const GuiColour cellColour = Colour(Prop(props, gridProps::kColour), 255);
     for (size_t i = 0; i < widths.size(); ++i) {
       grid->SetColumn(int32_t(i), gui::ClampSize(widths[i].ToInt()), uint32_t(cellFormat), cellColour,
-                      Prop(props, 0));
+                      Prop(props, gridProps::kCellImage));
     }
   }
-  ApplyFont(*grid, Font(Prop(props, 13), Prop(props, 12), Prop(props, 10)));
+  ApplyFont(*grid, Font(Prop(props, gridProps::kSize), Prop(props, gridProps::kStyle), Prop(props, gridProps::kFace)));
 
-  const int32_t headerFormat = Choice(Prop(props, 19));
-  SplitList(Prop(props, 18), ',');
+  const int32_t headerFormat = Choice(Prop(props, gridProps::kHeaderFormat));
+  SplitList(Prop(props, gridProps::kCaptions), ',');
   const std::vector<EngineString> captions = m_pieces;
-  const GuiColour headerColour = Colour(Prop(props, 21), 255);
+  const GuiColour headerColour = Colour(Prop(props, gridProps::kHeaderColour), 255);
   const GuiColour headerColours[GridHeader::kColourCount] = {headerColour, headerColour, headerColour, headerColour};
-  const FontParams headerFont = Font(Prop(props, 23), Prop(props, 22), Prop(props, 20));
-  const EngineString headerImage = Image(Prop(props, 17));
+  const FontParams headerFont = Font(Prop(props, gridProps::kHeaderSize), Prop(props, gridProps::kHeaderStyle),
+                                     Prop(props, gridProps::kHeaderFace));
+  const EngineString headerImage = Image(Prop(props, gridProps::kHeaderImage));
   for (size_t j = 0; j < captions.size(); ++j) {
     if (headerFormat >= 0) {
       grid->SetHeaderButton(int32_t(j), captions[j], headerColours, uint32_t(headerFormat) + 4, headerImage, 1);

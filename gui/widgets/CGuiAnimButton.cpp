@@ -1,9 +1,9 @@
 #include "gui/widgets/CGuiAnimButton.h"
 
 #include "engine/render/ZOdevuvTexture.h"
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
+#include "gui/core/GuiServices.h"
 
 CGuiAnimButton::CGuiAnimButton() : m_label(std::make_unique<ZOdevuvText>()) {}
 
@@ -29,15 +29,15 @@ void CGuiAnimButton::SetTextColours(const GuiColour& normal, const GuiColour& ho
   m_colours[kFixedColour] = fixed;
 }
 
-void CGuiAnimButton::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic,
-                             int32_t charSet, int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
+void CGuiAnimButton::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
+                             int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
                              const EngineString& face) {
   ReplaceTextFont(m_label,
                   {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
 
-void CGuiAnimButton::LoadRun(Run& run, int32_t& count, const EngineString& folder, const char* pattern,
-                             int32_t first, int32_t number) {
+void CGuiAnimButton::LoadRun(Run& run, int32_t& count, const EngineString& folder, const char* pattern, int32_t first,
+                             int32_t number) {
   run.clear();
   for (int32_t i = first; i < first + number; ++i) {
     EngineString name;

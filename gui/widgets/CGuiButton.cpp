@@ -2,9 +2,9 @@
 
 #include "engine/core/Globals.h"
 #include "engine/render/ZOdevuvDevice.h"
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
+#include "gui/core/GuiServices.h"
 
 namespace {
 
@@ -56,8 +56,7 @@ void CGuiButton::SetTextColours(const GuiColour& normal, const GuiColour& hover,
 }
 
 void CGuiButton::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
-                         int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
-                         const EngineString& face) {
+                         int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily, const EngineString& face) {
   ReplaceTextFont(m_label,
                   {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }

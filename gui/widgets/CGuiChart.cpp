@@ -280,8 +280,8 @@ void CGuiChart::DrawPicture(const ChartPicture& picture) {
   device.SetRenderState(plat::RenderState::AlphaBlendEnable, plat::kTrue);
   device.SetRenderState(plat::RenderState::SrcBlend, plat::Blend::SrcAlpha);
   device.SetRenderState(plat::RenderState::DestBlend, plat::Blend::InvSrcAlpha);
-  for (plat::SamplerState state : {plat::SamplerState::MinFilter, plat::SamplerState::MagFilter,
-                                   plat::SamplerState::MipFilter}) {
+  for (plat::SamplerState state :
+       {plat::SamplerState::MinFilter, plat::SamplerState::MagFilter, plat::SamplerState::MipFilter}) {
     device.SetSamplerState(0, state, plat::TextureFilter::Linear);
   }
   device.SetTexture(0, nullptr);

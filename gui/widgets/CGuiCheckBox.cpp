@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "engine/render/ZOdevuvTexture.h"
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
+#include "gui/core/GuiServices.h"
 
 CGuiCheckBox::CGuiCheckBox() : m_label(std::make_unique<ZOdevuvText>()) {}
 
@@ -19,8 +19,7 @@ void CGuiCheckBox::SetText(const EngineString& label, uint32_t format) {
 }
 
 void CGuiCheckBox::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
-                           int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
-                           const EngineString& face) {
+                           int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily, const EngineString& face) {
   ReplaceTextFont(m_label,
                   {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiMessages.h"
+#include "gui/core/GuiServices.h"
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiVScroll.h"
 

@@ -1,7 +1,7 @@
 #include "gui/widgets/CGuiDropDownMenu.h"
 
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiMessages.h"
+#include "gui/core/GuiServices.h"
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiVScroll.h"
 
@@ -20,11 +20,10 @@ void CGuiDropDownMenu::SetVisibleRows(int32_t rows) {
   if (m_list) m_list->SetVisibleRows(rows);
 }
 
-void CGuiDropDownMenu::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic,
-                               int32_t charSet, int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
+void CGuiDropDownMenu::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
+                               int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
                                const EngineString& face) {
-  CGuiListBox::SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily,
-                       face);
+  CGuiListBox::SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
   if (m_list) {
     m_list->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
   }
@@ -34,8 +33,8 @@ void CGuiDropDownMenu::SetItemTexture(const EngineString& path) {
   if (m_list) m_list->SetItemTexture(path);
 }
 
-void CGuiDropDownMenu::CreateScrollBar(const EngineString& background, const EngineString& up,
-                                       const EngineString& down, const EngineString& thumb) {
+void CGuiDropDownMenu::CreateScrollBar(const EngineString& background, const EngineString& up, const EngineString& down,
+                                       const EngineString& thumb) {
   if (m_list) m_list->CreateScrollBar(background, up, down, thumb);
 }
 

@@ -1,8 +1,8 @@
 #include "gui/widgets/CGuiEditBox.h"
 
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
+#include "gui/core/GuiServices.h"
 #include "platform/os/Clock.h"
 #include "platform/os/Window.h"
 
@@ -38,8 +38,7 @@ void CGuiEditBox::SetText(const EngineString& text, uint32_t format, const GuiCo
 }
 
 void CGuiEditBox::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
-                          int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
-                          const EngineString& face) {
+                          int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily, const EngineString& face) {
   ReplaceTextFont(m_label,
                   {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }

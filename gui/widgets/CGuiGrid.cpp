@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "engine/render/ZOdevuvTexture.h"
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiFont.h"
 #include "gui/core/GuiGeometry.h"
 #include "gui/core/GuiMessages.h"
+#include "gui/core/GuiServices.h"
 #include "gui/widgets/CGuiVScroll.h"
 
 GridHeader::~GridHeader() {
@@ -97,15 +97,14 @@ void CGuiGrid::SetColumnHeader(int32_t column, const EngineString& text, uint32_
   header->format = format;
 }
 
-void CGuiGrid::SetColumnHeaderFont(int32_t column, int32_t pointSize, int32_t charWidth, int32_t weight,
-                                   uint8_t italic, int32_t charSet, int32_t outputPrecision, int32_t quality,
-                                   int32_t pitchAndFamily, const EngineString& face) {
+void CGuiGrid::SetColumnHeaderFont(int32_t column, int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic,
+                                   int32_t charSet, int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
+                                   const EngineString& face) {
   GridHeader* header = GetHeader(column);
   if (!header) return;
   if (header->font) header->font->Release();
   header->font = std::make_unique<ZOdevuvText>();
-  header->font->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily,
-                        face);
+  header->font->SetFont(pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face);
 }
 
 void CGuiGrid::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,

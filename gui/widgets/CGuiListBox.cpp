@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "engine/render/ZOdevuvTexture.h"
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
+#include "gui/core/GuiServices.h"
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiVScroll.h"
 
@@ -15,18 +15,14 @@ CGuiListBox::~CGuiListBox() {
   if (m_text) m_text->Release();
 }
 
-int32_t CGuiListBox::FrameThickness() const {
-  return record && record->hasFrame ? record->frameThickness : 0;
-}
+int32_t CGuiListBox::FrameThickness() const { return record && record->hasFrame ? record->frameThickness : 0; }
 
 bool CGuiListBox::ScrollBarNeeded() const {
   // The header row holds no item, so with a header one item less fits.
   return m_scrollBar && !m_scrollBarSuppressed && GetItemCount() > m_visibleRows - HeaderRows();
 }
 
-int32_t CGuiListBox::LastTopRow() const {
-  return std::max(0, GetItemCount() - (m_visibleRows - HeaderRows()));
-}
+int32_t CGuiListBox::LastTopRow() const { return std::max(0, GetItemCount() - (m_visibleRows - HeaderRows())); }
 
 bool CGuiListBox::RowHoldsItem(int32_t row) const {
   const int32_t index = m_topRow - HeaderRows() + row;
@@ -46,8 +42,7 @@ void CGuiListBox::SetVisibleRows(int32_t rows) {
 }
 
 void CGuiListBox::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
-                          int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
-                          const EngineString& face) {
+                          int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily, const EngineString& face) {
   ReplaceTextFont(m_text,
                   {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }

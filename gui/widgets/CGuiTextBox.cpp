@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiFont.h"
+#include "gui/core/GuiServices.h"
 #include "gui/widgets/CGuiVScroll.h"
 
 CGuiTextBox::CGuiTextBox() : m_label(std::make_unique<ZOdevuvText>()) {}
@@ -11,14 +11,13 @@ CGuiTextBox::CGuiTextBox() : m_label(std::make_unique<ZOdevuvText>()) {}
 CGuiTextBox::~CGuiTextBox() { m_label->Release(); }
 
 void CGuiTextBox::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
-                          int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
-                          const EngineString& face) {
+                          int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily, const EngineString& face) {
   ReplaceTextFont(m_label,
                   {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
 
-void CGuiTextBox::CreateScrollBar(const EngineString& background, const EngineString& up,
-                                  const EngineString& down, const EngineString& thumb, int32_t /*unused*/) {
+void CGuiTextBox::CreateScrollBar(const EngineString& background, const EngineString& up, const EngineString& down,
+                                  const EngineString& thumb, int32_t /*unused*/) {
   if (!record || m_scrollBar) return;
   const int32_t frame = record->hasFrame ? record->frameThickness : 0;
   m_scrollBar = CGuiVScroll::AttachRight(*this, record->id | kScrollBarIdBits, background, up, down, thumb,

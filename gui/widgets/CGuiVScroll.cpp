@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/render/ZOdevuvTexture.h"
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiMessages.h"
+#include "gui/core/GuiServices.h"
 
 namespace {
 
@@ -39,8 +39,7 @@ CGuiVScroll* CGuiVScroll::AttachRight(CGuiElement& owner, int32_t id, const Engi
   return bar;
 }
 
-void CGuiVScroll::SetTextures(const EngineString& upPath, const EngineString& downPath,
-                              const EngineString& thumbPath) {
+void CGuiVScroll::SetTextures(const EngineString& upPath, const EngineString& downPath, const EngineString& thumbPath) {
   if (upPath.Length() > 0) m_upTexture = LoadTexture(upPath);
   if (downPath.Length() > 0) m_downTexture = LoadTexture(downPath);
   if (thumbPath.Length() > 0) m_thumbTexture = LoadTexture(thumbPath);

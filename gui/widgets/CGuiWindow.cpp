@@ -1,9 +1,9 @@
 #include "gui/widgets/CGuiWindow.h"
 
 #include "engine/render/ZOdevuvTexture.h"
-#include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiFont.h"
 #include "gui/core/GuiMessages.h"
+#include "gui/core/GuiServices.h"
 
 CGuiWindow::CGuiWindow() : m_label(std::make_unique<ZOdevuvText>()) {}
 
@@ -21,8 +21,7 @@ void CGuiWindow::SetTitleBar(const EngineString& path, bool titleBar, int32_t he
 }
 
 void CGuiWindow::SetFont(int32_t pointSize, int32_t charWidth, int32_t weight, uint8_t italic, int32_t charSet,
-                         int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily,
-                         const EngineString& face) {
+                         int32_t outputPrecision, int32_t quality, int32_t pitchAndFamily, const EngineString& face) {
   ReplaceTextFont(m_label,
                   {pointSize, charWidth, weight, italic, charSet, outputPrecision, quality, pitchAndFamily, face});
 }
@@ -57,8 +56,8 @@ void CGuiWindow::Draw() {
   CGuiElement::Draw();
   const int32_t f = record->hasFrame ? record->frameThickness : 0;
   if (m_titleBar && m_titleBarTexture) {
-    m_titleBarTexture->DrawCell(rect.left + f, rect.top + f, rect.right - rect.left - 2 * f, m_titleBarHeight,
-                                m_state, kOpaqueWhite, kDepth);
+    m_titleBarTexture->DrawCell(rect.left + f, rect.top + f, rect.right - rect.left - 2 * f, m_titleBarHeight, m_state,
+                                kOpaqueWhite, kDepth);
   }
   if (!m_label || m_title.Length() == 0 || !m_titleBar) return;
   plat::Rect box{rect.left + f + 4, rect.top + f, rect.right - f + 2, rect.top + f + m_titleBarHeight};

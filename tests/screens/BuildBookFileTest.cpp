@@ -24,12 +24,11 @@ std::string Book(const std::string& objects) {
 }
 
 TEST(BuildBookFileTest, EntriesGoToTheirRealmsInFileOrderAndUnknownRealmsAreLeftOut) {
-  const buildbook::RealmLists realms = Read(Book(
-      "<Object id=\"Varnoth_Realm\">" + Field("a") + Field("b") + "</Object>" +
-      "<Object id=\"varnoth_realm\">" + Field("wrong case") + "</Object>" +
-      "<Object id=\"Elsewhere\">" + Field("unknown") + "</Object>" + "<Object>" + Field("no id") + "</Object>" +
-      "<Object id=\"General_Buildings\">" + Field("g") + "</Object>" +
-      "<Object id=\"Varnoth_Realm\">" + Field("c") + "</Object>"));
+  const buildbook::RealmLists realms = Read(
+      Book("<Object id=\"Varnoth_Realm\">" + Field("a") + Field("b") + "</Object>" + "<Object id=\"varnoth_realm\">" +
+           Field("wrong case") + "</Object>" + "<Object id=\"Elsewhere\">" + Field("unknown") + "</Object>" +
+           "<Object>" + Field("no id") + "</Object>" + "<Object id=\"General_Buildings\">" + Field("g") + "</Object>" +
+           "<Object id=\"Varnoth_Realm\">" + Field("c") + "</Object>"));
   ASSERT_EQ(realms[1].size(), 3u);
   EXPECT_EQ(realms[1][0].geometryName, "a");
   EXPECT_EQ(realms[1][1].geometryName, "b");
@@ -53,8 +52,7 @@ TEST(BuildBookFileTest, NumbersAreReadAsTheLeadingDecimalAndMissingOnesAreZero) 
     int32_t value;
   } cases[] = {{"1200", 1200}, {"  42abc", 42}, {"-7", -7}, {"abc12", 0}, {"", 0}, {"99999999999", INT32_MAX}};
   for (const auto& c : cases) {
-    const std::string field = std::string("<ObjectPrice>") + c.text + "</ObjectPrice><grLevel>" + c.text +
-                              "</grLevel>";
+    const std::string field = std::string("<ObjectPrice>") + c.text + "</ObjectPrice><grLevel>" + c.text + "</grLevel>";
     const buildbook::RealmLists realms = Read(Book("<Object id=\"Morwenne_Realm\">" + Field("x", field) + "</Object>"));
     ASSERT_EQ(realms[0].size(), 1u);
     EXPECT_EQ(realms[0][0].price, c.value) << c.text;
@@ -70,8 +68,7 @@ TEST(BuildBookFileTest, FlagsAreSetOnlyByTheExactTextTrue) {
     uint8_t value;
   } cases[] = {{"true", 1}, {"True", 0}, {"TRUE", 0}, {"true!", 0}, {"1", 0}, {"false", 0}};
   for (const auto& c : cases) {
-    const std::string field =
-        std::string("<bAnimated>") + c.text + "</bAnimated><enabled>" + c.text + "</enabled>";
+    const std::string field = std::string("<bAnimated>") + c.text + "</bAnimated><enabled>" + c.text + "</enabled>";
     const buildbook::RealmLists realms = Read(Book("<Object id=\"Quellin_Realm\">" + Field("x", field) + "</Object>"));
     ASSERT_EQ(realms[2].size(), 1u);
     EXPECT_EQ(realms[2][0].animated, c.value) << c.text;
@@ -80,10 +77,11 @@ TEST(BuildBookFileTest, FlagsAreSetOnlyByTheExactTextTrue) {
 }
 
 TEST(BuildBookFileTest, TextsAreTakenAsTheyStandAndTheDescriptionStaysOffThePage) {
-  const buildbook::RealmLists realms = Read(Book(
-      "<Object id=\"Tessavar_Realm\">" +
-      Field("Attr_X", "<ObjectName>Big wheel</ObjectName><imgName>wheel</imgName><ShortDesc>HighXXand fast</ShortDesc>") +
-      "</Object>"));
+  const buildbook::RealmLists realms = Read(
+      Book("<Object id=\"Tessavar_Realm\">" +
+           Field("Attr_X",
+                 "<ObjectName>Big wheel</ObjectName><imgName>wheel</imgName><ShortDesc>HighXXand fast</ShortDesc>") +
+           "</Object>"));
   ASSERT_EQ(realms[3].size(), 1u);
   const BookItem& item = realms[3][0];
   EXPECT_EQ(item.objectName, "Big wheel");

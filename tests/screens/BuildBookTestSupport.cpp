@@ -13,8 +13,8 @@
 
 namespace booktest {
 
-const char* const kRealmKeys[REraduzizBuildBook::kRealmCount] = {
-    "Morwenne_Realm", "Varnoth_Realm", "Quellin_Realm", "Tessavar_Realm", "General_Buildings"};
+const char* const kRealmKeys[REraduzizBuildBook::kRealmCount] = {"Morwenne_Realm", "Varnoth_Realm", "Quellin_Realm",
+                                                                 "Tessavar_Realm", "General_Buildings"};
 
 std::optional<int32_t> FakeBookHost::FindObjectType(const EngineString& name) const {
   const auto found = std::find(catalogue.begin(), catalogue.end(), name.Std());
@@ -83,12 +83,10 @@ BookWorld::BookWorld() : world(false) {
     kit.Add<CGuiButton>(window, REraduzizBuildBook::kTabsB + i, 10 + 70 * i, 10, 60, 20, kElementTypeButton, 4);
   }
   for (int32_t j = 0; j < REraduzizBuildBook::kSlotCount; ++j) {
-    kit.Add<CGuiWindow>(window, REraduzizBuildBook::kItemFrames[j], 10 + 380 * (j / 2), 40 + 200 * (j % 2), 160,
-                        120);
-    kit.Add<CGuiTextBox>(window, REraduzizBuildBook::kItemTexts[j], 180 + 380 * (j / 2), 40 + 200 * (j % 2), 300,
-                         120);
-    kit.Add<CGuiButton>(window, REraduzizBuildBook::kBuyButtons + j, 10 + 380 * (j / 2), 170 + 200 * (j % 2), 160,
-                        20, kElementTypeButton, 4);
+    kit.Add<CGuiWindow>(window, REraduzizBuildBook::kItemFrames[j], 10 + 380 * (j / 2), 40 + 200 * (j % 2), 160, 120);
+    kit.Add<CGuiTextBox>(window, REraduzizBuildBook::kItemTexts[j], 180 + 380 * (j / 2), 40 + 200 * (j % 2), 300, 120);
+    kit.Add<CGuiButton>(window, REraduzizBuildBook::kBuyButtons + j, 10 + 380 * (j / 2), 170 + 200 * (j % 2), 160, 20,
+                        kElementTypeButton, 4);
   }
   for (int32_t id : {REraduzizBuildBook::kPreviousPage, REraduzizBuildBook::kNextPage}) {
     kit.Add<CGuiButton>(window, id, 10, 500, 40, 20, kElementTypeButton, 4);

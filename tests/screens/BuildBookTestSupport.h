@@ -31,7 +31,6 @@ class FakeBookHost : public REraduzizBuildBookHost {
   // Places when no object of the template's id stands on the spot yet.
   bool PlaceTemplateAt(const plat::Vec3& position, float rotationDegrees) override;
   void ResetTemplate() override;
-  void ResetSelectionFlags() override { ++selectionResets; }
   uint8_t& PlacementAllowed() override { return placementAllowed; }
   void RefreshStatusDisplay() override { ++statusRefreshes; }
   void ShowMessage(const EngineString& text) override { messages.push_back(text.Std()); }
@@ -55,7 +54,6 @@ class FakeBookHost : public REraduzizBuildBookHost {
   std::vector<std::pair<int32_t, int32_t>> selections;
   std::vector<Placed> placed;
   int templateResets = 0;
-  int selectionResets = 0;
   uint8_t placementAllowed = 1;
   int statusRefreshes = 0;
   std::vector<std::string> messages;

@@ -17,6 +17,8 @@
 
 namespace {
 
+// The game bar's button that opens the book.
+constexpr int32_t kBuildButton = 10067;
 class DemoBuildBookTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -66,7 +68,7 @@ TEST_F(DemoBuildBookTest, EveryRealmOffersTypesOfTheCatalogueOverTheBuildLevels)
 TEST_F(DemoBuildBookTest, TheBuildButtonOpensTheBookAndABuyPutsTheAttractionInTheTemplate) {
   game->playMode = 1;
   game->cash = 30000;
-  Click(REraduzizBuildBook::kOpenButton);
+  Click(kBuildButton);
   EXPECT_EQ(game->buildBookOpen, 1);
   EXPECT_EQ(game->modalScreenOpen, 1);
   game->RunQueuedGuiCommands();  // the page commands the opener posted

@@ -78,7 +78,8 @@ Image Veil() {
   for (int y = 0; y < kVeilSize; ++y) {
     for (int x = 0; x < kVeilSize; ++x) {
       const bool line = (x + y) % 4 == 0;
-      image.pixels[size_t(y) * kVeilSize + size_t(x)] = Argb(line ? 190 : 140, line ? Rgb{70, 70, 75} : Rgb{120, 120, 125});
+      image.pixels[size_t(y) * kVeilSize + size_t(x)] =
+          Argb(line ? 190 : 140, line ? Rgb{70, 70, 75} : Rgb{120, 120, 125});
     }
   }
   return image;
@@ -101,9 +102,7 @@ parkshapes::Vec3 ParseOffset(const char* text) {
   return offset;
 }
 
-bool EndsWithModel(const std::string& name) {
-  return name.size() > 4 && name.compare(name.size() - 4, 4, ".EFX") == 0;
-}
+bool EndsWithModel(const std::string& name) { return name.size() > 4 && name.compare(name.size() - 4, 4, ".EFX") == 0; }
 
 // Every object type's static models, by type name. Parts that follow a
 // track (no model file of their own) stay out of the picture.
@@ -166,9 +165,8 @@ int main(int argc, char** argv) {
   ok &= WriteImage(bookFolder / "barnaAlfaPix_20.png", Veil());
 
   buildbook::RealmLists realms;
-  buildbook::ReadBook(XmlNode::ParseFile((data / "objects" / "Book" / "book_NL.xml").string().c_str(),
-                                         buildbook::kRootTag),
-                      realms);
+  buildbook::ReadBook(
+      XmlNode::ParseFile((data / "objects" / "Book" / "book_NL.xml").string().c_str(), buildbook::kRootTag), realms);
   const std::vector<parkshapes::ParkModel> built = BuildObjectModels();
   std::map<std::string, const parkshapes::ParkModel*> models;
   for (const parkshapes::ParkModel& model : built) models[model.file] = &model;
@@ -183,7 +181,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bookimages: no model for %s\n", item.geometryName.CStr());
         ok = false;
       }
-      ok &= WriteImage(entryFolder / item.imageName.Std(), bookimages::DrawModelPicture(parts, kEntryWidth, kEntryHeight));
+      ok &= WriteImage(entryFolder / item.imageName.Std(),
+                       bookimages::DrawModelPicture(parts, kEntryWidth, kEntryHeight));
     }
   }
   return ok ? 0 : 1;

@@ -68,8 +68,7 @@ class Canvas {
     }
   }
 
-  void Triangle(const Projected (&p)[3], const Vertex (&v)[3], const parkshapes::Painter& paint,
-                const View& view) {
+  void Triangle(const Projected (&p)[3], const Vertex (&v)[3], const parkshapes::Painter& paint, const View& view) {
     const float area = Edge(p[0], p[1], p[2].x, p[2].y);
     if (std::fabs(area) < 1e-6f) return;
     const int left = std::max(0, int(std::floor(std::min({p[0].x, p[1].x, p[2].x}))));

@@ -21,7 +21,11 @@
 #include <utility>
 #include <vector>
 
+#include "gui/loader/GuiPropertyPositions.h"
+
 namespace {
+
+using namespace guiprops;
 
 namespace fs = std::filesystem;
 
@@ -84,114 +88,101 @@ Element Make(std::string name, int id, std::string type, std::vector<std::string
 // A top-level window or a window inside another; a title gives it a bar.
 Element Window(std::string name, int id, int x, int y, int w, int h, const std::string& image, bool shown, bool sticky,
                const std::string& title) {
-  std::vector<std::pair<size_t, std::string>> values = {
-      {0, sticky ? "TOP" : ""}, {1, Num(x)}, {2, Num(y)}, {3, Num(w)}, {4, Num(h)}, {7, image},
-      {8, shown ? "1" : "0"},   {9, "1"}};
-  if (title.empty()) return Make(std::move(name), id, "Window", Props(20, values));
-  values.insert(values.end(), {{15, Num(kTitleHeight)},
-                               {18, kTitleImage},
-                               {19, "1"},
-                               {21, kFace},
-                               {22, kTitleColour},
-                               {23, kBold},
-                               {24, kTitleSize},
-                               {25, title}});
-  return Make(std::move(name), id, "Window", Props(26, values));
+  std::vector<std::pair<size_t, std::string>> values = {{windowProps::kSticky, sticky ? "TOP" : ""},
+                                                        {kX, Num(x)},
+                                                        {kY, Num(y)},
+                                                        {kWidth, Num(w)},
+                                                        {kHeight, Num(h)},
+                                                        {windowProps::kImage, image},
+                                                        {windowProps::kShown, shown ? "1" : "0"},
+                                                        {windowProps::kFramed, "1"}};
+  if (title.empty()) return Make(std::move(name), id, "Window", Props(windowProps::kCount, values));
+  values.insert(values.end(), {{windowProps::kTitleHeight, Num(kTitleHeight)},
+                               {windowProps::kTitleImage, kTitleImage},
+                               {windowProps::kTitled, "1"},
+                               {windowProps::kTitleFace, kFace},
+                               {windowProps::kTitleColour, kTitleColour},
+                               {windowProps::kTitleStyle, kBold},
+                               {windowProps::kTitleSize, kTitleSize},
+                               {windowProps::kTitle, title}});
+  return Make(std::move(name), id, "Window", Props(windowProps::kTitledCount, values));
+}
+
+// The rectangle and the caption of the one-line types.
+std::vector<std::pair<size_t, std::string>> Label(int x, int y, int w, int h, const std::string& image,
+                                                  const std::string& colour, const std::string& style,
+                                                  const std::string& size, const std::string& text) {
+  std::vector<std::pair<size_t, std::string>> values = {{kX, Num(x)},
+                                                        {kY, Num(y)},
+                                                        {kWidth, Num(w)},
+                                                        {kHeight, Num(h)},
+                                                        {labelProps::kFace, kFace},
+                                                        {labelProps::kColour, colour},
+                                                        {labelProps::kStyle, style},
+                                                        {labelProps::kSize, size},
+                                                        {labelProps::kText, text}};
+  if (!image.empty()) values.push_back({labelProps::kImage, image});
+  return values;
 }
 
 Element Button(std::string name, int id, int x, int y, int w, int h, const std::string& caption,
                const std::string& actions = "") {
-  return Make(std::move(name), id, "Button",
-              Props(20, {{1, Num(x)},
-                         {2, Num(y)},
-                         {3, Num(w)},
-                         {4, Num(h)},
-                         {7, kButtonImage},
-                         {10, kFace},
-                         {11, kWhite},
-                         {12, kBold},
-                         {13, kBodySize},
-                         {14, caption},
-                         {19, actions}}));
+  auto values = Label(x, y, w, h, kButtonImage, kWhite, kBold, kBodySize, caption);
+  values.push_back({buttonProps::kActions, actions});
+  return Make(std::move(name), id, "Button", Props(buttonProps::kCount, values));
 }
 
 Element Static(std::string name, int id, int x, int y, int w, int h, const std::string& text,
                const char* style = kPlain, const char* colour = kDark, const char* size = kBodySize) {
   return Make(std::move(name), id, "StaticText",
-              Props(15, {{1, Num(x)},
-                         {2, Num(y)},
-                         {3, Num(w)},
-                         {4, Num(h)},
-                         {10, kFace},
-                         {11, colour},
-                         {12, style},
-                         {13, size},
-                         {14, text}}));
+              Props(staticTextProps::kCount, Label(x, y, w, h, "", colour, style, size, text)));
 }
 
 Element TextBox(std::string name, int id, int x, int y, int w, int h, const std::string& text) {
   return Make(std::move(name), id, "TextBox",
-              Props(19, {{1, Num(x)},
-                         {2, Num(y)},
-                         {3, Num(w)},
-                         {4, Num(h)},
-                         {7, kFieldImage},
-                         {8, "1"},
-                         {12, kFace},
-                         {13, kDark},
-                         {14, kPlain},
-                         {15, kBodySize},
-                         {16, text},
-                         {18, "1"}}));
+              Props(textBoxProps::kCount, {{kX, Num(x)},
+                                           {kY, Num(y)},
+                                           {kWidth, Num(w)},
+                                           {kHeight, Num(h)},
+                                           {textBoxProps::kImage, kFieldImage},
+                                           {textBoxProps::kFramed, "1"},
+                                           {textBoxProps::kFace, kFace},
+                                           {textBoxProps::kColour, kDark},
+                                           {textBoxProps::kStyle, kPlain},
+                                           {textBoxProps::kSize, kBodySize},
+                                           {textBoxProps::kText, text},
+                                           {textBoxProps::kFormat, "1"}}));
 }
 
 Element Edit(std::string name, int id, int x, int y, int w, int h, const std::string& text) {
-  return Make(std::move(name), id, "EditBox",
-              Props(15, {{1, Num(x)},
-                         {2, Num(y)},
-                         {3, Num(w)},
-                         {4, Num(h)},
-                         {7, kFieldImage},
-                         {8, "1"},
-                         {10, kFace},
-                         {11, kDark},
-                         {12, kPlain},
-                         {13, kBodySize},
-                         {14, text}}));
+  auto values = Label(x, y, w, h, kFieldImage, kDark, kPlain, kBodySize, text);
+  values.push_back({staticTextProps::kFramed, "1"});
+  return Make(std::move(name), id, "EditBox", Props(staticTextProps::kCount, values));
 }
 
 Element Check(std::string name, int id, int x, int y, int labelWidth, const std::string& text) {
-  return Make(std::move(name), id, "CheckBox",
-              Props(19, {{1, Num(x)},
-                         {2, Num(y)},
-                         {3, Num(kCheckSize)},
-                         {4, Num(kCheckSize)},
-                         {7, kCheckImage},
-                         {8, "1"},
-                         {10, kFace},
-                         {11, kDark},
-                         {12, kPlain},
-                         {13, kBodySize},
-                         {14, text},
-                         {16, "0"},
-                         {18, Num(labelWidth)}}));
+  auto values = Label(x, y, kCheckSize, kCheckSize, kCheckImage, kDark, kPlain, kBodySize, text);
+  values.insert(values.end(), {{checkBoxProps::kEnabled, "1"},
+                               {checkBoxProps::kAlignment, "0"},
+                               {checkBoxProps::kLabelWidth, Num(labelWidth)}});
+  return Make(std::move(name), id, "CheckBox", Props(checkBoxProps::kCount, values));
 }
 
 Element Combo(std::string name, int id, int x, int y, int w, int rows) {
   return Make(std::move(name), id, "ComboBox",
-              Props(18, {{0, kFieldImage},
-                         {1, Num(x)},
-                         {2, Num(y)},
-                         {3, Num(w)},
-                         {4, Num(kTextHeight)},
-                         {5, Num(rows)},
-                         {6, "1"},
-                         {8, kFace},
-                         {9, kDark},
-                         {10, kPlain},
-                         {11, kBodySize},
-                         {16, kRowImage},
-                         {17, kListImage}}));
+              Props(comboBoxProps::kCount, {{comboBoxProps::kImage, kFieldImage},
+                                            {kX, Num(x)},
+                                            {kY, Num(y)},
+                                            {kWidth, Num(w)},
+                                            {kHeight, Num(kTextHeight)},
+                                            {comboBoxProps::kRows, Num(rows)},
+                                            {comboBoxProps::kFramed, "1"},
+                                            {comboBoxProps::kFace, kFace},
+                                            {comboBoxProps::kItemColour, kDark},
+                                            {comboBoxProps::kStyle, kPlain},
+                                            {comboBoxProps::kSize, kBodySize},
+                                            {comboBoxProps::kDropImage, kRowImage},
+                                            {comboBoxProps::kItemImage, kListImage}}));
 }
 
 // Column widths and captions as the loader's comma lists; no captions, no
@@ -199,49 +190,54 @@ Element Combo(std::string name, int id, int x, int y, int w, int rows) {
 Element Grid(std::string name, int id, int x, int y, int w, int h, const std::string& widths, int columns, int rows,
              const std::string& captions) {
   return Make(std::move(name), id, "GridControl",
-              Props(26, {{1, Num(x)},
-                         {2, Num(y)},
-                         {3, Num(w)},
-                         {4, Num(h)},
-                         {5, widths},
-                         {6, Num(columns)},
-                         {8, Num(rows)},
-                         {9, "1"},
-                         {10, kFace},
-                         {11, kDark},
-                         {12, kPlain},
-                         {13, kBodySize},
-                         {16, captions.empty() ? "0" : "1"},
-                         {17, kHeaderImage},
-                         {18, captions},
-                         {19, "2"},
-                         {20, kFace},
-                         {21, kWhite},
-                         {22, kBold},
-                         {23, kBodySize},
-                         {24, "1"},
-                         {25, kListImage}}));
+              Props(gridProps::kCount, {{kX, Num(x)},
+                                        {kY, Num(y)},
+                                        {kWidth, Num(w)},
+                                        {kHeight, Num(h)},
+                                        {gridProps::kWidths, widths},
+                                        {gridProps::kColumns, Num(columns)},
+                                        {gridProps::kRows, Num(rows)},
+                                        {gridProps::kCellFormat, "1"},
+                                        {gridProps::kFace, kFace},
+                                        {gridProps::kColour, kDark},
+                                        {gridProps::kStyle, kPlain},
+                                        {gridProps::kSize, kBodySize},
+                                        {gridProps::kHasHeader, captions.empty() ? "0" : "1"},
+                                        {gridProps::kHeaderImage, kHeaderImage},
+                                        {gridProps::kCaptions, captions},
+                                        {gridProps::kHeaderFormat, "2"},
+                                        {gridProps::kHeaderFace, kFace},
+                                        {gridProps::kHeaderColour, kWhite},
+                                        {gridProps::kHeaderStyle, kBold},
+                                        {gridProps::kHeaderSize, kBodySize},
+                                        {gridProps::kFramed, "1"},
+                                        {gridProps::kHighlightImage, kListImage}}));
 }
 
 Element ListBox(std::string name, int id, int x, int y, int w, int rows, const std::string& header) {
   return Make(std::move(name), id, "ListBox",
-              Props(22, {{1, Num(x)},
-                         {2, Num(y)},
-                         {3, Num(w)},
-                         {4, "12"},
-                         {5, Num(rows)},
-                         {7, kDark},
-                         {13, "1"},
-                         {16, header},
-                         {17, kListImage},
-                         {18, kFace},
-                         {19, kDark},
-                         {20, kPlain},
-                         {21, "12"}}));
+              Props(listBoxProps::kCount, {{kX, Num(x)},
+                                           {kY, Num(y)},
+                                           {kWidth, Num(w)},
+                                           {kHeight, "12"},
+                                           {listBoxProps::kRows, Num(rows)},
+                                           {listBoxProps::kHeaderColour, kDark},
+                                           {listBoxProps::kFramed, "1"},
+                                           {listBoxProps::kHeader, header},
+                                           {listBoxProps::kImage, kListImage},
+                                           {listBoxProps::kFace, kFace},
+                                           {listBoxProps::kItemColour, kDark},
+                                           {listBoxProps::kStyle, kPlain},
+                                           {listBoxProps::kSize, "12"}}));
 }
 
 Element Shape(std::string name, int id, int x, int y, int w, int h, const std::string& image) {
-  return Make(std::move(name), id, "Shape", Props(7, {{0, Num(x)}, {1, Num(y)}, {2, Num(w)}, {3, Num(h)}, {6, image}}));
+  return Make(std::move(name), id, "Shape",
+              Props(shapeProps::kCount, {{shapeProps::kX, Num(x)},
+                                         {shapeProps::kY, Num(y)},
+                                         {shapeProps::kWidth, Num(w)},
+                                         {shapeProps::kHeight, Num(h)},
+                                         {shapeProps::kImage, image}}));
 }
 
 // Lays a page's controls out in rows from the top left, each control right
@@ -258,9 +254,9 @@ class Page {
 
   // Places the page itself (screen coordinates) and makes it sticky.
   Page& At(int x, int y, bool sticky) {
-    m_root.props[1] = Num(x);
-    m_root.props[2] = Num(y);
-    m_root.props[0] = sticky ? "TOP" : "";
+    m_root.props[kX] = Num(x);
+    m_root.props[kY] = Num(y);
+    m_root.props[windowProps::kSticky] = sticky ? "TOP" : "";
     return *this;
   }
 
@@ -322,7 +318,7 @@ class Page {
 
  private:
   std::string Name(int id) const { return m_tag + "_" + Num(id); }
-  int Height() const { return std::stoi(m_root.props[4]); }
+  int Height() const { return std::stoi(m_root.props[kHeight]); }
   Page& Add(Element element, int width, int height) {
     m_root.children.push_back(std::move(element));
     m_x += width + kGap;
@@ -353,7 +349,7 @@ std::vector<Element> DemoElements() {
 
   Element settings = Window("PAGE_SETTINGS", 20008, 300, 120, 420, 320, kPageImage, false, false, "Settings");
   Element locked = Check("CHK_LOCKED", 20012, 20, 100, 120, "Video (locked)");
-  locked.props[8] = "0";
+  locked.props[checkBoxProps::kEnabled] = "0";
   settings.children = {::Button("BTN_SETTINGS_CLOSE", 20009, 348, 8, 64, 20, "Close", "PAGE_SETTINGS,ClosePopup"),
                        Check("CHK_MUSIC", 20010, 20, 44, 120, "Music"),
                        Check("CHK_SOUND", 20011, 20, 72, 120, "Sound effects"),
@@ -595,10 +591,13 @@ Element Speed() {
 Element Statistics() {
   Page page("STATS", 10363, 800, 600, "Statistics");
   page.Line(504);
-  const std::pair<int, int> filters[] = {{10367, 10371}, {10368, 10372}, {10369, 10373}, {10370, 10374}};
-  const char* labels[] = {"Category", "Year", "Month", "Day"};
-  size_t i = 0;
-  for (const auto& [caption, combo] : filters) page.Text(caption, 60, labels[i++]).Choice(combo, 110);
+  // The category names are the longest entries.
+  const struct {
+    int caption, combo, width;
+    const char* label;
+  } filters[] = {{10367, 10371, 150, "Category"}, {10368, 10372, 100, "Year"}, {10369, 10373, 100, "Month"},
+                 {10370, 10374, 100, "Day"}};
+  for (const auto& filter : filters) page.Text(filter.caption, 60, filter.label).Choice(filter.combo, filter.width);
   page.Corner(10366, "Close");
   return page.Build();
 }
@@ -796,15 +795,16 @@ struct Geometry {
 };
 
 Geometry GeometryOf(const std::string& type) {
-  if (type == "Shape") return {{0, 2}, {1, 3}, {}, {}};
-  if (type == "Window") return {{1, 3}, {2, 4, 15}, {24}, {}};
-  if (type == "TextBox") return {{1, 3}, {2, 4}, {15}, {}};
-  if (type == "CheckBox") return {{1, 3, 18}, {2, 4}, {13}, {}};
-  if (type == "ComboBox") return {{1, 3}, {2, 4}, {11}, {}};
-  if (type == "GridControl") return {{1, 3}, {2, 4}, {13, 23}, {5}};
+  if (type == "Shape") return {{shapeProps::kX, shapeProps::kWidth}, {shapeProps::kY, shapeProps::kHeight}, {}, {}};
+  if (type == "Window") return {{kX, kWidth}, {kY, kHeight, windowProps::kTitleHeight}, {windowProps::kTitleSize}, {}};
+  if (type == "TextBox") return {{kX, kWidth}, {kY, kHeight}, {textBoxProps::kSize}, {}};
+  if (type == "CheckBox") return {{kX, kWidth, checkBoxProps::kLabelWidth}, {kY, kHeight}, {labelProps::kSize}, {}};
+  if (type == "ComboBox") return {{kX, kWidth}, {kY, kHeight}, {comboBoxProps::kSize}, {}};
+  if (type == "GridControl")
+    return {{kX, kWidth}, {kY, kHeight}, {gridProps::kSize, gridProps::kHeaderSize}, {gridProps::kWidths}};
   // Its height is a factor of its font size.
-  if (type == "ListBox") return {{1, 3}, {2}, {21}, {}};
-  return {{1, 3}, {2, 4}, {13}, {}};  // buttons, static texts, edit boxes
+  if (type == "ListBox") return {{kX, kWidth}, {kY}, {listBoxProps::kSize}, {}};
+  return {{kX, kWidth}, {kY, kHeight}, {labelProps::kSize}, {}};  // buttons, static texts, edit boxes
 }
 
 // Fonts stay readable on the smallest screen.

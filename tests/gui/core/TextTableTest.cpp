@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "gui/core/GuiServices.h"
 #include "gui/core/GuiTextTable.h"
 #include "tests/gui/kit/GuiTestKit.h"
 
