@@ -1,4 +1,5 @@
-// What drawing the placed objects needs of the game: the icons' pictures.
+// What drawing the placed objects needs of the game: the icons' pictures
+// and the mouse over an object.
 #include "app/VAvazadOvurUrovi.h"
 #include "engine/render/ZOdevuvDevice.h"
 #include "engine/render/ZOdevuvTexture.h"
@@ -23,4 +24,9 @@ std::shared_ptr<plat::Texture> VAvazadOvurUrovi::GetBillboardIconTexture(int32_t
     billboardIconTextures[k] = picture.GetTexture();
   }
   return billboardIconTextures[k];
+}
+
+bool VAvazadOvurUrovi::IsMouseOverObject(const CAttraction& object) const {
+  const ScreenPoint at = GetCursorPosition();
+  return PickObjectAt(at.x, at.y, object);
 }

@@ -438,6 +438,12 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   ParticleEffects* GetParticleEffects() const override { return particleEffects; }
   void SetTrainFrontPosition(const plat::Vec3& position) override { trainFrontPosition = position; }
   void SetTrainRearPosition(const plat::Vec3& position) override { trainRearPosition = position; }
+  // The hover test of the placed objects' update reads the cursor as the
+  // frame's input left it (moving it again per object would move it too far).
+  bool IsHoverPicking() const override { return hoverPicking != 0; }
+  bool IsMouseOverObject(const CAttraction& object) const override;
+  CAttraction* GetHoveredObject() const override { return hoveredObject; }
+  void SetHoveredObject(CAttraction* object) override { hoveredObject = object; }
   // The picture of an icon kind (0 upgrade, 1 film), read once on first
   // use; null when it does not load.
   std::shared_ptr<plat::Texture> GetBillboardIconTexture(int32_t kind);

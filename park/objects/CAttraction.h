@@ -284,6 +284,8 @@ class CAttraction {
   // May let the object try one of its park events.
   void UpdateEventDecision();
   void UpdateGrowIn();
+  // The mouse over the object makes it the hovered one.
+  void UpdateHover();
   void UpdateParts(float dt);
   void ShowSeatFigures(CParkModel& part) const;
   void UpdateTrackPart(ObjectSetupRecord& record, float dt, bool& rideRan);

@@ -56,6 +56,7 @@ void CAttraction::Update(float dt) {
   PlaceEventSound();
   UpdateEventDecision();
   UpdateGrowIn();
+  UpdateHover();
   hasNoSetupRecords = setupRecords.empty() ? 1 : 0;
   UpdateParts(dt);
 }
@@ -153,6 +154,20 @@ void CAttraction::UpdateGrowIn() {
   }
   if (growScale >= 1.0f) grownIn = 1;
   plat::MatrixScaling(&worldMatrix, growScale, growScale, growScale);
+}
+
+void CAttraction::UpdateHover() {
+  IAttractionHost* host = g_attractionHost;
+  if (!host || !host->IsHoverPicking()) return;
+  CAttraction* hovered = host->GetHoveredObject();
+  if (host->IsMouseOverObject(*this)) {
+    if (hovered && hovered != this) hovered->isHovered = 0;
+    isHovered = 1;
+    host->SetHoveredObject(this);
+  } else {
+    isHovered = 0;
+    if (hovered == this) host->SetHoveredObject(nullptr);
+  }
 }
 
 void CAttraction::UpdateParts(float dt) {

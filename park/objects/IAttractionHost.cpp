@@ -18,3 +18,11 @@ ParticleEffects* IAttractionHost::GetParticleEffects() const { return nullptr; }
 void IAttractionHost::SetTrainFrontPosition(const plat::Vec3& /*position*/) {}
 
 void IAttractionHost::SetTrainRearPosition(const plat::Vec3& /*position*/) {}
+
+bool IAttractionHost::IsHoverPicking() const { return false; }
+
+bool IAttractionHost::IsMouseOverObject(const CAttraction& /*object*/) const { return false; }
+
+CAttraction* IAttractionHost::GetHoveredObject() const { return nullptr; }
+
+void IAttractionHost::SetHoveredObject(CAttraction* /*object*/) {}

@@ -61,6 +61,15 @@ class IAttractionHost {
   virtual ParticleEffects* GetParticleEffects() const;
   virtual void SetTrainFrontPosition(const plat::Vec3& position);
   virtual void SetTrainRearPosition(const plat::Vec3& position);
+
+  // The mouse over placed objects: whether the game tests it on this
+  // frame, whether the mouse is over the object (where it stands, as it is
+  // turned), and which object the mouse is over. A host without a mouse
+  // tests nothing.
+  virtual bool IsHoverPicking() const;
+  virtual bool IsMouseOverObject(const CAttraction& object) const;
+  virtual CAttraction* GetHoveredObject() const;
+  virtual void SetHoveredObject(CAttraction* object);
 };
 
 // Set by the main object while it lives; may be null.

@@ -39,6 +39,11 @@ class TestHost : public IAttractionHost {
     calls.push_back("placement " + id.Std() + " " + std::to_string(number));
   }
 
+  bool IsHoverPicking() const override { return hoverPicking; }
+  bool IsMouseOverObject(const CAttraction& object) const override { return &object == underMouse; }
+  CAttraction* GetHoveredObject() const override { return hovered; }
+  void SetHoveredObject(CAttraction* object) override { hovered = object; }
+
   static std::string Describe(const CAttraction& object) {
     return object.id.Std() + "#" + std::to_string(object.objectNumber);
   }
@@ -49,6 +54,9 @@ class TestHost : public IAttractionHost {
   std::vector<IconCall> icons;
   ParkClockReading clock;
   bool effectsOn = true;
+  bool hoverPicking = false;
+  const CAttraction* underMouse = nullptr;
+  CAttraction* hovered = nullptr;
 };
 
 }  // namespace attractiontest

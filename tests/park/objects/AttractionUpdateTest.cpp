@@ -194,4 +194,28 @@ TEST_F(AttractionUpdateTest, TrackPartBuildsTheVehiclesOnceThenRunsTheRide) {
   EXPECT_NEAR(ride.progressIndex, 39, 3);
 }
 
+TEST_F(AttractionUpdateTest, TheMouseMakesOneObjectTheHoveredOne) {
+  CAttraction first, second;
+  const auto frame = [&] {
+    first.Update(0.016f);
+    second.Update(0.016f);
+  };
+  host.underMouse = &first;
+  frame();
+  EXPECT_EQ(first.isHovered, 0);  // the game does not test the mouse now
+  host.hoverPicking = true;
+  frame();
+  EXPECT_EQ(first.isHovered, 1);
+  EXPECT_EQ(host.hovered, &first);
+  host.underMouse = &second;
+  frame();
+  EXPECT_EQ(first.isHovered, 0);
+  EXPECT_EQ(second.isHovered, 1);
+  EXPECT_EQ(host.hovered, &second);
+  host.underMouse = nullptr;
+  frame();
+  EXPECT_EQ(second.isHovered, 0);
+  EXPECT_EQ(host.hovered, nullptr);
+}
+
 }  // namespace
