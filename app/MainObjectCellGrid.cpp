@@ -8,6 +8,10 @@
 #include "world/CHeightMapHandlerClass.h"
 #include "world/objects/PlacedObjectLookup.h"
 #include "world/placement/ObjectFootprint.h"
+#include "world/render/WorldTexture.h"
+#include "engine/render/ZOdevuvDevice.h"
+#include "platform/gfx/Device.h"
+#include "platform/math/Math.h"
 
 namespace {
 
@@ -37,6 +41,24 @@ void SetCellsUnder(CHeightMapHandlerClass& terrain, const CAttraction& object, i
     return false;
   });
 }
+
+// The square drawn under each cell of the preview: 4 units on a side,
+// facing up, a hair above the ground.
+struct FootprintVertex {
+  float x, y, z;
+  float nx, ny, nz;
+  float u, v;
+};
+constexpr std::uint32_t kFootprintVertexFormat = plat::Fvf::Xyz | plat::Fvf::Normal | plat::Fvf::Tex1;
+constexpr float kSquareHalf = 2.0f;
+constexpr float kSquareLift = 0.2f;
+constexpr std::uint32_t kSquareTriangles = 2;
+constexpr FootprintVertex kSquare[] = {{-kSquareHalf, 0, kSquareHalf, 0, 1, 0, 0, 0},
+                                       {kSquareHalf, 0, kSquareHalf, 0, 1, 0, 1, 0},
+                                       {-kSquareHalf, 0, -kSquareHalf, 0, 1, 0, 0, 1},
+                                       {kSquareHalf, 0, -kSquareHalf, 0, 1, 0, 1, 1}};
+constexpr const char* kFreeCellTexture = "\\images\\layer\\buildbase_zold.dds";
+constexpr const char* kBlockedCellTexture = "\\images\\layer\\buildbase_piros.dds";
 
 }  // namespace
 
@@ -80,4 +102,34 @@ bool VAvazadOvurUrovi::IsCellBlockedForPreview(int32_t i, int32_t j) const {
   if (terrain->GetCellObjectId(i, j, id)) return true;
   // Dust bins and benches stand on the footpaths.
   return placementPreview->state != kObjectKindDustBin && terrain->IsPathCell(i, j);
+}
+
+void VAvazadOvurUrovi::DrawObjectFootprints() {
+  plat::Device* device = EngineDevice();
+  if (!device || !terrain || !placementPreview || !placementPreview->isPreview) return;
+  if (!footprintTexturesLoaded) {
+    // A missing image is reported once; its squares are drawn plain.
+    freeCellTexture = LoadWorldTexture(baseDirectory.Std(), kFreeCellTexture);
+    blockedCellTexture = LoadWorldTexture(baseDirectory.Std(), kBlockedCellTexture);
+    footprintTexturesLoaded = 1;
+  }
+  const plat::Matrix world = device->GetTransform(plat::TransformType::World);
+  device->SetRenderState(plat::RenderState::AlphaBlendEnable, 1);
+  device->SetRenderState(plat::RenderState::SrcBlend, plat::Blend::SrcAlpha);
+  device->SetRenderState(plat::RenderState::DestBlend, plat::Blend::InvSrcAlpha);
+  device->SetFVF(kFootprintVertexFormat);
+  AnyCellUnder(*placementPreview, [&](int32_t i, int32_t j) {
+    plat::Vec3 at;
+    terrain->GetCellPosition(i, j, at);
+    plat::Matrix move;
+    plat::MatrixTranslation(&move, at.x, terrain->GetHeight(at) + kSquareLift, at.z);
+    device->SetTransform(plat::TransformType::World, move);
+    device->SetTexture(0, IsCellBlockedForPreview(i, j) ? blockedCellTexture : freeCellTexture);
+    device->DrawPrimitiveUP(plat::PrimitiveType::TriangleStrip, kSquareTriangles, kSquare, sizeof(FootprintVertex));
+    return false;
+  });
+  device->SetTexture(0, nullptr);
+  device->SetFVF(0);
+  device->SetTransform(plat::TransformType::World, world);
+  device->SetRenderState(plat::RenderState::AlphaBlendEnable, 0);
 }

@@ -521,8 +521,12 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // True when a cell under the active preview holds an object, or a path
   // unless the preview is of a kind that stands on paths.
   bool IsFootprintBlocked() const;
-  // Green (free) and red (blocked) squares under the active preview.
+  // Green (free) and red (blocked) squares under the active preview, for
+  // the scene pass; the two images load on the first draw.
   void DrawObjectFootprints();
+  std::shared_ptr<plat::Texture> freeCellTexture;
+  std::shared_ptr<plat::Texture> blockedCellTexture;
+  uint8_t footprintTexturesLoaded = 0;
   // The blocked test of one cell under the preview (terrain and preview
   // must exist).
   bool IsCellBlockedForPreview(int32_t i, int32_t j) const;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "park/ledger/LedgerRecord.h"
+#include "platform/gfx/DeviceRecord.h"
 #include "platform/os/Random.h"
 #include "tests/app/PlayerHandFixture.h"
 #include "world/CLandscapeCell.h"
@@ -166,4 +167,34 @@ TEST_F(PlacementTest, ThePreviewIsBlockedByObjectsAndByPathsUnlessItStandsOnPath
   }
   game->placementPreview->Reset();
   EXPECT_FALSE(game->IsFootprintBlocked()) << "an empty preview blocks nothing";
+}
+
+TEST_F(PlacementTest, TheFootprintIsDrawnAsOneSquarePerCellRedWhereBlocked) {
+  game->cash = 1000;
+  game->PlaceBuildItem(PreviewAt(1, 10, kHighI, kMiddleJ));
+  plat::Device& device = *g_device->GetDevice();
+  game->freeCellTexture = device.CreateTexture(4, 4, 1, 0, plat::Format::A8R8G8B8, plat::Pool::Managed);
+  game->blockedCellTexture = device.CreateTexture(4, 4, 1, 0, plat::Format::A8R8G8B8, plat::Pool::Managed);
+  game->footprintTexturesLoaded = 1;
+  PreviewAt(0, 10, kHighI + 1, kMiddleJ);  // 3 by 5 cells, one of them the bench's
+  device.Record().Enable(true);
+  device.Record().Clear();
+  device.BeginScene();
+  game->DrawObjectFootprints();
+  const std::vector<plat::DrawRecord> draws = device.Record().Draws();
+  ASSERT_EQ(draws.size(), 15u);
+  int blocked = 0;
+  for (const plat::DrawRecord& draw : draws) {
+    EXPECT_EQ(draw.type, plat::PrimitiveType::TriangleStrip);
+    EXPECT_EQ(draw.primitiveCount, 2u);
+    EXPECT_EQ(draw.stride, 32u);
+    blocked += draw.textures[0] == game->blockedCellTexture ? 1 : 0;
+  }
+  EXPECT_EQ(blocked, 1);
+
+  device.Record().Clear();
+  game->placementPreview->Reset();
+  game->DrawObjectFootprints();
+  EXPECT_TRUE(device.Record().Draws().empty()) << "nothing without a preview";
+  device.EndScene();
 }
