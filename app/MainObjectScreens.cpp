@@ -105,7 +105,7 @@ bool VAvazadOvurUrovi::SelectBuildItem(uint32_t index, int32_t value) {
 
 EngineString VAvazadOvurUrovi::FileTitle(const EngineString& path) {
   const std::string& text = path.Std();
-  const size_t slash = text.rfind('\\');
+  const size_t slash = text.find_last_of("\\/");
   const std::string name = slash == std::string::npos ? text : text.substr(slash + 1);
   const size_t dot = name.find('.');
   return EngineString(name.substr(0, dot).c_str());

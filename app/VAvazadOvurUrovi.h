@@ -28,6 +28,7 @@
 #include "app/CMainObjectVisitorPark.h"
 #include "app/MainObjectScreenHost.h"
 #include "app/PlacedRecord.h"
+#include "app/SavedScreenSlots.h"
 #include "characters/CharacterTexts.h"
 #include "characters/ParkMoodTotals.h"
 #include "engine/system/DOradovIruzez.h"
@@ -39,6 +40,7 @@
 #include "park/objects/CPlacedObjectList.h"
 #include "park/objects/IAttractionHost.h"
 #include "platform/math/Types.h"
+#include "platform/os/Clock.h"
 #include "platform/os/WorkerThread.h"
 #include "platform/os/Window.h"
 #include "screens/ScreenSet.h"
@@ -869,6 +871,111 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The visitors in the park, refreshed every frame; their moods are summed
   // in moodTotals.
   int32_t visitorCount = 0;
+
+  // --- Saved games (MainObjectSaveFiles.cpp, MainObjectSavedGames.cpp) -----
+  // A saved game is four files of one path: the scene (".pys": placed
+  // objects, cells, the character manager's block, footpaths), the park
+  // (".pfs": foods, screen slots, history lists, money and dates, ledger),
+  // the run state (".pai": tutorial, objects' run state, clocks and
+  // counters, characters) and, while a scenario runs, the scenario (".pas").
+  static constexpr const char* kSceneExtension = ".pys";
+  static constexpr const char* kParkExtension = ".pfs";
+  static constexpr const char* kAiExtension = ".pai";
+  static constexpr const char* kScenarioExtension = ".pas";
+  static constexpr const char* kSavedGamesFolder = "\\Scenes\\Saved";
+  // A game whose path holds this word is a scenario game.
+  static constexpr const char* kScenarioPathWord = "Scenarios";
+  // The most placed objects, run states and characters a file may hold.
+  static constexpr int32_t kMaxSavedObjects = 16384;
+  static constexpr int32_t kMaxSavedCharacters = 65536;
+  static constexpr int32_t kMaxSavedHistory = 65536;
+  // The save/load screen's rows (first, second, third) and the tutorial
+  // start window.
+  static constexpr int32_t kSaveListGrids[3] = {10261, 10260, 10259};
+  static constexpr int32_t kTutorialStartWindow = 10075;
+  // The companion of a scene path with another extension.
+  static EngineString CompanionPath(const EngineString& scenePath, const char* extension);
+
+  // The writers write one file each; a file that cannot be written gives
+  // false (and a message box). The blocks go to an open stream.
+  bool WriteSceneFile(EngineString path);
+  bool WriteParkFile(EngineString path);
+  bool WriteAiFile(EngineString path);
+  bool WriteScenarioFile(EngineString path);
+  void WriteSceneBlocks(SceneStream& stream);
+  void WriteParkBlocks(SceneStream& stream);
+  void WriteAiBlocks(SceneStream& stream);
+  void WriteScenarioBlocks(SceneStream& stream);
+  // The readers of one file each, straight into the running park: false
+  // when the file does not open or its data breaks off or is corrupt.
+  // Callers that must keep the park on a bad file use LoadSavedGame.
+  bool ReadSceneFile(EngineString path);
+  bool ReadSceneFoods(EngineString path);
+  bool ReadSceneVisitors(EngineString path);
+  bool ReadScenarioFile(EngineString path);
+  bool ReadSceneBlocks(SceneStream& stream);
+  bool ReadParkBlocks(SceneStream& stream);
+  bool ReadAiBlocks(SceneStream& stream);
+  bool ReadScenarioBlocks(SceneStream& stream);
+  // One character's id, kind, position and record of the run-state file.
+  void WriteParkCharacters(SceneStream& stream, const REraduzizVisitor& character) const;
+  // Reads a record into the character; without one into a stand-in that is
+  // dropped, so that the stream stays in step.
+  bool ReadVisitorRecord(REraduzizVisitor* character, SceneStream& stream);
+  // Every placed object with its icons and sounds goes.
+  void RemoveAllObjects();
+  // Writes the files of a saved game (the scenario file when asked) under
+  // temporary names beside them and renames them into place only when all
+  // were written, the scene file last; false (and a message) otherwise,
+  // and whatever stood at the path before stays.
+  bool WriteSavedGame(const EngineString& scenePath, bool withScenario);
+  // Reads the files of a saved game into the park. A file that is missing,
+  // cut short or corrupt leaves the park as it was and shows a message.
+  bool LoadSavedGame(const EngineString& scenePath, bool withScenario);
+  // The scene file alone (a new game's start scene), kept as safe.
+  bool LoadSavedScene(const EngineString& scenePath);
+  // The first `count` files of a saved game in reading order (scene, park,
+  // run state, scenario).
+  bool LoadSavedParts(const EngineString& scenePath, int count);
+  // Part 0 scene, 1 park, 2 run state, 3 scenario, to or from a stream.
+  void WriteSavedPart(int part, SceneStream& stream);
+  bool ReadSavedPart(int part, SceneStream& stream);
+
+  // Saves the running game under a name made of the prefix and the time.
+  bool SaveScene();
+  // The saved game's name for a prefix and a UTC time.
+  static EngineString SavedGameName(const EngineString& prefix, const plat::SystemTime& time);
+  // Appends every saved game below the folder (sub-folders too) that is not
+  // listed yet.
+  void ListSceneFiles(EngineString folder);
+  void ReloadSaveLoadScreen();
+  // Loads the game of the selected row; false when nothing was loaded.
+  bool LoadScene();
+  void ShowWindow10075ByFlag();
+  // The tutorial screen's marks follow its step count.
+  void ApplyTutorialMarks();
+
+  // --- Tutorial and new game (MainObjectTutorial.cpp) ----------------------
+  // The player's copy of the tutorial scenes, and the shipped ones.
+  static constexpr const char* kTutorialProgressFolder = "\\Scenes\\Saved\\tutorial\\";
+  static constexpr const char* kTutorialFolder = "\\Scenes\\tutorial\\";
+  static constexpr int32_t kNewGameCash = 30000;
+  static constexpr int32_t kNewGameCapacity = 270;
+  // The tutorial scene of a level: the player's saved progress when it
+  // exists, else the shipped scene.
+  EngineString TutorialScenePath(int32_t level) const;
+  void ApplyTutorialSettings();
+  void StartTutorial();
+  void StartNewGame(bool asTutorial);
+
+  // The saved games' members: the tutorial progress flag, the scene-changed
+  // flag (the frame clears it), the tick of the last scene read and of the
+  // game's start and the screens' saved slots.
+  uint8_t tutorialProgress = 0;
+  uint8_t sceneChanged = 0;
+  uint32_t sceneLoadTick = 0;
+  uint32_t gameStartTick = 0;
+  SavedScreenSlots screenSlots;
 
  private:
   // 21 March of the year, 10:00, on every date of the clock.

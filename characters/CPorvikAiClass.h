@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "characters/CVisitorPark.h"
+#include "characters/ManagerRunState.h"
 #include "engine/core/EngineString.h"
 #include "platform/math/Types.h"
 
@@ -22,6 +23,7 @@ class CAttraction;
 class CMultiAnim;
 class CMultiAnimAllocateHierarchy;
 class REraduzizVisitor;
+class SceneStream;
 namespace plat {
 class Texture;
 }
@@ -147,6 +149,42 @@ class CPorvikAiClass {
   bool IsSpecialHeldBack(int32_t id) const;
   void SetSpecialHeldBack(int32_t id, bool heldBack);
 
+  // --- The saved game (CPorvikAiClassSave.cpp) -----------------------------
+  // The most object records a saved block may hold (one per cell).
+  static constexpr int32_t kMaxSavedRecords = 16384;
+  // The ids of the special characters and the staff templates, which stay
+  // in the manager from one game to the next.
+  static constexpr int32_t kKeptCharacterIds[] = {1, 2, 3, 4, 5, 6, 10, 11, 12};
+  // The manager's block of the scene file: the spawn record, the object
+  // records and the capacity.
+  void Save(SceneStream& stream) const;
+  // Reads a block written by Save. A record whose object is not among the
+  // placed objects (by name, of a kind characters walk to) is dropped; the
+  // others stand where their object stands. The capacity reads as 0 (the
+  // run-state file sets it). False at a stream error.
+  bool Load(SceneStream& stream, const std::vector<CAttraction*>& placedObjects);
+  // The block of a park without a character manager, and the reading of a
+  // block where there is none to take it.
+  static void SaveEmptyBlock(SceneStream& stream);
+  static bool SkipBlock(SceneStream& stream);
+  // Before a saved game is read: deletes the live characters and those of
+  // the placement ids, drops the records, live ids and repairs, and hides
+  // the special characters and staff templates far off the land.
+  void ClearCharacters(const std::vector<int32_t>& placementIds);
+  // The counters and flags of the run-state file. Setting them keeps the
+  // busy and drawing flags, which only the pass itself may change.
+  ManagerRunState GetRunState() const;
+  void SetRunState(const ManagerRunState& state);
+
+ private:
+  static void WriteBlock(SceneStream& stream, const AiObjectRecord& spawn,
+                         const std::vector<std::unique_ptr<AiObjectRecord>>& records, int32_t capacity);
+  static bool ReadBlock(SceneStream& stream, AiObjectRecord& spawn,
+                        std::vector<std::unique_ptr<AiObjectRecord>>& records,
+                        const std::vector<CAttraction*>& placedObjects);
+
+ public:
+
  private:
   bool LoadCharacterTemplate(int32_t id, const EngineString& path, int32_t kind);
   bool LoadCharacterModel(CMultiAnim& model, const EngineString& path);
@@ -224,6 +262,9 @@ class CPorvikAiClass {
   uint8_t m_shownThisFrame = 0;
   // Special characters 2 and 3.
   std::array<uint8_t, 2> m_specialHeldBack{};
+  // The run-state values no other member of the manager holds (the
+  // reserve counter, the spare words and the booking-due flags).
+  ManagerRunState m_runExtras;
 
   std::unique_ptr<CMultiAnimAllocateHierarchy> m_hierarchy;
   // Textures by full path, loaded once for all characters.

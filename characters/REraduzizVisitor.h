@@ -21,6 +21,7 @@ class CAttraction;
 struct AiObjectRecord;
 class CPorvikAiClassHost;
 class ParkEvent;
+class SceneStream;
 
 class REraduzizVisitor : public DIridadIvavororu {
  public:
@@ -256,6 +257,16 @@ class REraduzizVisitor : public DIridadIvavororu {
   // Money stays within 0..65535 whatever is added or taken.
   static uint16_t AddMoney(uint16_t money, int32_t amount);
   const EngineString& GetPreviousTargetName() const { return m_previousTarget; }
+
+  // --- The saved game (REraduzizVisitorSave.cpp) ---------------------------
+  // The most entries a saved thought list may hold.
+  static constexpr int32_t kMaxSavedThoughts = 1024;
+  // The character's record of the run-state file.
+  void WriteRecord(SceneStream& stream) const;
+  // Reads a record written by WriteRecord; the objects it heads for are
+  // looked up by name among the placed objects (none when not found).
+  // False at a stream error.
+  bool ReadRecord(SceneStream& stream, const std::vector<CAttraction*>& placedObjects);
 
  protected:
   static constexpr std::size_t kRoamingFlag = 1;

@@ -15,4 +15,10 @@ class REraduzizTutorialScreen {
   void OnGuiCommand(GuiCommand& command);
 
   CGuiElement* window = nullptr;
+
+  // The lessons: how many are done (0..5; the saved game and the tutorial
+  // progress keep it) and a mark for each lesson done.
+  static constexpr int32_t kLessonCount = 5;
+  int32_t stepCount = 0;
+  uint8_t stepMarks[kLessonCount] = {};
 };

@@ -14,7 +14,9 @@
 #include "platform/math/Types.h"
 
 class CParkModel;
+class ObjectTypeDescriptor;
 class ParkEvent;
+class SceneStream;
 class ZOdevuvCharacter;
 class ZOdevuvGameObject;
 
@@ -107,6 +109,27 @@ class CAttraction {
   // leaves the ride without keyframes, and so without vehicles.
   void LoadTrackFile(EngineString name);
   void CreateVehicles(int32_t count, int32_t spacing);
+
+  // --- The saved game (CAttractionSave.cpp) ---------------------------------
+  // The object's record of the scene file. An object an event has sunk is
+  // written at its real height and then stands at exactly the sunk height.
+  void WriteState(SceneStream& stream);
+  // Reads a record into a fresh object; no event runs on it afterwards.
+  // False at a stream error.
+  bool ReadState(SceneStream& stream);
+  // A loaded record becomes an object of its type again: the type's fields,
+  // its points placed by the object's position and rotation, the ride
+  // running, its icons, sounds and ride paths.
+  void RestoreFromType(const ObjectTypeDescriptor& type);
+  // The type's local points (gate, exit, special points, level flags)
+  // turned by the object's rotation and moved to its position.
+  void PlaceTypePoints(const ObjectTypeDescriptor& type);
+  // The run-state entry of the run-state file: the object number, two run
+  // flags and five run counters.
+  void WriteRunState(SceneStream& stream) const;
+  // Reads an entry into the object of its number among the objects; an
+  // entry whose object is not there is read and dropped.
+  static void ReadRunState(SceneStream& stream, const std::vector<CAttraction*>& objects);
 
   void SetPosition(float x, float y, float z) { position = {x, y, z}; }
   void SetRotation(float degrees) { rotation = degrees; }

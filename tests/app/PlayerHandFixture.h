@@ -117,9 +117,12 @@ class PlayerHandFixture : public ::testing::Test {
     return {even(screen.x), even(screen.y)};
   }
 
-  // Moves the mouse so that the cursor stands over the world point.
+  // Moves the mouse so that the cursor stands over the world point (or
+  // the screen point, to within a pixel).
   void MoveMouseTo(const plat::Vec3& world) {
-    const VAvazadOvurUrovi::ScreenPoint target = ScreenPointOf({world.x, terrain->GetHeight(world), world.z});
+    MoveMouseToScreen(ScreenPointOf({world.x, terrain->GetHeight(world), world.z}));
+  }
+  void MoveMouseToScreen(VAvazadOvurUrovi::ScreenPoint target) {
     const VAvazadOvurUrovi::ScreenPoint now = game->GetCursorPosition();
     Source().MoveMouse((target.x - now.x) / 2, (target.y - now.y) / 2);
   }
