@@ -45,6 +45,8 @@ void VAvazadOvurUrovi::OnObjectRemoved(CAttraction& object) {
   if (hoveredObject == &object) hoveredObject = nullptr;
   // No park event may keep the object that goes.
   if (REraduzizEventClass* events = parkEventHost->GetParkEvents()) events->OnObjectRemoved(object);
+  // The manager's list keeps no pointer to an object that is gone.
+  if (CPorvikAiClass* manager = GetAiManager()) std::erase(manager->GetRepairList(), &object);
 }
 
 void VAvazadOvurUrovi::RemoveObjectIcons(CAttraction& object) {

@@ -1,6 +1,8 @@
 #include "app/MainObjectScreenHost.h"
 
 #include "app/VAvazadOvurUrovi.h"
+#include <algorithm>
+
 #include "characters/CPorvikAiClass.h"
 
 MainObjectScreenHost::MainObjectScreenHost(VAvazadOvurUrovi& game)
@@ -92,3 +94,24 @@ bool MainObjectScreenHost::CreateStaffMember(int32_t id, int32_t kind, const pla
 void MainObjectScreenHost::DismissStaffMember(int32_t id) { m_game.DismissStaffMember(id); }
 
 std::vector<PlacementRecord>& MainObjectScreenHost::PlacedCharacters() { return m_game.placedCharacters; }
+
+const std::vector<CAttraction*>& MainObjectScreenHost::GetAttractions() const {
+  return m_game.placedObjects.ObjectsByState();
+}
+
+EngineString MainObjectScreenHost::GetBaseDirectory() const { return m_game.baseDirectory; }
+
+void MainObjectScreenHost::RecordSpending(int32_t amount) {
+  constexpr int32_t kSpendingRecord = 4;
+  const GameDate& date = m_game.gameDate;
+  m_game.AddPlacedRecord(false, amount, date.year, date.month, date.day, kSpendingRecord, "");
+}
+
+void MainObjectScreenHost::AddToManagerAttractions(CAttraction& attraction) {
+  CPorvikAiClass* manager = m_game.GetAiManager();
+  if (!manager) return;
+  std::vector<CAttraction*>& attractions = manager->GetRepairList();
+  if (std::find(attractions.begin(), attractions.end(), &attraction) == attractions.end()) {
+    attractions.push_back(&attraction);
+  }
+}

@@ -43,6 +43,10 @@ class MainObjectScreenHost : public ScreenHost {
   bool CreateStaffMember(int32_t id, int32_t kind, const plat::Vec3& position) override;
   void DismissStaffMember(int32_t id) override;
   std::vector<PlacementRecord>& PlacedCharacters() override;
+  const std::vector<CAttraction*>& GetAttractions() const override;
+  EngineString GetBaseDirectory() const override;
+  void RecordSpending(int32_t amount) override;
+  void AddToManagerAttractions(CAttraction& attraction) override;
   REraduzizBuildBookHost* GetBuildBookHost() override { return &m_bookHost; }
 
  private:

@@ -70,6 +70,7 @@ plat::MeshResult DIridadIvavororu::Setup(CMultiAnim* model, int32_t value, doubl
     controller->SetTrackAnimationSet(0, controller->GetAnimationSet(uint32_t(m_initialSet)));
   }
   PlayWalk(true);
+  RefreshTrackSpeed();
   m_boundingRadius = model->GetBoundingRadius();
   return plat::kMeshOk;
 }
@@ -101,6 +102,7 @@ void DIridadIvavororu::BlendToSet(int32_t setIndex, bool restart, float speed) {
   controller->KeyTrackWeight(newTrack, speed, m_currentTime, kBlendTime);
   if (restart) controller->SetTrackPosition(newTrack, 0);
   m_currentTrack = int32_t(newTrack);
+  RefreshTrackSpeed();
 }
 
 void DIridadIvavororu::PlayAnimation(int32_t setIndex, bool restart) {
@@ -134,11 +136,11 @@ bool DIridadIvavororu::IsAnimationAtEnd(int32_t setIndex) const {
   return desc.position > set->GetPeriod() - kEndTolerance;
 }
 
-float DIridadIvavororu::GetTrackSpeed() const {
-  const auto controller = Controller();
+void DIridadIvavororu::RefreshTrackSpeed() {
+  CAnimInstance* instance = GetAnimInstance();
+  const plat::AnimationController* controller = instance ? instance->PeekController() : nullptr;
   plat::TrackDesc desc;
-  if (!controller || !controller->GetTrackDesc(uint32_t(m_currentTrack), &desc)) return 0;
-  return desc.speed;
+  m_trackSpeed = controller && controller->GetTrackDesc(uint32_t(m_currentTrack), &desc) ? desc.speed : 0;
 }
 
 void DIridadIvavororu::SetVisibleAtObject(const EngineString& objectName) {
@@ -232,8 +234,13 @@ plat::MeshResult DIridadIvavororu::AdvanceTime(double dt, void*) {
   m_previousTime = m_currentTime;
   m_currentTime += dt;
   CAnimInstance* instance = GetAnimInstance();
-  if (!instance) return kInvalidCall;
-  return instance->AdvanceTime(dt);
+  if (!instance) {
+    m_trackSpeed = 0;
+    return kInvalidCall;
+  }
+  const plat::MeshResult result = instance->AdvanceTime(dt);
+  RefreshTrackSpeed();
+  return result;
 }
 
 plat::MeshResult DIridadIvavororu::Render() {

@@ -75,8 +75,10 @@ class DIridadIvavororu {
     m_activityState = state;
   }
   void SetTargetPosition(float x, float y, float z) { m_target = {x, y, z}; }
-  // Speed of the current track, 0 without an instance.
-  float GetTrackSpeed() const;
+  // Speed of the current track, 0 without an instance, as the last animation
+  // step or change left it (it changes only then): kept, as every walker
+  // asks for it every frame.
+  float GetTrackSpeed() const { return m_trackSpeed; }
   // Gives the instance its own two-slot texture list with slots 0..n-1 filled
   // from the files (a file that fails leaves its slot null); files loaded
   // before by this person are taken from the instance's cache.
@@ -121,6 +123,7 @@ class DIridadIvavororu {
   void SetOneShotFlag(bool set) { m_oneShot = set ? 1 : 0; }
 
  protected:
+  void RefreshTrackSpeed();
   // Key the current track out and the new track in with that set.
   void BlendToSet(int32_t setIndex, bool restart, float speed);
   void PlayNamed(int32_t setIndex, AnimationKind kind, bool restart);
@@ -147,6 +150,7 @@ class DIridadIvavororu {
   int32_t m_magicSet = 0;
   int32_t m_animationKind = kWalk;
   double m_lastTrackSpeed = 0;
+  float m_trackSpeed = 0;
   double m_indexBlendSpeed = kIndexBlendSpeed;
   plat::Vec3 m_position;
   plat::Vec3 m_target;

@@ -82,20 +82,24 @@ void REraduzizVisitor::SetCounterWithTime(int32_t timer, int32_t value) {
 bool REraduzizVisitor::TickTimer(int32_t timer) {
   if (timer < 0 || timer >= kTimerCount) return false;
   const CCharacterWorld* world = CCharacterWorld::Get();
-  if (!world) return true;
-  TimerPair& pair = m_timers[std::size_t(timer)];
-  const int32_t now = world->GetGameSecond();
-  if (pair.stamp != now) {
-    --pair.counter;
-    pair.stamp = now;
-  }
+  if (world) TickTimerAt(m_timers[std::size_t(timer)], world->GetGameSecond());
   return true;
+}
+
+void REraduzizVisitor::TickTimerAt(TimerPair& pair, int32_t now) {
+  if (pair.stamp == now) return;
+  --pair.counter;
+  pair.stamp = now;
 }
 
 void REraduzizVisitor::TickVisitorTimers() {
   // Timers 2 to 7 and 9 to 11 (from 1); the eighth is the gardener's own.
   static constexpr int32_t kTicked[] = {1, 2, 3, 4, 5, 6, 8, 9, 10};
-  for (int32_t timer : kTicked) TickTimer(timer);
+  const CCharacterWorld* world = CCharacterWorld::Get();
+  if (!world) return;
+  // The clock is read once for all of them.
+  const int32_t now = world->GetGameSecond();
+  for (int32_t timer : kTicked) TickTimerAt(m_timers[std::size_t(timer)], now);
 }
 
 int32_t REraduzizVisitor::PositionsDiffer(const float a[3], const float b[3]) {

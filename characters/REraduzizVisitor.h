@@ -99,6 +99,7 @@ class REraduzizVisitor : public DIridadIvavororu {
   void SetCounterWithTime(int32_t timer, int32_t value);
   // Counts the timer down once per game second; false for an index out of range.
   bool TickTimer(int32_t timer);
+  static void TickTimerAt(TimerPair& pair, int32_t now);
   // The timers the visitor update counts down every frame.
   void TickVisitorTimers();
   const TimerPair& GetTimer(int32_t timer) const { return m_timers[std::size_t(timer)]; }

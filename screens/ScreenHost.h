@@ -11,6 +11,7 @@
 #include "platform/math/Types.h"
 #include "screens/PlacementRecord.h"
 
+class CAttraction;
 class CGuiMainClass;
 class CLedgerTree;
 class ParticleEffects;
@@ -122,6 +123,16 @@ class ScreenHost {
   virtual bool ObjectExists(const EngineString& name) const = 0;
   // Makes the next flag-command step close the management pages once.
   virtual void ArmManagementPagesClose() = 0;
+  // The placed objects that serve visitors, in placement order; each has a
+  // number of its own for the whole game.
+  virtual const std::vector<CAttraction*>& GetAttractions() const = 0;
+  // The folder every data path starts from.
+  virtual EngineString GetBaseDirectory() const = 0;
+  // Keeps a spending of the park's money in the park's records.
+  virtual void RecordSpending(int32_t amount) = 0;
+  // Puts the attraction on the character manager's list once; the object's
+  // removal takes it off again.
+  virtual void AddToManagerAttractions(CAttraction& attraction) = 0;
 
   // --- Staff: the character manager's placement points and characters ---
   virtual int32_t GetPlacementCount() const = 0;

@@ -48,12 +48,12 @@ void ScreenSet::CreateAll() {
   CreateHosted(shopScreen, "Init REraduzizShopScreen\n", kShop, "REraduzizShopScreen");
   CreateHosted(staffScreen, "Init REraduzizStaffScreen\n", kStaff, "REraduzizStaffScreen");
   CreateHosted(repairEventScreen, "Init REraduzizRepairEventScreen\n", kRepairEvent, "REraduzizRepairEventScreen");
-  Create(builUpgScreen, "Init REraduzizBuilUpgScreen\n", kBuilUpg, "REraduzizBuilUpgScreen");
-  Create(upgradeScreen, "Init REraduzizUpgradeScreen\n", kUpgrade, "REraduzizUpgradeScreen");
+  CreateHosted(builUpgScreen, "Init REraduzizBuilUpgScreen\n", kBuilUpg, "REraduzizBuilUpgScreen");
+  CreateHosted(upgradeScreen, "Init REraduzizUpgradeScreen\n", kUpgrade, "REraduzizUpgradeScreen");
   CreateHosted(speedWindow, "Init REraduzizSpeedWindow\n", kSpeed, "REraduzizSpeedWindow");
   Create(kioskScreen, "Init REraduzizKioskScreen\n", kKiosk, "REraduzizKioskScreen");
   Create(optionsScreen, "Init REraduzizOptionsScreen\n", kOptions, "REraduzizOptionsScreen");
-  Create(statisticScreen, "Init REraduzizStatisticScreen\n", kStatistic, "REraduzizStatisticScreen");
+  CreateHosted(statisticScreen, "Init REraduzizStatisticScreen\n", kStatistic, "REraduzizStatisticScreen");
   Create(hotMealScreen, "Init REraduzizHotMealScreen\n", kHotMeal, "REraduzizHotMealScreen");
   Create(pickOneScreen, "Init REraduzizPellwhistleScreen\n", kPickOne, "REraduzizPickOneScreen");
   Create(pickFiveScreen, "Init REraduzizMarivelleScreen\n", kPickFive, "REraduzizPickFiveScreen");

@@ -64,6 +64,9 @@ int32_t CPathFinder::FindPath(int32_t slotIndex, int32_t startX, int32_t startY,
     return kFound;
   }
   if (Blocked(targetX, targetY)) {
+    // No path is kept: ReadPath reports the walker there, not a step of the
+    // slot's earlier path.
+    slot.length = slot.location = 0;
     slot.xPath = startX;
     slot.yPath = startY;
     slot.status = kNonexistent;

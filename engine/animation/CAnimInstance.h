@@ -36,6 +36,9 @@ class CAnimInstance {
   virtual void Cleanup();
 
   plat::MeshResult GetController(std::shared_ptr<plat::AnimationController>* out) const;
+  // The controller without a share of it, for a look every frame; null
+  // before SetController.
+  plat::AnimationController* PeekController() const { return m_controller.get(); }
   void SetWorldTransform(const plat::Matrix& world) { m_world = world; }
   void GetWorldTransform(plat::Matrix* out) const { *out = m_world; }
   // The owner's bounding-sphere centre placed by the world matrix.

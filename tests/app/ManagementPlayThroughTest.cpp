@@ -14,16 +14,26 @@
 #include "characters/REraduzizVisitor.h"
 #include "engine/core/Globals.h"
 #include "engine/render/ZOdevuvDevice.h"
+#include "gui/widgets/CGuiChart.h"
+#include "gui/widgets/CGuiComboBox.h"
+#include "gui/widgets/CGuiGrid.h"
 #include "gui/widgets/CGuiStaticText.h"
+#include "gui/widgets/CGuiTextBox.h"
 #include "park/REraduzizEventClass.h"
 #include "park/events/ParkEvent.h"
+#include "park/ledger/CLedgerRecordList.h"
 #include "park/ledger/CLedgerTree.h"
 #include "park/ledger/LedgerEntryNode.h"
 #include "park/ledger/LedgerKinds.h"
+#include "park/objects/CAttraction.h"
+#include "park/objects/ObjectTypeDescriptor.h"
 #include "platform/os/Path.h"
+#include "screens/REraduzizBuilUpgScreen.h"
 #include "screens/REraduzizStaffScreen.h"
+#include "screens/REraduzizStatisticScreen.h"
 #include "screens/REraduzizSummaryScreen.h"
 #include "screens/REraduzizTicketScreen.h"
+#include "screens/REraduzizUpgradeScreen.h"
 #include "tests/characters/manager/ManagerTestSupport.h"
 
 namespace {
@@ -81,6 +91,14 @@ class ManagementPlayThroughTest : public ::testing::Test {
   std::string Text(int32_t id) {
     auto* text = dynamic_cast<CGuiStaticText*>(game_->FindElement(id));
     return text ? text->GetText().Std() : "<missing>";
+  }
+  // Picks the entry of a list as the player's click does.
+  void Choose(int32_t list, int32_t index) {
+    if (auto* combo = dynamic_cast<CGuiComboBox*>(game_->FindElement(list))) combo->SetSelectedIndex(index);
+    if (auto* grid = dynamic_cast<CGuiGrid*>(game_->FindElement(list))) grid->SetSelectedRow(index, true);
+    game_->PostCommand(list, -1, kCmdSelect, index, 0);
+    Frame();
+    Frame();
   }
   int32_t LedgerSum(int32_t category, int32_t kind) {
     const LedgerEntryNode* entry = game_->ledgerTree->FindEntry(0, category, kind, -1);
@@ -141,6 +159,63 @@ TEST_F(ManagementPlayThroughTest, HireRaiseTheTicketPriceSpeedUpAndReadTheAccoun
   EXPECT_EQ(Text(10168), "4 ");
   EXPECT_EQ(Text(10188), std::to_string(wages) + " ");
   EXPECT_EQ(Text(10176), "100 ");
+}
+
+// The day's statistics, then an upgrade bought from the attraction list
+// and the attraction's own chart.
+TEST_F(ManagementPlayThroughTest, ReadTheDaysStatisticsAndUpgradeAnAttraction) {
+  auto wheel = std::make_unique<CAttraction>();
+  wheel->id = "Attr_Carousel";
+  wheel->displayName = "Carousel";
+  wheel->state = kObjectKindAttraction;
+  wheel->buildCost = 1000;
+  wheel->upgradeCost = REraduzizUpgradeScreen::UpgradePrice(1, 1000);
+  CAttraction* placed = game_->placedObjects.Place(std::move(wheel));
+  game_->placedObjects.CollectObjectsByState();
+  // The scripted day: visitors pay at the gate and ride the wheel.
+  for (int visitor = 0; visitor < 5; ++visitor) {
+    game_->BookLedgerKind(ledger::kTicket, -1, game_->entrancePrice);
+    game_->BookLedgerKind(ledger::kUse, placed->objectNumber, 1);
+  }
+
+  Press({10436, 10189});
+  ASSERT_TRUE(IsShown(10363));
+  Choose(REraduzizStatisticScreen::kMonthListId, game_->gameDate.month);
+  Choose(REraduzizStatisticScreen::kDayListId, game_->gameDate.day);
+  CGuiChart& chart = *game_->statisticScreen->chart;
+  ASSERT_EQ(chart.GetSeries().size(), 1u);
+  const auto& hours = chart.GetSeries()[0].points;
+  ASSERT_EQ(hours.size(), 25u);
+  EXPECT_EQ(hours[size_t(game_->gameHour)].second, float(5 * game_->entrancePrice));
+  const int32_t records = game_->ledgerRecords->Count();
+  Press({REraduzizStatisticScreen::kCloseId});
+
+  Press({10436, REraduzizSummaryScreen::kAttractionListId});
+  ASSERT_TRUE(IsShown(10231));
+  Choose(REraduzizBuilUpgScreen::kListId, 0);
+  ASSERT_TRUE(IsShown(10269));
+  // The description comes from the book read at the start.
+  ASSERT_FALSE(game_->upgradeScreen->description->GetLines().empty());
+  EXPECT_EQ(game_->upgradeScreen->description->GetLines().front(), "Painted horses turn under a striped crown.");
+  Press({REraduzizUpgradeScreen::kUpgradeId});
+  EXPECT_EQ(placed->level, 2);
+  EXPECT_EQ(game_->cash, kStartCash - 2000);
+  EXPECT_EQ(LedgerSum(ledger::kCategoryAttractions, ledger::kUpgrade), 2000);
+  EXPECT_EQ(game_->ledgerRecords->Count(), records + 1);
+
+  Press({REraduzizUpgradeScreen::kStatisticsId});
+  ASSERT_TRUE(IsShown(10363));
+  EXPECT_EQ(chart.title, "Carousel");
+  EXPECT_EQ(chart.GetSeries()[0].points[size_t(game_->gameHour)].second, 5);
+
+  // Listed for the manager once, and off the list when it is pulled down.
+  Press({10436, REraduzizSummaryScreen::kAttractionListId});
+  Choose(REraduzizBuilUpgScreen::kListId, 0);
+  Press({REraduzizUpgradeScreen::kTourId, REraduzizUpgradeScreen::kTourId});
+  EXPECT_EQ(manager_->GetRepairList(), std::vector<CAttraction*>{placed});
+  placed->deletePending = 1;
+  game_->placedObjects.RemoveDeletedAttraction();
+  EXPECT_TRUE(manager_->GetRepairList().empty());
 }
 
 // A new game starts with the new-game prices and nobody hired.

@@ -5,8 +5,6 @@
 // clock the test sets, placed objects with ride
 // paths and park events held here and handed out as opaque handles, and a
 // record of what the characters asked of the main object.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <memory>

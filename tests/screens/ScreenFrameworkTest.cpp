@@ -217,7 +217,7 @@ TEST(HideAllTest, ClosingTheBookReturnsToTheGamesMainPagesFirst) {
   world.screens.CreateAll();
   world.host.flags.bookOpen = 1;
   world.host.points = 2500;
-  world.screens.statisticScreen->view = 1;
+  world.screens.statisticScreen->attractionView = 1;
   world.screens.statisticScreen->subject = 7;
   world.screens.HideAll();
   const std::vector<GuiCommand> queue = world.Queue();
@@ -230,7 +230,7 @@ TEST(HideAllTest, ClosingTheBookReturnsToTheGamesMainPagesFirst) {
   EXPECT_EQ(world.host.flags.bookOpen, 0);
   EXPECT_EQ(world.host.flags.placing, 1);
   EXPECT_EQ(world.screens.objectWindow->points->GetText(), "2500");
-  EXPECT_EQ(world.screens.statisticScreen->view, 0);
+  EXPECT_EQ(world.screens.statisticScreen->attractionView, 0);
   EXPECT_EQ(world.screens.statisticScreen->subject, -1);
 }
 

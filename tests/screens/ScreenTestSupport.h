@@ -3,6 +3,7 @@
 // object, a small GUI with the elements the framework binds, the debugger
 // output captured, and a frame that runs the command pass as the main
 // object's handler routes it.
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -87,6 +88,14 @@ class FakeHost : public ScreenHost {
     dismissed.push_back(id);
   }
   std::vector<PlacementRecord>& PlacedCharacters() override { return placedCharacters; }
+  const std::vector<CAttraction*>& GetAttractions() const override { return attractions; }
+  EngineString GetBaseDirectory() const override { return HALVENOR_PARK_DIR; }
+  void RecordSpending(int32_t amount) override { spendings.push_back(amount); }
+  void AddToManagerAttractions(CAttraction& attraction) override {
+    if (std::find(managerAttractions.begin(), managerAttractions.end(), &attraction) == managerAttractions.end()) {
+      managerAttractions.push_back(&attraction);
+    }
+  }
   REraduzizVisitor* FindCharacterById(int32_t id) override {
     const auto found = characters.find(id);
     return found != characters.end() ? found->second : nullptr;
@@ -115,6 +124,9 @@ class FakeHost : public ScreenHost {
   std::vector<Member> staff;
   std::vector<int32_t> dismissed;
   std::vector<PlacementRecord> placedCharacters;
+  std::vector<CAttraction*> attractions;
+  std::vector<int32_t> spendings;
+  std::vector<CAttraction*> managerAttractions;
   int hideCount = 0;
   int armCount = 0;
   uint32_t armedTick = 0;

@@ -68,6 +68,11 @@ TEST_F(PathFinderTest, EnclosedOrBlockedTargetsAreNotFound) {
   EXPECT_EQ(finder_->FindPath(kSlot, 10, 12, 50, 51), CPathFinder::kNonexistent);
   EXPECT_EQ(finder_->GetXPath(kSlot), 10);
   EXPECT_EQ(finder_->GetYPath(kSlot), 12);
+  // Nothing of an earlier path is left to walk: the walker is there at once.
+  ASSERT_EQ(finder_->FindPath(kSlot, 10, 12, 20, 12), CPathFinder::kFound);
+  ASSERT_FALSE(finder_->ReadPath(kSlot, 10, 12, 1));
+  EXPECT_EQ(finder_->FindPath(kSlot, 10, 12, 50, 51), CPathFinder::kNonexistent);
+  EXPECT_TRUE(finder_->ReadPath(kSlot, 10, 12, 1));
 }
 
 TEST_F(PathFinderTest, StartAtTheTargetIsAnArrivedEmptyPath) {

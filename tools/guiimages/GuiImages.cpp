@@ -2,6 +2,7 @@
 // flat and gradient panels, button strips of four state cells (normal,
 // hover, pressed, disabled), a check box strip of six frames and the
 // scroll-bar arrows of four frames side by side.
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -98,6 +99,16 @@ Shader CheckFrames(int size) {
 
 }  // namespace
 
+// A round badge on a clear ground: a disc with a darker rim.
+Shader Badge(int size, uint32_t fill, uint32_t rim) {
+  return [=](int x, int y) {
+    const float centre = (size - 1) / 2.0f;
+    const float distance = std::hypot(x - centre, y - centre);
+    if (distance > centre) return Argb(0, 0, 0, 0);
+    return distance > centre - 3 ? rim : fill;
+  };
+}
+
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr, "usage: guiimages <park folder>\n");
@@ -154,5 +165,13 @@ int main(int argc, char** argv) {
               Panel(64, 64, Argb(255, 170, 205, 235), Argb(255, 120, 170, 110), dark));
   ok &= Write(park, "images/GuiImages/demo/gauge.png", 64, 16,
               Panel(64, 16, Argb(255, 120, 200, 90), Argb(255, 60, 140, 50), dark));
+  // The upgrade levels of an attraction: bronze, silver, gold.
+  const uint32_t badges[][2] = {{Argb(255, 205, 127, 50), Argb(255, 120, 70, 25)},
+                                {Argb(255, 200, 200, 210), Argb(255, 110, 110, 120)},
+                                {Argb(255, 250, 205, 40), Argb(255, 150, 110, 10)}};
+  for (int level = 1; level <= 3; ++level) {
+    ok &= Write(park, "images/GuiImages/ATTR/ATTR_level_" + std::to_string(level) + ".png", 32, 32,
+                Badge(32, badges[level - 1][0], badges[level - 1][1]));
+  }
   return ok ? 0 : 1;
 }

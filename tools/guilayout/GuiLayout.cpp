@@ -595,10 +595,13 @@ Element Speed() {
 Element Statistics() {
   Page page("STATS", 10363, 800, 600, "Statistics");
   page.Line(504);
-  const std::pair<int, int> filters[] = {{10367, 10371}, {10368, 10372}, {10369, 10373}, {10370, 10374}};
-  const char* labels[] = {"Category", "Year", "Month", "Day"};
-  size_t i = 0;
-  for (const auto& [caption, combo] : filters) page.Text(caption, 60, labels[i++]).Choice(combo, 110);
+  // The category names are the longest entries.
+  const struct {
+    int caption, combo, width;
+    const char* label;
+  } filters[] = {{10367, 10371, 150, "Category"}, {10368, 10372, 100, "Year"}, {10369, 10373, 100, "Month"},
+                 {10370, 10374, 100, "Day"}};
+  for (const auto& filter : filters) page.Text(filter.caption, 60, filter.label).Choice(filter.combo, filter.width);
   page.Corner(10366, "Close");
   return page.Build();
 }

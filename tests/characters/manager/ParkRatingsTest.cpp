@@ -17,7 +17,7 @@ constexpr double kFrame = 0.05;
 class ParkRatingsTest : public managertest::ManagerTest {
  protected:
   void SetUp() override {
-    ManagerTest::SetUp();
+    managertest::ManagerTest::SetUp();
     Manager();
   }
   void RateGreen(int32_t greenery) {
