@@ -17,19 +17,6 @@ namespace {
 constexpr float kFollowDistance = 6.0f;
 constexpr float kFollowHeight = 3.0f;
 
-bool IsWalkableType(int32_t type) {
-  switch (type) {
-    case CPorvikAiClass::kEntranceType:
-    case 0:
-    case 1:
-    case 2:
-    case 6:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // The character first, as it lets go of what it gave its instance, then
 // the instance, which its model would otherwise keep until the model goes.
 void DeleteCharacter(std::unique_ptr<REraduzizVisitor> character) {
@@ -42,6 +29,19 @@ void DeleteCharacter(std::unique_ptr<REraduzizVisitor> character) {
 CPorvikAiClass* g_currentManager = nullptr;
 
 }  // namespace
+
+bool CPorvikAiClass::IsWalkableType(int32_t type) {
+  switch (type) {
+    case CPorvikAiClass::kEntranceType:
+    case 0:
+    case 1:
+    case 2:
+    case 6:
+      return true;
+    default:
+      return false;
+  }
+}
 
 CPorvikAiClass* CPorvikAiClass::GetCurrent() { return g_currentManager; }
 

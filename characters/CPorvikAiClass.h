@@ -53,6 +53,9 @@ class CPorvikAiClass {
   // Object kinds characters walk to: attractions, dust bins, shops and
   // outlets, and the main entrance, where visitors arrive and leave.
   static constexpr int32_t kEntranceType = -1;
+  // Whether an object of this kind is one characters walk to (and so one
+  // the manager keeps a record of).
+  static bool IsWalkableType(int32_t type);
 
   // Loads the names, the thoughts and the templates (see Init).
   CPorvikAiClass();

@@ -16,19 +16,6 @@ const plat::Vec3 kParkedPosition{-10000.0f, 0.0f, 0.0f};
 // The block ends with a word that is always 0.
 constexpr int32_t kReservedWord = 0;
 
-bool IsRecordKind(int32_t kind) {
-  switch (kind) {
-    case CPorvikAiClass::kEntranceType:
-    case 0:
-    case 1:
-    case 2:
-    case 6:
-      return true;
-    default:
-      return false;
-  }
-}
-
 void WriteRecordHead(SceneStream& stream, const AiObjectRecord& record) {
   stream.WriteInt32(record.spawnFlag ? 1 : 0);
   stream.WriteInt32(record.objectId);
@@ -70,7 +57,7 @@ bool CPorvikAiClass::ReadBlock(SceneStream& stream, AiObjectRecord& spawn,
     record->type = stream.ReadInt32();
     record->onPath = stream.ReadInt32() != 0 ? 1 : 0;
     const CAttraction* object = FindObjectByName(placedObjects, record->name);
-    if (!stream.Good() || !object || !IsRecordKind(object->state)) continue;
+    if (!stream.Good() || !object || !CPorvikAiClass::IsWalkableType(object->state)) continue;
     record->position = object->GetPositionStruct();
     records.push_back(std::move(record));
   }
