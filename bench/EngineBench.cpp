@@ -2,7 +2,7 @@
 // backend (the update and the draw apart, without the intro), and how fast
 // model files and textures load. Runs in the demo park folder.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
+#include "bench/ParkBenchMain.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -99,15 +99,7 @@ BENCHMARK(BM_TextureLoad)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("HALVENOR_HEADLESS", "1", 1);
-  if (chdir(HALVENOR_PARK_DIR) != 0) {
-    std::fprintf(stderr, "engine_bench: cannot enter %s\n", HALVENOR_PARK_DIR);
-    return 1;
-  }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  const int code = RunParkBenchmarks(argc, argv, "engine_bench");
   g_scene.reset();
-  return 0;
+  return code;
 }

@@ -7,7 +7,7 @@
 // finder), in microseconds of the thread's CPU time. The reported time per
 // iteration is the path finder's.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
+#include "bench/ParkBenchMain.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -155,15 +155,4 @@ BENCHMARK(BM_PathSearchRandom30)->Iterations(kSearches)->UseManualTime()->Unit(b
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("HALVENOR_HEADLESS", "1", 1);
-  if (chdir(HALVENOR_PARK_DIR) != 0) {
-    std::fprintf(stderr, "path_bench: cannot enter %s\n", HALVENOR_PARK_DIR);
-    return 1;
-  }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunParkBenchmarks(argc, argv, "path_bench"); }

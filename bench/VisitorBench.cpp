@@ -6,7 +6,7 @@
 // two rides and a cash machine on one of its paths; the clock stays at
 // noon, so nobody goes home. Reports the CPU time per frame and per visitor.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
+#include "bench/ParkBenchMain.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -77,15 +77,4 @@ BENCHMARK(BM_VisitorFrame)->Arg(100)->Arg(1000)->Arg(2000)->Arg(10000)->Iteratio
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("HALVENOR_HEADLESS", "1", 1);
-  if (chdir(HALVENOR_PARK_DIR) != 0) {
-    std::fprintf(stderr, "visitor_bench: cannot enter %s\n", HALVENOR_PARK_DIR);
-    return 1;
-  }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunParkBenchmarks(argc, argv, "visitor_bench"); }

@@ -3,7 +3,7 @@
 // videos), and what a frame of the loaded park costs, the update and the
 // draw apart. Runs in the demo park folder.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
+#include "bench/ParkBenchMain.h"
 
 #include <chrono>
 #include <cstdio>
@@ -80,16 +80,4 @@ BENCHMARK(BM_GameDraw)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("HALVENOR_HEADLESS", "1", 1);
-  if (chdir(HALVENOR_PARK_DIR) != 0) {
-    std::fprintf(stderr, "world_bench: cannot enter %s\n", HALVENOR_PARK_DIR);
-    return 1;
-  }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  g_park.reset();
-  return 0;
-}
+int main(int argc, char** argv) { return RunParkBenchmarks(argc, argv, "world_bench"); }
