@@ -64,6 +64,12 @@ void VAvazadOvurUrovi::StartNewGame(bool asTutorial) {
     ManagerRunState state = manager->GetRunState();
     state.greenBand = 0;
     state.cleanBand = 0;
+    // The scene alone brings no visitors back: none of the last park's may
+    // still count, or the gate would stay shut to new ones.
+    if (!asTutorial) {
+      state.visitorCount = 0;
+      state.nextId = CPorvikAiClass::kFirstVisitorId;
+    }
     manager->SetRunState(state);
     manager->SetHourBookings(gameHour - 1, gameHour);
     manager->SetMonthBookings(gameDate.month - 1, gameDate.month);

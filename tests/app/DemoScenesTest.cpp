@@ -124,7 +124,17 @@ class DemoScenesTest : public ::testing::Test {
       clock.AdvanceMs(kFrameMs);
       game->UpdateFrame(kFrameSeconds);
       game->Frame(kFrameSeconds);
+      mostRiders = std::max(mostRiders, Riders());
     }
+  }
+
+  // Visitors on the rides now.
+  int32_t Riders() const {
+    int32_t riders = 0;
+    for (const CAttraction* object : game->placedObjects.Objects()) {
+      if (object->state == kObjectKindAttraction) riders += object->usedCount;
+    }
+    return riders;
   }
 
   int32_t CountOfKind(int32_t kind) const {
@@ -172,6 +182,8 @@ class DemoScenesTest : public ::testing::Test {
 
   DebugLines debug;
   plat::FakeClock clock;
+  // The most visitors on the rides at once, over every frame played.
+  int32_t mostRiders = 0;
   plat::WindowHandle window = nullptr;
   std::unique_ptr<VAvazadOvurUrovi> game;
 
@@ -179,7 +191,7 @@ class DemoScenesTest : public ::testing::Test {
   std::string m_previous;
 };
 
-TEST_F(DemoScenesTest, ANewGameOpensOnAParkWhoseVisitorsComeQueueAndGoHomeAtNight) {
+TEST_F(DemoScenesTest, ANewGameOpensOnAParkWhoseVisitorsComeRideAndGoHomeAtNight) {
   game->StartNewGame(false);
   ExpectStartedPark();
   EXPECT_GT(CountOfKind(kObjectKindShop), 0);
@@ -189,10 +201,23 @@ TEST_F(DemoScenesTest, ANewGameOpensOnAParkWhoseVisitorsComeQueueAndGoHomeAtNigh
   const int32_t arrived = Manager().GetRunState().nextId - firstId;
   EXPECT_GT(arrived, 10);
   EXPECT_GT(VisitsOf(kObjectKindAttraction), 5);
+  EXPECT_GT(mostRiders, 0) << "nobody rode";
   EXPECT_LT(Manager().GetVisitorCount(), arrived) << "nobody went home";
   EXPECT_GT(game->cash, VAvazadOvurUrovi::kNewGameCash) << "no entrance fee was taken";
   EXPECT_TRUE(debug.Faults().empty()) << debug.Faults().front();
   EXPECT_TRUE(plat::RecordedMessageBoxes().empty());
+}
+
+TEST_F(DemoScenesTest, ASecondNewGameAfterADayOfPlayLetsVisitorsInAgain) {
+  game->StartNewGame(false);
+  Play(kFirstHours * kFramesPerGameHour);
+  ASSERT_GT(Manager().GetVisitorCount(), 0);
+  game->StartNewGame(false);
+  EXPECT_EQ(Manager().GetVisitorCount(), 0) << "the last park's visitors are gone";
+  const int32_t firstId = Manager().GetRunState().nextId;
+  Play(kFirstHours * kFramesPerGameHour);
+  EXPECT_GT(Manager().GetRunState().nextId, firstId) << "no visitor came";
+  EXPECT_GT(FarthestWalk(), kInsideThePark) << "no visitor walked into the park";
 }
 
 TEST_F(DemoScenesTest, EveryTutorialLessonAndTheAdvancedModeOpenOnAParkThatVisitorsWalkInto) {
