@@ -1,6 +1,8 @@
 // The start of a new game or a tutorial game from the menu: the park is
 // emptied and every value that a running game changes is set back, so that
 // nothing of the last game carries over.
+#include <algorithm>
+
 #include "app/CIniFile.h"
 #include "app/VAvazadOvurUrovi.h"
 #include "characters/CPorvikAiClass.h"
@@ -90,7 +92,9 @@ void VAvazadOvurUrovi::StartTutorialGame() {
   const int32_t level = CIniFile::Settings(baseDirectory).ReadInt(CIniFile::kActualLearnLevelCommand);
   tutorialMode = level < kLessonCount ? 1 : 0;
   if (tutorialScreen) {
-    tutorialScreen->stepCount = level;
+    // A level from outside the lessons (the settings may hold anything)
+    // never reaches the screen.
+    tutorialScreen->stepCount = std::clamp(level, 0, kLessonCount);
     ApplyTutorialMarks();
   }
   if (level > 0) {
