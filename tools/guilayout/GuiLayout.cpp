@@ -599,9 +599,7 @@ Element Statistics() {
   const struct {
     int caption, combo, width;
     const char* label;
-  } filters[] = {{10367, 10371, 150, "Category"},
-                 {10368, 10372, 100, "Year"},
-                 {10369, 10373, 100, "Month"},
+  } filters[] = {{10367, 10371, 150, "Category"}, {10368, 10372, 100, "Year"}, {10369, 10373, 100, "Month"},
                  {10370, 10374, 100, "Day"}};
   for (const auto& filter : filters) page.Text(filter.caption, 60, filter.label).Choice(filter.combo, filter.width);
   page.Corner(10366, "Close");
