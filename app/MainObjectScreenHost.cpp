@@ -101,6 +101,10 @@ const std::vector<CAttraction*>& MainObjectScreenHost::GetAttractions() const {
 
 EngineString MainObjectScreenHost::GetBaseDirectory() const { return m_game.baseDirectory; }
 
+CFoodCatalog* MainObjectScreenHost::GetFoodCatalog() { return m_game.foodCatalog; }
+
+void MainObjectScreenHost::ApplyTutorialSettings() { m_game.ApplyTutorialSettings(); }
+
 void MainObjectScreenHost::RecordSpending(int32_t amount) {
   constexpr int32_t kSpendingRecord = 4;
   const GameDate& date = m_game.gameDate;

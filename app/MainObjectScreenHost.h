@@ -47,6 +47,8 @@ class MainObjectScreenHost : public ScreenHost {
   EngineString GetBaseDirectory() const override;
   void RecordSpending(int32_t amount) override;
   void AddToManagerAttractions(CAttraction& attraction) override;
+  CFoodCatalog* GetFoodCatalog() override;
+  void ApplyTutorialSettings() override;
   REraduzizBuildBookHost* GetBuildBookHost() override { return &m_bookHost; }
 
  private:

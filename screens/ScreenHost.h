@@ -12,6 +12,7 @@
 #include "screens/PlacementRecord.h"
 
 class CAttraction;
+class CFoodCatalog;
 class CGuiMainClass;
 class CLedgerTree;
 class ParticleEffects;
@@ -133,6 +134,12 @@ class ScreenHost {
   // Puts the attraction on the character manager's list once; the object's
   // removal takes it off again.
   virtual void AddToManagerAttractions(CAttraction& attraction) = 0;
+
+  // --- The food screens ----------------------------------------------------
+  // What the park's outlets sell; null while the game has no catalogue.
+  virtual CFoodCatalog* GetFoodCatalog() { return nullptr; }
+  // Keeps the tutorial's progress once a lesson is done.
+  virtual void ApplyTutorialSettings() {}
 
   // --- Staff: the character manager's placement points and characters ---
   virtual int32_t GetPlacementCount() const = 0;

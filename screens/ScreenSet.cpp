@@ -44,10 +44,10 @@ void ScreenSet::CreateBookAndScreens() {
   REraduzizBuildBookHost* bookHost = m_host.GetBuildBookHost();
   buildBook = std::make_unique<REraduzizBuildBook>(FindWindow(kBuildBook, "REraduzizBuildBook"), m_host, bookHost);
   if (bookHost) buildBook->LoadBook(bookHost->GetBaseDirectory());
-  Create(buffetScreen, "Init REraduzizBuffetScreen\n", kBuffet, "REraduzizBuffetScreen");
-  Create(fastFoodScreen, "Init REraduzizFastFoodScreen\n", kFastFood, "REraduzizFastFoodScreen");
-  Create(restaurantScreen, "Init REraduzizRestaurantScreen\n", kRestaurant, "REraduzizRestaurantScreen");
-  Create(foodFeltetScreen, "Init REraduzizFoodFeltetScreen\n", kFoodFeltet, "REraduzizFoodFeltetScreen");
+  CreateHosted(buffetScreen, "Init REraduzizBuffetScreen\n", kBuffet, "REraduzizBuffetScreen");
+  CreateHosted(fastFoodScreen, "Init REraduzizFastFoodScreen\n", kFastFood, "REraduzizFastFoodScreen");
+  CreateHosted(restaurantScreen, "Init REraduzizRestaurantScreen\n", kRestaurant, "REraduzizRestaurantScreen");
+  CreateHosted(foodFeltetScreen, "Init REraduzizFoodFeltetScreen\n", kFoodFeltet, "REraduzizFoodFeltetScreen");
   CreateHosted(summaryScreen, "Init REraduzizSummaryScreen\n", kSummary, "REraduzizSummaryScreen");
   CreateHosted(ticketScreen, "Init REraduzizTicketScreen\n", kTicket, "REraduzizTicketScreen");
   CreateHosted(shopScreen, "Init REraduzizShopScreen\n", kShop, "REraduzizShopScreen");
@@ -56,10 +56,10 @@ void ScreenSet::CreateBookAndScreens() {
   CreateHosted(builUpgScreen, "Init REraduzizBuilUpgScreen\n", kBuilUpg, "REraduzizBuilUpgScreen");
   CreateHosted(upgradeScreen, "Init REraduzizUpgradeScreen\n", kUpgrade, "REraduzizUpgradeScreen");
   CreateHosted(speedWindow, "Init REraduzizSpeedWindow\n", kSpeed, "REraduzizSpeedWindow");
-  Create(kioskScreen, "Init REraduzizKioskScreen\n", kKiosk, "REraduzizKioskScreen");
+  CreateHosted(kioskScreen, "Init REraduzizKioskScreen\n", kKiosk, "REraduzizKioskScreen");
   Create(optionsScreen, "Init REraduzizOptionsScreen\n", kOptions, "REraduzizOptionsScreen");
   CreateHosted(statisticScreen, "Init REraduzizStatisticScreen\n", kStatistic, "REraduzizStatisticScreen");
-  Create(hotMealScreen, "Init REraduzizHotMealScreen\n", kHotMeal, "REraduzizHotMealScreen");
+  CreateHosted(hotMealScreen, "Init REraduzizHotMealScreen\n", kHotMeal, "REraduzizHotMealScreen");
   Create(pickOneScreen, "Init REraduzizPellwhistleScreen\n", kPickOne, "REraduzizPickOneScreen");
   Create(pickFiveScreen, "Init REraduzizMarivelleScreen\n", kPickFive, "REraduzizPickFiveScreen");
   Create(pickFourScreen, "Init REraduzizTembriskScreen\n", kPickFour, "REraduzizPickFourScreen");

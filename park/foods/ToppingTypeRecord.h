@@ -1,7 +1,7 @@
 #pragma once
 // A group of toppings: the ingredients that the foods of the restaurant food
 // type with the same id can be composed of. Topping ids count 0, 1, 2 ... in
-// list order, as the topping screen uses them as positions.
+// list order in the data; the topping screen finds them by id.
 #include <cstdint>
 #include <memory>
 #include <vector>

@@ -96,6 +96,8 @@ class FakeHost : public ScreenHost {
       managerAttractions.push_back(&attraction);
     }
   }
+  CFoodCatalog* GetFoodCatalog() override { return foodCatalog; }
+  void ApplyTutorialSettings() override { ++tutorialSettingsApplied; }
   REraduzizVisitor* FindCharacterById(int32_t id) override {
     const auto found = characters.find(id);
     return found != characters.end() ? found->second : nullptr;
@@ -132,6 +134,8 @@ class FakeHost : public ScreenHost {
   uint32_t armedTick = 0;
   int32_t armedTimer = 0;
   std::map<int32_t, REraduzizVisitor*> characters;
+  CFoodCatalog* foodCatalog = nullptr;
+  int tutorialSettingsApplied = 0;
 
  private:
   CGuiMainClass& m_gui;

@@ -496,28 +496,32 @@ Element MenuItems() {
 
 Element Topping() {
   Page page("TOPPING", 10143, 600, 470, "Compose a dish");
+  page.Text(10146, 560, "Toppings", kBold).Row();
   page.Text(10144, 120, "Name", kBold).Field(10148, 300, "").Row();
   page.Text(10145, 120, "Price", kBold)
-      .Button(10150, kSmall, "-")
+      .Button(10151, kSmall, "-")
       .Text(10149, 80, "0")
-      .Button(10151, kSmall, "+")
+      .Button(10150, kSmall, "+")
       .Row();
-  page.Text(10146, 560, "Toppings", kBold).Row();
-  page.Table(10153, 260, 10, {180, 80}, "Offered,Price").Skip(28).Table(10154, 260, 10, {180, 80}, "Chosen,Price");
-  page.Row().Button(10155, 100, "Add").Skip(188).Button(10156, 100, "Remove");
+  page.Table(10153, 260, 10, {260}, "Offered").Skip(28).Table(10154, 260, 10, {260}, "Available");
+  page.Row().Button(10155, 100, "Remove").Skip(188).Button(10156, 100, "Offer");
   page.Corner(10147, "OK").Corner(10157, "Cancel");
   return page.Build();
 }
 
-// A price page: caption, item, price with its buttons, unit.
-Element Price(const std::string& tag, int id, const std::string& title, int caption, int item, int priceCaption,
-              int price, int unit, int down, int up, int ok) {
+// A price page: its title, the food's name and its price with the buttons
+// that step it.
+struct PricePageIds {
+  int title, nameCaption, name, priceCaption, price, down, up, ok;
+};
+
+Element Price(const std::string& tag, int id, const std::string& title, const PricePageIds& ids) {
   Page page(tag, id, 400, 220, title);
-  page.Text(caption, 360, title, kBold).Row();
-  page.Text(item, 360, "").Row();
-  page.Text(priceCaption, 100, "Price").Button(down, kSmall, "-").Text(price, 80, "0").Button(up, kSmall, "+");
-  page.Text(unit, 60, "coins");
-  page.Corner(ok, "OK");
+  page.Text(ids.title, 360, title, kBold).Row();
+  page.Text(ids.nameCaption, 100, "Name").Text(ids.name, 260, "").Row();
+  page.Text(ids.priceCaption, 100, "Price").Button(ids.down, kSmall, "-").Text(ids.price, 80, "0");
+  page.Button(ids.up, kSmall, "+");
+  page.Corner(ids.ok, "OK");
   return page.Build();
 }
 
@@ -756,8 +760,8 @@ std::vector<Element> GameElements() {
       Food("RESTAURANT", 10129, "Restaurant", 20112, 10131),
       MenuItems(),
       Topping(),
-      Price("HOTMEAL", 10375, "Hot meal", 10377, 10376, 20113, 10379, 10383, 10380, 10381, 10382),
-      Price("KIOSK", 10349, "Kiosk", 10350, 10353, 10351, 10358, 10357, 10354, 10355, 10356),
+      Price("HOTMEAL", 10375, "Hot meal", {10376, 10383, 10384, 10377, 10379, 10380, 10381, 10382}),
+      Price("KIOSK", 10349, "Kiosk", {10350, 10357, 10358, 10351, 10353, 10354, 10355, 10356}),
       Summary(),
       Ticket(),
       Shop(),
