@@ -92,6 +92,9 @@ void VAvazadOvurUrovi::BeginGame(bool tutorial) {
     PostCommand(kNoElement, kTutorialMenu, kCmdOpenPage, control, 0);
   }
   if (g_sound) g_sound->Play(kAmbience);
+  // The sounds come back at the player's levels (the tutorial's exit, for
+  // one, silenced them).
+  if (optionsScreen) optionsScreen->PlayAmbientSounds(optionsScreen->effectsEnabled != 0);
   simulationHalted = 0;
   modalScreenOpen = tutorial ? 1 : 0;
   if (scenarios) scenarios->SetCurrent(CPorvikScenarios::kNoScenario);

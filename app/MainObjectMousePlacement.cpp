@@ -146,6 +146,7 @@ CAttraction* VAvazadOvurUrovi::PlaceBuildItem(const CAttraction& item) {
       terrain->SetCellLayer(i, j, kPlantedLayer, kPlanted);
     }
   }
+  if (tutorialMode && tutorialScreen) tutorialScreen->OnObjectPlaced(object->state, object->id, plantCount);
   CollectObjectsByState();
   return object;
 }
