@@ -94,7 +94,7 @@ void VAvazadOvurUrovi::StartTutorialGame() {
   if (tutorialScreen) {
     // A level from outside the lessons (the settings may hold anything)
     // never reaches the screen.
-    tutorialScreen->stepCount = std::clamp(level, 0, kLessonCount);
+    tutorialScreen->lesson = std::clamp(level, 0, kLessonCount);
     ApplyTutorialMarks();
   }
   if (level > 0) {
