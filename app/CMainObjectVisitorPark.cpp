@@ -104,10 +104,21 @@ void CMainObjectVisitorPark::ShowRatingMessage(const EngineString& text) {
   if (m_game.messageWindow) m_game.messageWindow->Show(text, kNewsMessage, nullptr, REraduzizMessageWindow::kNoTag);
 }
 
-// The tutorial screen keeps no lesson steps yet: no step waits for greenery.
-bool CMainObjectVisitorPark::IsTutorialAtGreenStep() const { return false; }
-void CMainObjectVisitorPark::FinishTutorialGreenStep(AnswerCallback, void*) {}
-void CMainObjectVisitorPark::AdvanceTutorial() {}
+// The plant lesson waits for greenery.
+bool CMainObjectVisitorPark::IsTutorialAtGreenStep() const {
+  return m_game.tutorialScreen && m_game.tutorialScreen->IsAtLesson(REraduzizTutorialScreen::kPlantLesson);
+}
+
+void CMainObjectVisitorPark::FinishTutorialGreenStep(AnswerCallback callback, void* context) {
+  if (!m_game.tutorialScreen) return;
+  m_game.tutorialScreen->FinishLesson(
+      REraduzizTutorialScreen::kPlantLesson, REraduzizTutorialScreen::kPlantDoneText,
+      [callback](void* answered, int32_t, int32_t tag, int32_t, int32_t) { callback(answered, 0, tag); }, context);
+}
+
+void CMainObjectVisitorPark::AdvanceTutorial() {
+  if (m_game.tutorialScreen) m_game.tutorialScreen->NextStep();
+}
 
 int32_t CMainObjectVisitorPark::GetScenarioIndex() const {
   return m_game.scenarioRunning && m_game.scenarios ? m_game.scenarios->current : CPorvikScenarios::kNoScenario;

@@ -321,6 +321,7 @@ Row PauseToOptions(VAvazadOvurUrovi& game, int32_t sender) {
 }
 
 Row OptionsDone(VAvazadOvurUrovi& game, int32_t sender) {
+  if (game.optionsScreen) game.optionsScreen->SaveIni();
   if (!game.playMode) {
     Post(game, sender, kMainMenu, kCmdOpenPage, sender);
     return Row::kTaken;

@@ -94,7 +94,7 @@ void VAvazadOvurUrovi::StartTutorialGame() {
   if (tutorialScreen) {
     // A level from outside the lessons (the settings may hold anything)
     // never reaches the screen.
-    tutorialScreen->stepCount = std::clamp(level, 0, kLessonCount);
+    tutorialScreen->lesson = std::clamp(level, 0, kLessonCount);
     ApplyTutorialMarks();
   }
   if (level > 0) {
@@ -149,6 +149,9 @@ void VAvazadOvurUrovi::BeginGame(bool tutorial) {
   RefreshStatusDisplay();
   OpenGamePages(tutorial ? kTutorialControl : kFreePlayControl);
   if (g_sound) g_sound->Play(kAmbience);
+  // The sounds come back at the player's levels (the tutorial's exit, for
+  // one, silenced them).
+  if (optionsScreen) optionsScreen->PlayAmbientSounds(optionsScreen->effectsEnabled != 0);
   simulationHalted = 0;
   modalScreenOpen = tutorial ? 1 : 0;
   if (scenarios) scenarios->SetCurrent(CPorvikScenarios::kNoScenario);

@@ -172,6 +172,8 @@ void VAvazadOvurUrovi::DrawLoadingScreen() {
 void VAvazadOvurUrovi::EndLoading() {
   initialLoadingStarted = 0;
   loadingScreenActive = 0;
+  // The player's sound and picture settings, now that everything exists.
+  if (optionsScreen) optionsScreen->ApplyVolumes();
 }
 
 void VAvazadOvurUrovi::WatchInGameVideo() {

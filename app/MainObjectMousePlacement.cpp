@@ -147,6 +147,7 @@ CAttraction* VAvazadOvurUrovi::PlaceBuildItem(const CAttraction& item) {
       terrain->SetCellLayer(i, j, kPlantedLayer, kPlanted);
     }
   }
+  if (tutorialMode && tutorialScreen) tutorialScreen->OnObjectPlaced(object->state, object->id, plantCount);
   CollectObjectsByState();
   // A park that is being built holds its events back for a while.
   if (parkEvents) parkEvents->eventStamp = plat::TickCount();

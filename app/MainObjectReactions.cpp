@@ -75,6 +75,7 @@ void VAvazadOvurUrovi::OnPickedItem(int32_t characterId) {
     if (!HasRows(*this, entry.rowsElement)) return;
     // The repair-event pages send the character that was picked.
     if (repairEventScreen) repairEventScreen->pickedCharacter = characterId;
+    screens->ShowPicker(entry.page);
     modalScreenOpen = 1;
     PostCommand(kNoSender, entry.page, kOpenPage, kOpenControl, 0);
     return;

@@ -27,9 +27,8 @@ constexpr RideSoundKey kRideSoundKeys[] = {{"", true},
 
 ParkClockReading VAvazadOvurUrovi::GetParkClock() const { return {gameHour, gameMinute, gameSpeed}; }
 
-// The options' effects switch is not kept yet; the effects' levels stay silent
-// meanwhile (see SetSoundVolumeAt).
-bool VAvazadOvurUrovi::AreSoundEffectsOn() const { return true; }
+// The options screen keeps the effects switch; without it the effects play.
+bool VAvazadOvurUrovi::AreSoundEffectsOn() const { return !optionsScreen || optionsScreen->effectsEnabled != 0; }
 
 void VAvazadOvurUrovi::UpdatePlacedObjects(float seconds) {
   for (CAttraction* object : placedObjects.Objects()) object->Update(seconds);

@@ -309,7 +309,7 @@ bool VAvazadOvurUrovi::ReadVisitorRecord(REraduzizVisitor* character, SceneStrea
 void VAvazadOvurUrovi::WriteAiBlocks(SceneStream& stream) {
   stream.WriteBool(tutorialMode != 0);
   stream.WriteBool(tutorialProgress != 0);
-  stream.WriteInt32(tutorialScreen ? tutorialScreen->stepCount : 0);
+  stream.WriteInt32(tutorialScreen ? tutorialScreen->lesson : 0);
   const std::vector<CAttraction*>& serving = placedObjects.ObjectsByState();
   stream.WriteInt32(int32_t(serving.size()));
   for (const CAttraction* object : serving) object->WriteRunState(stream);
@@ -356,7 +356,7 @@ bool VAvazadOvurUrovi::ReadAiBlocks(SceneStream& stream) {
   tutorialMode = stream.ReadBool() ? 1 : 0;
   tutorialProgress = stream.ReadBool() ? 1 : 0;
   const int32_t steps = stream.ReadInt32();
-  if (tutorialScreen) tutorialScreen->stepCount = steps;
+  if (tutorialScreen) tutorialScreen->lesson = steps;
 
   const int32_t runStates = stream.ReadCount(kMaxSavedObjects);
   plat::OutputDebugString("attr num:" + std::to_string(runStates) + "\n");

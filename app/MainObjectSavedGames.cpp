@@ -247,10 +247,10 @@ void VAvazadOvurUrovi::ShowWindow10075ByFlag() {
 void VAvazadOvurUrovi::ApplyTutorialMarks() {
   if (!tutorialScreen) return;
   REraduzizTutorialScreen& screen = *tutorialScreen;
-  std::fill(std::begin(screen.stepMarks), std::end(screen.stepMarks), uint8_t(0));
-  const int32_t steps = screen.stepCount;
+  std::fill(std::begin(screen.lessonDone), std::end(screen.lessonDone), uint8_t(0));
+  const int32_t steps = screen.lesson;
   if (steps >= 1 && steps <= REraduzizTutorialScreen::kLessonCount) {
-    std::fill(screen.stepMarks, screen.stepMarks + steps, uint8_t(1));
+    std::fill(screen.lessonDone, screen.lessonDone + steps, uint8_t(1));
   }
   if (steps == REraduzizTutorialScreen::kLessonCount) tutorialMode = 0;
 }

@@ -199,6 +199,7 @@ void VAvazadOvurUrovi::InitScenarios() {
   plat::OutputDebugString("Init CPorvikScenarios\n");
   scenarios = new CPorvikScenarios;
   scenarios->LoadDescriptorFile(baseDirectory + EngineString(kScenariosFile));
+  if (scenarioWindow) scenarioWindow->FillGoals();
 }
 
 void VAvazadOvurUrovi::StartScenarioGoals() {

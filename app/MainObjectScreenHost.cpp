@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "characters/CPorvikAiClass.h"
+#include "platform/os/Window.h"
 
 MainObjectScreenHost::MainObjectScreenHost(VAvazadOvurUrovi& game)
     : m_game(game), m_flags{game.modalScreenOpen,  game.messageWindowOpen,
@@ -12,6 +13,9 @@ MainObjectScreenHost::MainObjectScreenHost(VAvazadOvurUrovi& game)
                             game.tutorialMode,     game.foodMenuOpen,
                             game.foodMenuBuffet,   game.firstVisitorsNoticeGiven,
                             game.savedGameLoaded},
+      m_render{game.videoLevel, game.shadowEnabled, game.reflectionEnabled, game.refractionEnabled,
+               game.particlesEnabled, game.fogEnabled, game.animalsEnabled, game.farCutEnabled,
+               game.highResolution},
       m_bookHost(game) {}
 
 CGuiMainClass& MainObjectScreenHost::Gui() { return m_game; }
@@ -119,3 +123,33 @@ void MainObjectScreenHost::AddToManagerAttractions(CAttraction& attraction) {
     attractions.push_back(&attraction);
   }
 }
+
+bool MainObjectScreenHost::IsParkInView() const {
+  constexpr int32_t kStartMenu = 10001;
+  const CGuiElement* startMenu = m_game.FindElement(kStartMenu);
+  return m_game.playMode && !m_game.optionsOpen && !(startMenu && startMenu->IsVisible());
+}
+
+bool MainObjectScreenHost::SetGammaRamp(const GammaChannel& ramp) {
+  return plat::SetGammaRamp(m_game.GetWindow(), ramp.data(), ramp.data(), ramp.data());
+}
+
+void MainObjectScreenHost::SetWorldStopped(bool stopped) { m_game.simulationHalted = stopped ? 1 : 0; }
+
+void MainObjectScreenHost::ResetForLesson(bool tutorialScene) { m_game.StartNewGame(tutorialScene); }
+
+const CPorvikScenarios* MainObjectScreenHost::GetScenarios() const { return m_game.scenarios; }
+
+bool MainObjectScreenHost::StartScenario(int32_t index) { return m_game.StartScenario(index); }
+
+int32_t MainObjectScreenHost::GetFirstParkRating() const {
+  const CPorvikAiClass* manager = m_game.GetAiManager();
+  return manager ? manager->GetGreenBand() : 0;
+}
+
+int32_t MainObjectScreenHost::GetSecondParkRating() const {
+  const CPorvikAiClass* manager = m_game.GetAiManager();
+  return manager ? manager->GetCleanBand() : 0;
+}
+
+const CharacterTexts* MainObjectScreenHost::GetCharacterTexts() const { return &m_game.characterTexts; }

@@ -50,9 +50,20 @@ class MainObjectScreenHost : public ScreenHost {
   CFoodCatalog* GetFoodCatalog() override;
   void ApplyTutorialSettings() override;
   REraduzizBuildBookHost* GetBuildBookHost() override { return &m_bookHost; }
+  RenderSettings* GetRenderSettings() override { return &m_render; }
+  bool IsParkInView() const override;
+  bool SetGammaRamp(const GammaChannel& ramp) override;
+  void SetWorldStopped(bool stopped) override;
+  void ResetForLesson(bool tutorialScene) override;
+  const CPorvikScenarios* GetScenarios() const override;
+  bool StartScenario(int32_t index) override;
+  int32_t GetFirstParkRating() const override;
+  int32_t GetSecondParkRating() const override;
+  const CharacterTexts* GetCharacterTexts() const override;
 
  private:
   VAvazadOvurUrovi& m_game;
   ScreenFlags m_flags;
+  RenderSettings m_render;
   MainObjectBuildBookHost m_bookHost;
 };

@@ -27,7 +27,7 @@ EngineString VAvazadOvurUrovi::TutorialScenePath(int32_t level) const {
 }
 
 void VAvazadOvurUrovi::ApplyTutorialSettings() {
-  const int32_t level = tutorialScreen ? tutorialScreen->stepCount : 0;
+  const int32_t level = tutorialScreen ? tutorialScreen->lesson : 0;
   const CIniFile settings = CIniFile::Settings(baseDirectory);
   settings.WriteString(CIniFile::kActualLearnLevel.section, CIniFile::kActualLearnLevel.key,
                        EngineString(std::to_string(level).c_str()));
@@ -39,7 +39,7 @@ void VAvazadOvurUrovi::ApplyTutorialSettings() {
 
 void VAvazadOvurUrovi::StartTutorial() {
   const int32_t level =
-      tutorialScreen ? tutorialScreen->stepCount : CIniFile::Settings(baseDirectory).ReadInt(CIniFile::kActualLearnLevel);
+      tutorialScreen ? tutorialScreen->lesson : CIniFile::Settings(baseDirectory).ReadInt(CIniFile::kActualLearnLevel);
   LoadSavedGame(TutorialScenePath(level), false);
 }
 

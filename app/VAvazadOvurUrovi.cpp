@@ -8,6 +8,7 @@
 #include "engine/core/Globals.h"
 #include "engine/media/SoundManager.h"
 #include "engine/particles/ParticleEffects.h"
+#include "engine/render/ZOdevuvCamera.h"
 #include "engine/render/ZOdevuvGameObject.h"
 #include "engine/render/ZOdevuvText.h"
 #include "engine/render/ZOdevuvTexture.h"
@@ -181,9 +182,19 @@ void VAvazadOvurUrovi::AddEmptyPlacedRecord() {
   AddPlacedRecord(false, recordCounter, previousDate.year, previousDate.month, previousDate.day, 1, "");
 }
 
-void VAvazadOvurUrovi::SetSoundVolumeAt(const plat::Vec3& /*position*/, const EngineString& name, bool /*silent*/) {
+void VAvazadOvurUrovi::SetSoundVolumeAt(const plat::Vec3& position, const EngineString& name, bool silent) {
+  if (!g_sound) return;
   // Without the options screen's effect setting the effects are silent.
-  if (g_sound) g_sound->SetVolume(0, name);
+  const bool audible = optionsScreen && optionsScreen->effectsEnabled && !simulationHalted && !optionsPaused &&
+                       playMode && !silent && g_camera;
+  int32_t volume = 0;
+  if (audible) {
+    plat::Vec3 eye{};
+    g_camera->GetPosition(&eye);
+    const float dx = position.x - eye.x, dy = position.y - eye.y, dz = position.z - eye.z;
+    volume = SoundVolumeAtDistance(optionsScreen->effectValue, std::sqrt(dx * dx + dy * dy + dz * dz));
+  }
+  g_sound->SetVolume(volume, name);
 }
 
 int32_t VAvazadOvurUrovi::SoundVolumeAtDistance(int32_t effectVolume, float distance) {

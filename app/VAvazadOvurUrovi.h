@@ -574,6 +574,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   uint8_t animalsEnabled = 1;
   uint8_t loadingScreenActive = 1;
   uint8_t farCutEnabled = 1;
+  // The options screen's video level (0..2) that chose the features.
+  int32_t videoLevel = 0;
 
   // 2. Projection matrix, set by the resource set-up.
   plat::Matrix projection{};
@@ -954,6 +956,13 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The goal check's part of starting a scenario: it runs, no month has
   // passed, no VIP visitor has been announced, and the clock counts from now.
   void StartScenarioGoals();
+  // Starts the scenario at the index from the scenario window: the park of
+  // a new game with the scenario's money, its scene loaded below
+  // "\Scenes\" (the high-resolution one when that setting is on), and its
+  // clock running. False, with nothing changed, for an index outside the
+  // catalogue or a scene name that leaves the scenes folder
+  // (MainObjectScenarioStart.cpp).
+  bool StartScenario(int32_t index);
 
   // The clock: the tick of its last advance and the game time owed since
   // (elapsed milliseconds times speed times game seconds per real second,

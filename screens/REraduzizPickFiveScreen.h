@@ -1,18 +1,25 @@
 #pragma once
-// The second picker pop-up: a VIP visitor's opinion of the park.
-// Its controls and actions are still to come: for now it keeps its window
-// and takes its place in the command chain.
+// The second picker pop-up: a VIP visitor's remark on the park's clean
+// paths (the character manager's second rating).
 #include <cstdint>
 
-#include "gui/core/CGuiElement.h"
-#include "gui/core/GuiCommand.h"
+#include "screens/PickerPopup.h"
+#include "screens/ThoughtSentence.h"
 
-class REraduzizPickFiveScreen {
+class CGuiTextBox;
+
+class REraduzizPickFiveScreen : public PickerPopup {
  public:
   // The window may be null (the GUI description lacks it).
-  explicit REraduzizPickFiveScreen(CGuiElement* window);
+  REraduzizPickFiveScreen(ScreenHost& host, CGuiElement* window);
 
-  void OnGuiCommand(GuiCommand& command);
+  // The sentence of the second rating.
+  void Show();
 
-  CGuiElement* window = nullptr;
+  // The sentence a rating selects: ratings 0, 20, 40, 60 and 80 give
+  // sentences 4 down to 0 of category 20 or 21 (by the draw's parity), any
+  // other rating sentence 0 of category 19.
+  static SentenceChoice ChooseSentence(int32_t rating, int draw);
+
+  CGuiTextBox* content = nullptr;
 };

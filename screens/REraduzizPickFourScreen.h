@@ -1,18 +1,24 @@
 #pragma once
-// The third picker pop-up: another VIP visitor's opinion of the park.
-// Its controls and actions are still to come: for now it keeps its window
-// and takes its place in the command chain.
+// The third picker pop-up: another VIP visitor's remark on the park's
+// greenery (the character manager's first rating).
 #include <cstdint>
 
-#include "gui/core/CGuiElement.h"
-#include "gui/core/GuiCommand.h"
+#include "screens/PickerPopup.h"
+#include "screens/ThoughtSentence.h"
 
-class REraduzizPickFourScreen {
+class CGuiTextBox;
+
+class REraduzizPickFourScreen : public PickerPopup {
  public:
   // The window may be null (the GUI description lacks it).
-  explicit REraduzizPickFourScreen(CGuiElement* window);
+  REraduzizPickFourScreen(ScreenHost& host, CGuiElement* window);
 
-  void OnGuiCommand(GuiCommand& command);
+  // The sentence of the first rating.
+  void Show();
 
-  CGuiElement* window = nullptr;
+  // Ratings 0, 20, 40, 60 and 80 give sentences 0 to 4 of category 19, any
+  // other rating sentence 0 of category 20.
+  static SentenceChoice ChooseSentence(int32_t rating);
+
+  CGuiTextBox* content = nullptr;
 };

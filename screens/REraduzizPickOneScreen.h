@@ -1,18 +1,20 @@
 #pragma once
-// The first picker pop-up: the attractions that need repair.
-// Its controls and actions are still to come: for now it keeps its window
-// and takes its place in the command chain.
+// The first picker pop-up: the rides that are not in full condition, each
+// with its condition in percent.
 #include <cstdint>
 
-#include "gui/core/CGuiElement.h"
-#include "gui/core/GuiCommand.h"
+#include "screens/PickerPopup.h"
 
-class REraduzizPickOneScreen {
+class CGuiGrid;
+
+class REraduzizPickOneScreen : public PickerPopup {
  public:
   // The window may be null (the GUI description lacks it).
-  explicit REraduzizPickOneScreen(CGuiElement* window);
+  REraduzizPickOneScreen(ScreenHost& host, CGuiElement* window);
 
-  void OnGuiCommand(GuiCommand& command);
+  // Lists every placed ride below 100 percent, its condition held at 0 or
+  // above.
+  void Show();
 
-  CGuiElement* window = nullptr;
+  CGuiGrid* content = nullptr;
 };

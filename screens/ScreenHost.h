@@ -3,6 +3,7 @@
 // object): the GUI manager, the flags that every screen obeys, the park
 // figures that the status panel shows and the hide-all. Tests give the
 // screens a host of their own.
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -14,7 +15,9 @@
 class CAttraction;
 class CFoodCatalog;
 class CGuiMainClass;
+class CharacterTexts;
 class CLedgerTree;
+class CPorvikScenarios;
 class ParticleEffects;
 class REraduzizVisitor;
 class ScreenSet;
@@ -65,6 +68,40 @@ struct ScreenFlagBytes {
                        savedGameLoaded};
   }
 };
+
+// The game's picture settings that the options screen switches: the video
+// level (0..2), the render features and the high-resolution setting.
+struct RenderSettings {
+  int32_t& videoLevel;
+  uint8_t& shadow;
+  uint8_t& reflection;
+  uint8_t& refraction;
+  uint8_t& particles;
+  uint8_t& fog;
+  uint8_t& animals;
+  uint8_t& farCut;
+  uint8_t& highResolution;
+};
+
+// The same values kept together, for an owner without values of its own.
+struct RenderSettingValues {
+  int32_t videoLevel = 0;
+  uint8_t shadow = 0;
+  uint8_t reflection = 0;
+  uint8_t refraction = 0;
+  uint8_t particles = 0;
+  uint8_t fog = 0;
+  uint8_t animals = 0;
+  uint8_t farCut = 0;
+  uint8_t highResolution = 0;
+
+  RenderSettings View() {
+    return RenderSettings{videoLevel, shadow, reflection, refraction, particles, fog, animals, farCut, highResolution};
+  }
+};
+
+// One channel of a display's gamma ramp, 0..65535 per step.
+using GammaChannel = std::array<uint16_t, 256>;
 
 // The game clock as the status panel shows it.
 struct StatusDateTime {
@@ -157,4 +194,33 @@ class ScreenHost {
   // and the placement); null gives a book that reads no file and buys
   // nothing.
   virtual REraduzizBuildBookHost* GetBuildBookHost() { return nullptr; }
+
+  // --- Options, tutorial and scenarios ----------------------------------
+  // The picture settings; null gives an options screen that sets none.
+  virtual RenderSettings* GetRenderSettings() { return nullptr; }
+  // True while the park itself is in view: a game runs and neither the
+  // start menu nor the options page opened from the game is up.
+  virtual bool IsParkInView() const { return false; }
+  // The same ramp on the three channels of the window's display; false
+  // where the display cannot set one.
+  virtual bool SetGammaRamp(const GammaChannel& /*ramp*/) { return false; }
+  // Stops (true) or restarts the per-frame world update.
+  virtual void SetWorldStopped(bool /*stopped*/) {}
+  // The game reset for a tutorial lesson: the empty park of a new game
+  // (false) or the tutorial scene of the lesson reached (true).
+  virtual void ResetForLesson(bool /*tutorialScene*/) {}
+  // The scenarios of the game; null before the catalogue is read.
+  virtual const CPorvikScenarios* GetScenarios() const { return nullptr; }
+  // Resets the park for the scenario at the index, loads its scene and
+  // starts its clock; false (nothing changed) for an index outside the
+  // catalogue or a scene name that leaves the scenes folder.
+  virtual bool StartScenario(int32_t /*index*/) { return false; }
+
+  // --- The picker pop-ups -------------------------------------------------
+  // The character manager's first (greenery) and second (clean paths) park
+  // ratings, in steps of 20; 0 without a character manager.
+  virtual int32_t GetFirstParkRating() const { return 0; }
+  virtual int32_t GetSecondParkRating() const { return 0; }
+  // The thought sentences; null before they are read.
+  virtual const CharacterTexts* GetCharacterTexts() const { return nullptr; }
 };

@@ -57,13 +57,13 @@ void ScreenSet::CreateBookAndScreens() {
   CreateHosted(upgradeScreen, "Init REraduzizUpgradeScreen\n", kUpgrade, "REraduzizUpgradeScreen");
   CreateHosted(speedWindow, "Init REraduzizSpeedWindow\n", kSpeed, "REraduzizSpeedWindow");
   CreateHosted(kioskScreen, "Init REraduzizKioskScreen\n", kKiosk, "REraduzizKioskScreen");
-  Create(optionsScreen, "Init REraduzizOptionsScreen\n", kOptions, "REraduzizOptionsScreen");
+  CreateHosted(optionsScreen, "Init REraduzizOptionsScreen\n", kOptions, "REraduzizOptionsScreen");
   CreateHosted(statisticScreen, "Init REraduzizStatisticScreen\n", kStatistic, "REraduzizStatisticScreen");
   CreateHosted(hotMealScreen, "Init REraduzizHotMealScreen\n", kHotMeal, "REraduzizHotMealScreen");
-  Create(pickOneScreen, "Init REraduzizPellwhistleScreen\n", kPickOne, "REraduzizPickOneScreen");
-  Create(pickFiveScreen, "Init REraduzizMarivelleScreen\n", kPickFive, "REraduzizPickFiveScreen");
-  Create(pickFourScreen, "Init REraduzizTembriskScreen\n", kPickFour, "REraduzizPickFourScreen");
-  Create(tutorialScreen, "Init eventRenderWindow\n", kTutorial, "REraduzizTutorialScreen");
+  CreateHosted(pickOneScreen, "Init REraduzizPellwhistleScreen\n", kPickOne, "REraduzizPickOneScreen");
+  CreateHosted(pickFiveScreen, "Init REraduzizMarivelleScreen\n", kPickFive, "REraduzizPickFiveScreen");
+  CreateHosted(pickFourScreen, "Init REraduzizTembriskScreen\n", kPickFour, "REraduzizPickFourScreen");
+  CreateHosted(tutorialScreen, "Init eventRenderWindow\n", kTutorial, "REraduzizTutorialScreen");
 }
 
 void ScreenSet::CreatePanels() {
@@ -76,7 +76,7 @@ void ScreenSet::CreatePanels() {
   plat::OutputDebugString("Init REraduzizMessageWindow\n");
   messageWindow = std::make_unique<REraduzizMessageWindow>(m_host);
 
-  Create(scenarioWindow, "Init REraduzizScenarioWindow\n", kScenario, "REraduzizScenarioWindow");
+  CreateHosted(scenarioWindow, "Init REraduzizScenarioWindow\n", kScenario, "REraduzizScenarioWindow");
   scenarioWindow->BindControls();
 }
 
@@ -148,6 +148,12 @@ void ScreenSet::OfferToChain(GuiCommand& command) {
   if (pickFourScreen) pickFourScreen->OnGuiCommand(command);
   if (tutorialScreen) tutorialScreen->OnGuiCommand(command);
   if (scenarioWindow) scenarioWindow->OnGuiCommand(command);
+}
+
+void ScreenSet::ShowPicker(int32_t page) {
+  if (page == kPickOne && pickOneScreen) pickOneScreen->Show();
+  if (page == kPickFive && pickFiveScreen) pickFiveScreen->Show();
+  if (page == kPickFour && pickFourScreen) pickFourScreen->Show();
 }
 
 void ScreenSet::Post(int32_t sender, int32_t target, int32_t code, int32_t control) {

@@ -69,6 +69,9 @@ class ScreenSet {
 
   // Closes every screen page in one step.
   void HideAll();
+  // Fills the picker pop-up of that page (a window id) before it opens;
+  // nothing for another page.
+  void ShowPicker(int32_t page);
 
   // Per frame once the loading is over: date, time, visitors and cash, and
   // the first-visitors notice.

@@ -1,5 +1,6 @@
 #include "park/scenarios/CPorvikScenarios.h"
 
+#include <algorithm>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -149,6 +150,24 @@ EngineString CPorvikScenarios::GetScenarioMap(int32_t index) const {
 
 EngineString CPorvikScenarios::GetScenarioMapLow(int32_t index) const {
   return FieldOf(GetRecord(index), &ScenarioRecord::scenarioMapLow);
+}
+
+EngineString CPorvikScenarios::GetSceneName(int32_t index, bool highResolution) const {
+  const EngineString name = highResolution ? GetScenarioMap(index) : GetScenarioMapLow(index);
+  return IsSceneName(name) ? name : EngineString();
+}
+
+bool CPorvikScenarios::IsSceneName(const EngineString& name) {
+  const std::string& text = name.Std();
+  if (text.empty() || text.front() == '\\' || text.front() == '/' || text.find(':') != std::string::npos) return false;
+  // Every step between separators; ".." climbs out of the folder.
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t end = std::min(text.find_first_of("\\/", start), text.size());
+    if (text.compare(start, end - start, "..") == 0) return false;
+    start = end + 1;
+  }
+  return true;
 }
 
 int32_t CPorvikScenarios::GetTimeLimit(int32_t index) const {

@@ -58,6 +58,12 @@ class CPorvikScenarios {
   EngineString GetScenarioMapLow(int32_t index) const;
   int32_t GetTimeLimit(int32_t index) const;
   int32_t GetStartingCost(int32_t index) const;
+  // The scene file the scenario is played on: ScenarioMap with the
+  // high-resolution setting on, else scenarioMapLow; empty for an invalid
+  // index or a name that would leave the scenes folder (empty, rooted, with
+  // a drive or a ".." step).
+  EngineString GetSceneName(int32_t index, bool highResolution) const;
+  static bool IsSceneName(const EngineString& name);
   void SetFinished(int32_t index, bool finished);
   void SetSucceeded(int32_t index, bool succeeded);
 

@@ -167,6 +167,10 @@ void SdlWindow::SetClientSize(int clientWidth, int clientHeight) {
   SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
+bool SdlWindow::SetGammaRamp(const std::uint16_t* red, const std::uint16_t* green, const std::uint16_t* blue) {
+  return SDL_SetWindowGammaRamp(window_, red, green, blue) == 0;
+}
+
 void SdlWindow::SetCursorVisible(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
 }  // namespace plat

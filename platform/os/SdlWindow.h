@@ -3,6 +3,7 @@
 // event pump that turns SDL events into the game's window messages, the
 // cursor and real message-box dialogs. Only platform code sees it; the GL
 // device backend takes the SDL window from it.
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -28,6 +29,8 @@ class SdlWindow {
   void SetCursorVisible(bool visible);
   // The window has no frame, so its size is the client size.
   void SetClientSize(int clientWidth, int clientHeight);
+  // False where the display cannot set a gamma ramp.
+  bool SetGammaRamp(const std::uint16_t* red, const std::uint16_t* green, const std::uint16_t* blue);
   SDL_Window* Native() const { return window_; }
 
  private:

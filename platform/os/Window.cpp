@@ -117,6 +117,11 @@ bool SetClientSize(WindowHandle window, int clientWidth, int clientHeight) {
   return true;
 }
 
+bool SetGammaRamp(WindowHandle window, const std::uint16_t* red, const std::uint16_t* green,
+                  const std::uint16_t* blue) {
+  return IsLiveWindow(window) && window->live->SetGammaRamp(red, green, blue);
+}
+
 bool GetClientSize(WindowHandle window, int& clientWidth, int& clientHeight) {
   if (window == nullptr) return false;
   clientWidth = window->clientWidth;

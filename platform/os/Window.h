@@ -73,6 +73,10 @@ bool IsLiveWindow(WindowHandle window);
 // once the settings are read). False for no window or a size below 1.
 bool SetClientSize(WindowHandle window, int clientWidth, int clientHeight);
 bool GetClientSize(WindowHandle window, int& clientWidth, int& clientHeight);
+// Sets the display's gamma ramp under the window (256 steps per channel);
+// false for a headless window or a display that cannot set one.
+bool SetGammaRamp(WindowHandle window, const std::uint16_t* red, const std::uint16_t* green,
+                  const std::uint16_t* blue);
 void SetWindowProcedure(WindowHandle window, WindowProcedure procedure);
 
 // Takes (remove) or looks at the oldest message; false when none waits. The

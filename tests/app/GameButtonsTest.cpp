@@ -207,7 +207,7 @@ TEST_F(GameButtonsTest, ATutorialGameStartsAtTheLessonOfTheSettings) {
   const plat::test::TempTree tree;
   tree.MakeFolder("guifiles");
   game.baseDirectory = tree.Root().c_str();
-  REraduzizTutorialScreen screen(nullptr);
+  REraduzizTutorialScreen screen(*game.screenHost, nullptr);
   game.tutorialScreen = &screen;
   struct Case {
     const char* level;  // null: the settings do not hold it
@@ -219,8 +219,8 @@ TEST_F(GameButtonsTest, ATutorialGameStartsAtTheLessonOfTheSettings) {
     if (c.level) CIniFile::Settings(game.baseDirectory).WriteString("TUTORIAL", "ActualLearnLevel", c.level);
     game.playMode = 0;  // from the main menu: the scratch folder has no foods to read again
     Press(10026);
-    EXPECT_EQ(screen.stepCount, c.steps) << (c.level ? c.level : "none");
-    EXPECT_EQ(std::count(std::begin(screen.stepMarks), std::end(screen.stepMarks), 1), c.marks);
+    EXPECT_EQ(screen.lesson, c.steps) << (c.level ? c.level : "none");
+    EXPECT_EQ(std::count(std::begin(screen.lessonDone), std::end(screen.lessonDone), 1), c.marks);
     EXPECT_EQ(game.tutorialMode, c.tutorialRuns);
     EXPECT_EQ(game.playMode, 1);
   }

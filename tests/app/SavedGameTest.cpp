@@ -244,13 +244,13 @@ TEST_F(SavedGameTest, OnlyAGameWhosePathNamesScenariosRunsAScenario) {
 }
 
 TEST_F(SavedGameTest, TutorialProgressGoesToThePlayersFolderAndIsReadFromThereFirst) {
-  REraduzizTutorialScreen screen(nullptr);
+  REraduzizTutorialScreen screen(*Game().screenHost, nullptr);
   Game().tutorialScreen = &screen;
   Place(1, {12, 0, 8});
   const std::string shipped = Path("Scenes/tutorial/Tutorial3.pys");
   WriteFile(shipped, "shipped");
   WriteFile(Path("guifiles/Options.ini"), "[TUTORIAL]\n");
-  screen.stepCount = 3;
+  screen.lesson = 3;
   Game().ApplyTutorialSettings();
   EXPECT_EQ(ReadBytes(shipped), "shipped");
   EXPECT_TRUE(std::filesystem::exists(Path("Scenes/Saved/tutorial/Tutorial3.pys")));
@@ -273,8 +273,8 @@ TEST_F(SavedGameTest, ANewGameAtTheLastLessonEndsTheTutorialAndStartsFromTheNorm
   ASSERT_TRUE(Game().WriteSceneFile(GamePath("Scenes/NormalModeLow.pys")));
   Game().normalModeScene = GamePath("Scenes/NormalModeLow.pys");
   Game().placedObjects.RemoveAllObjects();
-  REraduzizTutorialScreen screen(nullptr);
-  screen.stepCount = 5;
+  REraduzizTutorialScreen screen(*Game().screenHost, nullptr);
+  screen.lesson = 5;
   Game().tutorialScreen = &screen;
   Game().tutorialMode = 1;
   Game().scenarioRunning = 1;
@@ -283,7 +283,7 @@ TEST_F(SavedGameTest, ANewGameAtTheLastLessonEndsTheTutorialAndStartsFromTheNorm
   EXPECT_EQ(Game().cash, VAvazadOvurUrovi::kNewGameCash);
   EXPECT_EQ(Game().scenarioRunning, 0);
   EXPECT_EQ(Game().tutorialMode, 0);
-  EXPECT_TRUE(std::all_of(std::begin(screen.stepMarks), std::end(screen.stepMarks), [](uint8_t m) { return m == 1; }));
+  EXPECT_TRUE(std::all_of(std::begin(screen.lessonDone), std::end(screen.lessonDone), [](uint8_t m) { return m == 1; }));
   EXPECT_EQ(Game().placedObjects.Objects().size(), 1u);
   EXPECT_EQ(Manager().GetCapacity(), VAvazadOvurUrovi::kNewGameCapacity);
   EXPECT_EQ(Manager().GetNextHourToBook(), Game().gameHour);

@@ -1,0 +1,59 @@
+// The start of a scenario from the scenario window: the park of a new game
+// with the scenario's money, its scene and its clock. The window itself
+// switches the pages and the sounds.
+#include "app/VAvazadOvurUrovi.h"
+#include "characters/CPorvikAiClass.h"
+#include "park/REraduzizEventClass.h"
+#include "park/scenarios/CPorvikScenarios.h"
+#include "platform/os/Clock.h"
+#include "platform/os/DebugOutput.h"
+#include "screens/REraduzizBuildBook.h"
+
+namespace {
+
+constexpr const char* kScenesFolder = "\\Scenes\\";
+// A scenario starts with the book's first level.
+constexpr int32_t kScenarioBuildLevel = 1;
+
+}  // namespace
+
+bool VAvazadOvurUrovi::StartScenario(int32_t index) {
+  if (!scenarios || !scenarios->IsValidIndex(index)) return false;
+  const EngineString sceneName = scenarios->GetSceneName(index, highResolution != 0);
+  if (sceneName.Length() == 0) {
+    plat::OutputDebugString("StartScenario: the scene name of scenario " + std::to_string(index) +
+                            " leaves the scenes folder\n");
+    return false;
+  }
+  if (buildBook) buildBook->highestLevel = kScenarioBuildLevel;
+  scenarios->SetCurrent(index);
+  // The park of a new game; the scenario's money replaces its cash.
+  if (parkEvents) parkEvents->ResetAll();
+  RemoveAllPlacedObjects();
+  ResetRunState();
+  cash = scenarios->GetStartingCost(index);
+  StartScenarioGoals();
+  playMode = 1;
+  RefreshStatusDisplay();
+  if (CPorvikAiClass* manager = GetAiManager()) {
+    ManagerRunState state = manager->GetRunState();
+    state.greenBand = 0;
+    state.cleanBand = 0;
+    manager->SetRunState(state);
+    manager->SetHourBookings(gameHour - 1, gameHour);
+    manager->SetMonthBookings(gameDate.month - 1, gameDate.month);
+  }
+  DeleteLedgerAndFoods();
+  CreateLedgerAndFoods();
+  InitLedgerAndFoods();
+  RefreshStatusAfterChange();
+  HideGameScreens();
+  LoadSavedScene(baseDirectory + EngineString(kScenesFolder) + sceneName);
+  if (CPorvikAiClass* manager = GetAiManager()) manager->UpdateVisitorCapacity();
+  playMode = 1;
+  lastClockTick = plat::TickCount();
+  tutorialMode = 0;
+  tutorialProgress = 0;
+  simulationHalted = 0;
+  return true;
+}
