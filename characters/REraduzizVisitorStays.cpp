@@ -317,6 +317,10 @@ void REraduzizVisitor::UpdateDustBinStates(double) {
       ClearRidePath();
       SetVisible();
       return DecideAgain();
+    case kStateToDustBin:
+      return ArriveAtDustBin();
+    case kStateToRestPlace:
+      return ArriveAtRestPlace();
     default:
       return DecideAgain();
   }
@@ -342,14 +346,16 @@ void REraduzizVisitor::EndStay(CAttraction& object, int32_t state) {
         m_attributes->AddAll(0, 0, -2, 0);
       }
       break;
-    case kStayRestaurant:
-      if (BuyMeal()) {
+    case kStayRestaurant: {
+      MealPurchase meal;
+      if (BuyMeal(&meal)) {
         m_attributes->AddAll(10, 20, 5, 0);
         StartLitter();
       } else {
         m_attributes->AddAll(0, 0, -5, 0);
       }
       break;
+    }
     case kStaySweetShop:
       if (BuySweets()) {
         m_attributes->AddAll(0, 0, 7, 0);
