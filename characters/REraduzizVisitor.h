@@ -389,6 +389,7 @@ class REraduzizVisitor : public DIridadIvavororu {
   // The staff's work: the round's start in state 7, the arrivals, the
   // one work animation at the work place, and the engineer's repairs.
   void StartStaffRound(bool engineer);
+  // Nearer the destination than the reach, measured on the ground.
   bool HasArrived(float reach) const;
   // True once per cell the walk enters (the previous cell then follows it).
   bool EnteredNewCell();
@@ -412,7 +413,8 @@ class REraduzizVisitor : public DIridadIvavororu {
   void Repair();
   void FinishRepair();
   void GiveBackRepair();
-  // The engineer holds a repair in these two states (none during an event job).
+  // An engineer holds a repair while it walks to it and while it does it,
+  // never during a park event's job.
   bool HoldsRepair() const;
   bool FindByCandidateRule(bool (*test)(const REraduzizVisitor&, const AiObjectRecord&),
                            double (*switchChance)(const AiObjectRecord&));

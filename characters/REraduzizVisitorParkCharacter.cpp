@@ -55,6 +55,7 @@ bool REraduzizVisitor::FindRandomWalkTarget() {
 }
 
 void REraduzizVisitor::UpdateParkCharacter(double dt) {
+  if (!CCharacterWorld::Get()) return SetWalkFlags(false);
   switch (GetActivityState()) {
     case kStateStart:
       m_walking = 0;

@@ -56,6 +56,14 @@ bool IsLitteredAt(const float point[3]) {
          cell.isPath && cell.layer1 == kLitteredLayer;
 }
 
+// Where a round heads for at an object: its entrance, on the footpath, as
+// the walk targets of the rounds are.
+bool RoundPoint(const CAttraction* object, plat::Vec3* point) {
+  if (!IsPlaced(object)) return false;
+  *point = object->gatePosition;
+  return true;
+}
+
 // The repair of an attraction costs its worn share of the build price.
 int32_t RepairCost(const CAttraction& object) {
   return int32_t(double(kAsNew - object.condition) / kAsNew * object.buildCost);
@@ -133,6 +141,7 @@ void REraduzizVisitor::EndAction() {
 // --- Cleaner -----------------------------------------------------------------
 
 void REraduzizVisitor::UpdateCleaner(double dt) {
+  if (!CCharacterWorld::Get()) return SetWalkFlags(false);
   switch (GetActivityState()) {
     case kStateStart:
       return StartStaffRound(false);
@@ -170,7 +179,7 @@ void REraduzizVisitor::Sweep() {
   world->CleanLitterAt(m_position);
   EndAction();
   // Back on the way to the round's target.
-  if (world->GetObjectPosition(m_targetAttraction, &m_destination)) {
+  if (RoundPoint(m_targetAttraction, &m_destination)) {
     return SetActivityState(kWalkingMode, kStateToJob);
   }
   SetActivityState(kStandingMode, kStateStart);
@@ -179,6 +188,7 @@ void REraduzizVisitor::Sweep() {
 // --- Gardener ----------------------------------------------------------------
 
 void REraduzizVisitor::UpdateGardener(double dt) {
+  if (!CCharacterWorld::Get()) return SetWalkFlags(false);
   TickTimer(kGardenerPauseTimer);
   switch (GetActivityState()) {
     case kStateStart:
@@ -259,7 +269,7 @@ void REraduzizVisitor::Water() {
 
 void REraduzizVisitor::ReturnToPatrol() {
   ClearCellMap();
-  if (!CCharacterWorld::Get()->GetObjectPosition(m_savedAttraction, &m_destination)) {
+  if (!RoundPoint(m_savedAttraction, &m_destination)) {
     return SetActivityState(kStandingMode, kStateStart);
   }
   m_targetAttraction = m_savedAttraction;
@@ -269,6 +279,7 @@ void REraduzizVisitor::ReturnToPatrol() {
 // --- Engineer ----------------------------------------------------------------
 
 void REraduzizVisitor::UpdateEngineer(double dt) {
+  if (!CCharacterWorld::Get()) return SetWalkFlags(false);
   switch (GetActivityState()) {
     case kStateStart:
       return StartStaffRound(true);
@@ -297,8 +308,7 @@ bool REraduzizVisitor::FindWornAttraction() {
     repairs.erase(it);
     m_lastTarget = object->id;
     m_targetAttraction = object;
-    // The engineer works from the attraction's entrance, on the footpath.
-    m_destination = object->gatePosition;
+    RoundPoint(object, &m_destination);
     if (FindPathToTarget() == kPathFound) return true;
     if (GetAnimationKind() != kIdle) PlayIdle(false);
     GiveBackRepair();

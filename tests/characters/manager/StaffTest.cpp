@@ -100,6 +100,19 @@ TEST_F(StaffTest, StaffInAStateOfNoRoundGoBackToLookingForWork) {
   }
 }
 
+TEST_F(StaffTest, WithoutAWorldStaffAndParkCharactersStandStill) {
+  CCharacterWorld::Install(nullptr);
+  for (int32_t kind : {REraduzizVisitor::kCleaner, REraduzizVisitor::kGardener, REraduzizVisitor::kEngineer, 15}) {
+    SCOPED_TRACE(kind);
+    StaffMember member(kind, Centre(60));
+    member.SetActivityState(2, 44);
+    member.UpdateByKind(0.05);
+    EXPECT_EQ(member.GetActivityState(), 44);
+    EXPECT_TRUE(member.IsStanding());
+  }
+  CCharacterWorld::Install(&world_);
+}
+
 TEST_F(StaffTest, TheGardenerPlantsBesideItsRoundThenWatersPlantsUntilThePauseIsOver) {
   AddRideRecord();
   StaffMember gardener(REraduzizVisitor::kGardener, Centre(60));
