@@ -1,13 +1,17 @@
 #include "app/CMainObjectCharacterWorld.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "app/VAvazadOvurUrovi.h"
+#include "characters/REraduzizVisitor.h"
 #include "engine/core/Globals.h"
 #include "engine/media/SoundManager.h"
 #include "park/REraduzizEventClass.h"
 #include "park/events/ParkEvent.h"
 #include "park/objects/CAttraction.h"
+#include "screens/REraduzizBuilUpgScreen.h"
+#include "screens/REraduzizShopScreen.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/CLandscapeCell.h"
 #include "world/CPathFinder.h"
@@ -147,4 +151,52 @@ void CMainObjectCharacterWorld::QueueDialogCommand(bool open) { m_game.QueueDial
 
 void CMainObjectCharacterWorld::PlaySound(const char* name) {
   if (g_sound) g_sound->Play(name);
+}
+
+bool CMainObjectCharacterWorld::FindRandomWalkTarget(REraduzizVisitor& character) {
+  return character.FindRandomWalkTarget();
+}
+
+const CFoodCatalog* CMainObjectCharacterWorld::GetFoodCatalog() const { return m_game.foodCatalog; }
+
+std::vector<CCharacterWorld::ShopItem> CMainObjectCharacterWorld::GetSweetShopItems() const {
+  std::vector<ShopItem> items;
+  if (!m_game.shopScreen) return items;
+  for (const REraduzizShopScreen::ProductSlot& slot : m_game.shopScreen->slots) items.push_back({slot.name, slot.price});
+  return items;
+}
+
+int32_t CMainObjectCharacterWorld::GetCash() const { return m_game.cash; }
+
+void CMainObjectCharacterWorld::AddCash(int32_t amount) { m_game.AddCash(amount); }
+
+void CMainObjectCharacterWorld::AddSalesTotal(SalesTotal total, int32_t amount) {
+  VAvazadOvurUrovi::SalesTotals& totals = m_game.salesTotals;
+  int32_t& sum = total == SalesTotal::kSnacks ? totals.snacks : total == SalesTotal::kMeals ? totals.meals : totals.sweets;
+  // A sum held to the int32 range, as the cash is.
+  sum = int32_t(std::clamp<int64_t>(int64_t(sum) + amount, std::numeric_limits<int32_t>::min(),
+                                    std::numeric_limits<int32_t>::max()));
+}
+
+void CMainObjectCharacterWorld::AddSalesRecord(int32_t price, int32_t year, int32_t month, int32_t day,
+                                               int32_t code, const EngineString& name) {
+  m_game.AddPlacedRecord(true, price, year, month, day, code, name);
+}
+
+void CMainObjectCharacterWorld::CleanLitterAt(const plat::Vec3& point) {
+  if (m_game.terrain) m_game.terrain->CleanLitterAt(point.x, point.y, point.z);
+}
+
+void CMainObjectCharacterWorld::PlantAt(const plat::Vec3& point, int32_t kind) {
+  m_game.PlantAt(point.x, point.y, point.z, kind);
+}
+
+void CMainObjectCharacterWorld::RefreshUpgradeList() {
+  if (m_game.builUpgScreen) m_game.builUpgScreen->Refresh();
+}
+
+bool CMainObjectCharacterWorld::AreEffectSoundsOn() const { return g_sound && m_game.effectsEnabled; }
+
+void CMainObjectCharacterWorld::SetSoundVolumeAt(const plat::Vec3& point, const char* name) {
+  m_game.SetSoundVolumeAt(point, name, false);
 }

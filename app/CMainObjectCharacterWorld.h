@@ -1,7 +1,8 @@
 #pragma once
 // The main object as the world of the park's characters: its game clock and
 // mood counters, its land and path finder, its placed objects, the job
-// dialog and the sounds. Installs itself while it lives.
+// dialog and the sounds, its outlets, cash and sales, and the staff's work
+// on the land. Installs itself while it lives.
 #include <vector>
 
 #include "characters/CCharacterWorld.h"
@@ -41,6 +42,19 @@ class CMainObjectCharacterWorld : public CCharacterWorld {
   void GiveBackEvent(ParkEvent* event) override;
   void QueueDialogCommand(bool open) override;
   void PlaySound(const char* name) override;
+  bool FindRandomWalkTarget(REraduzizVisitor& character) override;
+  const CFoodCatalog* GetFoodCatalog() const override;
+  std::vector<ShopItem> GetSweetShopItems() const override;
+  int32_t GetCash() const override;
+  void AddCash(int32_t amount) override;
+  void AddSalesTotal(SalesTotal total, int32_t amount) override;
+  void AddSalesRecord(int32_t price, int32_t year, int32_t month, int32_t day, int32_t code,
+                      const EngineString& name) override;
+  void CleanLitterAt(const plat::Vec3& point) override;
+  void PlantAt(const plat::Vec3& point, int32_t kind) override;
+  void RefreshUpgradeList() override;
+  bool AreEffectSoundsOn() const override;
+  void SetSoundVolumeAt(const plat::Vec3& point, const char* name) override;
 
  private:
   // Path list A holds the ways in, list B the ways out; null for an object

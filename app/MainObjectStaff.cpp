@@ -1,6 +1,6 @@
 // The hired staff in the park: the staff window's characters come and go
 // through the character manager, and a member sent home leaves its event
-// job open for another.
+// job and its repair open for another.
 #include <algorithm>
 
 #include "app/VAvazadOvurUrovi.h"
@@ -20,6 +20,7 @@ void VAvazadOvurUrovi::DismissStaffMember(int32_t id) {
   CPorvikAiClass* manager = GetAiManager();
   REraduzizVisitor* member = manager ? manager->FindCharacterById(id) : nullptr;
   if (!member) return;
+  member->ReleaseRepair();
   if (ParkEvent* event = member->GetJobEvent()) {
     // Nobody is on the way any more: the event waits for a solver again.
     event->assigned = 0;

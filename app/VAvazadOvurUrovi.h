@@ -799,6 +799,13 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   static constexpr int32_t kParkCounterFifthStart = 100;
   static constexpr int32_t kParkMoodSumStart = 80;
   int32_t cash = 0;
+  // What the visitors paid at the snack bars, restaurants and sweet shops.
+  struct SalesTotals {
+    int32_t snacks = 0;
+    int32_t meals = 0;
+    int32_t sweets = 0;
+  };
+  SalesTotals salesTotals;
   int32_t recordCounter = kRecordCounterStart;
   int32_t parkCounters[kParkCounterCount] = {0, 0, 0, 0, kParkCounterFifthStart, 0};
   ParkMoodTotals moodTotals{kParkMoodSumStart, {}};

@@ -32,3 +32,14 @@ void CCharacterWorld::FinishTutorialJobStep() {}
 void CCharacterWorld::ApplyTutorialSettings() {}
 void CCharacterWorld::ShowMessage(int32_t, MessageCallback, void*) {}
 void CCharacterWorld::SetModal() {}
+const CFoodCatalog* CCharacterWorld::GetFoodCatalog() const { return nullptr; }
+std::vector<CCharacterWorld::ShopItem> CCharacterWorld::GetSweetShopItems() const { return {}; }
+int32_t CCharacterWorld::GetCash() const { return 0; }
+void CCharacterWorld::AddCash(int32_t) {}
+void CCharacterWorld::AddSalesTotal(SalesTotal, int32_t) {}
+void CCharacterWorld::AddSalesRecord(int32_t, int32_t, int32_t, int32_t, int32_t, const EngineString&) {}
+void CCharacterWorld::CleanLitterAt(const plat::Vec3&) {}
+void CCharacterWorld::PlantAt(const plat::Vec3&, int32_t) {}
+void CCharacterWorld::RefreshUpgradeList() {}
+bool CCharacterWorld::AreEffectSoundsOn() const { return false; }
+void CCharacterWorld::SetSoundVolumeAt(const plat::Vec3&, const char*) {}

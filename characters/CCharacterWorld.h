@@ -9,12 +9,14 @@
 // The park events, dialogs, effects, sounds and the tutorial may be missing
 // from a world: by default there are none, and asking for them does nothing.
 #include <cstdint>
+#include <vector>
 
 #include "characters/ParkMoodTotals.h"
 #include "engine/core/EngineString.h"
 #include "platform/math/Types.h"
 
 class CAttraction;
+class CFoodCatalog;
 class ParkEvent;
 class REraduzizVisitor;
 
@@ -105,4 +107,34 @@ class CCharacterWorld {
   virtual void ApplyTutorialSettings();
   virtual void ShowMessage(int32_t textId, MessageCallback callback, void* context);
   virtual void SetModal();
+
+  // The park's trade: what the outlets offer, the cash, and the sales kept
+  // beside the ledger. Without a trade there is nothing to buy.
+  struct ShopItem {
+    EngineString name;
+    int32_t price = 0;
+  };
+  enum class SalesTotal { kSnacks, kMeals, kSweets };
+  // Null without a food catalogue.
+  virtual const CFoodCatalog* GetFoodCatalog() const;
+  // The sweet shops' products in slot order.
+  virtual std::vector<ShopItem> GetSweetShopItems() const;
+  virtual int32_t GetCash() const;
+  virtual void AddCash(int32_t amount);
+  virtual void AddSalesTotal(SalesTotal total, int32_t amount);
+  // The sale in the main object's list of sales (code: what was sold).
+  virtual void AddSalesRecord(int32_t price, int32_t year, int32_t month, int32_t day, int32_t code,
+                              const EngineString& name);
+
+  // The staff's work on the park: litter swept from the footpath cell at a
+  // point, a plant of a kind (0..28) planted at a point, and the building
+  // upgrade screen's list shown anew after a repair.
+  virtual void CleanLitterAt(const plat::Vec3& point);
+  virtual void PlantAt(const plat::Vec3& point, int32_t kind);
+  virtual void RefreshUpgradeList();
+
+  // True when effect sounds can play (a sound service, effects switched on).
+  virtual bool AreEffectSoundsOn() const;
+  // The named sound's volume for a sound heard from the point.
+  virtual void SetSoundVolumeAt(const plat::Vec3& point, const char* name);
 };

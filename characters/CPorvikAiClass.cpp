@@ -36,6 +36,7 @@ bool CPorvikAiClass::IsWalkableType(int32_t type) {
     case 0:
     case 1:
     case 2:
+    case 3:
     case 6:
       return true;
     default:

@@ -50,8 +50,9 @@ class CPorvikAiClass {
   static constexpr int32_t kNoSpawnPoint = -1;
   // Characters farther from the camera than this are animated, not drawn.
   static constexpr float kDrawDistance = 100.0f;
-  // Object kinds characters walk to: attractions, dust bins, shops and
-  // outlets, and the main entrance, where visitors arrive and leave.
+  // Object kinds characters walk to: attractions, dust bins, rest places,
+  // shops and outlets, and the main entrance, where visitors arrive and
+  // leave.
   static constexpr int32_t kEntranceType = -1;
   // Whether an object of this kind is one characters walk to (and so one
   // the manager keeps a record of).

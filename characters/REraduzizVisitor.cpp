@@ -177,6 +177,7 @@ bool REraduzizVisitor::ApproachJobPoint(float x, float y, float z) {
 void REraduzizVisitor::SendToObject(ParkEvent* event) {
   CCharacterWorld* world = CCharacterWorld::Get();
   if (!event || !world) return;
+  ReleaseRepair();
   // A character sent on while it still holds another event frees that one.
   if (m_jobEvent && m_jobEvent != event) world->ResetEvent(m_jobEvent);
   if (const CAttraction* object = world->GetEventObject(event)) {

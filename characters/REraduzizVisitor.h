@@ -259,6 +259,36 @@ class REraduzizVisitor : public DIridadIvavororu {
   static uint16_t AddMoney(uint16_t money, int32_t amount);
   const EngineString& GetPreviousTargetName() const { return m_previousTarget; }
 
+  // --- Purchases, dust bins, park characters and staff ---------------------
+  // What a meal purchase reports for the thought after it.
+  struct MealPurchase {
+    int32_t foodType = -1;
+    int32_t food = -1;
+    EngineString name;
+    bool liked = false;
+    bool disliked = false;
+    bool topped = false;
+  };
+  // Where a sale of one kind is booked (the purchases define the kinds).
+  struct SaleKind;
+  // The placed objects' kinds the visitors' detours look for.
+  static constexpr int32_t kDustBinType = 2;
+  static constexpr int32_t kRestPlaceType = 3;
+  // Bins and rest places are taken only closer than this.
+  static constexpr float kDetourReach = 8.0f;
+  // An attraction at this condition or below is worn enough to repair.
+  static constexpr int32_t kWornCondition = 70;
+  // The plant kinds a gardener plants: 0 to 28.
+  static constexpr int32_t kPlantKindCount = 29;
+  // Another park object to stroll to (types 0, 1 and the main entrance),
+  // never the last one: true when a path to it was laid, or when the
+  // character already stands on its point.
+  bool FindRandomWalkTarget();
+  // An engineer's repair it cannot carry out any more (it is sent home or
+  // to a park event): one not yet paid goes back to the repair list for
+  // another engineer, a paid one is finished at once.
+  void ReleaseRepair();
+
   // --- The saved game (REraduzizVisitorSave.cpp) ---------------------------
   // The most entries a saved thought list may hold.
   static constexpr int32_t kMaxSavedThoughts = 1024;
@@ -305,8 +335,14 @@ class REraduzizVisitor : public DIridadIvavororu {
   // A staff member's or park character's job that cannot be reached goes
   // back to the park's open events.
   void GiveBackJob(CCharacterWorld& world);
+  // The first bin (type 2) within reach, in record order, that has a path
+  // from here: the walk to it is laid, and its point given.
   bool FindNearbyDustBin(plat::Vec3* point);
+  // The first rest place (type 3) within reach: its point, nothing laid.
   bool FindNearbyObjectOfType3(plat::Vec3* point);
+  // The arrivals of the two detours.
+  void ArriveAtDustBin();
+  void ArriveAtRestPlace();
   void ThinkAboutGreenBand();
   void ThinkAboutCleanBand();
   void MakeThought();
@@ -342,9 +378,44 @@ class REraduzizVisitor : public DIridadIvavororu {
   void EndStay(CAttraction& object, int32_t state);
   void EndWalkThrough(CAttraction& object);
   void StartLitter();
-  bool BuyMeal();
+  // Each buys one affordable item with the visitor's money; true when
+  // something was bought (and booked, paid and carried off as litter).
+  bool BuyMeal(MealPurchase* meal);
   bool BuySweets();
   bool BuySnack();
+  // The booking of a sale: ledger, cash, sales total and sales record, then
+  // the visitor's money and litter.
+  void BookSale(const SaleKind& sale, int32_t price, const EngineString& name);
+  // The staff's work: the round's start in state 7, the arrivals, the
+  // one work animation at the work place, and the engineer's repairs.
+  void StartStaffRound(bool engineer);
+  // Nearer the destination than the reach, measured on the ground.
+  bool HasArrived(float reach) const;
+  // True once per cell the walk enters (the previous cell then follows it).
+  bool EnteredNewCell();
+  void ClearCellMap();
+  void ResetStaffState();
+  // Starts the animation once (true while it plays), then waits for its end.
+  bool PlayActionOnce(bool watering);
+  void EndAction();
+  // Whether the animation set has played out; a model without the set
+  // counts as done at once, so that no work waits for ever.
+  virtual bool HasActionAnimationEnded(int32_t set) const;
+  void PatrolAsCleaner(double dt);
+  void Sweep();
+  void FinishBegunPlanting();
+  void PatrolAsGardener(double dt);
+  void Plant();
+  void Water();
+  void ReturnToPatrol();
+  bool FindWornAttraction();
+  void ArriveAtRepair();
+  void Repair();
+  void FinishRepair();
+  void GiveBackRepair();
+  // An engineer holds a repair while it walks to it and while it does it,
+  // never during a park event's job.
+  bool HoldsRepair() const;
   bool FindByCandidateRule(bool (*test)(const REraduzizVisitor&, const AiObjectRecord&),
                            double (*switchChance)(const AiObjectRecord&));
 

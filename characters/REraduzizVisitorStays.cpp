@@ -320,6 +320,10 @@ void REraduzizVisitor::UpdateDustBinStates(double) {
       ClearRidePath();
       SetVisible();
       return DecideAgain();
+    case kStateToDustBin:
+      return ArriveAtDustBin();
+    case kStateToRestPlace:
+      return ArriveAtRestPlace();
     default:
       return DecideAgain();
   }
@@ -346,8 +350,9 @@ void REraduzizVisitor::EndStay(CAttraction& object, int32_t state) {
       }
       ThinkAfterSnack();
       break;
-    case kStayRestaurant:
-      if (BuyMeal()) {
+    case kStayRestaurant: {
+      MealPurchase meal;
+      if (BuyMeal(&meal)) {
         m_attributes->AddAll(10, 20, 5, 0);
         StartLitter();
         ThinkAfterMeal();
@@ -355,6 +360,7 @@ void REraduzizVisitor::EndStay(CAttraction& object, int32_t state) {
         m_attributes->AddAll(0, 0, -5, 0);
       }
       break;
+    }
     case kStaySweetShop:
       if (BuySweets()) {
         m_attributes->AddAll(0, 0, 7, 0);

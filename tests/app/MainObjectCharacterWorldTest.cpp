@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <limits>
 #include <memory>
 
 #include "app/CMainObjectCharacterWorld.h"
@@ -121,6 +123,47 @@ TEST_F(MainObjectCharacterWorldTest, CellsAndPathsComeFromTheLandOnceItIsThere) 
   EXPECT_EQ(walker.FindPathToTarget(), CPathFinder::kFound);
   game_->terrain = nullptr;
   game_->pathFinder = nullptr;
+}
+
+TEST_F(MainObjectCharacterWorldTest, SalesGoToTheCashTheTotalsAndTheFirstSalesList) {
+  EXPECT_EQ(World().GetFoodCatalog(), game_->foodCatalog);
+  game_->cash = 100;
+  World().AddCash(-30);
+  EXPECT_EQ(World().GetCash(), 70);
+  World().AddSalesTotal(CCharacterWorld::SalesTotal::kSnacks, 3);
+  World().AddSalesTotal(CCharacterWorld::SalesTotal::kMeals, 12);
+  World().AddSalesTotal(CCharacterWorld::SalesTotal::kSweets, 2);
+  World().AddSalesTotal(CCharacterWorld::SalesTotal::kSweets, 2);
+  EXPECT_EQ(game_->salesTotals.snacks, 3);
+  EXPECT_EQ(game_->salesTotals.meals, 12);
+  EXPECT_EQ(game_->salesTotals.sweets, 4);
+  // A total is held to the int32 range.
+  World().AddSalesTotal(CCharacterWorld::SalesTotal::kMeals, std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(game_->salesTotals.meals, std::numeric_limits<int32_t>::max());
+
+  const std::size_t before = game_->placedRecords.size();
+  World().AddSalesRecord(12, 2026, 4, 2, 7, "Stamppot");
+  ASSERT_EQ(game_->placedRecords.size(), before + 1);
+  const PlacedRecord& record = game_->placedRecords.back();
+  EXPECT_EQ(record.first, 7);
+  EXPECT_EQ(record.name, "Stamppot");
+  EXPECT_EQ((std::array<int32_t, 4>{record.values[0], record.values[1], record.values[2], record.values[3]}),
+            (std::array<int32_t, 4>{12, 2026, 4, 2}));
+  // Without a shop window no sweets are on offer.
+  EXPECT_TRUE(World().GetSweetShopItems().empty());
+}
+
+TEST_F(MainObjectCharacterWorldTest, TheCleanersBroomSweepsTheLandsLitter) {
+  World().CleanLitterAt({0, 0, 0});  // no land: nothing to sweep
+  CHeightMapHandlerClass terrain;
+  terrain.InitCells();
+  game_->terrain = &terrain;
+  terrain.AddPathCell(64, 64, CLandscapeCell::kTypePath);
+  terrain.DropLitterInCell(64, 64);
+  ASSERT_TRUE(terrain.IsCellLittered(64, 64));
+  World().CleanLitterAt(World().GetCellPosition(64, 64));
+  EXPECT_FALSE(terrain.IsCellLittered(64, 64));
+  game_->terrain = nullptr;
 }
 
 }  // namespace

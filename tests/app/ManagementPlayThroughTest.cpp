@@ -249,4 +249,21 @@ TEST_F(ManagementPlayThroughTest, ADismissedSolverLeavesItsEventOpen) {
   EXPECT_TRUE(game_->placedCharacters.empty());
 }
 
+// An engineer sent home on its way to a repair leaves the repair for
+// another one.
+TEST_F(ManagementPlayThroughTest, ADismissedEngineerLeavesItsRepairOnTheList) {
+  CAttraction* placed = game_->placedObjects.Place(std::make_unique<CAttraction>());
+  placed->condition = 30;
+  Press({10070, 10316, REraduzizStaffScreen::kCommitId});
+  REraduzizVisitor* engineer = manager_->FindCharacterById(3000);
+  ASSERT_NE(engineer, nullptr);
+  engineer->SetTargetAttraction(placed);
+  engineer->SetActivityState(1, REraduzizVisitor::kStateToJob);
+  ASSERT_TRUE(manager_->GetRepairList().empty());
+
+  Press({10436, REraduzizSummaryScreen::kStaffId, 10317, REraduzizStaffScreen::kCommitId});
+  EXPECT_EQ(manager_->FindCharacterById(3000), nullptr);
+  EXPECT_EQ(manager_->GetRepairList(), std::vector<CAttraction*>{placed});
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "characters/CCharacterWorld.h"
@@ -187,6 +188,36 @@ class FakeCharacterWorld : public CCharacterWorld {
   }
   void SetModal() override { modal = true; }
 
+  // The park's trade and the staff's work, recorded.
+  struct SalesRecord {
+    int32_t price, year, month, day, code;
+    std::string name;
+  };
+  struct Planting {
+    plat::Vec3 point;
+    int32_t kind;
+  };
+  const CFoodCatalog* GetFoodCatalog() const override { return foods; }
+  std::vector<ShopItem> GetSweetShopItems() const override { return sweets; }
+  int32_t GetCash() const override { return int32_t(*cashAccount); }
+  void AddCash(int32_t amount) override { *cashAccount += amount; }
+  void AddSalesTotal(SalesTotal total, int32_t amount) override { salesTotals[std::size_t(total)] += amount; }
+  void AddSalesRecord(int32_t price, int32_t year, int32_t month, int32_t day, int32_t code,
+                      const EngineString& name) override {
+    salesRecords.push_back({price, year, month, day, code, name.Std()});
+  }
+  void CleanLitterAt(const plat::Vec3& point) override {
+    cleaned.push_back(point);
+    int32_t i = 0, j = 0;
+    if (WorldToCell(point, &i, &j)) Cell(i, j).layer1 = 0;
+  }
+  void PlantAt(const plat::Vec3& point, int32_t kind) override { plantings.push_back({point, kind}); }
+  void RefreshUpgradeList() override { ++upgradeRefreshes; }
+  bool AreEffectSoundsOn() const override { return effectSounds; }
+  void SetSoundVolumeAt(const plat::Vec3& point, const char* name) override {
+    soundVolumes.push_back({point, name});
+  }
+
   std::vector<CellView> cells;
   int32_t second = 0;
   ParkMoodTotals totals;
@@ -209,6 +240,18 @@ class FakeCharacterWorld : public CCharacterWorld {
   int tutorialSettings = 0;
   std::vector<MessageShown> messages;
   bool modal = false;
+  const CFoodCatalog* foods = nullptr;
+  std::vector<ShopItem> sweets;
+  int64_t cash = 0;
+  // Where the cash goes: this world's own, or the park's.
+  int64_t* cashAccount = &cash;
+  int64_t salesTotals[3] = {};
+  std::vector<SalesRecord> salesRecords;
+  std::vector<plat::Vec3> cleaned;
+  std::vector<Planting> plantings;
+  int upgradeRefreshes = 0;
+  bool effectSounds = false;
+  std::vector<std::pair<plat::Vec3, std::string>> soundVolumes;
 };
 
 }  // namespace chartest

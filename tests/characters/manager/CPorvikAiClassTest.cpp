@@ -176,20 +176,20 @@ TEST_F(ManagerTest, ObjectRecordsOfTheKindsCharactersWalkTo) {
   for (int32_t type : {-1, 0, 1, 2, 3, 4, 5, 6}) {
     manager.AddPlacement({float(type), 0, 1}, 100 + type, "Attr_x", type, false);
   }
-  ASSERT_EQ(manager.GetPlacementCount(), 5);
-  const int32_t kept[] = {-1, 0, 1, 2, 6};
-  for (int32_t i = 0; i < 5; ++i) EXPECT_EQ(manager.GetPlacement(i)->type, kept[i]);
+  ASSERT_EQ(manager.GetPlacementCount(), 6);
+  const int32_t kept[] = {-1, 0, 1, 2, 3, 6};
+  for (int32_t i = 0; i < 6; ++i) EXPECT_EQ(manager.GetPlacement(i)->type, kept[i]);
   EXPECT_EQ(manager.GetPlacement(-1), nullptr);
-  EXPECT_EQ(manager.GetPlacement(5), nullptr);
+  EXPECT_EQ(manager.GetPlacement(6), nullptr);
   // The fake host's paths lie at x >= 0.
   EXPECT_EQ(manager.GetPlacement(0)->onPath, 0);
   EXPECT_EQ(manager.GetPlacement(1)->onPath, 1);
   EXPECT_TRUE(manager.HasFlaggedObjectNamed("Attr_x"));
   EXPECT_FALSE(manager.HasFlaggedObjectNamed("Attr_y"));
   manager.RemovePlacement("Attr_x", 999);
-  EXPECT_EQ(manager.GetPlacementCount(), 5);
+  EXPECT_EQ(manager.GetPlacementCount(), 6);
   manager.RemovePlacement("Attr_x", 101);
-  EXPECT_EQ(manager.GetPlacementCount(), 4);
+  EXPECT_EQ(manager.GetPlacementCount(), 5);
   EXPECT_EQ(manager.GetPlacement(1)->objectId, 100);
 }
 

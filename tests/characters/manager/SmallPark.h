@@ -1,12 +1,15 @@
 #pragma once
 // A small park for a visitors' day, for tests and the visitor benchmark: a
-// footpath east from the main entrance past two rides to a cash machine,
+// footpath east from the main entrance past two rides to a cash machine
+// (and, where a test asks for trade, a snack bar, a sweet shop and a bin),
 // the characters' world over those placed objects with the real path
 // finder, the manager's host that finds them by name, and a game clock that
 // a frame at a time moves on one game second.
 #include <vector>
 
 #include "characters/CPorvikAiClass.h"
+#include "characters/REraduzizVisitor.h"
+#include "park/foods/CFoodCatalog.h"
 #include "park/objects/CAttraction.h"
 #include "platform/math/Math.h"
 #include "platform/os/Clock.h"
@@ -44,9 +47,12 @@ class ParkWorld : public chartest::FakeCharacterWorld {
   }
 };
 
-// The manager's host that finds the park's objects by name.
+// The manager's host that finds the park's objects by name, and, once it
+// knows the world, lays the litter dropped on the world's footpath cells.
 class ParkHost : public FakeHost {
  public:
+  static constexpr uint16_t kLittered = 2;
+
   CAttraction* FindObjectByName(const EngineString& name, plat::Vec3* entrance) override {
     for (CAttraction* object : objects) {
       if (object->id != name) continue;
@@ -55,7 +61,27 @@ class ParkHost : public FakeHost {
     }
     return nullptr;
   }
+  bool IsCellLittered(int32_t i, int32_t j) const override {
+    chartest::FakeCharacterWorld::CellView cell;
+    return world ? world->GetCell(i, j, &cell) && cell.layer1 == kLittered : FakeHost::IsCellLittered(i, j);
+  }
+  void DropLitterAt(const plat::Vec3& point) override {
+    FakeHost::DropLitterAt(point);
+    int32_t i = 0, j = 0;
+    if (world && world->WorldToCell(point, &i, &j)) LitterCell(i, j);
+  }
+  void DropLitterInCell(int32_t i, int32_t j) override {
+    FakeHost::DropLitterInCell(i, j);
+    if (world) LitterCell(i, j);
+  }
   std::vector<CAttraction*> objects;
+  chartest::FakeCharacterWorld* world = nullptr;
+
+ private:
+  void LitterCell(int32_t i, int32_t j) {
+    chartest::FakeCharacterWorld::CellView cell;
+    if (world->GetCell(i, j, &cell) && cell.isPath) world->Cell(i, j).layer1 = kLittered;
+  }
 };
 
 class SmallPark {
@@ -102,6 +128,25 @@ class SmallPark {
     m_park.price = kPrice;
   }
 
+  // Trade on the footpath: a snack bar and a sweet shop with their goods,
+  // and the talking dust bin between them; the cash is the park's, and the
+  // litter lies on the footpath until it is swept.
+  void BuildTrade(CPorvikAiClass& manager, const CFoodCatalog& foods) {
+    Place(snackBar, "bufe_zarp", 74, 5, kRideCapacity);
+    Place(sweetShop, "Shop_quessle01", 82, 6, kRideCapacity);
+    Place(bin, "beszelokuka", 76, 8, 0);
+    for (CAttraction* shop : {&snackBar, &sweetShop}) {
+      manager.AddPlacement(shop->gatePosition, shop->objectNumber, shop->id, kShopType, false);
+    }
+    manager.AddPlacement(bin.gatePosition, bin.objectNumber, bin.id, REraduzizVisitor::kDustBinType, false);
+    for (CAttraction* object : {&snackBar, &sweetShop, &bin}) m_host.objects.push_back(object);
+    m_world.foods = &foods;
+    m_world.sweets = {{"Lolly", kSweetPrice}, {"Drop", kSweetPrice + 1}};
+    m_world.cashAccount = &m_park.cash;
+    m_world.effectSounds = true;
+    m_host.world = &m_world;
+  }
+
   // A footpath network over the whole grid besides: rows and columns every
   // `spacing` cells, crossing the park's own footpath.
   void LayGrid(int32_t spacing) {
@@ -128,6 +173,9 @@ class SmallPark {
   static plat::Vec3 Centre(int32_t i) { return chartest::FakeCharacterWorld::Centre(i, kRow); }
 
   CAttraction entrance, wheel, carousel, cashMachine;
+  CAttraction snackBar, sweetShop, bin;
+  static constexpr int32_t kShopType = 6;
+  static constexpr int32_t kSweetPrice = 2;
 
  private:
   void Place(CAttraction& object, const char* id, int32_t cell, int32_t number, int32_t capacity) {
