@@ -31,12 +31,6 @@ constexpr int32_t kLessonCount = 5;
 
 }  // namespace
 
-void VAvazadOvurUrovi::RemoveAllPlacedObjects() {
-  const size_t count = placedObjects.Objects().size();
-  for (CAttraction* object : placedObjects.Objects()) object->deletePending = 1;
-  for (size_t n = 0; n < count; ++n) placedObjects.RemoveDeletedAttraction();
-}
-
 void VAvazadOvurUrovi::ResetRunState() {
   ResetGameLists();
   cash = kStartCash;
@@ -65,7 +59,7 @@ void VAvazadOvurUrovi::BeginGame(bool tutorial) {
   SetButtonActive(kTutorialButton, tutorial);
   startTicks = plat::TickCount();
   if (parkEvents) parkEvents->ResetAll();
-  RemoveAllPlacedObjects();
+  RemoveAllObjects();
   ResetRunState();
   if (wasRunning) {
     DeleteLedgerAndFoods();

@@ -52,6 +52,7 @@ void VAvazadOvurUrovi::UpdateAmbience(float seconds, bool nested) {
   if (CPorvikAiClass* manager = GetAiManager()) manager->DrawCharacters(seconds);
   RenderAnimals(birds, animalsEnabled != 0, seconds);
   if (!nested) RenderBillboards();
+  if (!nested) UpdateRainRamps();
   device->SetRenderState(plat::RenderState::ZEnable, plat::kTrue);
   device->SetRenderState(plat::RenderState::Lighting, plat::kFalse);
   if (fogEnabled) ApplyFog();

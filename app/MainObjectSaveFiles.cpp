@@ -181,12 +181,6 @@ void VAvazadOvurUrovi::WriteSceneBlocks(SceneStream& stream) {
   }
 }
 
-void VAvazadOvurUrovi::RemoveAllObjects() {
-  DeleteBillboards();
-  selectedObject = nullptr;
-  placedObjects.RemoveAllObjects();
-}
-
 bool VAvazadOvurUrovi::ReadSceneBlocks(SceneStream& stream) {
   frameCounter = 0;
   sceneLoadTick = plat::TickCount();
@@ -196,7 +190,8 @@ bool VAvazadOvurUrovi::ReadSceneBlocks(SceneStream& stream) {
   for (const PlacementRecord& record : placedCharacters) placementIds.push_back(record.id);
   if (manager) manager->ClearCharacters(placementIds);
   placedCharacters.clear();
-  RemoveAllObjects();
+  RemoveAllObjectsAndIcons();
+  RestartWeatherWait();
   if (parkEvents) parkEvents->ResetAll();
 
   const int32_t count = stream.ReadCount(kMaxSavedObjects);

@@ -16,4 +16,8 @@ class REraduzizOptionsScreen {
   void OnCommand(GuiCommand& command);
 
   CGuiElement* window = nullptr;
+  // The sound-effect settings the game reads: the effects switch, and the
+  // effect value (50 to 200 from the knob).
+  uint8_t effectsEnabled = 0;
+  int32_t effectValue = 800;
 };
