@@ -62,6 +62,11 @@ bool AtomicFileSet::RenameAll() {
   std::vector<Entry*> order;
   for (std::size_t i = 1; i < m_entries.size(); ++i) order.push_back(&m_entries[i]);
   order.push_back(&m_entries.front());
+  // A set written over an older one: the older first file goes before any
+  // companion is replaced, so that no moment shows it beside new companions.
+  const std::filesystem::path firstPath(m_entries.front().finalPath);
+  std::error_code missing;
+  if (m_entries.size() > 1 && std::filesystem::remove(firstPath, missing)) SyncFolder(firstPath.parent_path());
   for (Entry* entry : order) {
     std::error_code error;
     std::filesystem::rename(entry->temporaryPath, entry->finalPath, error);

@@ -4,6 +4,9 @@
 // beside its place, and only when every file of the set was written whole
 // and flushed to the disk are they renamed into place, the first file
 // opened last (so that its presence tells that the others are complete).
+// A set written over an older one of the same names loses the older first
+// file before its companions are replaced: a stop half-way leaves no first
+// file, never an older one beside newer companions.
 // Files not committed are removed when the set goes.
 #include <cstdio>
 #include <memory>

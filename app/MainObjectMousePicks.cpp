@@ -1,5 +1,6 @@
 // What the mouse points at: a billboard icon over a placed object, or a
-// character of the park.
+// character of the park: a visitor, a special park character or a hired
+// staff member.
 #include "app/VAvazadOvurUrovi.h"
 #include "characters/CPorvikAiClass.h"
 #include "characters/REraduzizVisitor.h"
@@ -45,6 +46,10 @@ REraduzizVisitor* VAvazadOvurUrovi::HitTestCharacters(int32_t x, int32_t y) cons
   }
   for (int32_t id : kSpecialCharacterIds) {
     REraduzizVisitor* character = manager->FindCharacterById(id);
+    if (RayHitsCharacter(ray, character)) return character;
+  }
+  for (const PlacementRecord& record : placedCharacters) {
+    REraduzizVisitor* character = manager->FindCharacterById(record.id);
     if (RayHitsCharacter(ray, character)) return character;
   }
   return nullptr;

@@ -186,9 +186,7 @@ bool VAvazadOvurUrovi::ReadSceneBlocks(SceneStream& stream) {
   sceneLoadTick = plat::TickCount();
   sceneLoading = 1;
   CPorvikAiClass* manager = GetAiManager();
-  std::vector<int32_t> placementIds;
-  for (const PlacementRecord& record : placedCharacters) placementIds.push_back(record.id);
-  if (manager) manager->ClearCharacters(placementIds);
+  ClearParkCharacters();
   placedCharacters.clear();
   RemoveAllObjectsAndIcons();
   RestartWeatherWait();
@@ -269,8 +267,12 @@ bool VAvazadOvurUrovi::ReadParkBlocks(SceneStream& stream) {
   ValueReader reader(stream);
   int32_t lastObjectNumber = 0;
   VisitParkScalars(reader, *this, lastObjectNumber);
-  // Never below a restored object's number, whatever the file says.
-  placedObjects.SetLastObjectNumber(std::max(lastObjectNumber, placedObjects.GetLastObjectNumber()));
+  // Never below a restored object's number, whatever the file says; the
+  // park that ran before has no say in it.
+  for (const CAttraction* object : placedObjects.Objects()) {
+    lastObjectNumber = std::max(lastObjectNumber, object->objectNumber);
+  }
+  placedObjects.SetLastObjectNumber(lastObjectNumber);
   previousDate = gameDate;
   if (!stream.Good()) return false;
   RefreshStatusDisplay();

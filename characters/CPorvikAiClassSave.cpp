@@ -56,9 +56,11 @@ bool CPorvikAiClass::ReadBlock(SceneStream& stream, AiObjectRecord& spawn,
     ReadRecordHead(stream, *record);
     record->type = stream.ReadInt32();
     record->onPath = stream.ReadInt32() != 0 ? 1 : 0;
-    const CAttraction* object = FindObjectByName(placedObjects, record->name);
+    // By id as well as name: the objects of one type share their name.
+    const CAttraction* object = FindObjectByIdAndName(placedObjects, record->objectId, record->name);
     if (!stream.Good() || !object || !CPorvikAiClass::IsWalkableType(object->state)) continue;
-    record->position = object->GetPositionStruct();
+    // Where the placement put the record: the gate, as the object stands now.
+    record->position = object->gatePosition;
     records.push_back(std::move(record));
   }
   stream.ReadInt32();  // the capacity comes back with the run-state file

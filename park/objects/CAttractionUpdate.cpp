@@ -59,6 +59,8 @@ void CAttraction::Update(float dt) {
   UpdateHover();
   hasNoSetupRecords = setupRecords.empty() ? 1 : 0;
   UpdateParts(dt);
+  // Riders board while the open ride stands between two runs.
+  visitorFlag = cyclePaused != 0 && isClosed == 0 ? 1 : 0;
 }
 
 void CAttraction::UpdateOpeningHours() {

@@ -101,7 +101,7 @@ class SavedGameTest : public ::testing::Test {
     object->PlaceTypePoints(*game_->objectTypes.At(typeIndex));
     CAttraction* placed = game_->placedObjects.Place(std::move(object));
     const bool entrance = placed->state == kObjectKindNone;
-    Manager().AddPlacement(at, placed->objectNumber, placed->id, placed->state, entrance);
+    Manager().AddPlacement(placed->gatePosition, placed->objectNumber, placed->id, placed->state, entrance);
     game_->CollectObjectsByState();
     return placed;
   }

@@ -116,6 +116,29 @@ TEST_F(AttractionUpdateTest, TurningPartFollowsItsParentAboutItsPivot) {
   ExpectNear(Transform(orphan.partMatrix, {1, 3, 0}), {0, 4, 0});
 }
 
+TEST_F(AttractionUpdateTest, RidersBoardOnlyWhileTheOpenRideStandsBetweenTwoRuns) {
+  CAttraction object;
+  object.id = "Attr_Carousel";
+  CParkModel top;
+  AddPart(object, top, "top", "");
+  host.clock = {12, 0, 1};
+  object.runStartTick = plat::TickCount();
+  object.Update(0.016f);
+  EXPECT_EQ(object.visitorFlag, 0) << "running";
+  clock.AdvanceMs(uint32_t(object.runLengthMs) + 1);
+  object.Update(0.016f);
+  ASSERT_EQ(object.cyclePaused, 1);
+  EXPECT_EQ(object.visitorFlag, 1) << "between two runs";
+  object.isClosed = 1;
+  object.Update(0.016f);
+  EXPECT_EQ(object.visitorFlag, 0) << "closed";
+  object.isClosed = 0;
+  clock.AdvanceMs(uint32_t(object.pauseLengthMs) + 1);
+  object.Update(0.016f);
+  EXPECT_EQ(object.cyclePaused, 0);
+  EXPECT_EQ(object.visitorFlag, 0) << "running again";
+}
+
 TEST_F(AttractionUpdateTest, SwingingPartStopsExactlyAtItsEnds) {
   CAttraction object;
   object.id = "Attr_SwingBoat";
