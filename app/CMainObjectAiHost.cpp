@@ -21,7 +21,7 @@ int32_t CMainObjectAiHost::GetParkHour() const { return m_game.gameHour; }
 
 int32_t CMainObjectAiHost::GetGameMonth() const { return m_game.gameDate.month; }
 
-bool CMainObjectAiHost::IsRaining() const { return false; }
+bool CMainObjectAiHost::IsRaining() const { return m_game.IsRaining(); }
 
 float CMainObjectAiHost::GetTerrainHeight(float x, float z) const {
   return m_game.terrain ? m_game.terrain->GetHeight({x, 0.0f, z}) : 0.0f;

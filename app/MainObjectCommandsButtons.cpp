@@ -133,7 +133,7 @@ void ReturnToMenu(VAvazadOvurUrovi& game, int32_t sender) {
 Row Quit(VAvazadOvurUrovi& game, int32_t) {
   if (game.playMode) game.ResetGameLists();
   if (game.parkEvents) game.parkEvents->ResetAll();
-  game.RemoveAllPlacedObjects();
+  game.RemoveAllObjects();
   plat::PostQuitMessage(kQuitExitCode);
   return Row::kTaken;
 }

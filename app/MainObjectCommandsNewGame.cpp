@@ -37,12 +37,6 @@ constexpr int32_t kLessonCount = REraduzizTutorialScreen::kLessonCount;
 
 }  // namespace
 
-void VAvazadOvurUrovi::RemoveAllPlacedObjects() {
-  const size_t count = placedObjects.Objects().size();
-  for (CAttraction* object : placedObjects.Objects()) object->deletePending = 1;
-  for (size_t n = 0; n < count; ++n) placedObjects.RemoveDeletedAttraction();
-}
-
 void VAvazadOvurUrovi::ResetRunState() {
   ResetGameLists();
   cash = kStartCash;
@@ -128,7 +122,7 @@ void VAvazadOvurUrovi::BeginGame(bool tutorial) {
   startTicks = plat::TickCount();
   if (parkEvents) parkEvents->ResetAll();
   ClearParkCharacters();
-  RemoveAllPlacedObjects();
+  RemoveAllObjects();
   tutorialMode = 0;
   if (tutorial) {
     StartTutorialGame();

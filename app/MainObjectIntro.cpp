@@ -120,6 +120,7 @@ void VAvazadOvurUrovi::FinishIntroStage(int stage) {
   if (g_input) {
     cursorX = ScreenWidth() / 2;
     cursorY = ScreenHeight() / 2;
+    cursor = {cursorX, cursorY};
   }
 }
 

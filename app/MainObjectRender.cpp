@@ -106,6 +106,7 @@ void VAvazadOvurUrovi::Frame(float elapsedSeconds) {
     RefreshCashDisplay();
     CheckScenarioGoals();
   }
+  UpdateWeatherClock();
   plat::Device* device = LiveDevice();
   if (!device) return;
   SetAllLights(true);

@@ -21,8 +21,6 @@ namespace {
 
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
 constexpr float kOverlayDepth = 0.1f;
-// The cursor moves twice the mouse's movement.
-constexpr int32_t kCursorSpeed = 2;
 // The cursor images of the three shapes: arrow, magnifier, second cursor.
 constexpr int kCursorImageOfShape[] = {0, 2, 1};
 // A sun that projects this close to the centre gives no direction for the
@@ -52,6 +50,7 @@ void VAvazadOvurUrovi::UpdateAmbience(float seconds, bool nested) {
   if (CPorvikAiClass* manager = GetAiManager()) manager->DrawCharacters(seconds);
   RenderAnimals(birds, animalsEnabled != 0, seconds);
   if (!nested) RenderBillboards();
+  if (!nested) UpdateRainRamps();
   device->SetRenderState(plat::RenderState::ZEnable, plat::kTrue);
   device->SetRenderState(plat::RenderState::Lighting, plat::kFalse);
   if (fogEnabled) ApplyFog();
@@ -127,12 +126,11 @@ void VAvazadOvurUrovi::RenderLensFlares() {
 }
 
 void VAvazadOvurUrovi::MoveCursorWithMouse() {
-  if (!g_input || g_input->PollMouse() != 0) return;
-  const int32_t x = cursorX + kCursorSpeed * g_input->MouseState().dx;
-  const int32_t y = cursorY + kCursorSpeed * g_input->MouseState().dy;
-  // A move past an edge leaves that axis where it was.
-  if (x >= 0 && x <= ScreenWidth()) cursorX = x;
-  if (y >= 0 && y <= ScreenHeight()) cursorY = y;
+  // The one cursor the clicks are made with: the mouse is read once for
+  // both (a second read in the frame sees no movement).
+  const ScreenPoint at = ClampScreenPosition();
+  cursorX = at.x;
+  cursorY = at.y;
 }
 
 void VAvazadOvurUrovi::DrawCursor() {

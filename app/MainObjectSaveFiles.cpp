@@ -181,12 +181,6 @@ void VAvazadOvurUrovi::WriteSceneBlocks(SceneStream& stream) {
   }
 }
 
-void VAvazadOvurUrovi::RemoveAllObjects() {
-  DeleteBillboards();
-  selectedObject = nullptr;
-  placedObjects.RemoveAllObjects();
-}
-
 bool VAvazadOvurUrovi::ReadSceneBlocks(SceneStream& stream) {
   frameCounter = 0;
   sceneLoadTick = plat::TickCount();
@@ -194,7 +188,8 @@ bool VAvazadOvurUrovi::ReadSceneBlocks(SceneStream& stream) {
   CPorvikAiClass* manager = GetAiManager();
   ClearParkCharacters();
   placedCharacters.clear();
-  RemoveAllObjects();
+  RemoveAllObjectsAndIcons();
+  RestartWeatherWait();
   if (parkEvents) parkEvents->ResetAll();
 
   const int32_t count = stream.ReadCount(kMaxSavedObjects);

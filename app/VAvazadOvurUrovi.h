@@ -190,9 +190,6 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void StartTutorialGame();
   void LoadModeScene(const EngineString& scene);
   void OpenGamePages(int32_t control);
-  // Every placed object goes as a removed one does: its cells, icons,
-  // greenery, capacity and the visitors' record of it.
-  void RemoveAllPlacedObjects();
   // The mouse wheel (the sign of its word is the direction): the camera moves
   // 3 along its look and back again if its height left 10..70. Not while a
   // modal screen is open or the cursor is over one.
@@ -825,6 +822,33 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   float ambienceColour[3] = {240.0f, 240.0f, 240.0f};
   float ambienceLevel = 70.0f;
 
+  // The weather (MainObjectWeather.cpp): a shower every quarter of an hour
+  // of play, announced by fog that darkens over frames (the ambience colour
+  // and level above) and ended by fog that clears. The wait and the shower
+  // count on weatherTicks.
+  uint8_t raining = 0;
+  uint8_t rainStartPending = 0;
+  uint8_t rainStopPending = 0;
+  uint8_t weatherArmed = 0;
+  int32_t rampFrames = 0;
+  // Once a frame: arms the weather after the dry wait, asks for the rain
+  // while armed and dry, and for its end once the shower has lasted.
+  void UpdateWeatherClock();
+  // Once a frame in the player's view: the darkening before the rain and
+  // the clearing after it, each switching the rain at its end.
+  void UpdateRainRamps();
+  // Switches the rain's particles and its looping sound on or off; on, the
+  // ambient sounds take the options screen's effect level, or all sounds
+  // fall silent while the game is not being played.
+  void ToggleRain();
+  bool IsRaining() const { return raining != 0; }
+  // Raining, or darkening before the rain: the sun is hidden.
+  bool IsSkyOvercast() const { return raining != 0 || rainStartPending != 0; }
+  // The sound level of the ambient sounds for an effect value.
+  static int32_t AmbientLevelFor(int32_t effectValue);
+  // A scene file was read: the dry wait starts again from now.
+  void RestartWeatherWait();
+
   // 29. Game speed: 1 normal, 4 fast, 0 stopped.
   int32_t gameSpeed = 1;
 
@@ -1047,8 +1071,13 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // Reads a record into the character; without one into a stand-in that is
   // dropped, so that the stream stays in step.
   bool ReadVisitorRecord(REraduzizVisitor* character, SceneStream& stream);
-  // Every placed object with its icons and sounds goes.
+  // Every placed object goes as a removed one does (MainObjectRemoval.cpp):
+  // its sounds, cells, icons, park event, greenery, capacity and the
+  // visitors' record of it. Quitting and a new game or lesson use it.
   void RemoveAllObjects();
+  // Reading a scene file: the goal-object list and every icon first, then
+  // every object as above, with its second sound too.
+  void RemoveAllObjectsAndIcons();
   // Writes the files of a saved game (the scenario file when asked) under
   // temporary names beside them and renames them into place only when all
   // were written, the scene file last; false (and a message) otherwise,
