@@ -113,9 +113,13 @@ int32_t CMainObjectVisitorPark::GetScenarioIndex() const {
   return m_game.scenarioRunning && m_game.scenarios ? m_game.scenarios->current : CPorvikScenarios::kNoScenario;
 }
 
-// The staff window's placement records are not kept yet: no character is
-// placed.
-std::vector<int32_t> CMainObjectVisitorPark::GetPlacedCharacterIds() const { return {}; }
+std::vector<int32_t> CMainObjectVisitorPark::GetPlacedCharacterIds() const {
+  std::vector<int32_t> ids;
+  for (const PlacementRecord& record : m_game.placedCharacters) {
+    if (record.flag) ids.push_back(record.id);
+  }
+  return ids;
+}
 
 void CMainObjectVisitorPark::SetVisitorCount(int32_t count) { m_game.visitorCount = count; }
 

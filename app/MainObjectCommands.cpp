@@ -3,11 +3,16 @@
 // tries, in this order, the save and load page, the click actions of the
 // GUI description, the two screens that take every command while they
 // show, the game's own buttons, and last the in-game screens.
+#include <algorithm>
+
 #include "app/VAvazadOvurUrovi.h"
 #include "gui/core/GuiCommand.h"
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiStaticText.h"
+#include "park/REraduzizEventClass.h"
 #include "park/objects/CAttraction.h"
+#include "platform/os/Clock.h"
+#include "screens/REraduzizSummaryScreen.h"
 
 namespace {
 
@@ -17,6 +22,11 @@ constexpr int32_t kNoElement = -1;
 constexpr int32_t kScenarioButton = 10028;
 constexpr int32_t kScenarioPage = 10108;
 constexpr int32_t kTutorialButton = 10075;
+constexpr int32_t kSaveButton = 10237;
+constexpr int32_t kLoadButton = 10236;
+constexpr int32_t kSaveLoadPage = 10235;
+// A loaded game opens its pages as a free game's start does.
+constexpr int32_t kFreePlayControl = 10025;
 constexpr int32_t kScrollDownButton = 10258;
 constexpr int32_t kScrollUpButton = 10255;
 constexpr int32_t kChosenGameText = 10264;
@@ -70,25 +80,60 @@ bool VAvazadOvurUrovi::RunSaveLoadCommand(GuiCommand& command) {
     command.sender = kNoElement;
     return true;
   }
+  if (command.code == kCmdClick && command.sender == kSaveButton) {
+    SaveScene();
+    command.sender = kNoElement;
+    return true;
+  }
+  if (command.code == kCmdClick && command.sender == kLoadButton) {
+    if (saveListSelectedRow >= 0) LoadChosenGame();
+    command.sender = kNoElement;
+    return true;
+  }
+  // The list shows from its first game until a scroll moves it.
+  const int32_t first = std::max(saveListFirstRow, 0);
   const int32_t names = int32_t(savedGames.size());
   if (command.code == kCmdClick && command.sender == kScrollDownButton) {
-    if (saveListFirstRow < names - kVisibleSavedGames) ++saveListFirstRow;
+    saveListFirstRow = first < names - kVisibleSavedGames ? first + 1 : first;
+    ReloadSaveLoadScreen();
     command.sender = kNoElement;
     return true;
   }
   if (command.code == kCmdClick && command.sender == kScrollUpButton) {
-    if (saveListFirstRow > 0) --saveListFirstRow;
+    saveListFirstRow = first > 0 ? first - 1 : first;
+    ReloadSaveLoadScreen();
     return true;
   }
   if (command.code != kCmdSelect) return false;
   for (int32_t row = 0; row < kVisibleSavedGames; ++row) {
     if (command.sender != kSavedGameRows[row]) continue;
     saveListSelectedRow = row;
-    const int32_t index = saveListFirstRow + row;
-    if (index >= 0 && index < names) SetChosenGameText(FileTitle(savedGames[size_t(index)]));
+    const int32_t index = first + row;
+    if (index < names) SetChosenGameText(FileTitle(savedGames[size_t(index)]));
+    ReloadSaveLoadScreen();
     return true;
   }
   return false;
+}
+
+void VAvazadOvurUrovi::LoadChosenGame() {
+  const uint8_t wasHalted = simulationHalted;
+  simulationHalted = 1;
+  modalScreenOpen = 0;
+  if (!LoadScene()) {
+    // The game that ran (or the menu) goes on; the page stays for another
+    // choice.
+    simulationHalted = wasHalted;
+    modalScreenOpen = 1;
+    return;
+  }
+  playMode = 1;
+  simulationHalted = 0;
+  if (summaryScreen) summaryScreen->Refresh();
+  RefreshStatusDisplay();
+  PostCommand(kNoElement, kSaveLoadPage, kCmdClosePage, kLoadButton, 0);
+  OpenGamePages(kFreePlayControl);
+  if (parkEvents) parkEvents->eventStamp = plat::TickCount();
 }
 
 void VAvazadOvurUrovi::ResetTools() {

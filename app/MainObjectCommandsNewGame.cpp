@@ -1,8 +1,12 @@
 // The start of a new game or a tutorial game from the menu: the park is
 // emptied and every value that a running game changes is set back, so that
 // nothing of the last game carries over.
+#include <algorithm>
+
 #include "app/CIniFile.h"
 #include "app/VAvazadOvurUrovi.h"
+#include "characters/CPorvikAiClass.h"
+#include "characters/ManagerRunState.h"
 #include "engine/core/Globals.h"
 #include "engine/media/SoundManager.h"
 #include "gui/core/GuiCommand.h"
@@ -11,6 +15,8 @@
 #include "park/objects/CAttraction.h"
 #include "park/scenarios/CPorvikScenarios.h"
 #include "platform/os/Clock.h"
+#include "platform/os/Path.h"
+#include "screens/REraduzizTutorialScreen.h"
 #include "world/CHeightMapHandlerClass.h"
 
 namespace {
@@ -27,7 +33,7 @@ constexpr int32_t kTutorialControl = 10026;
 constexpr const char* kAmbience = "ATMOSPHERE";
 constexpr const char* kFoodsFile = "\\Scenes\\foods\\Foods_NL.xml";
 // From this lesson on the tutorial is over.
-constexpr int32_t kLessonCount = 5;
+constexpr int32_t kLessonCount = REraduzizTutorialScreen::kLessonCount;
 
 }  // namespace
 
@@ -59,14 +65,78 @@ void VAvazadOvurUrovi::ResetRunState() {
   ResetSelectionFlags();
 }
 
+void VAvazadOvurUrovi::ClearParkCharacters() {
+  CPorvikAiClass* manager = GetAiManager();
+  if (!manager) return;
+  std::vector<int32_t> placementIds;
+  for (const PlacementRecord& record : placedCharacters) placementIds.push_back(record.id);
+  manager->ClearCharacters(placementIds);
+}
+
+void VAvazadOvurUrovi::ResetAiManagerForNewGame() {
+  CPorvikAiClass* manager = GetAiManager();
+  if (!manager) return;
+  // Nothing rated, booked or let in yet; the bookings count from the
+  // clock's hour and month.
+  ManagerRunState state;
+  state.lastBookedHour = gameHour - 1;
+  state.nextHourToBook = gameHour;
+  state.lastBookedMonth = gameDate.month - 1;
+  state.nextMonthToBook = gameDate.month;
+  state.capacity = kNewGameCapacity;
+  state.nextId = CPorvikAiClass::kFirstVisitorId;
+  manager->SetRunState(state);
+}
+
+void VAvazadOvurUrovi::StartTutorialGame() {
+  const int32_t level = CIniFile::Settings(baseDirectory).ReadInt(CIniFile::kActualLearnLevelCommand);
+  tutorialMode = level < kLessonCount ? 1 : 0;
+  if (tutorialScreen) {
+    // A level from outside the lessons (the settings may hold anything)
+    // never reaches the screen.
+    tutorialScreen->stepCount = std::clamp(level, 0, kLessonCount);
+    ApplyTutorialMarks();
+  }
+  if (level > 0) {
+    StartTutorial();
+  } else {
+    LoadModeScene(normalModeScene);
+  }
+}
+
+void VAvazadOvurUrovi::LoadModeScene(const EngineString& scene) {
+  // A park without its mode scenes starts on bare land; the world loading
+  // has reported the missing file.
+  if (scene.Length() > 0 && plat::FileExists(scene.Std())) LoadSavedScene(scene);
+}
+
+void VAvazadOvurUrovi::OpenGamePages(int32_t control) {
+  PostCommand(kNoElement, kGameBar, kCmdOpenPageForced, control, 0);
+  PostCommand(kNoElement, kStatusPanel, kCmdOpenPage, control, 0);
+  if (!tutorialMode) return;
+  PostCommand(kNoElement, kGameBar, kCmdClosePage, kTutorialControl, 0);
+  PostCommand(kNoElement, kStatusPanel, kCmdClosePage, kTutorialControl, 0);
+  PostCommand(kNoElement, kTutorialPage, kCmdShowPage, kTutorialControl, 0);
+  PostCommand(kNoElement, kTutorialMenu, kCmdOpenPage, kTutorialControl, 0);
+  modalScreenOpen = 1;
+}
+
 void VAvazadOvurUrovi::BeginGame(bool tutorial) {
   const bool wasRunning = playMode != 0;
   scenarioRunning = 0;
   SetButtonActive(kTutorialButton, tutorial);
   startTicks = plat::TickCount();
   if (parkEvents) parkEvents->ResetAll();
+  ClearParkCharacters();
   RemoveAllPlacedObjects();
+  tutorialMode = 0;
+  if (tutorial) {
+    StartTutorialGame();
+  } else {
+    LoadModeScene(advancedModeScene);
+  }
   ResetRunState();
+  ResetAiManagerForNewGame();
   if (wasRunning) {
     DeleteLedgerAndFoods();
     CreateLedgerAndFoods();
@@ -75,22 +145,9 @@ void VAvazadOvurUrovi::BeginGame(bool tutorial) {
     RefreshStatusAfterChange();
     HideGameScreens();
   }
-  tutorialMode = 0;
-  if (tutorial) {
-    const int32_t level = CIniFile::Settings(baseDirectory).ReadInt(CIniFile::kActualLearnLevelCommand);
-    tutorialMode = level < kLessonCount ? 1 : 0;
-  }
   playMode = 1;
   RefreshStatusDisplay();
-  const int32_t control = tutorial ? kTutorialControl : kFreePlayControl;
-  PostCommand(kNoElement, kGameBar, kCmdOpenPageForced, control, 0);
-  PostCommand(kNoElement, kStatusPanel, kCmdOpenPage, control, 0);
-  if (tutorialMode) {
-    PostCommand(kNoElement, kGameBar, kCmdClosePage, control, 0);
-    PostCommand(kNoElement, kStatusPanel, kCmdClosePage, control, 0);
-    PostCommand(kNoElement, kTutorialPage, kCmdShowPage, control, 0);
-    PostCommand(kNoElement, kTutorialMenu, kCmdOpenPage, control, 0);
-  }
+  OpenGamePages(tutorial ? kTutorialControl : kFreePlayControl);
   if (g_sound) g_sound->Play(kAmbience);
   simulationHalted = 0;
   modalScreenOpen = tutorial ? 1 : 0;

@@ -26,7 +26,9 @@ void VAvazadOvurUrovi::InitialLoading() {
   ChangeText();
   plat::OutputDebugString("ScanProfiles\n");
   AddLoadProgress();
+  ListSceneFiles(baseDirectory + kSavedGamesFolder);
   plat::OutputDebugString("ReloadSaveLoadScreen\n");
+  ReloadSaveLoadScreen();
   plat::OutputDebugString("InitialLoading End\n");
   initialLoadingDone = 1;
 }

@@ -50,6 +50,8 @@ constexpr int32_t kFindableIds[] = {1, 4, 5};
 // The upgrade page an upgrade icon opens.
 constexpr int32_t kUpgradePage = 10269;
 constexpr int32_t kUpgradeControl = 10234;
+// The folder of the attractions' films.
+constexpr const char* kFilmFolder = "\\Music\\videos\\";
 
 // The next quarter of a turn in one direction (sign 1 or -1); false for a
 // rotation that is no whole quarter of that direction.
@@ -267,10 +269,22 @@ void VAvazadOvurUrovi::PickCharacterAt(ScreenPoint at) {
 void VAvazadOvurUrovi::PickIconAt(ScreenPoint at) {
   int32_t kind = 0;
   CAttraction* object = HitTestObjects(at.x, at.y, &kind);
-  if (!object || kind == kFilmIcon) return;  // the film starts with the game's video player
+  if (!object) return;
+  if (kind == kFilmIcon) {
+    PlayFilmOf(*object);
+    return;
+  }
   selectedObject = object;
   modalScreenOpen = 1;
   PostCommand(-1, kUpgradePage, kCmdShowPage, kUpgradeControl, 0);
+}
+
+void VAvazadOvurUrovi::PlayFilmOf(const CAttraction& object) {
+  if (!object.HasFilm()) return;
+  // A film that does not start leaves the park running as it was.
+  if (!PlayVideo(baseDirectory + EngineString(kFilmFolder) + object.movieName)) return;
+  SetIntroVideoRect();
+  inGameVideoStarted = 1;
 }
 
 void VAvazadOvurUrovi::PutToolsAway() {

@@ -1,5 +1,6 @@
 // What the mouse points at: a billboard icon over a placed object, or a
-// character of the park.
+// character of the park: a visitor, a special park character or a hired
+// staff member.
 #include "app/VAvazadOvurUrovi.h"
 #include "characters/CPorvikAiClass.h"
 #include "characters/REraduzizVisitor.h"
@@ -64,6 +65,10 @@ REraduzizVisitor* VAvazadOvurUrovi::HitTestCharacters(int32_t x, int32_t y) cons
   }
   for (const PlacementRecord& record : placedCharacters) {
     if (REraduzizVisitor* character = hit(record.id, true)) return character;
+  }
+  for (const PlacementRecord& record : placedCharacters) {
+    REraduzizVisitor* character = manager->FindCharacterById(record.id);
+    if (RayHitsCharacter(ray, character)) return character;
   }
   return nullptr;
 }

@@ -4,6 +4,7 @@
 
 #include "app/VAvazadOvurUrovi.h"
 #include "characters/CPorvikAiClass.h"
+#include "park/REraduzizEventClass.h"
 #include "park/ledger/LedgerBooking.h"
 #include "park/ledger/LedgerKinds.h"
 #include "park/objects/CAttraction.h"
@@ -147,5 +148,7 @@ CAttraction* VAvazadOvurUrovi::PlaceBuildItem(const CAttraction& item) {
     }
   }
   CollectObjectsByState();
+  // A park that is being built holds its events back for a while.
+  if (parkEvents) parkEvents->eventStamp = plat::TickCount();
   return object;
 }

@@ -192,9 +192,7 @@ bool VAvazadOvurUrovi::ReadSceneBlocks(SceneStream& stream) {
   sceneLoadTick = plat::TickCount();
   sceneLoading = 1;
   CPorvikAiClass* manager = GetAiManager();
-  std::vector<int32_t> placementIds;
-  for (const PlacementRecord& record : placedCharacters) placementIds.push_back(record.id);
-  if (manager) manager->ClearCharacters(placementIds);
+  ClearParkCharacters();
   placedCharacters.clear();
   RemoveAllObjects();
   if (parkEvents) parkEvents->ResetAll();

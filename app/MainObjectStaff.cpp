@@ -9,11 +9,11 @@
 #include "park/REraduzizEventClass.h"
 #include "park/events/ParkEvent.h"
 
+// A member is not one of the live visitors: the pass moves it through the
+// placement records, and the saved game keeps it with its record.
 bool VAvazadOvurUrovi::CreateStaffMember(int32_t id, int32_t kind, const plat::Vec3& position) {
   CPorvikAiClass* manager = GetAiManager();
-  if (!manager || !manager->CreateVisitor(id, kind, position)) return false;
-  manager->AddLiveId(id);
-  return true;
+  return manager && manager->CreateVisitor(id, kind, position);
 }
 
 void VAvazadOvurUrovi::DismissStaffMember(int32_t id) {

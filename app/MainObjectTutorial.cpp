@@ -6,7 +6,6 @@
 
 #include "app/CIniFile.h"
 #include "app/VAvazadOvurUrovi.h"
-#include "characters/CPorvikAiClass.h"
 #include "park/REraduzizEventClass.h"
 #include "park/scenarios/CPorvikScenarios.h"
 #include "platform/os/Path.h"
@@ -60,15 +59,7 @@ void VAvazadOvurUrovi::StartNewGame(bool asTutorial) {
   } else {
     LoadSavedScene(normalModeScene);
   }
-  if (CPorvikAiClass* manager = GetAiManager()) {
-    ManagerRunState state = manager->GetRunState();
-    state.greenBand = 0;
-    state.cleanBand = 0;
-    manager->SetRunState(state);
-    manager->SetHourBookings(gameHour - 1, gameHour);
-    manager->SetMonthBookings(gameDate.month - 1, gameDate.month);
-    manager->SetCapacity(kNewGameCapacity);
-  }
+  ResetAiManagerForNewGame();
   if (!playMode) return;
   DeleteLedgerAndFoods();
   CreateLedgerAndFoods();

@@ -168,6 +168,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // a row took the command), and what the buttons share: the tool reset,
   // switching a button on or off, the chosen saved game's name.
   bool RunSaveLoadCommand(GuiCommand& command);
+  // The load button: the chosen row's game replaces the park and play goes
+  // on in it; a game that does not load leaves everything as it was.
+  void LoadChosenGame();
   bool RunGameButton(GuiCommand& command);
   void ResetTools();
   void SetButtonActive(int32_t id, bool active);
@@ -176,6 +179,17 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // every run-state value set back (MainObjectCommandsNewGame.cpp).
   void BeginGame(bool tutorial);
   void ResetRunState();
+  // Its steps: every visitor and placed character leaves the character
+  // manager; the manager's counters, bookings and capacity of a new game;
+  // the tutorial's level from the settings, its marks and its scene (the
+  // normal-mode scene before the first level); a mode scene read when the
+  // park has it; the game bar and status panel opened with the control, or
+  // the tutorial's pages while it runs.
+  void ClearParkCharacters();
+  void ResetAiManagerForNewGame();
+  void StartTutorialGame();
+  void LoadModeScene(const EngineString& scene);
+  void OpenGamePages(int32_t control);
   // Every placed object goes as a removed one does: its cells, icons,
   // greenery, capacity and the visitors' record of it.
   void RemoveAllPlacedObjects();
@@ -499,6 +513,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   void PlacePreview();
   void PickCharacterAt(ScreenPoint at);
   void PickIconAt(ScreenPoint at);
+  // The object's film fills the screen; nothing changes when it does not
+  // start.
+  void PlayFilmOf(const CAttraction& object);
   void PutToolsAway();
   void RebuildFootpaths();
   // The land point, or the cell, under the screen point; false for none.

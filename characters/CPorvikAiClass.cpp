@@ -88,17 +88,15 @@ void CPorvikAiClass::UpdateAll(double dt) {
 }
 
 void CPorvikAiClass::RemoveFinishedCharacter() {
+  m_passFinished = {};
   UpdateVisitors(m_timeStep);
-  for (int32_t id : m_liveIds) {
-    REraduzizVisitor* character = FindCharacterById(id);
-    if (!character || !character->IsFinished()) continue;
-    if (character->IsCountedVisitor()) {
-      --m_visitorCount;
-      character->GetAttributes().RemoveFromParkTotals();
-    }
-    RemoveCharacterById(id);
-    return;
+  REraduzizVisitor* character = FindFinishedLiveCharacter();
+  if (!character) return;
+  if (character->IsCountedVisitor()) {
+    --m_visitorCount;
+    character->GetAttributes().RemoveFromParkTotals();
   }
+  RemoveCharacterById(character->GetId());
 }
 
 void CPorvikAiClass::CountVisitor(REraduzizVisitor& visitor) {

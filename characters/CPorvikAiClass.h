@@ -203,6 +203,10 @@ class CPorvikAiClass {
   // character.
   void UpdateVisitors(double dt);
   void RunCharacterUpdates(double dt);
+  // The first live character in id order that is finished, null for none.
+  // The pass notes what it meets, so that only ids it did not go through
+  // are looked at again.
+  REraduzizVisitor* FindFinishedLiveCharacter() const;
   // The park's gates for one more visitor: room, mood, price and interval.
   bool SpawnGateOpen() const;
   int32_t CountOpenAttractions() const;
@@ -265,6 +269,13 @@ class CPorvikAiClass {
   uint8_t m_shownThisFrame = 0;
   // Special characters 2 and 3.
   std::array<uint8_t, 2> m_specialHeldBack{};
+  // What the last visitors' pass met: the first finished live id (-1 for
+  // none) and how many live ids it went through (0 when it did not run).
+  struct PassFinished {
+    int32_t firstId = -1;
+    std::size_t liveIdsChecked = 0;
+  };
+  PassFinished m_passFinished;
   // The run-state values no other member of the manager holds (the
   // reserve counter, the spare words and the booking-due flags).
   ManagerRunState m_runExtras;

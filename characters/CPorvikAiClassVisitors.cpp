@@ -2,6 +2,7 @@
 // park's mood totals counted afresh, and every 20 frames the monthly costs,
 // the spawn decision in opening hours and the closing of the park outside
 // them, which turns the day once the last visitor has gone.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -30,6 +31,7 @@ constexpr int32_t kSpawnedAdultKinds = 13;
 constexpr int32_t kLastVisitorKind = 13;
 constexpr int32_t kWalkingMode = 1;
 constexpr int32_t kRideBackState = 13;
+constexpr int32_t kNoCharacter = -1;
 
 // Ledger: the entrance fee, the hourly visitor figures, the running costs.
 constexpr int32_t kFeeCategory = 5;
@@ -122,10 +124,27 @@ void CPorvikAiClass::RunCharacterUpdates(double dt) {
     REraduzizVisitor* character = FindCharacterById(m_liveIds[i]);
     if (!character) continue;
     if (!character->IsFinished()) character->UpdateByKind(dt);
+    if (m_passFinished.firstId == kNoCharacter && character->IsFinished()) m_passFinished.firstId = m_liveIds[i];
     // A finished visitor still counts until its removal takes it out of the
     // totals again, so that the totals never go below the visitors present.
     if (IsVisitorKind(character->GetKind())) character->GetAttributes().AddToParkTotals();
   }
+  m_passFinished.liveIdsChecked = m_liveIds.size();
+}
+
+REraduzizVisitor* CPorvikAiClass::FindFinishedLiveCharacter() const {
+  const auto finished = [this](int32_t id) -> REraduzizVisitor* {
+    REraduzizVisitor* character = FindCharacterById(id);
+    return character && character->IsFinished() ? character : nullptr;
+  };
+  // Ids added after the pass come later in the order than any it met.
+  if (m_passFinished.firstId != kNoCharacter) {
+    if (REraduzizVisitor* character = finished(m_passFinished.firstId)) return character;
+  }
+  for (std::size_t i = std::min(m_passFinished.liveIdsChecked, m_liveIds.size()); i < m_liveIds.size(); ++i) {
+    if (REraduzizVisitor* character = finished(m_liveIds[i])) return character;
+  }
+  return nullptr;
 }
 
 int32_t CPorvikAiClass::CountOpenAttractions() const {

@@ -442,4 +442,52 @@ class REraduzizVisitor : public DIridadIvavororu {
   uint8_t m_nonVisitor = 1;
   uint8_t m_cleaner = 0;
   uint32_t m_spawnTick = 0;
+
+  // --- Thoughts (REraduzizVisitorThoughts.cpp) -----------------------------
+ public:
+  // The four thought lists: what the visitor thought of the park's greenery,
+  // of its cleanliness, of its own mood and the attractions, and of what it
+  // ate. Each keeps its newest records.
+  static constexpr int32_t kGreenThoughts = 0;
+  static constexpr int32_t kCleanThoughts = 1;
+  static constexpr int32_t kMoodThoughts = 2;
+  static constexpr int32_t kVisitThoughts = 3;
+  static constexpr std::size_t kKeptThoughts = 5;
+  // The visitor's age in the thought tables' three bands: up to 15, 16 to
+  // 18, above 18.
+  int32_t AgeBand() const;
+  // The thoughts of a visit, on the target attraction: joining its queue,
+  // and the end of its walk-through path.
+  void ThinkOnQueueEntry();
+  void ThinkAfterRide();
+  // After a meal was bought; after a stay at a snack bar.
+  void ThinkAfterMeal();
+  void ThinkAfterSnack();
+  // True until the visitor is first let into an object.
+  bool IsBeforeFirstAdmission() const { return m_beforeFirstAdmission != 0; }
+
+ protected:
+  // Sets the current thought; false (and nothing set) when the thought file
+  // has no such sentence.
+  bool TakeThought(int32_t category, int32_t sentence, const EngineString& first, const EngineString& second);
+  // Appends the record to the list, which then keeps its newest; with
+  // `skipRepeat` a record equal in category and sentence to the list's
+  // last one is not appended again.
+  void AppendThought(int32_t list, ThoughtRecord record, bool skipRepeat);
+  // The subject of a park sentence (category 3): the park's name for the
+  // sentences that name it, else none.
+  static EngineString ParkSubject(int32_t sentence);
+  // Takes the thought with the two subjects and appends it, with the same
+  // strings, to the list.
+  void Think(int32_t list, int32_t category, int32_t sentence, const EngineString& first,
+             const EngineString& second, bool skipRepeat);
+  // The attraction's own thought (category, sentence), the general one, and
+  // a general one with a random sentence; the name is the subject.
+  void ThinkOwnAttractionThought(int32_t category, int32_t sentence, const EngineString& name);
+  void ThinkGeneralAttractionThought(const EngineString& name);
+  void ThinkRandomAttractionThought(const EngineString& name);
+
+  int32_t m_lastGreenBand = 0;
+  int32_t m_lastCleanBand = 0;
+  uint8_t m_beforeFirstAdmission = 1;
 };

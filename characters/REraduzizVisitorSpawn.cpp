@@ -151,10 +151,11 @@ void REraduzizVisitor::ChooseFirstThought(int32_t sentences) {
     const int32_t band = std::clamp<int32_t>(m_attributes->BandOf(m_attributes->GetMood()), 0, 2);
     m_thoughtSentence = kSentence[band];
     m_arrivalCode = kArrival[band];
-    return;
+  } else {
+    const int32_t drawn = int32_t(double(plat::Rand()) / plat::kRandMax * 100 / 10);
+    m_thoughtSentence = std::min(std::max(drawn, 1), sentences - 1);
   }
-  const int32_t drawn = int32_t(double(plat::Rand()) / plat::kRandMax * 100 / 10);
-  m_thoughtSentence = std::min(std::max(drawn, 1), sentences - 1);
+  m_thoughtSubject2 = ParkSubject(m_thoughtSentence);
 }
 
 void REraduzizVisitor::DrawPreferences(CPorvikAiClassHost* host) {

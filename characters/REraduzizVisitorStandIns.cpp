@@ -15,6 +15,3 @@ bool REraduzizVisitor::BuySnack() { return false; }
 
 bool REraduzizVisitor::FindNearbyDustBin(plat::Vec3*) { return false; }
 bool REraduzizVisitor::FindNearbyObjectOfType3(plat::Vec3*) { return false; }
-void REraduzizVisitor::ThinkAboutGreenBand() {}
-void REraduzizVisitor::ThinkAboutCleanBand() {}
-void REraduzizVisitor::MakeThought() {}

@@ -171,7 +171,8 @@ void REraduzizVisitor::JoinQueue(int32_t arrivalState) {
   SetCounterWithTime(kQueueTimer, plat::Rand() % kQueueTimerSpread + kQueueTimerBase);
   switch (arrivalState) {
     case kToAttraction:
-      return SetActivityState(0, kQueueAttraction);
+      SetActivityState(0, kQueueAttraction);
+      return ThinkOnQueueEntry();
     case kToRestaurant:
       return SetActivityState(0, kQueueRestaurant);
     case kToSnackBar:
@@ -193,6 +194,7 @@ void REraduzizVisitor::RaiseAdmitted(CAttraction& object) const {
 }
 
 void REraduzizVisitor::Admit(CAttraction& object) {
+  m_beforeFirstAdmission = 0;
   --object.queueLength;
   RaiseAdmitted(object);
   ++object.visitorsInside;
@@ -267,6 +269,7 @@ void REraduzizVisitor::UpdateAttractionQueue(double dt) {
   }
   ++object->usedCount;
   --object->queueLength;
+  m_beforeFirstAdmission = 0;
   RaiseAdmitted(*object);
   StartObjectPath(false);
   m_pathFound = 1;
@@ -341,11 +344,13 @@ void REraduzizVisitor::EndStay(CAttraction& object, int32_t state) {
       } else {
         m_attributes->AddAll(0, 0, -2, 0);
       }
+      ThinkAfterSnack();
       break;
     case kStayRestaurant:
       if (BuyMeal()) {
         m_attributes->AddAll(10, 20, 5, 0);
         StartLitter();
+        ThinkAfterMeal();
       } else {
         m_attributes->AddAll(0, 0, -5, 0);
       }
@@ -379,6 +384,7 @@ void REraduzizVisitor::StartLitter() {
 
 void REraduzizVisitor::EndWalkThrough(CAttraction& object) {
   m_attributes->AddAll(-7, 0, 10, 0);
+  ThinkAfterRide();
   --object.usedCount;
   --object.visitorsInside;
   SetVisible();

@@ -2,11 +2,16 @@
 // state bytes it sets, and which commands it takes from the screens.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
+#include "app/CIniFile.h"
 #include "app/VAvazadOvurUrovi.h"
 #include "gui/core/GuiCommand.h"
 #include "park/objects/CAttraction.h"
+#include "screens/REraduzizTutorialScreen.h"
+#include "tests/platform/os/TempTree.h"
 
 namespace {
 
@@ -194,4 +199,30 @@ TEST_F(GameButtonsTest, TheSavedGameListScrollsWithinItsThreeRows) {
   EXPECT_FALSE(consumed) << "scrolling up goes on to the dispatcher";
   Press(10260, kCmdSelect);
   EXPECT_EQ(game.saveListSelectedRow, 1);
+}
+
+// The tutorial game starts at the lesson of the settings; the screen never
+// gets a lesson outside its five, and after the last the tutorial is over.
+TEST_F(GameButtonsTest, ATutorialGameStartsAtTheLessonOfTheSettings) {
+  const plat::test::TempTree tree;
+  tree.MakeFolder("guifiles");
+  game.baseDirectory = tree.Root().c_str();
+  REraduzizTutorialScreen screen(nullptr);
+  game.tutorialScreen = &screen;
+  struct Case {
+    const char* level;  // null: the settings do not hold it
+    int32_t steps;
+    int32_t marks;
+    uint8_t tutorialRuns;
+  };
+  for (const Case& c : {Case{nullptr, 0, 0, 1}, Case{"3", 3, 3, 1}, Case{"9", 5, 5, 0}}) {
+    if (c.level) CIniFile::Settings(game.baseDirectory).WriteString("TUTORIAL", "ActualLearnLevel", c.level);
+    game.playMode = 0;  // from the main menu: the scratch folder has no foods to read again
+    Press(10026);
+    EXPECT_EQ(screen.stepCount, c.steps) << (c.level ? c.level : "none");
+    EXPECT_EQ(std::count(std::begin(screen.stepMarks), std::end(screen.stepMarks), 1), c.marks);
+    EXPECT_EQ(game.tutorialMode, c.tutorialRuns);
+    EXPECT_EQ(game.playMode, 1);
+  }
+  game.tutorialScreen = nullptr;
 }

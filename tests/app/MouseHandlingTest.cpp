@@ -1,12 +1,17 @@
 // The land's mouse handler as the player drives it through the input
 // source: the camera drag, the preview that follows the cursor and turns
-// with Ctrl, laying and removing paths, placing, and the middle button.
+// with Ctrl, laying and removing paths, placing, the middle button and
+// the film icon.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
 
 #include "gui/core/GuiCommand.h"
 #include "platform/input/ScanCodes.h"
+#include "platform/media/ScriptedVideoGraph.h"
 #include "tests/app/PlayerHandFixture.h"
 #include "world/CLandscapeCell.h"
 
@@ -187,4 +192,36 @@ TEST_F(MouseHandlingTest, TheMiddleButtonPutsEveryToolAway) {
   EXPECT_EQ(game->pathStyle, VAvazadOvurUrovi::kNoPathStyle);
   EXPECT_EQ(game->buildToolMode, 0);
   EXPECT_EQ(game->mainEntranceSelected, 0);
+}
+
+// The film icon over an object: the film plays only when it starts, and a
+// film that does not start leaves the park running.
+TEST_F(MouseHandlingTest, AFilmIconPlaysItsFilmOnlyWhenTheFilmStarts) {
+  auto script = std::make_shared<plat::VideoScript>();
+  plat::SetVideoGraphFactory(plat::ScriptedVideoGraph::Factory(script));
+  struct FactoryReset {
+    ~FactoryReset() { plat::SetVideoGraphFactory({}); }
+  } reset;
+  auto ride = std::make_unique<CAttraction>();
+  ride->movieName = "ride.avi";
+  CAttraction* placed = game->placedObjects.Place(std::move(ride));
+  const plat::Vec3 ground = CellCentre(kHighI, kMiddleJ);
+  const plat::Vec3 icon{ground.x, terrain->GetHeight(ground) + 4, ground.z};
+  game->AddBillboardIcon(*placed, icon, VAvazadOvurUrovi::kFilmIcon);
+  MoveMouseToScreen(ScreenPointOf(icon));
+  Frame();
+
+  Click(kRight);
+  EXPECT_EQ(game->inGameVideoStarted, 0) << "the film file is missing";
+  EXPECT_EQ(game->inGameVideoPlaying, 0);
+  EXPECT_EQ(game->modalScreenOpen, 0);
+
+  std::filesystem::create_directories(Folder() / "Music" / "videos");
+  std::ofstream(Folder() / "Music" / "videos" / "ride.avi") << "film";
+  plat::ClearPathCache();
+  Click(kRight);
+  EXPECT_EQ(game->inGameVideoStarted, 1);
+  EXPECT_EQ(game->inGameVideoPlaying, 1);
+  ASSERT_FALSE(script->renderedFiles.empty());
+  EXPECT_NE(script->renderedFiles.back().find("ride.avi"), std::string::npos);
 }

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "park/REraduzizEventClass.h"
 #include "park/ledger/LedgerRecord.h"
 #include "platform/gfx/DeviceRecord.h"
+#include "platform/os/Clock.h"
 #include "platform/os/Random.h"
 #include "tests/app/PlayerHandFixture.h"
 #include "world/CLandscapeCell.h"
@@ -71,6 +73,16 @@ TEST_F(PlacementTest, APlacedItemIsPaidOnceBookedAndMarksItsCells) {
   EXPECT_EQ(CellObject(kHighI + 2, kMiddleJ), CLandscapeCell::kNoObject);
   EXPECT_EQ(CellObject(kHighI, kMiddleJ + 3), CLandscapeCell::kNoObject);
   EXPECT_EQ(game->placedObjects.ObjectsByState().size(), 1u);
+}
+
+// Building holds the park's events back: their pause counts from the set-down.
+TEST_F(PlacementTest, ASetDownRestartsTheParkEventsPause) {
+  game->parkEvents = new REraduzizEventClass;  // the game deletes it
+  game->parkEvents->eventStamp = 0;
+  game->cash = 1000;
+  const uint32_t before = plat::TickCount();
+  ASSERT_NE(game->PlaceBuildItem(PreviewAt(1, 10, kHighI, kMiddleJ)), nullptr);
+  EXPECT_LE(game->parkEvents->eventStamp - before, 1000u) << "stamped now, not left at the tick count's start";
 }
 
 TEST_F(PlacementTest, WithoutTheMoneyNothingIsPlacedPaidOrBooked) {

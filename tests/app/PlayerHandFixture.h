@@ -4,6 +4,7 @@
 // east half (x > 0) is high ground and whose west half lies under water, a
 // camera looking down on the park's middle, and a small catalogue of build
 // items. The mouse is moved through the input source to world points.
+// DemoGuiFixture adds the demo park's GUI, clicked with the mouse.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -19,6 +20,8 @@
 #include "engine/input/ZOdevuvInput.h"
 #include "engine/render/ZOdevuvCamera.h"
 #include "engine/render/ZOdevuvDevice.h"
+#include "gui/core/CGuiElement.h"
+#include "gui/core/GuiCommand.h"
 #include "park/ledger/CLedgerRecordList.h"
 #include "park/objects/CAttraction.h"
 #include "park/objects/ObjectTypeDescriptor.h"
@@ -147,6 +150,9 @@ class PlayerHandFixture : public ::testing::Test {
     return id;
   }
 
+  // The scratch folder the test runs in (unless it runs in the demo park).
+  const std::filesystem::path& Folder() const { return m_folder; }
+
   std::unique_ptr<VAvazadOvurUrovi> game;
   std::unique_ptr<CHeightMapHandlerClass> terrain;
   std::unique_ptr<CPathFinder> finder;
@@ -194,6 +200,49 @@ class PlayerHandFixture : public ::testing::Test {
 
   std::filesystem::path m_previous;
   std::filesystem::path m_folder;
+};
+
+// The same hand over the demo park's GUI and screens, the game not yet
+// started: the player clicks the GUI's elements with the mouse.
+class DemoGuiFixture : public PlayerHandFixture {
+ protected:
+  static constexpr int kLeft = 0, kRight = 1, kMiddle = 2;
+
+  bool UseDemoPark() const override { return true; }
+  void SetUp() override {
+    PlayerHandFixture::SetUp();
+    game->LoadStringTable(game->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
+    game->CreateGui();
+    game->CreateScreens();
+    game->playMode = 0;
+  }
+
+  // A left click on the middle of the element, as the player makes it.
+  void ClickElement(int32_t id) {
+    const CGuiElement* element = game->FindElement(id);
+    ASSERT_NE(element, nullptr) << id;
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    element->GetRect(left, top, right, bottom);
+    ASSERT_TRUE(element->IsVisible()) << id;
+    MoveMouseToScreen({(left + right) / 2, (top + bottom) / 2});
+    Frame();
+    Click(kLeft);
+    Frame();  // the commands the click posted run
+  }
+
+  bool IsShown(int32_t id) const {
+    const CGuiElement* element = game->FindElement(id);
+    return element && element->IsVisible();
+  }
+
+  // From the main menu, as the game opens on it, into a free game.
+  void StartFreeGame() {
+    game->PostCommand(-1, 10001, kCmdShowPage, 10002, 0);
+    Frame();
+    ClickElement(10002);  // New game
+    ClickElement(10025);  // Free play
+    ASSERT_EQ(game->playMode, 1);
+  }
 };
 
 }  // namespace playerhand

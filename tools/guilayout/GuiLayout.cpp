@@ -683,7 +683,8 @@ Element VisitorPanel() {
 
 Element SaveLoad() {
   Page page("SAVE", 10235, 440, 330, "Load and save");
-  for (int row = 10259; row <= 10261; ++row) page.Table(row, 340, 1, {340}, "").Row();
+  // The saved games' three rows, the first at the top.
+  for (int row : {10261, 10260, 10259}) page.Table(row, 340, 1, {340}, "").Row();
   page.Button(10255, kSmall, "^").Button(10258, kSmall, "v").Text(10264, 300, "").Row();
   page.Picture(10262, 408, 24, kFieldImage);
   page.Corner(10238, "Back").Corner(10236, "Load").Corner(10237, "Save");
