@@ -66,9 +66,5 @@ REraduzizVisitor* VAvazadOvurUrovi::HitTestCharacters(int32_t x, int32_t y) cons
   for (const PlacementRecord& record : placedCharacters) {
     if (REraduzizVisitor* character = hit(record.id, true)) return character;
   }
-  for (const PlacementRecord& record : placedCharacters) {
-    REraduzizVisitor* character = manager->FindCharacterById(record.id);
-    if (RayHitsCharacter(ray, character)) return character;
-  }
   return nullptr;
 }
