@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr size_t kEventCameraView = 1;
+constexpr size_t kEventCameraView = VAvazadOvurUrovi::kEventCameraView;
 constexpr plat::Vec3 kWorldUp{0.0f, 1.0f, 0.0f};
 
 }  // namespace

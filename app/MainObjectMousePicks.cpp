@@ -10,16 +10,26 @@
 
 namespace {
 
-// The special park characters, in the order they are tested after the
-// visitors.
-constexpr int32_t kSpecialCharacterIds[] = {2, 3, 5, 4, 1};
+// The special park characters after the visitors: these two with the ray
+// test, then these three with the segment test.
+constexpr int32_t kRaySpecialIds[] = {2, 3};
+constexpr int32_t kSegmentSpecialIds[] = {5, 4, 1};
+// The segment test's far end lies this far along the ray.
+constexpr float kPickSegmentLength = 100000.0f;
 
-bool RayHitsCharacter(const PickRay& ray, const REraduzizVisitor* character) {
+// The character's world bounding sphere met by the ray ahead of the eye, or
+// with the segment test by the part of it up to the far end. A character
+// that does not exist (or has no animation instance) is never hit.
+bool CharacterHit(const PickRay& ray, const REraduzizVisitor* character, bool segment) {
   const CAnimInstance* instance = character ? character->GetAnimInstance() : nullptr;
   if (!instance) return false;
   plat::Vec3 centre;
   instance->GetWorldSphereCenter(&centre);
-  return RayHitsSphereAhead(ray.origin, ray.direction, centre, instance->GetSphereRadius());
+  const float radius = instance->GetSphereRadius();
+  if (!segment) return RayHitsSphereAhead(ray.origin, ray.direction, centre, radius);
+  double t1 = 0, t2 = 0;
+  const plat::Vec3 far = ray.origin + ray.direction * kPickSegmentLength;
+  return IntersectSegmentSphere(ray.origin, far, centre, radius, t1, t2) > 0 && t1 >= 0.0 && t2 <= 1.0;
 }
 
 }  // namespace
@@ -40,17 +50,21 @@ REraduzizVisitor* VAvazadOvurUrovi::HitTestCharacters(int32_t x, int32_t y) cons
   const CPorvikAiClass* manager = GetAiManager();
   if (!manager) return nullptr;
   const PickRay ray = GetPickRay(x, y);
+  const auto hit = [&](int32_t id, bool segment) {
+    REraduzizVisitor* character = manager->FindCharacterById(id);
+    return CharacterHit(ray, character, segment) ? character : nullptr;
+  };
   for (int32_t id : manager->GetLiveIds()) {
-    REraduzizVisitor* character = manager->FindCharacterById(id);
-    if (RayHitsCharacter(ray, character)) return character;
+    if (REraduzizVisitor* character = hit(id, false)) return character;
   }
-  for (int32_t id : kSpecialCharacterIds) {
-    REraduzizVisitor* character = manager->FindCharacterById(id);
-    if (RayHitsCharacter(ray, character)) return character;
+  for (int32_t id : kRaySpecialIds) {
+    if (REraduzizVisitor* character = hit(id, false)) return character;
+  }
+  for (int32_t id : kSegmentSpecialIds) {
+    if (REraduzizVisitor* character = hit(id, true)) return character;
   }
   for (const PlacementRecord& record : placedCharacters) {
-    REraduzizVisitor* character = manager->FindCharacterById(record.id);
-    if (RayHitsCharacter(ray, character)) return character;
+    if (REraduzizVisitor* character = hit(record.id, true)) return character;
   }
   return nullptr;
 }

@@ -115,6 +115,7 @@ void VAvazadOvurUrovi::Frame(float elapsedSeconds) {
   if (!simulationHalted) {
     if (refractionEnabled) RenderRefraction(seconds);
     if (reflectionEnabled) RenderReflection(seconds);
+    if (eventCameraActive) RenderEventCameraView(seconds);
   }
   SetCameraTransforms();
   if (shadowEnabled) RenderShadowPass(seconds);

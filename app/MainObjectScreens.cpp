@@ -73,6 +73,8 @@ std::vector<GuiAction> VAvazadOvurUrovi::GetGuiActions() const {
 }
 
 void VAvazadOvurUrovi::CreateGui() {
+  if (guiCreated) return;
+  guiCreated = true;
   plat::OutputDebugString("CreateGui\n");
   {
     CGuiXmlLoader loader(this, this);

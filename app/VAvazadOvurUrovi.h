@@ -249,6 +249,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The water's refraction and reflection images.
   void RenderRefraction(float seconds);
   void RenderReflection(float seconds);
+  // The park event camera's view (the second camera view, with its up hint)
+  // drawn into the event window's texture; the camera is put back after.
+  void RenderEventCameraView(float seconds);
+  static constexpr size_t kEventCameraView = 1;
   // Everything after the opaque scene: characters, animals, icons, fog,
   // particles, lens flares, the GUI and the cursor.
   void UpdateAmbience(float seconds, bool nested);
@@ -387,8 +391,10 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The first action of the sender, if any.
   std::optional<GuiAction> FindGuiAction(int32_t sender) const;
   std::vector<GuiAction> GetGuiActions() const;
-  // Loads the GUI description of the working directory.
+  // Loads the GUI description of the working directory, once: the screens
+  // keep the elements of the first load, so a second call leaves them.
   void CreateGui();
+  bool guiCreated = false;
   // Lists, counters and the clock of a new game, a scenario or a lesson.
   void ResetGameLists();
   // Sets the placement preview up from the object type at the index, with

@@ -30,6 +30,7 @@ class ZOdevuvCamera {
   void SetUp(const plat::Vec3& v) { up = v; }
   void GetLook(plat::Vec3* out) const { *out = look; }
   void SetLook(const plat::Vec3& v) { look = v; }
+  void GetRight(plat::Vec3* out) const { *out = right; }
   void SetRight(const plat::Vec3& v) { right = v; }
 
   // Mode 0, the one the game uses, walks and strafes on the level.

@@ -117,6 +117,28 @@ TEST_P(ScaledGuiTest, TheGuiOfTheDevicesScreenSizeIsLoaded) {
   plat::ClearPathCache();
 }
 
+TEST(GuiCreation, ASecondCreationKeepsTheFirstGuiAndItsActions) {
+  const fs::path previous = fs::current_path();
+  fs::current_path(HALVENOR_PARK_DIR);
+  plat::ClearPathCache();
+  {
+    VAvazadOvurUrovi game;
+    game.Init(nullptr, nullptr);
+    game.InitDevice(1024, 768, 32, 1);
+    game.CreateGui();
+    const int32_t layers = game.GetLayerCount();
+    const size_t actions = game.GetGuiActions().size();
+    CGuiElement* panel = game.FindElement(10433);
+    ASSERT_GT(layers, 0);
+    game.CreateGui();
+    EXPECT_EQ(game.GetLayerCount(), layers);
+    EXPECT_EQ(game.GetGuiActions().size(), actions);
+    EXPECT_EQ(game.FindElement(10433), panel);
+  }
+  fs::current_path(previous);
+  plat::ClearPathCache();
+}
+
 INSTANTIATE_TEST_SUITE_P(Sizes, ScaledGuiTest,
                          ::testing::Values(ScreenCase{1024, 768, 176, 700}, ScreenCase{800, 600, 138, 547},
                                            ScreenCase{1280, 1024, 220, 933}));

@@ -1,29 +1,21 @@
 // The demo park's build book open in a real window: its page shows the
 // entries' pictures, texts and veils, and turning the page redraws the
-// slots. A screenshot of each page is written into the working directory.
-// Skips without a display.
+// slots. A screenshot of each page is written into the build folder's
+// screenshots. Skips without a display.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/render/ZOdevuvDevice.h"
 #include "gui/core/CGuiMainClass.h"
 #include "platform/gfx/Device.h"
-#include "platform/gfx/Screenshot.h"
-#include "platform/gfx/gl/GlBackend.h"
-#include "platform/gfx/gl/leaks/DisplayLeaks.h"
-#include "platform/os/Window.h"
 #include "screens/ScreenIds.h"
+#include "tests/live/support/LiveGameWindow.h"
 #include "tests/screens/BuildBookTestSupport.h"
 #include "tests/screens/ScreenTestSupport.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // The game bar's button that opens the book.
 constexpr int32_t kBuildButton = 10067;
@@ -43,17 +35,9 @@ class BookScreenHost : public screentest::FakeHost {
 class BuildBookLiveTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
-    window = plat::CreateGameWindow("Halvenor build book", kWidth, kHeight, plat::WindowBackend::Live);
-    if (!window) GTEST_SKIP() << "no display for a live window";
-    plat::RegisterGlBackend();
-    // The engine device picks its backend from the environment.
-    setenv("HALVENOR_HEADLESS", "0", 1);
-    device = std::make_unique<ZOdevuvDevice>(window);
-    device->InitEngineDevice(kWidth, kHeight, 32, 1, 1);
-    setenv("HALVENOR_HEADLESS", "1", 1);
-    ASSERT_NE(device->GetDevice(), nullptr);
-    plat::KeepRendererLoaded();
+    live.Open("Halvenor build book", kWidth, kHeight);
+    if (!live.IsOpen()) GTEST_SKIP() << "no display for a live window";
+    if (HasFatalFailure()) return;
     gui = std::make_unique<CGuiMainClass>();
     host = std::make_unique<BookScreenHost>(*gui);
     host->book.baseDirectory = HALVENOR_PARK_DIR;
@@ -65,9 +49,7 @@ class BuildBookLiveTest : public ::testing::Test {
     screens.reset();
     host.reset();
     gui.reset();
-    device.reset();
-    plat::SetLiveBackendFactory({});
-    if (window) plat::DestroyGameWindow(window);
+    live.Close();
   }
 
   void Pass() {
@@ -83,19 +65,13 @@ class BuildBookLiveTest : public ::testing::Test {
   }
 
   std::vector<uint32_t> Frame(const std::string& screenshot) {
-    plat::Device& d = *device->GetDevice();
+    plat::Device& d = live.Device();
     gui->UpdateLayers();
     d.BeginScene();
     d.Clear(plat::ClearFlags::Target | plat::ClearFlags::ZBuffer, kClearColour, 1, 0);
     gui->DrawLayers();
     d.EndScene();
-    d.Present();
-    int width = 0, height = 0;
-    std::vector<uint32_t> pixels;
-    EXPECT_TRUE(plat::CaptureBackBuffer(d, width, height, pixels));
-    EXPECT_TRUE(plat::SaveScreenshot(d, (fs::current_path() / screenshot).string()));
-    pixels.resize(size_t(kWidth) * kHeight);
-    return pixels;
+    return live.Capture(screenshot);
   }
 
   int Changed(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b, int32_t id) {
@@ -111,8 +87,7 @@ class BuildBookLiveTest : public ::testing::Test {
     return changed;
   }
 
-  plat::WindowHandle window = nullptr;
-  std::unique_ptr<ZOdevuvDevice> device;
+  livetest::LiveGameWindow live;
   std::unique_ptr<CGuiMainClass> gui;
   std::unique_ptr<BookScreenHost> host;
   std::unique_ptr<ScreenSet> screens;

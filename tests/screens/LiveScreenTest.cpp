@@ -1,20 +1,11 @@
 #include "tests/screens/LiveScreenTest.h"
 
-#include <stdlib.h>
-
-#include <filesystem>
-
 #include "platform/gfx/Device.h"
-#include "platform/gfx/Screenshot.h"
-#include "platform/gfx/gl/GlBackend.h"
-#include "platform/gfx/gl/leaks/DisplayLeaks.h"
 #include "platform/math/Math.h"
 
 namespace screentest {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 struct GroundVertex {
   float x, y, z;
@@ -40,18 +31,9 @@ void DrawGround(plat::Device& d, int width, int height) {
 }  // namespace
 
 void LiveScreenTest::SetUp() {
-  setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
-  window = plat::CreateGameWindow("Halvenor screens", kWidth, kHeight, plat::WindowBackend::Live);
-  if (!window) GTEST_SKIP() << "no display for a live window";
-  plat::RegisterGlBackend();
-  // The engine device picks its backend from the environment.
-  setenv("HALVENOR_HEADLESS", "0", 1);
-  device = std::make_unique<ZOdevuvDevice>(window);
-  device->InitEngineDevice(kWidth, kHeight, 32, 1, 1);
-  setenv("HALVENOR_HEADLESS", "1", 1);
-  ASSERT_NE(device->GetDevice(), nullptr);
-  ASSERT_EQ(device->GetDevice()->Backend().Name(), "gl");
-  plat::KeepRendererLoaded();
+  live.Open("Halvenor screens", kWidth, kHeight);
+  if (!live.IsOpen()) GTEST_SKIP() << "no display for a live window";
+  if (HasFatalFailure()) return;
   gui = std::make_unique<CGuiMainClass>();
   host = std::make_unique<FakeHost>(*gui);
   screens = std::make_unique<ScreenSet>(*host);
@@ -63,9 +45,7 @@ void LiveScreenTest::TearDown() {
   screens.reset();
   host.reset();
   gui.reset();
-  device.reset();
-  plat::SetLiveBackendFactory({});
-  if (window) plat::DestroyGameWindow(window);
+  live.Close();
 }
 
 void LiveScreenTest::Pass() {
@@ -76,20 +56,14 @@ void LiveScreenTest::Pass() {
 }
 
 std::vector<uint32_t> LiveScreenTest::Frame(const std::string& screenshot) {
-  plat::Device& d = *device->GetDevice();
+  plat::Device& d = live.Device();
   gui->UpdateLayers();
   d.BeginScene();
   d.Clear(plat::ClearFlags::Target | plat::ClearFlags::ZBuffer, kSky, 1, 0);
   DrawGround(d, kWidth, kHeight);
   gui->DrawLayers();
   d.EndScene();
-  d.Present();
-  int width = 0, height = 0;
-  std::vector<uint32_t> pixels;
-  EXPECT_TRUE(plat::CaptureBackBuffer(d, width, height, pixels));
-  EXPECT_TRUE(plat::SaveScreenshot(d, (fs::current_path() / screenshot).string()));
-  pixels.resize(size_t(kWidth) * kHeight);
-  return pixels;
+  return live.Capture(screenshot);
 }
 
 }  // namespace screentest

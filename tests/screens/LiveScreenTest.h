@@ -1,8 +1,8 @@
 #pragma once
 // The demo park's GUI with the screens in a real window over a park
 // ground, for the tests that look at what the screens draw. Each frame is
-// written as a screenshot into the working directory. Skips without a
-// display.
+// written as a screenshot into the build folder's screenshots. Skips
+// without a display.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/render/ZOdevuvDevice.h"
 #include "gui/core/CGuiMainClass.h"
-#include "platform/os/Window.h"
 #include "screens/ScreenSet.h"
+#include "tests/live/support/LiveGameWindow.h"
 #include "tests/screens/ScreenTestSupport.h"
 
 namespace screentest {
@@ -33,8 +32,7 @@ class LiveScreenTest : public ::testing::Test {
   // returns the frame's pixels.
   std::vector<uint32_t> Frame(const std::string& screenshot);
 
-  plat::WindowHandle window = nullptr;
-  std::unique_ptr<ZOdevuvDevice> device;
+  livetest::LiveGameWindow live;
   std::unique_ptr<CGuiMainClass> gui;
   std::unique_ptr<FakeHost> host;
   std::unique_ptr<ScreenSet> screens;

@@ -60,15 +60,39 @@ std::string WithoutComments(const std::string& source) {
   return out;
 }
 
+// A stage's "void main(".
+const std::regex& MainEntry() {
+  static const std::regex entry(R"(\bvoid\s+main\s*\()");
+  return entry;
+}
+
 std::string WithAlphaTest(const std::string& source) {
   static const std::regex output(R"(\bout\s+vec4\s+(\w+)\s*;)");
-  static const std::regex entry(R"(\bvoid\s+main\s*\()");
+  const std::regex& entry = MainEntry();
   static const std::regex colour(R"(\bCOLOUR\b)");
   const std::string code = WithoutComments(source);
   std::smatch found;
   if (!std::regex_search(code, found, output) || !std::regex_search(code, entry)) return source;
   return std::regex_replace(source, entry, "void halvenorEffectMain(") +
          std::regex_replace(kAlphaTestMain, colour, found[1].str());
+}
+
+// The user clip planes apply to what a vertex stage writes, as they did to a
+// vertex shader's position: the stage's main becomes a function that a new
+// main calls before writing the distances to the planes.
+constexpr const char* kClipDistanceMain = R"GLSL(
+uniform vec4 halvenorClipPlanes[6];
+out float gl_ClipDistance[6];
+void main() {
+  halvenorEffectVertexMain();
+  for (int i = 0; i < 6; ++i) gl_ClipDistance[i] = dot(halvenorClipPlanes[i], gl_Position);
+}
+)GLSL";
+static_assert(kClipPlaneCount == 6);
+
+std::string WithClipDistances(const std::string& source) {
+  if (!std::regex_search(WithoutComments(source), MainEntry())) return source;
+  return std::regex_replace(source, MainEntry(), "void halvenorEffectVertexMain(") + kClipDistanceMain;
 }
 
 void UploadValue(GLint location, const EffectValue& v) {
@@ -105,7 +129,7 @@ GlEffectPrograms::Entry* GlEffectPrograms::Build(const Effect& effect, const Eff
   std::string error;
   if (vs == nullptr || fs == nullptr) {
     error = "the pass names only one of its two stages";
-  } else if (!entry->program.Build(vs->source, WithAlphaTest(fs->source), error)) {
+  } else if (!entry->program.Build(WithClipDistances(vs->source), WithAlphaTest(fs->source), error)) {
     error = "stages " + vs->name + " and " + fs->name + ": " + error;
   }
   entry->setsPointSize = vs != nullptr && vs->source.find("gl_PointSize") != std::string::npos;
@@ -196,6 +220,7 @@ GlEffectPrograms::PassDraw GlEffectPrograms::BindForDraw(const DeviceState& stat
   glUniform1i(current_->Uniform(kAlphaFunc),
               alphaTest ? GLint(state.Render(RenderState::AlphaFunc)) : GLint(Compare::Always));
   glUniform1f(current_->Uniform(kAlphaRef), float(state.Render(RenderState::AlphaRef) & 0xFF));
+  UploadClipPlanes(current_->Uniform(kClipPlanesUniform), state);
   for (const TextureBinding& t : textures_) {
     glActiveTexture(GL_TEXTURE0 + t.unit);
     glBindTexture(GL_TEXTURE_2D, t.texture ? resources_.TextureName(*t.texture) : 0);

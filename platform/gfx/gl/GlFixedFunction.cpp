@@ -4,12 +4,15 @@
 #include <map>
 #include <string>
 
+#include "platform/gfx/gl/GlPipelineState.h"
 #include "platform/math/Math.h"
 
 namespace plat {
 
 namespace {
 
+// The built-in vertex stage declares the device's six clip planes.
+static_assert(kClipPlaneCount == 6);
 const char* const kSources[] = {
 #include "platform/gfx/gl/GlFixedFunctionShader.inc"
 };
@@ -61,6 +64,7 @@ void GlFixedFunction::Use(const DeviceState& state, const VertexInputs& inputs, 
   glUseProgram(p.Name());
   SetMatrix(p.Uniform("uWorldView"), state.world[0] * state.view);
   SetMatrix(p.Uniform("uProjection"), state.projection);
+  UploadClipPlanes(p.Uniform(kClipPlanesUniform), state);
   const Viewport& vp = state.viewport;
   glUniform1i(p.Uniform("uPretransformed"), inputs.pretransformed);
   glUniform4f(p.Uniform("uViewport"), float(vp.x), float(vp.y), float(vp.width), float(vp.height));

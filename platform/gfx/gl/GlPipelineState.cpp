@@ -118,6 +118,11 @@ void ApplyRaster(const DeviceState& s) {
   glColorMask((mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0, (mask & 8) != 0);
 }
 
+void ApplyClipPlanes(const DeviceState& s) {
+  const std::uint32_t enabled = s.Render(RenderState::ClipPlaneEnable);
+  for (std::uint32_t i = 0; i < kClipPlaneCount; ++i) Enable(GL_CLIP_DISTANCE0 + i, ((enabled >> i) & 1) != 0);
+}
+
 GLint AddressMode(std::uint32_t address) {
   switch (address) {
     case TextureAddress::Mirror: return GL_MIRRORED_REPEAT;
@@ -141,6 +146,24 @@ void ApplyRenderStates(const DeviceState& state, bool hasDepth) {
   ApplyBlend(state);
   ApplyDepthStencil(state, hasDepth);
   ApplyRaster(state);
+  ApplyClipPlanes(state);
+}
+
+void UploadClipPlanes(GLint location, const DeviceState& state) {
+  if (location < 0) return;
+  // A plane that is off goes up as zeros, whose distance 0 cuts nothing, as
+  // some drivers clip with every distance a stage writes.
+  const std::uint32_t enabled = state.Render(RenderState::ClipPlaneEnable);
+  std::array<float, 4 * kClipPlaneCount> planes{};
+  for (std::uint32_t i = 0; i < kClipPlaneCount; ++i) {
+    if (((enabled >> i) & 1) == 0) continue;
+    const Plane& p = state.clipPlanes[i];
+    planes[4 * i] = p.a;
+    planes[4 * i + 1] = p.b;
+    planes[4 * i + 2] = p.c;
+    planes[4 * i + 3] = p.d;
+  }
+  glUniform4fv(location, GLsizei(kClipPlaneCount), planes.data());
 }
 
 void ApplySamplerStates(GLuint sampler, const std::array<std::uint32_t, kSamplerStateCount>& states,

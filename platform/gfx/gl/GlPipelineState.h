@@ -1,7 +1,8 @@
 #pragma once
 // The device's render and sampler states carried over to GL's fixed stages:
 // blending, depth, stencil, culling with the device's clockwise front
-// faces, fill mode, colour writes and depth bias; sampler objects per stage.
+// faces, fill mode, colour writes, depth bias and the user clip planes;
+// sampler objects per stage.
 #include <epoxy/gl.h>
 
 #include <array>
@@ -20,6 +21,12 @@ void ApplyRenderStates(const DeviceState& state, bool hasDepth);
 // effect's sampler states) applied on top.
 void ApplySamplerStates(GLuint sampler, const std::array<std::uint32_t, kSamplerStateCount>& states,
                         const std::vector<std::pair<SamplerState, std::uint32_t>>& overrides = {});
+
+// Every vertex stage (the built-in one and each effect's) writes the distance
+// of its clip-space position to each user clip plane, taken from this
+// uniform; the planes that ClipPlaneEnable names clip.
+constexpr const char* kClipPlanesUniform = "halvenorClipPlanes";
+void UploadClipPlanes(GLint location, const DeviceState& state);
 
 GLenum GlPrimitive(PrimitiveType type);
 

@@ -1,30 +1,25 @@
 // The demo park's GUI loaded from the park folder and drawn by the OpenGL
 // device over a 3D scene in a real window; a click on the main panel's
 // "Ledger" button opens the ledger page, with its chart. Screenshots of
-// both frames are written into the working directory. Skips without a
-// display.
+// both frames are written into the build folder's screenshots. Skips
+// without a display.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/render/ZOdevuvDevice.h"
 #include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiLayer.h"
 #include "gui/core/GuiMessages.h"
 #include "gui/loader/CGuiXmlLoader.h"
 #include "gui/widgets/CGuiChart.h"
 #include "platform/gfx/Device.h"
-#include "platform/gfx/Screenshot.h"
-#include "platform/gfx/gl/GlBackend.h"
-#include "platform/gfx/gl/leaks/DisplayLeaks.h"
 #include "platform/math/Math.h"
 #include "platform/os/Path.h"
-#include "platform/os/Window.h"
 #include "tests/gui/loader/GuiActionHarness.h"
+#include "tests/live/support/LiveGameWindow.h"
 
 namespace {
 
@@ -64,25 +59,12 @@ bool Light(uint32_t argb) { return ((argb >> 16) & 0xFF) > 180 && ((argb >> 8) &
 class GuiOverSceneLiveTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
-    window = plat::CreateGameWindow("Halvenor GUI", kWidth, kHeight, plat::WindowBackend::Live);
-    if (!window) GTEST_SKIP() << "no display for a live window";
-    plat::RegisterGlBackend();
-    // The engine device picks its backend from the environment.
-    setenv("HALVENOR_HEADLESS", "0", 1);
-    device = std::make_unique<ZOdevuvDevice>(window);
-    device->InitEngineDevice(kWidth, kHeight, 32, 1, 1);
-    setenv("HALVENOR_HEADLESS", "1", 1);
-    ASSERT_NE(device->GetDevice(), nullptr);
-    ASSERT_EQ(device->GetDevice()->Backend().Name(), "gl");
-    plat::KeepRendererLoaded();
-    screenshots = fs::current_path();
+    live.Open("Halvenor GUI", kWidth, kHeight);
+    if (!live.IsOpen()) GTEST_SKIP() << "no display for a live window";
   }
   void TearDown() override {
     gui.reset();
-    device.reset();
-    plat::SetLiveBackendFactory({});
-    if (window) plat::DestroyGameWindow(window);
+    live.Close();
   }
 
   void LoadDemoGui() {
@@ -110,20 +92,14 @@ class GuiOverSceneLiveTest : public ::testing::Test {
   }
 
   std::vector<uint32_t> Frame(const std::string& screenshot) {
-    plat::Device& d = *device->GetDevice();
+    plat::Device& d = live.Device();
     gui->UpdateLayers();
     d.BeginScene();
     d.Clear(plat::ClearFlags::Target | plat::ClearFlags::ZBuffer, kSky, 1, 0);
     DrawScene(d);
     gui->DrawLayers();
     d.EndScene();
-    d.Present();
-    int width = 0, height = 0;
-    std::vector<uint32_t> pixels;
-    EXPECT_TRUE(plat::CaptureBackBuffer(d, width, height, pixels));
-    EXPECT_TRUE(plat::SaveScreenshot(d, (screenshots / screenshot).string()));
-    pixels.resize(size_t(kWidth) * kHeight);
-    return pixels;
+    return live.Capture(screenshot);
   }
 
   void Click(int32_t x, int32_t y) {
@@ -143,11 +119,9 @@ class GuiOverSceneLiveTest : public ::testing::Test {
 
   static uint32_t At(const std::vector<uint32_t>& pixels, int x, int y) { return pixels[size_t(y) * kWidth + size_t(x)]; }
 
-  plat::WindowHandle window = nullptr;
-  std::unique_ptr<ZOdevuvDevice> device;
+  livetest::LiveGameWindow live;
   std::unique_ptr<CGuiMainClass> gui;
   std::unique_ptr<guitest::GuiActionHarness> harness;
-  fs::path screenshots;
 };
 
 TEST_F(GuiOverSceneLiveTest, DemoGuiIsDrawnOverTheSceneAndItsButtonOpensTheLedger) {

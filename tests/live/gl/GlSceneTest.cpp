@@ -12,6 +12,7 @@
 #include "platform/gfx/Screenshot.h"
 #include "platform/math/Math.h"
 #include "tests/live/gl/LiveDevice.h"
+#include "tests/live/support/ScreenshotPath.h"
 
 namespace live_test {
 namespace {
@@ -150,7 +151,7 @@ TEST_F(LiveDeviceTest, TheLiveSceneShowsWhatTheHeadlessRecordDescribes) {
   DrawScene(*live_);
   EXPECT_TRUE(debugOutput_.empty()) << debugOutput_.front();
   const std::vector<std::uint32_t> shot = Capture();
-  const std::string path = ::testing::TempDir() + "halvenor_live_scene.png";
+  const std::string path = livetest::ScreenshotPath("halvenor_live_scene.png");
   ASSERT_TRUE(plat::SaveScreenshot(*live_, path));
   std::printf("live scene screenshot: %s\n", path.c_str());
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,10 +27,9 @@
 #include "platform/os/Clock.h"
 #include "platform/os/Path.h"
 #include "platform/os/Window.h"
+#include "tests/live/support/ScreenshotPath.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
@@ -167,7 +165,7 @@ class RideLiveTest : public ::testing::Test {
     std::vector<uint32_t> pixels;
     EXPECT_TRUE(plat::CaptureBackBuffer(d, width, height, pixels));
     if (!screenshot.empty()) {
-      EXPECT_TRUE(plat::SaveScreenshot(d, (fs::current_path() / screenshot).string()));
+      EXPECT_TRUE(plat::SaveScreenshot(d, livetest::ScreenshotPath(screenshot)));
     }
     pixels.resize(size_t(kWidth) * kHeight);
     return pixels;
