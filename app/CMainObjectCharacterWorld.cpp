@@ -195,7 +195,7 @@ void CMainObjectCharacterWorld::RefreshUpgradeList() {
   if (m_game.builUpgScreen) m_game.builUpgScreen->Refresh();
 }
 
-bool CMainObjectCharacterWorld::AreEffectSoundsOn() const { return g_sound && m_game.effectsEnabled; }
+bool CMainObjectCharacterWorld::AreEffectSoundsOn() const { return g_sound && m_game.AreSoundEffectsOn(); }
 
 void CMainObjectCharacterWorld::SetSoundVolumeAt(const plat::Vec3& point, const char* name) {
   m_game.SetSoundVolumeAt(point, name, false);

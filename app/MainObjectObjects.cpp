@@ -46,7 +46,10 @@ void VAvazadOvurUrovi::OnObjectRemoved(CAttraction& object) {
   // No park event may keep the object that goes.
   if (REraduzizEventClass* events = parkEventHost->GetParkEvents()) events->OnObjectRemoved(object);
   // The manager's list keeps no pointer to an object that is gone.
-  if (CPorvikAiClass* manager = GetAiManager()) std::erase(manager->GetRepairList(), &object);
+  if (CPorvikAiClass* manager = GetAiManager()) {
+    std::erase(manager->GetRepairList(), &object);
+    manager->ForgetObject(&object);
+  }
 }
 
 void VAvazadOvurUrovi::RemoveObjectIcons(CAttraction& object) {

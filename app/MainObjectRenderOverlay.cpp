@@ -57,7 +57,7 @@ void VAvazadOvurUrovi::UpdateAmbience(float seconds, bool nested) {
   device->SetRenderState(plat::RenderState::ZEnable, plat::kFalse);
   device->SetRenderState(plat::RenderState::Lighting, plat::kTrue);
   if (particlesEnabled && g_particleManager) g_particleManager->RenderAll();
-  if (!nested) RenderLensFlares();
+  if (!nested && !IsSkyOvercast()) RenderLensFlares();
   device->SetRenderState(plat::RenderState::ZEnable, plat::kFalse);
   if (!nested) {
     DrawLayers();

@@ -29,7 +29,7 @@ bool VAvazadOvurUrovi::StartScenario(int32_t index) {
   scenarios->SetCurrent(index);
   // The park of a new game; the scenario's money replaces its cash.
   if (parkEvents) parkEvents->ResetAll();
-  RemoveAllPlacedObjects();
+  RemoveAllObjects();
   ResetRunState();
   cash = scenarios->GetStartingCost(index);
   StartScenarioGoals();

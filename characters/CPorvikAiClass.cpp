@@ -88,6 +88,10 @@ void CPorvikAiClass::UpdateAll(double dt) {
   DeleteRetired();
 }
 
+void CPorvikAiClass::ForgetObject(const CAttraction* object) {
+  for (const std::unique_ptr<REraduzizVisitor>& character : m_characters) character->ForgetObject(object);
+}
+
 void CPorvikAiClass::RemoveFinishedCharacter() {
   m_passFinished = {};
   UpdateVisitors(m_timeStep);

@@ -102,6 +102,8 @@ class CPorvikAiClass {
   const AiObjectRecord& GetSpawnRecord() const { return m_spawn; }
 
   std::vector<CAttraction*>& GetRepairList() { return m_repairs; }
+  // No character keeps a pointer to an object that goes.
+  void ForgetObject(const CAttraction* object);
   int32_t GetCharacterCount() const { return int32_t(m_characters.size()); }
   REraduzizVisitor* GetCharacter(int32_t index) const;
   const std::vector<ModelEntry>& GetModels() const { return m_models; }

@@ -165,6 +165,11 @@ class REraduzizVisitor : public DIridadIvavororu {
   int32_t GetRidePointIndex() const { return m_ridePointIndex; }
   CAttraction* GetTargetAttraction() const { return m_targetAttraction; }
   void SetTargetAttraction(CAttraction* attraction) { m_targetAttraction = attraction; }
+  // The object goes: neither the target nor the kept attraction points at it.
+  void ForgetObject(const CAttraction* object) {
+    if (m_targetAttraction == object) m_targetAttraction = nullptr;
+    if (m_savedAttraction == object) m_savedAttraction = nullptr;
+  }
   const plat::Vec3& GetExitPosition() const { return m_exitPosition; }
   void SetExitPosition(const plat::Vec3& exit) { m_exitPosition = exit; }
   ParkEvent* GetJobEvent() const { return m_jobEvent; }

@@ -234,9 +234,9 @@ TEST_F(DemoScenesTest, EveryTutorialLessonAndTheAdvancedModeOpenOnAParkThatVisit
       game->StartNewGame(false);
     } else {
       ASSERT_NE(game->tutorialScreen, nullptr);
-      game->tutorialScreen->stepCount = start.lesson;
+      game->tutorialScreen->lesson = start.lesson;
       game->StartNewGame(true);
-      EXPECT_EQ(game->tutorialScreen->stepCount, start.lesson);
+      EXPECT_EQ(game->tutorialScreen->lesson, start.lesson);
       EXPECT_EQ(game->tutorialProgress, 1);
     }
     ExpectStartedPark();

@@ -19,10 +19,44 @@ using savedgametest::SavedGameTest;
 
 constexpr int kTrials = 12;
 constexpr int kMaxSavesPerTrial = 1000;
-// A trial lets its saving process run up to this many times one save.
+// A trial lets its saving process finish trial % kSavesBeforeKillCycle saves
+// (the process reports each), then kills it at a random moment within the
+// time of up to kMaxRunInSaves more: some trials kill the first save, the
+// others always leave whole saves, however slow the machine.
+constexpr int kSavesBeforeKillCycle = 3;
 constexpr int kMaxRunInSaves = 2;
 // The cell whose footpath tells two saved parks apart.
 constexpr int32_t kProgressPathI = 70, kProgressPathJ = 70;
+
+// Runs save(i) for i = 0, 1, ... in a child process that reports each save
+// done through a pipe; waits for the trial's number of saves, then kills the
+// child at a random moment within maxRun microseconds.
+template <typename Save>
+void KillWhileSaving(int trial, int maxRun, Save save) {
+  int reports[2];
+  ASSERT_EQ(pipe(reports), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(reports[0]);
+    const char done = 1;
+    for (int i = 0; i < kMaxSavesPerTrial; ++i) {
+      save(i);
+      if (write(reports[1], &done, 1) != 1) break;
+    }
+    _exit(0);
+  }
+  close(reports[1]);
+  char done = 0;
+  for (int waited = 0; waited < trial % kSavesBeforeKillCycle; ++waited) {
+    if (read(reports[0], &done, 1) != 1) break;
+  }
+  usleep(useconds_t((int64_t(plat::Rand()) * maxRun) / (plat::kRandMax + 1)));
+  kill(child, SIGKILL);
+  int status = 0;
+  waitpid(child, &status, 0);
+  close(reports[0]);
+}
 
 TEST_F(SavedGameTest, AProcessKilledWhileSavingLeavesEveryPlacedSaveWhole) {
   Populate();
@@ -36,18 +70,8 @@ TEST_F(SavedGameTest, AProcessKilledWhileSavingLeavesEveryPlacedSaveWhole) {
   for (int trial = 0; trial < kTrials; ++trial) {
     SCOPED_TRACE(trial);
     std::filesystem::create_directories(folder);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      for (int i = 0; i < kMaxSavesPerTrial; ++i) {
-        Game().WriteSavedGame(GamePath("trials/save" + std::to_string(i) + ".pys"), false);
-      }
-      _exit(0);
-    }
-    usleep(useconds_t((int64_t(plat::Rand()) * maxRun) / (plat::kRandMax + 1)));
-    kill(child, SIGKILL);
-    int status = 0;
-    waitpid(child, &status, 0);
+    KillWhileSaving(trial, maxRun,
+                    [&](int i) { Game().WriteSavedGame(GamePath("trials/save" + std::to_string(i) + ".pys"), false); });
     // The park did not change, so every whole save holds its bytes.
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
       const std::string name = entry.path().filename().string();
@@ -90,19 +114,10 @@ TEST_F(SavedGameTest, AProcessKilledWhileSavingTutorialProgressOverTheLastLeaves
   int wholeSaves = 0;
   for (int trial = 0; trial < kTrials; ++trial) {
     SCOPED_TRACE(trial);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      for (int i = 0; i < kMaxSavesPerTrial; ++i) {
-        SetPark(Game(), Manager(), i % 2 == 0);
-        Game().ApplyTutorialSettings();
-      }
-      _exit(0);
-    }
-    usleep(useconds_t((int64_t(plat::Rand()) * maxRun) / (plat::kRandMax + 1)));
-    kill(child, SIGKILL);
-    int status = 0;
-    waitpid(child, &status, 0);
+    KillWhileSaving(trial, maxRun, [&](int i) {
+      SetPark(Game(), Manager(), i % 2 == 0);
+      Game().ApplyTutorialSettings();
+    });
     if (!std::filesystem::exists(Path(progress + ".pys"))) continue;
     const std::string bytes = SavedBytes(progress);
     EXPECT_TRUE(bytes == saved[0] || bytes == saved[1]) << "a scene beside another save's companions";

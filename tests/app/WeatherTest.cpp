@@ -176,7 +176,7 @@ TEST_F(WeatherTest, RainThatStartsSetsTheAmbientVolumesOnlyWhileTheGameIsPlayed)
       {"the options screen open", true, 1, 1, 0, 1, silent, silent},
       {"no options screen", false, 1, 1, 0, 0, kUntouchedVolume, kUntouchedVolume},
   };
-  REraduzizOptionsScreen options(nullptr);
+  REraduzizOptionsScreen options(*game->screenHost, nullptr);
   options.effectValue = kEffectValue;
   for (const Case& c : cases) {
     sound->SetVolumeAll(SoundManager::kLevelFull);

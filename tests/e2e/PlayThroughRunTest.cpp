@@ -37,11 +37,16 @@ constexpr int32_t kFreePlayButton = 10025;
 constexpr int32_t kPathBarButton = 10074;
 constexpr int32_t kPathTool = 10461;
 constexpr int32_t kBuildBookButton = 10067;
-constexpr int32_t kFirstBuyButton = 10104;
+// The book's second slot: the pancake stall, which the started park lacks
+// (the carousel of the first slot stands in it already).
+constexpr int32_t kStallBuyButton = 10105;
 constexpr int32_t kGameMenuButton = 10071;
 constexpr int32_t kPauseButton = 10266;
 constexpr int32_t kQuitFromPauseMenu = 10012;
-constexpr const char* kFirstBookItem = "Attr_Carousel";
+constexpr const char* kStallItem = "poffertjeskraam_etterem";
+// The notice of the first visitors and its close button.
+constexpr int32_t kNoticeCloseButton = 10393;
+constexpr int kFirstVisitorsFrames = 20000;
 // A quarter of an hour with no rain, a minute of it, and the frames of the
 // darkening and clearing fog.
 constexpr uint32_t kDryWaitMs = 900001;
@@ -141,6 +146,10 @@ TEST_F(PlayThroughRun, APlayerStartsAFreeGameBuildsWeathersAShowerSavesLoadsAndQ
   ASSERT_TRUE(session.ClickElement(kFreePlayButton));
   ASSERT_EQ(game.playMode, 1);
   EXPECT_EQ(game.simulationHalted, 0);
+  // The started park's first visitors come, and their notice is closed.
+  ASSERT_TRUE(session.RunUntil([&] { return game.firstVisitorsNoticeGiven != 0; }, kFirstVisitorsFrames));
+  ASSERT_TRUE(session.ClickElement(kNoticeCloseButton));
+  EXPECT_EQ(game.modalScreenOpen, 0);
   const int32_t cashAtStart = game.cash;
   const size_t objectsAtStart = game.placedObjects.Objects().size();
 
@@ -161,16 +170,16 @@ TEST_F(PlayThroughRun, APlayerStartsAFreeGameBuildsWeathersAShowerSavesLoadsAndQ
   for (const auto& [i, j] : pathCells) EXPECT_TRUE(IsPath(game, i, j)) << i << "," << j;
   session.Click(GameSession::kMiddleButton);  // the tool goes away
 
-  // A ride bought from the build book's first page, set down beside the path.
+  // A stall bought from the build book's first page, set down beside the path.
   ASSERT_TRUE(session.ClickElement(kBuildBookButton));
   ASSERT_EQ(game.buildBookOpen, 1);
-  ASSERT_TRUE(session.ClickElement(kFirstBuyButton));
+  ASSERT_TRUE(session.ClickElement(kStallBuyButton));
   ASSERT_EQ(game.placingItem, 1);
-  ASSERT_EQ(game.placementPreview->id.Std(), kFirstBookItem);
+  ASSERT_EQ(game.placementPreview->id.Std(), kStallItem);
   RightClickOn(CellPoint(game, firstI + kPathLength / 2, row + kRideDistance));
   ASSERT_EQ(game.placedObjects.Objects().size(), objectsAtStart + 1);
   const CAttraction* ride = game.placedObjects.Objects().back();
-  EXPECT_EQ(ride->id.Std(), kFirstBookItem);
+  EXPECT_EQ(ride->id.Std(), kStallItem);
   EXPECT_LT(game.cash, cashAtStart);
   int32_t underRide = -1;
   ASSERT_TRUE(game.terrain->GetCellObjectId(firstI + kPathLength / 2, row + kRideDistance, underRide));
@@ -199,7 +208,7 @@ TEST_F(PlayThroughRun, APlayerStartsAFreeGameBuildsWeathersAShowerSavesLoadsAndQ
   for (int n = 0; n < kCommandFrames; ++n) ASSERT_TRUE(session.Frame());
   EXPECT_EQ(game.cash, cashSaved);
   ASSERT_EQ(game.placedObjects.Objects().size(), objectsSaved);
-  EXPECT_EQ(game.placedObjects.Objects().back()->id.Std(), kFirstBookItem);
+  EXPECT_EQ(game.placedObjects.Objects().back()->id.Std(), kStallItem);
   for (const auto& [i, j] : pathCells) EXPECT_TRUE(IsPath(game, i, j)) << i << "," << j;
   std::error_code ignored;
   fs::remove_all(saves, ignored);

@@ -241,7 +241,7 @@ void SceneBuilder::PrepareToSave(const SceneSpec& scene) {
   const bool tutorial = scene.tutorialLevel > 0;
   m_game.tutorialMode = tutorial ? 1 : 0;
   m_game.tutorialProgress = tutorial ? 1 : 0;
-  if (m_game.tutorialScreen) m_game.tutorialScreen->stepCount = scene.tutorialLevel;
+  if (m_game.tutorialScreen) m_game.tutorialScreen->lesson = scene.tutorialLevel;
 }
 
 }  // namespace scenebuilder
