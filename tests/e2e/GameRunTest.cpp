@@ -83,10 +83,14 @@ TEST(WindowedGame, OpensAWindowOfTheSettingsSizeWithTheGamesTitle) {
   // While it runs, the window is looked up by its title.
   const std::string game = Game("-u HALVENOR_HEADLESS LIBGL_ALWAYS_SOFTWARE=1",
                                 "--frames 400 --screenshot-at 60 --screenshot-dir " + Quoted(shots.string()));
+  // The window opens at its first size and takes the settings' size right
+  // after: the size shown is the last one seen, once it is the settings' one
+  // or the game has ended.
   const ProgramRun run = RunInPark("{ " + game +
-                                " & pid=$!; while kill -0 $pid 2>/dev/null; do"
-                                " xwininfo -name 'Halvenor porvik' 2>/dev/null | grep -E 'Width|Height' && break;"
-                                " sleep 0.05; done; wait $pid; }");
+                                " & pid=$!; size=; while kill -0 $pid 2>/dev/null; do"
+                                " size=$(xwininfo -name 'Halvenor porvik' 2>/dev/null | grep -E 'Width|Height');"
+                                " echo \"$size\" | grep -q 'Width: 1024' && break;"
+                                " sleep 0.05; done; echo \"$size\"; wait $pid; }");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   if (system("command -v xwininfo >/dev/null 2>&1") == 0) {
     EXPECT_NE(run.output.find("Width: 1024"), std::string::npos) << run.output;
