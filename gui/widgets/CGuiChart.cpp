@@ -127,7 +127,8 @@ void CGuiChart::CreateSized(CGuiElement* parent, int32_t id, int32_t type, int32
   m_plotHeight = float(height) - 2 * m_marginY;
   m_originX = m_marginX;
   m_originY = float(height) - m_marginY;
-  Update();
+  // Drawn at its first update, on the thread that draws the GUI: a chart may
+  // be made on a loading thread while the window thread draws.
 }
 
 void CGuiChart::Draw() {
