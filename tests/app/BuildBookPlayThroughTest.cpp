@@ -32,16 +32,6 @@ class BuildBookPlayThroughTest : public playerhand::PlayerHandFixture {
     game->CreateScreens();
     game->cash = kStartCash;
   }
-  // A click on a control, and the frame that runs the pages it posted.
-  void Press(int32_t control) {
-    game->PostCommand(control, -1, kCmdClick, 0, 0);
-    Frame();
-    Frame();
-  }
-  bool IsShown(int32_t id) {
-    const CGuiElement* element = game->FindElement(id);
-    return element && element->IsVisible();
-  }
 };
 
 TEST_F(BuildBookPlayThroughTest, ThePlayerBuysAnAttractionFromTheBookAndSetsItDown) {

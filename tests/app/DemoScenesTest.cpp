@@ -12,7 +12,6 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -22,12 +21,10 @@
 #include "park/objects/CAttraction.h"
 #include "park/objects/ObjectTypeDescriptor.h"
 #include "platform/os/Clock.h"
-#include "platform/os/DebugOutput.h"
 #include "platform/os/MessageBox.h"
-#include "platform/os/Path.h"
 #include "platform/os/Random.h"
-#include "platform/os/Window.h"
 #include "screens/REraduzizTutorialScreen.h"
+#include "tests/app/HeadlessGameFixture.h"
 
 namespace {
 
@@ -59,43 +56,12 @@ std::string ReadBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Every line of the debugger output; the loading threads write too.
-class DebugLines {
- public:
-  DebugLines() {
-    plat::SetDebugOutputSink([this](std::string_view text) {
-      std::lock_guard<std::mutex> lock(m_mutex);
-      m_lines.emplace_back(text);
-    });
-  }
-  ~DebugLines() { plat::SetDebugOutputSink({}); }
-  std::vector<std::string> Faults() const {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    std::vector<std::string> faults;
-    for (const std::string& line : m_lines) {
-      const auto marked = [&](const char* mark) { return line.find(mark) != std::string::npos; };
-      if (std::any_of(std::begin(kFaultMarks), std::end(kFaultMarks), marked)) faults.push_back(line);
-    }
-    return faults;
-  }
-
- private:
-  mutable std::mutex m_mutex;
-  std::vector<std::string> m_lines;
-};
-
-class DemoScenesTest : public ::testing::Test {
+class DemoScenesTest : public headlessgame::HeadlessGameFixture {
  protected:
+  DemoScenesTest() : HeadlessGameFixture(kWidth, kHeight) {}
   void SetUp() override {
-    m_previous = plat::CurrentDirectory();
-    ASSERT_EQ(chdir(HALVENOR_PARK_DIR), 0);
-    plat::ClearPathCache();
-    plat::ClearMessageBoxes();
-    window = plat::CreateGameWindow("demo scenes", kWidth, kHeight, plat::WindowBackend::Headless);
-    ASSERT_NE(window, nullptr);
-    game = std::make_unique<VAvazadOvurUrovi>();
-    game->Init(window, nullptr);
-    game->InitDevice(kWidth, kHeight, 32, 0);
+    HeadlessGameFixture::SetUp();
+    if (HasFatalFailure()) return;
     game->SkipIntroVideos();
     game->InitResources();
     game->JoinLoadingThreads();
@@ -107,10 +73,17 @@ class DemoScenesTest : public ::testing::Test {
   void TearDown() override {
     game.reset();
     plat::SetClock(nullptr);
-    plat::DestroyGameWindow(window);
-    EXPECT_EQ(chdir(m_previous.c_str()), 0);
-    plat::ClearPathCache();
-    plat::ClearMessageBoxes();
+    HeadlessGameFixture::TearDown();
+  }
+
+  // The lines of the debugger output that say something of the park is missing.
+  std::vector<std::string> Faults() const {
+    std::vector<std::string> faults;
+    for (const std::string& line : debug.Lines()) {
+      const auto marked = [&](const char* mark) { return line.find(mark) != std::string::npos; };
+      if (std::any_of(std::begin(kFaultMarks), std::end(kFaultMarks), marked)) faults.push_back(line);
+    }
+    return faults;
   }
 
   CPorvikAiClass& Manager() { return *game->GetAiManager(); }
@@ -180,15 +153,9 @@ class DemoScenesTest : public ::testing::Test {
     EXPECT_TRUE(plat::RecordedMessageBoxes().empty());
   }
 
-  DebugLines debug;
   plat::FakeClock clock;
   // The most visitors on the rides at once, over every frame played.
   int32_t mostRiders = 0;
-  plat::WindowHandle window = nullptr;
-  std::unique_ptr<VAvazadOvurUrovi> game;
-
- private:
-  std::string m_previous;
 };
 
 TEST_F(DemoScenesTest, ANewGameOpensOnAParkWhoseVisitorsComeRideAndGoHomeAtNight) {
@@ -204,7 +171,7 @@ TEST_F(DemoScenesTest, ANewGameOpensOnAParkWhoseVisitorsComeRideAndGoHomeAtNight
   EXPECT_GT(mostRiders, 0) << "nobody rode";
   EXPECT_LT(Manager().GetVisitorCount(), arrived) << "nobody went home";
   EXPECT_GT(game->cash, VAvazadOvurUrovi::kNewGameCash) << "no entrance fee was taken";
-  EXPECT_TRUE(debug.Faults().empty()) << debug.Faults().front();
+  EXPECT_TRUE(Faults().empty()) << Faults().front();
   EXPECT_TRUE(plat::RecordedMessageBoxes().empty());
 }
 
@@ -245,7 +212,7 @@ TEST_F(DemoScenesTest, EveryTutorialLessonAndTheAdvancedModeOpenOnAParkThatVisit
     EXPECT_GT(Manager().GetRunState().nextId, firstId) << "no visitor came";
     EXPECT_GT(FarthestWalk(), kInsideThePark) << "no visitor walked into the park";
   }
-  EXPECT_TRUE(debug.Faults().empty()) << debug.Faults().front();
+  EXPECT_TRUE(Faults().empty()) << Faults().front();
   EXPECT_TRUE(plat::RecordedMessageBoxes().empty());
 }
 

@@ -5,31 +5,25 @@
 // finance overview shows.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/VAvazadOvurUrovi.h"
-#include "engine/core/Globals.h"
-#include "engine/render/ZOdevuvDevice.h"
 #include "gui/widgets/CGuiEditBox.h"
 #include "gui/widgets/CGuiGrid.h"
-#include "gui/widgets/CGuiStaticText.h"
 #include "park/foods/CFoodCatalog.h"
 #include "park/ledger/CLedgerTree.h"
 #include "park/ledger/LedgerEntryNode.h"
 #include "park/ledger/LedgerKinds.h"
 #include "park/objects/CAttraction.h"
-#include "platform/os/Path.h"
 #include "screens/REraduzizFoodFeltetScreen.h"
 #include "screens/REraduzizHotMealScreen.h"
 #include "screens/REraduzizKioskScreen.h"
+#include "tests/app/PlayerHandFixture.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int32_t kFoodMenuButton = 10068, kKioskButton = 10124, kRestaurantButton = 10125;
 constexpr int32_t kSummaryButton = 10436;
@@ -41,47 +35,17 @@ constexpr int32_t kBurgerRow = 0, kHotMealRow = 3;
 constexpr int32_t kBurgers = 0, kHotMeals = 3;
 constexpr int32_t kFishAndChips = 0, kPopcorn = 1;
 
-class FoodPlayThroughTest : public ::testing::Test {
+class FoodPlayThroughTest : public playerhand::DemoPagesFixture {
  protected:
   void SetUp() override {
-    device_->InitEngineDevice(800, 600, 32, 0, 1);
-    previous_ = fs::current_path();
-    fs::current_path(HALVENOR_PARK_DIR);
-    plat::ClearPathCache();
-    game_ = std::make_unique<VAvazadOvurUrovi>();
-    game_->LoadStringTable(game_->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
-    game_->CreateGui();
-    game_->CreateScreens();
-    game_->ChangeText();
+    DemoPagesFixture::SetUp();
     game_->InitLedgerAndFoods();
-    game_->playMode = 1;
     // The park has a restaurant and the sponsored snack bar.
     for (const char* name : {"restaurant_de_tarrowby", "bufe_zarp"}) {
       auto outlet = std::make_unique<CAttraction>();
       outlet->id = name;
       game_->placedObjects.Place(std::move(outlet));
     }
-  }
-  void TearDown() override {
-    device_.reset();
-    g_shadowMapSurface.reset();
-    g_shadowDepthSurface.reset();
-    game_.reset();
-    fs::current_path(previous_);
-    plat::ClearPathCache();
-  }
-
-  void Frame() {
-    game_->RunQueuedGuiCommands();
-    game_->RemoveDoneGuiCommands();
-  }
-  // Each click in a frame of its own, then a frame for the pages it posted.
-  void Press(std::initializer_list<int32_t> buttons) {
-    for (int32_t button : buttons) {
-      game_->PostCommand(button, -1, kCmdClick, 0, 0);
-      Frame();
-    }
-    Frame();
   }
   // A click on a row of a list: the list selects it, and a list that
   // reports its choices posts the selection.
@@ -97,14 +61,6 @@ class FoodPlayThroughTest : public ::testing::Test {
   void Type(int32_t box, const char* text) {
     if (auto* edit = dynamic_cast<CGuiEditBox*>(game_->FindElement(box))) edit->SetText(text, 0, kGuiBlack);
   }
-  bool IsShown(int32_t id) {
-    CGuiElement* element = game_->FindElement(id);
-    return element && element->IsVisible();
-  }
-  std::string Text(int32_t id) {
-    auto* text = dynamic_cast<CGuiStaticText*>(game_->FindElement(id));
-    return text ? text->GetText().Std() : "<missing>";
-  }
   std::vector<std::string> Rows(int32_t list) {
     std::vector<std::string> names;
     auto* grid = dynamic_cast<CGuiGrid*>(game_->FindElement(list));
@@ -117,10 +73,6 @@ class FoodPlayThroughTest : public ::testing::Test {
     return entry ? entry->Amount() : 0;
   }
   CFoodCatalog& Foods() { return *game_->foodCatalog; }
-
-  std::unique_ptr<ZOdevuvDevice> device_ = std::make_unique<ZOdevuvDevice>(nullptr);
-  std::unique_ptr<VAvazadOvurUrovi> game_;
-  fs::path previous_;
 };
 
 TEST_F(FoodPlayThroughTest, ComposeADishRaiseTwoPricesAndTheVisitorsPayThem) {

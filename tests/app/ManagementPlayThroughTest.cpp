@@ -4,20 +4,15 @@
 // the ledger holds.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <initializer_list>
 #include <memory>
 #include <string>
 
 #include "app/VAvazadOvurUrovi.h"
 #include "characters/CPorvikAiClass.h"
 #include "characters/REraduzizVisitor.h"
-#include "engine/core/Globals.h"
-#include "engine/render/ZOdevuvDevice.h"
 #include "gui/widgets/CGuiChart.h"
 #include "gui/widgets/CGuiComboBox.h"
 #include "gui/widgets/CGuiGrid.h"
-#include "gui/widgets/CGuiStaticText.h"
 #include "gui/widgets/CGuiTextBox.h"
 #include "park/REraduzizEventClass.h"
 #include "park/events/ParkEvent.h"
@@ -27,71 +22,35 @@
 #include "park/ledger/LedgerKinds.h"
 #include "park/objects/CAttraction.h"
 #include "park/objects/ObjectTypeDescriptor.h"
-#include "platform/os/Path.h"
 #include "screens/REraduzizBuilUpgScreen.h"
 #include "screens/REraduzizStaffScreen.h"
 #include "screens/REraduzizStatisticScreen.h"
 #include "screens/REraduzizSummaryScreen.h"
 #include "screens/REraduzizTicketScreen.h"
 #include "screens/REraduzizUpgradeScreen.h"
+#include "tests/app/PlayerHandFixture.h"
 #include "tests/characters/manager/ManagerTestSupport.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int32_t kStartCash = 30000;
 
-class ManagementPlayThroughTest : public ::testing::Test {
+class ManagementPlayThroughTest : public playerhand::DemoPagesFixture {
  protected:
   void SetUp() override {
-    device_->InitEngineDevice(800, 600, 32, 0, 1);
-    previous_ = fs::current_path();
-    fs::current_path(HALVENOR_PARK_DIR);
-    plat::ClearPathCache();
-    game_ = std::make_unique<VAvazadOvurUrovi>();
-    game_->LoadStringTable(game_->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
-    game_->CreateGui();
-    game_->CreateScreens();
-    game_->ChangeText();
+    DemoPagesFixture::SetUp();
     manager_ = std::make_unique<CPorvikAiClass>();
     game_->aiManager = manager_.get();
-    game_->playMode = 1;
     game_->cash = kStartCash;
   }
   void TearDown() override {
-    // The device and the manager go before the game, which would otherwise
-    // free them as its own.
+    // The manager goes before the game, which would otherwise free it as its
+    // own.
     game_->aiManager = nullptr;
     manager_.reset();
-    device_.reset();
-    g_shadowMapSurface.reset();
-    g_shadowDepthSurface.reset();
-    game_.reset();
-    fs::current_path(previous_);
-    plat::ClearPathCache();
+    DemoPagesFixture::TearDown();
   }
 
-  void Frame() {
-    game_->RunQueuedGuiCommands();
-    game_->RemoveDoneGuiCommands();
-  }
-  // Each click in a frame of its own, then a frame for the pages it posted.
-  void Press(std::initializer_list<int32_t> buttons) {
-    for (int32_t button : buttons) {
-      game_->PostCommand(button, -1, kCmdClick, 0, 0);
-      Frame();
-    }
-    Frame();
-  }
-  bool IsShown(int32_t id) {
-    CGuiElement* element = game_->FindElement(id);
-    return element && element->IsVisible();
-  }
-  std::string Text(int32_t id) {
-    auto* text = dynamic_cast<CGuiStaticText*>(game_->FindElement(id));
-    return text ? text->GetText().Std() : "<missing>";
-  }
   // Picks the entry of a list as the player's click does.
   void Choose(int32_t list, int32_t index) {
     if (auto* combo = dynamic_cast<CGuiComboBox*>(game_->FindElement(list))) combo->SetSelectedIndex(index);
@@ -108,10 +67,7 @@ class ManagementPlayThroughTest : public ::testing::Test {
   // Outlives the game, whose event lists may hold it.
   ParkEvent event_;
   managertest::FakeHost characterHost_;
-  std::unique_ptr<ZOdevuvDevice> device_ = std::make_unique<ZOdevuvDevice>(nullptr);
-  std::unique_ptr<VAvazadOvurUrovi> game_;
   std::unique_ptr<CPorvikAiClass> manager_;
-  fs::path previous_;
 };
 
 TEST_F(ManagementPlayThroughTest, HireRaiseTheTicketPriceSpeedUpAndReadTheAccounts) {

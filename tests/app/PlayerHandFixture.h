@@ -5,12 +5,15 @@
 // camera looking down on the park's middle, and a small catalogue of build
 // items. The mouse is moved through the input source to world points.
 // DemoGuiFixture adds the demo park's GUI, clicked with the mouse.
+// DemoPagesFixture is the demo park's GUI without the hand: its controls are
+// pressed through the commands a click posts.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,6 +25,7 @@
 #include "engine/render/ZOdevuvDevice.h"
 #include "gui/core/CGuiElement.h"
 #include "gui/core/GuiCommand.h"
+#include "gui/widgets/CGuiStaticText.h"
 #include "park/ledger/CLedgerRecordList.h"
 #include "park/objects/CAttraction.h"
 #include "park/objects/ObjectTypeDescriptor.h"
@@ -45,6 +49,28 @@ constexpr int32_t kScreenHeight = 600;
 constexpr int32_t kHighI = 80, kLowI = 40, kMiddleJ = 64;
 
 inline plat::Vec3 CellCentre(int32_t i, int32_t j) { return {float(i) * 4 - 256, 0, float(j) * 4 - 256}; }
+
+// The GUI's queued commands, as the main loop runs them after its input.
+inline void RunGuiCommands(VAvazadOvurUrovi& game) {
+  game.RunQueuedGuiCommands();
+  game.RemoveDoneGuiCommands();
+}
+
+// The clicks on the controls, each in a frame of its own, then a frame for
+// the pages they posted.
+template <class RunFrame>
+void PressEach(VAvazadOvurUrovi& game, std::initializer_list<int32_t> controls, RunFrame frame) {
+  for (int32_t control : controls) {
+    game.PostCommand(control, -1, kCmdClick, 0, 0);
+    frame();
+  }
+  frame();
+}
+
+inline bool IsShown(VAvazadOvurUrovi& game, int32_t id) {
+  const CGuiElement* element = game.FindElement(id);
+  return element && element->IsVisible();
+}
 
 class PlayerHandFixture : public ::testing::Test {
  protected:
@@ -133,9 +159,13 @@ class PlayerHandFixture : public ::testing::Test {
   // One frame of input and commands, as the main loop runs them.
   void Frame() {
     game->PollInput();
-    game->RunQueuedGuiCommands();
-    game->RemoveDoneGuiCommands();
+    RunGuiCommands(*game);
   }
+  void Press(std::initializer_list<int32_t> controls) {
+    PressEach(*game, controls, [this] { Frame(); });
+  }
+  void Press(int32_t control) { Press({control}); }
+  bool IsShown(int32_t id) const { return playerhand::IsShown(*game, id); }
 
   void Click(int button) {
     Source().SetMouseButton(button, true);
@@ -230,11 +260,6 @@ class DemoGuiFixture : public PlayerHandFixture {
     Frame();  // the commands the click posted run
   }
 
-  bool IsShown(int32_t id) const {
-    const CGuiElement* element = game->FindElement(id);
-    return element && element->IsVisible();
-  }
-
   // From the main menu, as the game opens on it, into a free game.
   void StartFreeGame() {
     game->PostCommand(-1, 10001, kCmdShowPage, 10002, 0);
@@ -243,6 +268,49 @@ class DemoGuiFixture : public PlayerHandFixture {
     ClickElement(10025);  // Free play
     ASSERT_EQ(game->playMode, 1);
   }
+};
+
+// The demo park's GUI and screens over the engine's headless device, the
+// game running: no window, no input, no land.
+class DemoPagesFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    device_->InitEngineDevice(kScreenWidth, kScreenHeight, 32, 0, 1);
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(HALVENOR_PARK_DIR);
+    plat::ClearPathCache();
+    game_ = std::make_unique<VAvazadOvurUrovi>();
+    game_->LoadStringTable(game_->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
+    game_->CreateGui();
+    game_->CreateScreens();
+    game_->ChangeText();
+    game_->playMode = 1;
+  }
+  void TearDown() override {
+    // The device goes before the game, which would otherwise free it as its own.
+    device_.reset();
+    g_shadowMapSurface.reset();
+    g_shadowDepthSurface.reset();
+    game_.reset();
+    std::filesystem::current_path(previous_);
+    plat::ClearPathCache();
+  }
+
+  void Frame() { RunGuiCommands(*game_); }
+  void Press(std::initializer_list<int32_t> controls) {
+    PressEach(*game_, controls, [this] { Frame(); });
+  }
+  bool IsShown(int32_t id) { return playerhand::IsShown(*game_, id); }
+  std::string Text(int32_t id) {
+    auto* text = dynamic_cast<CGuiStaticText*>(game_->FindElement(id));
+    return text ? text->GetText().Std() : "<missing>";
+  }
+
+  std::unique_ptr<ZOdevuvDevice> device_ = std::make_unique<ZOdevuvDevice>(nullptr);
+  std::unique_ptr<VAvazadOvurUrovi> game_;
+
+ private:
+  std::filesystem::path previous_;
 };
 
 }  // namespace playerhand

@@ -76,16 +76,6 @@ class TutorialPlayThroughTest : public playerhand::PlayerHandFixture {
     fs::remove_all(m_base, ignored);
   }
 
-  // A click on a control, and the frame that runs the pages it posted.
-  void Press(int32_t control) {
-    game->PostCommand(control, -1, kCmdClick, 0, 0);
-    Frame();
-    Frame();
-  }
-  bool IsShown(int32_t id) {
-    const CGuiElement* element = game->FindElement(id);
-    return element && element->IsVisible();
-  }
   CIniFile Settings() const { return CIniFile::Settings(m_base.string().c_str()); }
 
   fs::path m_base;

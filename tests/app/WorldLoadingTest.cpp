@@ -3,10 +3,8 @@
 // game's frames, and the passes a frame draws, read from the device's
 // record.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -17,9 +15,7 @@
 #include "engine/render/ZOdevuvDevice.h"
 #include "engine/render/ZOdevuvTexture.h"
 #include "platform/gfx/Device.h"
-#include "platform/os/DebugOutput.h"
-#include "platform/os/Path.h"
-#include "platform/os/Window.h"
+#include "tests/app/HeadlessGameFixture.h"
 #include "world/CAnimals.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/CPorvikRoad.h"
@@ -35,49 +31,10 @@ constexpr int32_t kThreadSteps = 2;
 // The intro's four videos and the loading screen's frame.
 constexpr int kIntroFrames = 5;
 
-// Keeps every line of the debugger output; the loading threads write too.
-class DebugLines {
- public:
-  DebugLines() {
-    plat::SetDebugOutputSink([this](std::string_view text) {
-      std::lock_guard<std::mutex> lock(m_mutex);
-      m_lines.emplace_back(text);
-    });
-  }
-  ~DebugLines() { plat::SetDebugOutputSink({}); }
-  std::vector<std::string> Lines() const {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_lines;
-  }
-  int CountOf(const std::string& line) const {
-    const std::vector<std::string> lines = Lines();
-    return int(std::count(lines.begin(), lines.end(), line));
-  }
-
- private:
-  mutable std::mutex m_mutex;
-  std::vector<std::string> m_lines;
-};
-
 // A game on a headless window and device, started in the demo park.
-class WorldLoadingTest : public ::testing::Test {
+class WorldLoadingTest : public headlessgame::HeadlessGameFixture {
  protected:
-  void SetUp() override {
-    m_previous = plat::CurrentDirectory();
-    ASSERT_EQ(chdir(HALVENOR_PARK_DIR), 0);
-    plat::ClearPathCache();
-    window = plat::CreateGameWindow("world loading", kWidth, kHeight, plat::WindowBackend::Headless);
-    ASSERT_NE(window, nullptr);
-    game = std::make_unique<VAvazadOvurUrovi>();
-    game->Init(window, nullptr);
-    game->InitDevice(kWidth, kHeight, 32, 0);
-  }
-  void TearDown() override {
-    game.reset();
-    plat::DestroyGameWindow(window);
-    EXPECT_EQ(chdir(m_previous.c_str()), 0);
-    plat::ClearPathCache();
-  }
+  WorldLoadingTest() : HeadlessGameFixture(kWidth, kHeight) {}
 
   // Resources, both loading threads to their end, then the intro's frames.
   void LoadPark() {
@@ -87,13 +44,6 @@ class WorldLoadingTest : public ::testing::Test {
   }
 
   plat::Device& Device() { return *g_device->GetDevice(); }
-
-  DebugLines debug;
-  plat::WindowHandle window = nullptr;
-  std::unique_ptr<VAvazadOvurUrovi> game;
-
- private:
-  std::string m_previous;
 };
 
 }  // namespace
