@@ -120,6 +120,13 @@ void SwitchPage(VAvazadOvurUrovi& game, int32_t sender, int32_t from, int32_t to
   Post(game, sender, to, kCmdOpenPage, sender);
 }
 
+// The row of a button that opens one menu page from another.
+template <int32_t kFrom, int32_t kTo>
+Row SwitchPageRow(VAvazadOvurUrovi& game, int32_t sender) {
+  SwitchPage(game, sender, kFrom, kTo);
+  return Row::kTaken;
+}
+
 // The menu a page returns to: the pause menu in a game, else the main menu.
 void ReturnToMenu(VAvazadOvurUrovi& game, int32_t sender) {
   if (game.playMode) {
@@ -267,16 +274,6 @@ Row Resume(VAvazadOvurUrovi& game, int32_t sender) {
   return Row::kTaken;
 }
 
-Row PauseToNewGame(VAvazadOvurUrovi& game, int32_t sender) {
-  SwitchPage(game, sender, kPauseMenu, kNewGameMenu);
-  return Row::kTaken;
-}
-
-Row MainToNewGame(VAvazadOvurUrovi& game, int32_t sender) {
-  SwitchPage(game, sender, kMainMenu, kNewGameMenu);
-  return Row::kTaken;
-}
-
 Row NewGameBack(VAvazadOvurUrovi& game, int32_t sender) {
   Post(game, sender, kNewGameMenu, kCmdClosePage, sender);
   ReturnToMenu(game, sender);
@@ -293,13 +290,10 @@ void OpenSaveLoad(VAvazadOvurUrovi& game, int32_t sender, int32_t from, bool can
   Post(game, sender, kSaveLoadPage, kCmdOpenPage, sender);
 }
 
-Row PauseToSaveLoad(VAvazadOvurUrovi& game, int32_t sender) {
-  OpenSaveLoad(game, sender, kPauseMenu, true);
-  return Row::kTaken;
-}
-
-Row MainToSaveLoad(VAvazadOvurUrovi& game, int32_t sender) {
-  OpenSaveLoad(game, sender, kMainMenu, false);
+// The row of a button that opens the save and load page from a menu.
+template <int32_t kFrom, bool kCanSave>
+Row SaveLoadRow(VAvazadOvurUrovi& game, int32_t sender) {
+  OpenSaveLoad(game, sender, kFrom, kCanSave);
   return Row::kTaken;
 }
 
@@ -307,16 +301,6 @@ Row LeaveSaveLoad(VAvazadOvurUrovi& game, int32_t sender) {
   Post(game, sender, kSaveLoadPage, kCmdClosePage, sender);
   game.SetChosenGameText("");
   ReturnToMenu(game, sender);
-  return Row::kTaken;
-}
-
-Row MainToOptions(VAvazadOvurUrovi& game, int32_t sender) {
-  SwitchPage(game, sender, kMainMenu, kOptionsPage);
-  return Row::kTaken;
-}
-
-Row PauseToOptions(VAvazadOvurUrovi& game, int32_t sender) {
-  SwitchPage(game, sender, kPauseMenu, kOptionsPage);
   return Row::kTaken;
 }
 
@@ -401,14 +385,14 @@ constexpr ButtonRow kButtonRows[] = {
     {kPauseButton, kCmdClick, Pause},
     {kMenuOptionsButton, kCmdClick, OptionsFromGame},
     {kResumeButton, kCmdClick, Resume},
-    {kPauseNewGameButton, kCmdClick, PauseToNewGame},
-    {kNewGameButton, kCmdClick, MainToNewGame},
+    {kPauseNewGameButton, kCmdClick, SwitchPageRow<kPauseMenu, kNewGameMenu>},
+    {kNewGameButton, kCmdClick, SwitchPageRow<kMainMenu, kNewGameMenu>},
     {kNewGameBackButton, kCmdClick, NewGameBack},
-    {kPauseLoadSaveButton, kCmdClick, PauseToSaveLoad},
-    {kLoadSaveButton, kCmdClick, MainToSaveLoad},
+    {kPauseLoadSaveButton, kCmdClick, SaveLoadRow<kPauseMenu, true>},
+    {kLoadSaveButton, kCmdClick, SaveLoadRow<kMainMenu, false>},
     {kSaveLoadBackButton, kCmdClick, LeaveSaveLoad},
-    {kOptionsButton, kCmdClick, MainToOptions},
-    {kPauseOptionsButton, kCmdClick, PauseToOptions},
+    {kOptionsButton, kCmdClick, SwitchPageRow<kMainMenu, kOptionsPage>},
+    {kPauseOptionsButton, kCmdClick, SwitchPageRow<kPauseMenu, kOptionsPage>},
     {kOptionsDoneButton, kCmdClick, OptionsDone},
     {kFreePlayButton, kCmdClick, FreePlay},
     {kTutorialGameButton, kCmdClick, TutorialGame},

@@ -25,6 +25,23 @@ void FadeOrReset(ZOdevuvParticleSystem& system, ZOdevuvParticle& p, float dt, fl
   }
 }
 
+void StartFalling(ZOdevuvParticle& p, const ZOdevuvBoundingBox& box, const FallingStart& start) {
+  p.alive = true;
+  RandomVector(p.position, box.min, box.max);
+  p.position.y = box.max.y;
+  p.velocity.x = RandomFloat(0.0f, 1.0f) * -start.drift;
+  p.velocity.y = RandomFloat(start.leastFallShare, 1.0f) * -start.fall;
+  p.velocity.z = 0.0f;
+  p.color = plat::Color{1.0f, 1.0f, 1.0f, 1.0f};
+}
+
+void MoveWithinBounds(ZOdevuvParticleSystem& system, float dt) {
+  for (ZOdevuvParticle& p : system.particles) {
+    MoveParticle(p, dt);
+    if (!PointInBox(system.bounds, p.position)) system.ResetParticle(p);
+  }
+}
+
 void RandomSparkleColor(ZOdevuvParticle& p) {
   p.color.r = RandomFloat(0.0f, 1.0f);
   p.color.g = RandomFloat(0.0f, 1.0f);

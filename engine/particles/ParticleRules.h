@@ -36,6 +36,20 @@ void RandomSparkleColor(ZOdevuvParticle& p);
 // at 0, and a fresh start once the particle outlived its lifetime.
 void SparkleStep(ZOdevuvParticleSystem& system, ZOdevuvParticle& p, float dt, bool gravity);
 
+// How a falling particle (rain, snow) starts: a random share of the drift
+// (towards -x) and of the fall, at least the least share of it.
+struct FallingStart {
+  float drift;
+  float fall;
+  float leastFallShare;
+};
+
+// A white particle at a random spot of the box's top, falling.
+void StartFalling(ZOdevuvParticle& p, const ZOdevuvBoundingBox& box, const FallingStart& start);
+
+// Moves every particle; one that left the system's box starts again.
+void MoveWithinBounds(ZOdevuvParticleSystem& system, float dt);
+
 // The colour settings of the sparkle family.
 struct SparkleColoring {
   plat::Color color{1.0f, 1.0f, 1.0f, 0.6f};

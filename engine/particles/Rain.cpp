@@ -2,29 +2,28 @@
 
 #include "engine/particles/ParticleRules.h"
 
+namespace {
+
+// Fast and nearly straight down.
+constexpr FallingStart kRainStart{0.1f, 30.0f, 0.8f};
+// The size before the first drop starts; every start sets the drops' size.
+constexpr float kFirstDropSize = 0.06f;
+constexpr float kDropSize = 0.2f;
+
+}  // namespace
+
 Rain::Rain(const ZOdevuvBoundingBox& box, int count) {
   bounds = box;
-  pointSize = 0.06f;
+  pointSize = kFirstDropSize;
   AddParticles(count);
 }
 
 void Rain::ResetParticle(ZOdevuvParticle& p) {
-  p.alive = true;
-  RandomVector(p.position, bounds.min, bounds.max);
-  p.position.y = bounds.max.y;
-  p.velocity.x = RandomFloat(0.0f, 1.0f) * -0.1f;
-  p.velocity.y = RandomFloat(0.8f, 1.0f) * -30.0f;
-  p.velocity.z = 0.0f;
-  p.color = plat::Color{1.0f, 1.0f, 1.0f, 1.0f};
-  pointSize = 0.2f;
+  StartFalling(p, bounds, kRainStart);
+  pointSize = kDropSize;
 }
 
-void Rain::Update(float dt) {
-  for (ZOdevuvParticle& p : particles) {
-    MoveParticle(p, dt);
-    if (!PointInBox(bounds, p.position)) ResetParticle(p);
-  }
-}
+void Rain::Update(float dt) { MoveWithinBounds(*this, dt); }
 
 void Rain::PreRender() { PreRenderWith(ParticleBlend::Unlit); }
 

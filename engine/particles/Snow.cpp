@@ -2,28 +2,23 @@
 
 #include "engine/particles/ParticleRules.h"
 
+namespace {
+
+// Slow, drifting far to the side.
+constexpr FallingStart kSnowStart{3.0f, 10.0f, 0.0f};
+constexpr float kFlakeSize = 0.15f;
+
+}  // namespace
+
 Snow::Snow(const ZOdevuvBoundingBox& box, int count) {
   bounds = box;
-  pointSize = 0.15f;
+  pointSize = kFlakeSize;
   AddParticles(count);
 }
 
-void Snow::ResetParticle(ZOdevuvParticle& p) {
-  p.alive = true;
-  RandomVector(p.position, bounds.min, bounds.max);
-  p.position.y = bounds.max.y;
-  p.velocity.x = RandomFloat(0.0f, 1.0f) * -3.0f;
-  p.velocity.y = RandomFloat(0.0f, 1.0f) * -10.0f;
-  p.velocity.z = 0.0f;
-  p.color = plat::Color{1.0f, 1.0f, 1.0f, 1.0f};
-}
+void Snow::ResetParticle(ZOdevuvParticle& p) { StartFalling(p, bounds, kSnowStart); }
 
-void Snow::Update(float dt) {
-  for (ZOdevuvParticle& p : particles) {
-    MoveParticle(p, dt);
-    if (!PointInBox(bounds, p.position)) ResetParticle(p);
-  }
-}
+void Snow::Update(float dt) { MoveWithinBounds(*this, dt); }
 
 void Snow::PreRender() { PreRenderWith(ParticleBlend::Unlit); }
 
