@@ -10,6 +10,7 @@
 #include "gui/widgets/CGuiStaticText.h"
 #include "park/foods/CFoodCatalog.h"
 #include "screens/FoodScreenLists.h"
+#include "screens/REraduzizTutorialScreen.h"
 #include "screens/ScreenBinding.h"
 #include "screens/ScreenHost.h"
 #include "screens/ScreenIds.h"
@@ -30,6 +31,8 @@ constexpr uint32_t kHeaderFormat = 0;
 constexpr uint32_t kPriceFormat = 0;
 constexpr uint32_t kNameFormat = 0;
 constexpr GuiColour kCaptionColour{255, 128, 0, 0};
+// The message that ends the menu lesson once a dish is composed.
+constexpr int32_t kMenuLessonDoneText = 401006;
 
 }  // namespace
 
@@ -225,12 +228,29 @@ void REraduzizFoodFeltetScreen::Accept() {
   if (name.Length() > SceneStream::kMaxStringBytes) return;
   if (composing) {
     AddComposedFood(name);
+    FinishMenuLesson();
   } else {
     food->name = name;
   }
   ScreenSet* screens = m_host.GetScreens();
   if (screens && screens->fastFoodScreen) screens->fastFoodScreen->Refresh();
   ClosePage(kCancelId);
+}
+
+void REraduzizFoodFeltetScreen::FinishMenuLesson() {
+  ScreenSet* screens = m_host.GetScreens();
+  REraduzizTutorialScreen* tutorial = screens ? screens->tutorialScreen.get() : nullptr;
+  if (!tutorial || !tutorial->FinishLesson(REraduzizTutorialScreen::kMenuLesson, kMenuLessonDoneText,
+                                           &FoodFeltetQuestionCallback, this)) {
+    return;
+  }
+  m_host.ApplyTutorialSettings();
+}
+
+void REraduzizFoodFeltetScreen::FoodFeltetQuestionCallback(void* context, int32_t, int32_t tag, int32_t, int32_t) {
+  if (!context || tag != REraduzizTutorialScreen::kLessonMessageTag) return;
+  ScreenSet* screens = static_cast<REraduzizFoodFeltetScreen*>(context)->m_host.GetScreens();
+  if (screens && screens->tutorialScreen) screens->tutorialScreen->NextStep();
 }
 
 void REraduzizFoodFeltetScreen::OnGuiCommand(GuiCommand& command) {

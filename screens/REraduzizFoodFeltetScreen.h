@@ -54,6 +54,10 @@ class REraduzizFoodFeltetScreen {
   // Inactive until the current food offers a topping.
   void UpdateAcceptLook();
   void OnGuiCommand(GuiCommand& command);
+  // The close of the message that ends the menu lesson: the tutorial moves
+  // on (a context, the screen, and the lesson message's tag).
+  static void FoodFeltetQuestionCallback(void* context, int32_t argument1, int32_t tag, int32_t argument2,
+                                         int32_t argument3);
 
   // The template while composing, the edited food of the catalogue while
   // editing, or null (nothing opened, or the edited food is gone).
@@ -92,6 +96,8 @@ class REraduzizFoodFeltetScreen {
   void Cancel();
   void Accept();
   void AddComposedFood(const EngineString& name);
+  // In the tutorial, a composed dish ends the menu lesson.
+  void FinishMenuLesson();
   void ClosePage(int32_t sender);
 
   ScreenHost& m_host;

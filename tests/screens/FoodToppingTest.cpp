@@ -3,11 +3,14 @@
 // range; and a screen whose food was deleted or reloaded meanwhile.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "engine/core/SceneStream.h"
 #include "screens/REraduzizFoodFeltetScreen.h"
+#include "screens/REraduzizTutorialScreen.h"
 #include "tests/screens/FoodScreensTestSupport.h"
 
 namespace {
@@ -124,6 +127,76 @@ TEST_F(FoodToppingTest, AcceptWithAnEmptyNameOrWithoutAToppingDoesNothing) {
   EXPECT_TRUE(world.IsShown(kToppingPage));
   EXPECT_EQ(BurgerNames(), (Strings{"Classic", "Cheeseburger"}));
   for (const GuiCommand& command : world.Queue()) EXPECT_NE(command.sender, Screen::kAcceptId);
+}
+
+// --- The tutorial -------------------------------------------------------------
+
+// The menu lesson ends when the player composes a dish: the lesson is done,
+// the progress kept, and the closed message leads back to the lesson menu.
+// Editing a dish, another lesson or a game outside the tutorial end nothing.
+TEST_F(FoodToppingTest, AComposedDishEndsTheMenuLessonOfTheTutorialOnly) {
+  constexpr int32_t kMessageClose = 10393, kLessonMenu = 10446;
+  const struct {
+    const char* name;
+    uint8_t tutorialMode;
+    int32_t lesson;
+    bool composes;
+    bool ends;
+  } cases[] = {
+      {"composed in the menu lesson", 1, REraduzizTutorialScreen::kMenuLesson, true, true},
+      {"edited in the menu lesson", 1, REraduzizTutorialScreen::kMenuLesson, false, false},
+      {"composed in another lesson", 1, REraduzizTutorialScreen::kRestaurantLesson, true, false},
+      {"composed outside the tutorial", 0, REraduzizTutorialScreen::kMenuLesson, true, false},
+  };
+  REraduzizTutorialScreen& tutorial = *world.screens.tutorialScreen;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    foodtest::FillCatalog(catalog);
+    std::fill(std::begin(tutorial.lessonDone), std::end(tutorial.lessonDone), uint8_t(0));
+    tutorial.lesson = c.lesson;
+    tutorial.eventAllowed = 1;
+    world.host.flags.tutorialMode = c.tutorialMode;
+    world.host.tutorialSettingsApplied = 0;
+    OpenType(kBurgerRow);
+    if (c.composes) {
+      Press({kNew});
+    } else {
+      OpenFood(0);
+    }
+    Move(Screen::kAvailableListId, 0, Screen::kOfferId);
+    TypeName("Lesson burger");
+    Press({Screen::kAcceptId});
+    EXPECT_FALSE(world.IsShown(kToppingPage));
+
+    EXPECT_EQ(tutorial.lessonDone[c.lesson], c.ends ? 1 : 0);
+    EXPECT_EQ(tutorial.lesson, c.ends ? c.lesson + 1 : c.lesson);
+    EXPECT_EQ(world.host.tutorialSettingsApplied, c.ends ? 1 : 0);
+    EXPECT_EQ(world.host.flags.messageOpen, c.ends ? 1 : 0);
+    if (!c.ends) continue;
+    EXPECT_EQ(tutorial.eventAllowed, 0);
+    EXPECT_EQ(world.screens.messageWindow->GetTag(), REraduzizTutorialScreen::kLessonMessageTag);
+    EXPECT_TRUE(world.IsShown(10391)) << "the lesson's message";
+    // The saved progress holds the new dish.
+    EXPECT_EQ(BurgerNames().back(), "Lesson burger");
+    Press({kMessageClose});
+    EXPECT_EQ(world.host.flags.messageOpen, 0);
+    EXPECT_TRUE(world.IsShown(kLessonMenu));
+    EXPECT_EQ(world.host.flags.modal, 1);
+    EXPECT_EQ(tutorial.lessonButtons[c.lesson]->forcedState, kStatePressed);
+  }
+}
+
+// The message's callback moves the tutorial on only for its own tag and
+// with a screen as its context.
+TEST_F(FoodToppingTest, TheLessonMessagesCallbackNeedsItsContextAndTag) {
+  constexpr int32_t kLessonMenu = 10446;
+  Screen::FoodFeltetQuestionCallback(nullptr, 0, REraduzizTutorialScreen::kLessonMessageTag, 0, 0);
+  Screen::FoodFeltetQuestionCallback(&Topping(), 0, REraduzizTutorialScreen::kLessonMessageTag + 1, 0, 0);
+  world.RunPass();
+  EXPECT_FALSE(world.IsShown(kLessonMenu));
+  Screen::FoodFeltetQuestionCallback(&Topping(), 0, REraduzizTutorialScreen::kLessonMessageTag, 0, 0);
+  world.RunPass();
+  EXPECT_TRUE(world.IsShown(kLessonMenu));
 }
 
 // --- Names --------------------------------------------------------------------
