@@ -18,6 +18,7 @@
 #include "engine/render/ZOdevuvTexture.h"
 #include "platform/gfx/Device.h"
 #include "platform/media/MediaTypes.h"
+#include "screens/REraduzizOptionsScreen.h"
 
 namespace {
 
@@ -42,10 +43,6 @@ constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
 constexpr float kImageDepth = 0.1f;
 // A progress count of this fills the bar.
 constexpr double kFullBarCount = 490.0;
-
-// The music volume in hundredths of a decibel for a setting of 0..100.
-constexpr double kMusicSilence = -5000.0;
-constexpr double kMusicSettingRange = 100.0;
 
 plat::Device* LiveDevice() { return g_device ? g_device->GetDevice() : nullptr; }
 
@@ -125,18 +122,20 @@ void VAvazadOvurUrovi::FinishIntroStage(int stage) {
 }
 
 void VAvazadOvurUrovi::ApplyMusicSettings() {
-  const CIniFile settings = CIniFile::Settings(baseDirectory);
-  musicEnabled = settings.ReadString(CIniFile::kEnableMusic) != "0" ? 1 : 0;
-  effectsEnabled = settings.ReadString(CIniFile::kEnableEffect) != "0" ? 1 : 0;
-  musicVolumeSetting = settings.ReadInt(CIniFile::kMusicVolume);
   if (!g_music || !g_music->GetGraph()) return;
-  if (musicEnabled) g_music->GetGraph()->Run();
+  if (IsMusicOn()) g_music->GetGraph()->Run();
   else g_music->GetGraph()->Stop();
-  g_music->SetVolume(MusicVolumeFor(musicVolumeSetting));
+  g_music->SetVolume(REraduzizOptionsScreen::MusicVolumeFor(MusicValue()));
 }
 
-int32_t VAvazadOvurUrovi::MusicVolumeFor(int32_t setting) {
-  return int32_t(kMusicSilence - std::trunc(double(setting) / kMusicSettingRange * kMusicSilence));
+bool VAvazadOvurUrovi::IsMusicOn() const {
+  if (optionsScreen) return optionsScreen->musicEnabled != 0;
+  return CIniFile::Settings(baseDirectory).ReadString(CIniFile::kEnableMusic) != "0";
+}
+
+int32_t VAvazadOvurUrovi::MusicValue() const {
+  if (optionsScreen) return optionsScreen->musicValue;
+  return CIniFile::Settings(baseDirectory).ReadInt(CIniFile::kMusicVolume);
 }
 
 int32_t VAvazadOvurUrovi::ScreenWidth() const { return g_device ? g_device->GetWidth() : kLayoutWidth; }
@@ -183,5 +182,5 @@ void VAvazadOvurUrovi::WatchInGameVideo() {
   inGameVideoStarted = 0;
   inGameVideoPlaying = 0;
   if (g_video) g_video->Close();
-  if (g_music && g_music->GetGraph() && musicEnabled) g_music->GetGraph()->Run();
+  if (g_music && g_music->GetGraph() && IsMusicOn()) g_music->GetGraph()->Run();
 }

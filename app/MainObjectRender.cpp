@@ -20,6 +20,7 @@
 #include "park/objects/CAttraction.h"
 #include "platform/gfx/Device.h"
 #include "platform/math/Math.h"
+#include "screens/REraduzizOptionsScreen.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/CPorvikRoad.h"
 
@@ -38,8 +39,6 @@ constexpr float kFarCutSquared = 80000.0f;
 constexpr float kMusicNearSquared = 900.0f;
 constexpr float kNearestStart = 10000.0f;
 constexpr float kMusicFadePerUnit = -10.0f;
-constexpr float kMusicSilence = -5000.0f;
-constexpr float kMusicSettingRange = 100.0f;
 // The music player's range in hundredths of a decibel.
 constexpr int32_t kMusicVolumeMin = -10000;
 constexpr int32_t kMusicVolumeMax = 0;
@@ -250,14 +249,14 @@ bool VAvazadOvurUrovi::IsBeyondFarCut(const CAttraction& object) const {
   return farCutEnabled == 1 && SquaredDistanceToCamera(object) > kFarCutSquared;
 }
 
-int32_t VAvazadOvurUrovi::MusicVolumeNear(int32_t musicSetting, float nearestSquared) {
-  float volume = kMusicSilence - std::trunc(float(musicSetting) / kMusicSettingRange * kMusicSilence);
+int32_t VAvazadOvurUrovi::MusicVolumeNear(int32_t musicValue, float nearestSquared) {
+  float volume = float(REraduzizOptionsScreen::MusicVolumeFor(musicValue));
   if (nearestSquared >= 0.0f) volume += std::trunc((kMusicNearSquared - nearestSquared) * kMusicFadePerUnit);
   // Near an attraction the sum can go below what the player takes.
   return int32_t(std::clamp(volume, float(kMusicVolumeMin), float(kMusicVolumeMax)));
 }
 
 void VAvazadOvurUrovi::FadeMusicNear(float nearestSquared) {
-  if (!g_music || !playMode || simulationHalted || optionsPaused || !musicEnabled || !effectsEnabled) return;
-  g_music->SetVolume(MusicVolumeNear(musicVolumeSetting, nearestSquared));
+  if (!g_music || !playMode || simulationHalted || optionsPaused || !IsMusicOn() || !AreSoundEffectsOn()) return;
+  g_music->SetVolume(MusicVolumeNear(MusicValue(), nearestSquared));
 }

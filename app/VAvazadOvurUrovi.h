@@ -262,20 +262,18 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // True when the far cut is on and the object stands beyond it.
   bool IsBeyondFarCut(const CAttraction& object) const;
   // The music volume (hundredths of a decibel, held to the player's range)
-  // for a music setting of 0..100 and the squared distance of the nearest
-  // attraction (negative for none).
-  static int32_t MusicVolumeNear(int32_t musicSetting, float nearestSquared);
-  // The music volume (hundredths of a decibel) of a setting of 0..100.
-  static int32_t MusicVolumeFor(int32_t setting);
+  // for the options' music value (held to its knob's range) and the squared
+  // distance of the nearest attraction (negative for none).
+  static int32_t MusicVolumeNear(int32_t musicValue, float nearestSquared);
+  // The player's music switch and music value: the options screen's, or the
+  // settings file's before the screen is made (the intro's end).
+  bool IsMusicOn() const;
+  int32_t MusicValue() const;
   // The back buffer's size (the layout size without a device).
   int32_t ScreenWidth() const;
   int32_t ScreenHeight() const;
-  // The video window (element 10342), borrowed; the music settings read
-  // when the intro ends.
+  // The video window (element 10342), borrowed.
   CGuiElement* videoWindow = nullptr;
-  uint8_t musicEnabled = 1;
-  uint8_t effectsEnabled = 1;
-  int32_t musicVolumeSetting = 0;
   // What the character manager sees of this object; installed while it lives.
   std::unique_ptr<CMainObjectAiHost> aiHost = std::make_unique<CMainObjectAiHost>(*this);
   // The slope-scaled depth bias and the depth bias every pass starts with.

@@ -144,7 +144,8 @@ int32_t REraduzizOptionsScreen::KnobFromValue(int32_t value, int32_t trackX, int
 
 int32_t REraduzizOptionsScreen::MusicVolumeFor(int32_t musicValue) {
   // Above 100 the volume would pass full loudness, which the music refuses.
-  return std::clamp(kMusicVolumeBase + kMusicVolumePerStep * musicValue, plat::kVolumeSilent, plat::kVolumeFull);
+  const int32_t value = std::clamp(musicValue, kMusicMin, kMusicMax);
+  return std::clamp(kMusicVolumeBase + kMusicVolumePerStep * value, plat::kVolumeSilent, plat::kVolumeFull);
 }
 
 int32_t REraduzizOptionsScreen::EffectLevelFor(int32_t effectValue) {

@@ -54,7 +54,8 @@ class REraduzizOptionsScreen {
   void OnCommand(GuiCommand& command);
 
   // What the values do: the music volume (hundredths of a decibel, held to
-  // what the music takes), the effect level (0..1000) and the gamma.
+  // what the music takes, of a value held to the knob's range), the effect
+  // level (0..1000) and the gamma.
   static int32_t MusicVolumeFor(int32_t musicValue);
   static int32_t EffectLevelFor(int32_t effectValue);
   static float GammaFor(float factor);

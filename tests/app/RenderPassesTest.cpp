@@ -213,14 +213,23 @@ TEST_F(RenderPassesTest, TheFarCutSkipsObjectsBeyondItsDistanceOnlyWhenOn) {
 }
 
 TEST(RenderFigures, MusicVolumeAndLoadingBarStayInTheirRanges) {
-  // The setting gives the base, an attraction within 30 units fades it;
-  // the player's range ends at -10000.
-  EXPECT_EQ(VAvazadOvurUrovi::MusicVolumeNear(100, -1.0f), 0);
-  EXPECT_EQ(VAvazadOvurUrovi::MusicVolumeNear(50, -1.0f), -2500);
-  EXPECT_EQ(VAvazadOvurUrovi::MusicVolumeNear(100, 800.0f), -1000);
-  EXPECT_EQ(VAvazadOvurUrovi::MusicVolumeNear(0, 0.0f), -10000);
-  EXPECT_EQ(VAvazadOvurUrovi::MusicVolumeFor(0), -5000);
-  EXPECT_EQ(VAvazadOvurUrovi::MusicVolumeFor(100), 0);
+  // The options' music value gives the base as the options screen maps it,
+  // an attraction within 30 units fades it; the player's range ends at
+  // -10000. Above 100 the base stays at full loudness, so that the fade near
+  // an attraction is heard at the loudest knob too; a value outside the
+  // knob's range 0..150 counts as its end.
+  struct Case {
+    int32_t value;
+    float nearestSquared;
+    int32_t volume;
+  };
+  const Case cases[] = {{100, -1.0f, 0},     {50, -1.0f, -2500},   {100, 800.0f, -1000}, {0, 0.0f, -10000},
+                        {150, -1.0f, 0},     {150, 800.0f, -1000}, {150, 500.0f, -4000}, {400, 800.0f, -1000},
+                        {-30, -1.0f, -5000}, {-30, 850.0f, -5500}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(VAvazadOvurUrovi::MusicVolumeNear(c.value, c.nearestSquared), c.volume)
+        << c.value << " at " << c.nearestSquared;
+  }
   // 490 fills the bar; more does not overrun it.
   EXPECT_EQ(VAvazadOvurUrovi::LoadingBarWidth(490, 245), 245);
   EXPECT_EQ(VAvazadOvurUrovi::LoadingBarWidth(490, 490), 490);

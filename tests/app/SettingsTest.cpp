@@ -2,11 +2,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "app/CIniFile.h"
 #include "app/DisplaySettings.h"
 #include "app/VAvazadOvurUrovi.h"
+#include "engine/media/ZOdevuvMusic.h"
+#include "platform/media/ScriptedMusicGraph.h"
+#include "platform/os/Path.h"
+#include "platform/os/Window.h"
+#include "screens/REraduzizOptionsScreen.h"
 
 namespace {
 
@@ -109,4 +115,63 @@ TEST_F(SettingsTest, LongValuesAreCutAndHugeNumbersHeldToTheIntegerRange) {
   EXPECT_EQ(settings.ReadString(CIniFile::kBrightness).Length(), CIniFile::kMaxValueLength);
   EXPECT_EQ(settings.ReadInt(CIniFile::kBrightness), 2147483647);
   EXPECT_EQ(settings.ReadInt(CIniFile::kResolution), -2147483647 - 1);
+}
+
+// The music as the player set it when the intro ends: the switch and the
+// volume come from the options screen once it exists, and from the settings
+// file before, with the options' mapping and the knob's range (0..150) in
+// either case.
+TEST_F(SettingsTest, TheMusicFollowsTheOptionsSwitchAndVolume) {
+  std::filesystem::create_directories(m_folder / "Music" / "Sound");
+  std::ofstream(m_folder / "Music" / "Sound" / "park.wav") << "wav";
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(m_folder);
+  plat::ClearPathCache();
+  auto script = std::make_shared<plat::MusicScript>();
+  plat::SetMusicGraphFactory(plat::ScriptedMusicGraph::Factory(script));
+  plat::WindowHandle window = plat::CreateGameWindow("music", 800, 600, plat::WindowBackend::Headless);
+  auto game = std::make_unique<VAvazadOvurUrovi>();
+  auto* music = new ZOdevuvMusic(window);  // the game frees it
+  ASSERT_EQ(music->Open("Music\\Sound\\park.wav"), plat::kMediaOk);
+  plat::MusicGraph& graph = *music->GetGraph();
+  game->baseDirectory = m_folder.string().c_str();
+
+  // Before the options screen: the file, held to the knob's range.
+  struct Case {
+    const char* file;
+    bool running;
+    int32_t volume;
+  };
+  const Case cases[] = {{"[SOUND]\nEnableMusic=1\nMusicVolume=150\n", true, 0},
+                        {"[SOUND]\nEnableMusic=1\nMusicVolume=60\n", true, -2000},
+                        {"[SOUND]\nEnableMusic=1\nMusicVolume=-40\n", true, -5000},
+                        {"[SOUND]\nEnableMusic=0\nMusicVolume=900\n", false, 0}};
+  for (const Case& c : cases) {
+    Write(c.file);
+    game->SkipIntroVideos();
+    EXPECT_EQ(graph.State() == plat::GraphState::Running, c.running) << c.file;
+    EXPECT_EQ(graph.Volume(), c.volume) << c.file;
+  }
+
+  // With the options screen: its values, whatever the file says now.
+  Write("[SOUND]\nEnableMusic=1\nMusicVolume=150\nEnableEffect=1\n");
+  REraduzizOptionsScreen options(*game->screenHost, nullptr);
+  game->optionsScreen = &options;
+  options.musicValue = 60;
+  options.musicEnabled = 0;
+  game->SkipIntroVideos();
+  EXPECT_NE(graph.State(), plat::GraphState::Running);
+  EXPECT_FALSE(game->IsMusicOn());
+  options.musicEnabled = 1;
+  game->SkipIntroVideos();
+  EXPECT_EQ(graph.State(), plat::GraphState::Running);
+  EXPECT_EQ(graph.Volume(), -2000);
+  EXPECT_EQ(game->MusicValue(), 60);
+
+  game->optionsScreen = nullptr;
+  game.reset();
+  plat::DestroyGameWindow(window);
+  plat::SetMusicGraphFactory({});
+  std::filesystem::current_path(previous);
+  plat::ClearPathCache();
 }
