@@ -6,10 +6,12 @@
 
 #include "engine/core/SceneStream.h"
 #include "engine/core/XmlNode.h"
+#include "platform/os/MessageBox.h"
 
 namespace {
 
 constexpr const char* kRootTag = "FoodDescriptor";
+constexpr const char* kUnreadCaption = "Foods file";
 
 // Calls read(child) for the children of that name, in file order; a list
 // takes no more records than a saved park file holds, so that every
@@ -166,13 +168,26 @@ void CFoodCatalog::Clear() {
   toppingTypes.clear();
 }
 
-void CFoodCatalog::LoadFoodDescriptorFile(const EngineString& path) {
-  LoadFromNode(XmlNode::OpenFileHelper(path.CStr(), kRootTag));
+bool CFoodCatalog::LoadFoodDescriptorFile(const EngineString& path) {
+  XmlParseResult result;
+  const XmlNode root = XmlNode::ParseFile(path.CStr(), kRootTag, &result);
+  // A document the reader had to mend (an unclosed tag, say) is refused too.
+  if (root.IsEmpty() || result.code != kXmlNoError) {
+    EngineString message;
+    message.Format(
+        "The foods file '%s' could not be read: %s (line %i, column %i).\n"
+        "The park's kiosks and restaurants have nothing to sell until the file is mended.",
+        path.CStr(), XmlErrorText(result.code), result.line, result.column);
+    plat::MessageBox(message.CStr(), kUnreadCaption, plat::kMbTopmost | plat::kMbIconError);
+    return false;
+  }
+  LoadFromNode(root);
+  return true;
 }
 
-void CFoodCatalog::Reload(const EngineString& path) {
+bool CFoodCatalog::Reload(const EngineString& path) {
   Clear();
-  LoadFoodDescriptorFile(path);
+  return LoadFoodDescriptorFile(path);
 }
 
 void CFoodCatalog::LoadFromNode(const XmlNode& root) {

@@ -33,11 +33,13 @@ class CFoodCatalog {
 
   // Destroys every record and empties the three lists.
   void Clear();
-  // Appends the records of the foods file to the lists. The file must parse:
-  // a broken one is reported and ends the game, as every data file does.
-  void LoadFoodDescriptorFile(const EngineString& path);
-  // Clear, then LoadFoodDescriptorFile: the lists hold the file once.
-  void Reload(const EngineString& path);
+  // Appends the records of the foods file to the lists. A missing or broken
+  // file (one the reader had to mend included) adds nothing: the player is
+  // told in a message box, the game goes on, and false is returned.
+  bool LoadFoodDescriptorFile(const EngineString& path);
+  // Clear, then LoadFoodDescriptorFile: the lists hold the file once (and
+  // are empty after a file that cannot be read).
+  bool Reload(const EngineString& path);
   // Appends the records under a parsed root "FoodDescriptor". A missing
   // section adds nothing; a missing attribute reads as the record's default;
   // a list of the file takes at most kMaxSavedRecords records.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -12,6 +14,7 @@
 #include "park/objects/CAttraction.h"
 #include "park/objects/ObjectTypeDescriptor.h"
 #include "platform/os/Clock.h"
+#include "platform/os/MessageBox.h"
 #include "platform/os/Path.h"
 
 namespace {
@@ -109,4 +112,34 @@ TEST_F(MainObjectLedgerTest, BookingsCarryTheClockAndTheirTotalsFollowTheCash) {
   const LedgerYearNode* year = game->ledgerTree->FindEntry(0, kCategoryTickets, kTicket, -1)->FindYear(2031);
   ASSERT_NE(year, nullptr);
   EXPECT_EQ(year->FindMonth(game->gameDate.month)->FindDay(game->gameDate.day)->HourAmount(15), 52);
+}
+
+// A new game in a base folder whose foods file is missing or broken: the
+// player is told, and the game starts with an empty catalogue.
+TEST_F(MainObjectLedgerTest, ANewGameGoesOnWithoutAReadableFoodsFile) {
+  const std::filesystem::path base =
+      std::filesystem::temp_directory_path() / ("halvenor_nofoods_" + std::to_string(::getpid()));
+  const std::filesystem::path foods = base / "Scenes" / "foods" / "Foods_NL.xml";
+  for (const char* content : {static_cast<const char*>(nullptr), "<FoodDescriptor><KIOSK>"}) {
+    SCOPED_TRACE(content ? content : "no file");
+    std::filesystem::remove_all(base);
+    std::filesystem::create_directories(foods.parent_path());
+    if (content) std::ofstream(foods) << content;
+    game->baseDirectory = base.string().c_str();
+    game->playMode = 1;
+    plat::ClearMessageBoxes();
+    game->StartNewGame(false);
+    ASSERT_NE(game->foodCatalog, nullptr);
+    EXPECT_TRUE(game->foodCatalog->kioskFoods.empty());
+    EXPECT_TRUE(game->foodCatalog->restaurantFoodTypes.empty());
+    EXPECT_EQ(game->cash, VAvazadOvurUrovi::kNewGameCash);
+    ASSERT_NE(game->ledgerTree, nullptr);
+    bool told = false;
+    for (const plat::MessageBoxCall& box : plat::RecordedMessageBoxes()) {
+      told = told || box.text.find("Foods_NL.xml") != std::string::npos;
+    }
+    EXPECT_TRUE(told);
+  }
+  plat::ClearMessageBoxes();
+  std::filesystem::remove_all(base);
 }

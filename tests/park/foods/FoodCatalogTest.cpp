@@ -1,14 +1,18 @@
 #include "park/foods/CFoodCatalog.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "engine/core/SceneStream.h"
 #include "engine/core/XmlNode.h"
+#include "platform/os/MessageBox.h"
 #include "platform/os/Path.h"
 #include "tests/park/ledger/LedgerTestSupport.h"
 
@@ -148,6 +152,43 @@ TEST_F(DemoFoods, ReloadingGivesTheFileOnceAndLoadingAgainAppends) {
   EXPECT_EQ(catalog.kioskFoods.size(), 2 * kiosk);
   EXPECT_EQ(catalog.restaurantFoodTypes.size(), 2 * types);
   EXPECT_EQ(catalog.toppingTypes.size(), 2 * toppingTypes);
+}
+
+// A foods file that is missing or cannot be read leaves an empty catalogue
+// and a message that names the file; the game goes on.
+TEST_F(DemoFoods, AnUnreadableFoodsFileGivesAMessageAndAnEmptyCatalogue) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("halvenor_foods_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  const struct {
+    const char* name;
+    const char* content;  // null: no file
+  } cases[] = {
+      {"missing.xml", nullptr},
+      {"empty.xml", ""},
+      {"cut.xml", "<FoodDescriptor><DataDictionary><KIOSK><FOOD id=\"1\" name=\"Popcorn\""},
+      {"unclosed.xml", "<FoodDescriptor><DataDictionary><KIOSK><FOOD id=\"1\" cost=\"3\"/></KIOSK>"},
+      {"other.xml", "<Scenarios><DataDictionary/></Scenarios>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::filesystem::path file = folder / c.name;
+    if (c.content) std::ofstream(file) << c.content;
+    CFoodCatalog catalog;
+    ASSERT_TRUE(catalog.Reload(path));
+    plat::ClearMessageBoxes();
+    EXPECT_FALSE(catalog.Reload(file.string().c_str()));
+    EXPECT_EQ(Describe(catalog), "");
+    const std::vector<plat::MessageBoxCall> boxes = plat::RecordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(file.string()), std::string::npos) << boxes[0].text;
+    EXPECT_NE(boxes[0].text.find("could not be read"), std::string::npos) << boxes[0].text;
+  }
+  plat::ClearMessageBoxes();
+  CFoodCatalog catalog;
+  EXPECT_TRUE(catalog.LoadFoodDescriptorFile(path));
+  EXPECT_TRUE(plat::RecordedMessageBoxes().empty());
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(DemoFoods, TheDemoParkFoodsSuitTheScreensAndTheVisitors) {
