@@ -1,8 +1,6 @@
 // What a visitor buys when its stay in a sweet shop, a snack bar or a
 // restaurant ends: one affordable item, paid into the park's cash, booked in
 // the ledger and the sales, and carried off as litter.
-#include <algorithm>
-
 #include "characters/CVisitorPark.h"
 #include "characters/REraduzizVisitor.h"
 #include "park/foods/CFoodCatalog.h"
@@ -100,14 +98,14 @@ bool REraduzizVisitor::BuyMeal(MealPurchase* meal) {
   CCharacterWorld* world = CCharacterWorld::Get();
   const CFoodCatalog* foods = world ? world->GetFoodCatalog() : nullptr;
   if (!foods) return false;
-  // A visitor has a liking for three food types only: the catalogue's
-  // further types are not offered to it.
-  const int32_t types = std::min<int32_t>(int32_t(foods->restaurantFoodTypes.size()), kActivityRecordCount);
+  const int32_t types = int32_t(foods->restaurantFoodTypes.size());
   if (types == 0) return false;
   const int32_t type = plat::Rand() % types;
   const FoodTypeRecord* foodType = foods->restaurantFoodTypes[std::size_t(type)].get();
   const int32_t count = foodType ? int32_t(foodType->foods.size()) : 0;
-  const ActivityRecord& taste = m_activityRecords[std::size_t(type)];
+  // A visitor has tastes for the first three food types only: the foods of a
+  // further type (the hot meals, say) are bought without a like or dislike.
+  const ActivityRecord* taste = type < kActivityRecordCount ? &m_activityRecords[std::size_t(type)] : nullptr;
   for (int32_t attempt = 0; attempt < count; ++attempt) {
     const int32_t index = plat::Rand() % count;
     const FoodRecord* food = foodType->foods[std::size_t(index)].get();
@@ -116,9 +114,9 @@ bool REraduzizVisitor::BuyMeal(MealPurchase* meal) {
     bool liked = false;
     bool disliked = false;
     for (const auto& topping : food->toppings) {
-      if (!topped || !topping || topping->active != kActiveTopping) continue;
-      liked = liked || topping->id == taste.firstId;
-      disliked = disliked || topping->id == taste.secondId;
+      if (!topped || !taste || !topping || topping->active != kActiveTopping) continue;
+      liked = liked || topping->id == taste->firstId;
+      disliked = disliked || topping->id == taste->secondId;
     }
     if (disliked) continue;
     if (meal) *meal = {type, index, food->name, liked, false, topped};

@@ -195,12 +195,22 @@ TEST_F(VisitorPurchasesTest, APlainMealReportsNoTasteAndFeedsTheVisitor) {
 }
 
 // A visitor likes and dislikes in three food types only: a catalogue with
-// more types never sells from the further ones.
-TEST_F(VisitorPurchasesTest, FoodTypesBeyondTheThreeTastesAreNotOffered) {
+// more types sells the further types' foods too, with no like or dislike
+// (a topping that would be disliked in the first type does not count).
+TEST_F(VisitorPurchasesTest, AFoodTypeBeyondTheThreeTastesSellsWithoutLikesOrDislikes) {
   for (int n = 0; n < 3; ++n) foods_.restaurantFoodTypes.push_back(std::make_unique<FoodTypeRecord>());
-  AddMealType(Food("Pannenkoek", 5));
-  for (int n = 0; n < 50; ++n) ASSERT_FALSE(visitor_.BuyMeal(nullptr));
-  ExpectNoSale();
+  FoodRecord& pancake = AddMealType(Food("Pannenkoek", 5, FoodRecord::kComposed));
+  AddTopping(pancake, 2, true);
+  visitor_.SetTaste(0, 2, 2);
+  REraduzizVisitor::MealPurchase meal;
+  bool bought = false;
+  for (int n = 0; n < 50 && !bought; ++n) bought = visitor_.BuyMeal(&meal);
+  ASSERT_TRUE(bought);
+  EXPECT_EQ(meal.foodType, 3);
+  EXPECT_EQ(meal.name, "Pannenkoek");
+  EXPECT_TRUE(meal.topped);
+  EXPECT_FALSE(meal.liked || meal.disliked);
+  EXPECT_EQ(visitor_.GetMoney(), 45);
 }
 
 }  // namespace
