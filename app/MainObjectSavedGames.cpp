@@ -14,6 +14,8 @@
 #include "app/AtomicFileSet.h"
 #include "app/VAvazadOvurUrovi.h"
 #include "gui/widgets/CGuiGrid.h"
+#include "park/objects/CAttraction.h"
+#include "platform/os/Clock.h"
 #include "platform/os/MessageBox.h"
 #include "platform/os/Path.h"
 #include "screens/REraduzizTutorialScreen.h"
@@ -136,13 +138,22 @@ bool VAvazadOvurUrovi::LoadSavedParts(const EngineString& scenePath, int partCou
     SceneStream stream(CompanionPath(scenePath, extensions[i]).Std(), "rb");
     read = ReadSavedPart(i, stream);
   }
-  if (read) return true;
+  if (read) {
+    ResumeAfterRead();
+    return true;
+  }
   for (int i = 0; i < kGameWithScenarioParts; ++i) {
     SceneStream stream(kept[i].OpenForReading());
     ReadSavedPart(i, stream);
   }
+  ResumeAfterRead();
   ShowSavedGameMessage("The saved game \"" + title + "\" is damaged and was not loaded; the park goes on as it was.");
   return false;
+}
+
+void VAvazadOvurUrovi::ResumeAfterRead() {
+  for (CAttraction* object : placedObjects.Objects()) object->conditionClock = gameHour;
+  lastClockTick = plat::TickCount();
 }
 
 // --- Saving under a new name ------------------------------------------------

@@ -1095,6 +1095,11 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The first `count` files of a saved game in reading order (scene, park,
   // run state, scenario).
   bool LoadSavedParts(const EngineString& scenePath, int count);
+  // What a saved game does not hold, set for the park just read: it has
+  // worn for the hour it was saved in (the objects wear again at the next
+  // hour), and its clock goes on from now, not from the last tick it
+  // counted before the load (the menus' time).
+  void ResumeAfterRead();
   // Part 0 scene, 1 park, 2 run state, 3 scenario, to or from a stream.
   void WriteSavedPart(int part, SceneStream& stream);
   bool ReadSavedPart(int part, SceneStream& stream);

@@ -104,9 +104,12 @@ bool REraduzizVisitor::ReadRecord(SceneStream& stream, const std::vector<CAttrac
   m_attributes->SetValue2(int16_t(stream.ReadInt32()));
   m_attributes->SetValue3(int16_t(stream.ReadInt32()));
   m_attributes->SetValue1(int16_t(stream.ReadInt32()));
-  stream.ReadInt32();  // the band follows from the values
+  // The band follows from the values only at the manager's next pass: a
+  // game saved before it would lose the band.
+  const int16_t band = int16_t(stream.ReadInt32());
   m_attributes->SetHighThreshold(int16_t(stream.ReadInt32()));
   m_attributes->SetLowThreshold(int16_t(stream.ReadInt32()));
+  m_attributes->SetBand(band);
   m_visitorValue = stream.ReadInt32();
   for (uint16_t* value : {&m_age, &m_spawnWord, &m_money, &m_moodAtEntry, &m_firstMoodAtEntry}) {
     *value = uint16_t(stream.ReadInt32());

@@ -71,6 +71,34 @@ TEST_F(SavedGameTest, SavingALoadedGameGivesTheSameBytesAndThePark) {
   EXPECT_EQ(Game().historyRecords.size(), 1u);
 }
 
+// What the files do not hold is taken for the park just read: the plants
+// wore for the hour they were saved in, the clock goes on from the load
+// (not from the last tick counted before it), and a visitor's mood band,
+// which the manager recounts only at its next pass, comes back as saved.
+TEST_F(SavedGameTest, AReadParkKeepsItsWearHourItsClockAndTheVisitorsMoodBands) {
+  Populate();
+  CAttraction* plant = Game().placedObjects.Objects().back();
+  ASSERT_EQ(plant->state, kObjectKindPlant);
+  plant->conditionClock = Game().gameHour;
+  REraduzizVisitor& visitor = *Manager().FindCharacterById(Manager().GetLiveIds()[2]);
+  CVisitorAttributes& mood = visitor.GetAttributes();
+  mood.SetBand(mood.BandOf(mood.GetMood()));
+  const int16_t band = mood.GetBand();
+  ASSERT_NE(band, CVisitorAttributes::kNoBand);
+  ASSERT_TRUE(Game().WriteSavedGame(GamePath("a.pys"), false));
+
+  Game().lastClockTick = plat::TickCount();
+  clock_.AdvanceMs(5000);  // the menus' time before the load
+  ASSERT_TRUE(Game().LoadSavedGame(GamePath("a.pys"), false));
+  for (const CAttraction* object : Game().placedObjects.Objects()) {
+    EXPECT_EQ(object->conditionClock, Game().gameHour) << object->id.Std();
+  }
+  EXPECT_EQ(Game().lastClockTick, plat::TickCount());
+  const REraduzizVisitor* read = Manager().FindCharacterById(Manager().GetLiveIds()[2]);
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->GetAttributes().GetBand(), band);
+}
+
 TEST_F(SavedGameTest, ALoadedObjectStandsWhereItWasWithItsTypesPointsTurnedWithIt) {
   CAttraction* placed = Place(1, {12, 0, 8}, 90);
   placed->eventRunning = 1;

@@ -1,0 +1,463 @@
+// A whole game of halvenor played with the mouse on the demo park, in this
+// process: a new game, a footpath and a stall from the build book, a dearer
+// ticket, hired staff, visitors who come, ride and go home, the day's
+// statistics and finances, then the game saved
+// from the pause menu, the program quit and started again, the save loaded
+// and saved once more: the second save's files equal the first's byte for
+// byte. It runs headless, and on a real window where a display is, with a
+// screenshot of each screen it shows.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "characters/CPorvikAiClass.h"
+#include "characters/REraduzizVisitor.h"
+#include "gui/widgets/CGuiChart.h"
+#include "gui/widgets/CGuiStaticText.h"
+#include "park/ledger/CLedgerRecordList.h"
+#include "park/ledger/LedgerKinds.h"
+#include "park/objects/CAttraction.h"
+#include "park/objects/ObjectTypeDescriptor.h"
+#include "platform/gfx/gl/leaks/DisplayLeaks.h"
+#include "platform/os/Path.h"
+#include "screens/REraduzizStaffScreen.h"
+#include "screens/REraduzizStatisticScreen.h"
+#include "screens/REraduzizSummaryScreen.h"
+#include "screens/REraduzizTicketScreen.h"
+#include "tests/e2e/GameSession.h"
+#include "world/CHeightMapHandlerClass.h"
+#include "world/CLandscapeCell.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using e2e::GameSession;
+
+// The menus.
+constexpr int32_t kMainMenu = 10001;
+constexpr int32_t kNewGameButton = 10002;
+constexpr int32_t kMainMenuLoadSave = 10005;
+constexpr int32_t kFreePlayButton = 10025;
+constexpr int32_t kGameMenuButton = 10071;
+constexpr int32_t kPauseButton = 10266;
+constexpr int32_t kPauseBack = 10019;
+constexpr int32_t kPauseLoadSave = 10014;
+constexpr int32_t kQuitFromPauseMenu = 10012;
+// The save and load page: its buttons and its three rows.
+constexpr int32_t kSaveLoadPage = 10235;
+constexpr int32_t kSaveButton = 10237;
+constexpr int32_t kLoadButton = 10236;
+constexpr int32_t kSaveLoadBack = 10238;
+constexpr int32_t kSaveRows[] = {10261, 10260, 10259};
+// The game bar and its tools.
+constexpr int32_t kPathBarButton = 10074;
+constexpr int32_t kPathTool = 10461;
+constexpr int32_t kBuildBookButton = 10067;
+constexpr int32_t kManagementButton = 10070;
+constexpr int32_t kSpeedButton = 10435;
+constexpr int32_t kFastSpeed = 10337;
+constexpr int32_t kFinanceButton = 10436;
+// The book's second slot: the pancake stall, which the started park lacks.
+constexpr int32_t kStallBuyButton = 10105;
+constexpr const char* kStallItem = "poffertjeskraam_etterem";
+// The staff window's hire buttons for a cleaner and an engineer.
+constexpr int32_t kStaffWindow = 10299;
+constexpr int32_t kHireCleaner = 10306;
+constexpr int32_t kHireEngineer = 10316;
+// The ticket window's raise button and its price text.
+constexpr int32_t kTicketWindow = 10190;
+constexpr int32_t kTicketRaise = 10191;
+constexpr int32_t kTicketPriceText = 10196;
+constexpr int32_t kTicketRaises = 4;
+// The finance overview, its ticket income, and the statistics window.
+constexpr int32_t kFinancePage = 10158;
+constexpr int32_t kTicketIncomeText = 10167;
+constexpr int32_t kStatisticsButton = 10189;
+constexpr int32_t kStatisticsPage = 10363;
+// The notice of the first visitors and its close button.
+constexpr int32_t kNoticeCloseButton = 10393;
+
+constexpr int kFirstVisitorsFrames = 20000;
+constexpr int kCommandFrames = 10;
+constexpr int kPathLength = 6;
+// The stall stands this many cells from the new path.
+constexpr int32_t kStallDistance = 4;
+// How far from the middle of the view a free row is looked for, and the
+// lowest land a path is laid on.
+constexpr int32_t kSearchCells = 24;
+constexpr float kLowestPathHeight = 1.1f;
+// A park minute of the fast game passes in a frame this long: the park's
+// clock moves with the ticks, the characters by at most a quarter second.
+constexpr uint32_t kParkFrameMs = 250;
+// Visitors come, ride and leave within this many park frames.
+constexpr int kVisitFrames = 20000;
+
+const fs::path kScreenshots = fs::path(HALVENOR_SCREENSHOT_DIR) / "full-play-through";
+
+std::string FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The saved game's path as a host path.
+fs::path HostPath(const EngineString& gamePath) { return plat::ResolvePath(gamePath.Std()); }
+
+fs::path Companion(const fs::path& scene, const char* extension) {
+  fs::path path = scene;
+  return path.replace_extension(extension);
+}
+
+// What the visitors did while the test watched them.
+struct VisitorRecord {
+  std::set<int32_t> seen;
+  std::set<int32_t> left;
+  std::set<int32_t> states;
+};
+
+class FullPlayThrough : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    std::error_code ignored;
+    for (const fs::path& file : m_savedFiles) fs::remove(file, ignored);
+  }
+
+  virtual plat::WindowBackend Backend() const { return plat::WindowBackend::Headless; }
+
+  // The program as its entry function starts it, to its main menu.
+  std::unique_ptr<GameSession> Start() {
+    auto session = std::make_unique<GameSession>(Backend());
+    if (!session->Started()) return session;
+    if (session->live) plat::KeepRendererLoaded();
+    EXPECT_TRUE(session->Load(true));
+    return session;
+  }
+
+  bool Shown(GameSession& session, int32_t id) const {
+    const CGuiElement* element = session.game->FindElement(id);
+    return element && element->IsVisible();
+  }
+
+  std::string Text(GameSession& session, int32_t id) const {
+    const auto* text = dynamic_cast<const CGuiStaticText*>(session.game->FindElement(id));
+    return text ? text->GetText().Std() : "<missing>";
+  }
+
+  // A frame drawn and kept as the screen's picture, on a real window.
+  void Picture(GameSession& session, const std::string& name) {
+    if (!session.live) return;
+    ASSERT_TRUE(session.Frame());
+    EXPECT_TRUE(session.SaveScreenshot(kScreenshots, name)) << name;
+  }
+
+  void Click(GameSession& session, std::initializer_list<int32_t> buttons) {
+    for (int32_t button : buttons) ASSERT_TRUE(session.ClickElement(button)) << button;
+  }
+
+  plat::Vec3 CellPoint(GameSession& session, int32_t i, int32_t j) const {
+    const plat::Vec3 centre = {float(i) * 4 - 256, 0, float(j) * 4 - 256};
+    return {centre.x, session.game->terrain->GetHeight(centre), centre.z};
+  }
+
+  bool IsPath(GameSession& session, int32_t i, int32_t j) const {
+    CLandscapeCell cell;
+    return session.game->terrain->GetCell(i, j, cell) && cell.IsPath();
+  }
+
+  bool OnScreen(GameSession& session, const plat::Vec3& point) const {
+    const VAvazadOvurUrovi::ScreenPoint at = session.ScreenPointOf(point);
+    return at.x >= 0 && at.y >= 0 && at.x <= session.game->ScreenWidth() && at.y <= session.game->ScreenHeight();
+  }
+
+  // Free high land cells in a row near the middle of the view, with room
+  // for the stall beyond them, that show on the screen.
+  bool FindFreeRow(GameSession& session, int32_t* firstI, int32_t* row) {
+    VAvazadOvurUrovi& game = *session.game;
+    int32_t i = 0, j = 0;
+    if (!game.PickCell({game.ScreenWidth() / 2, game.ScreenHeight() / 2}, &i, &j)) return false;
+    for (int32_t dj = 0; dj <= kSearchCells; ++dj) {
+      for (int32_t start = i - kSearchCells; start <= i + kSearchCells; ++start) {
+        if (IsFreeRow(session, start, j + dj)) {
+          *firstI = start;
+          *row = j + dj;
+          return true;
+        }
+      }
+    }
+    return false;
+  }
+  bool IsFreeRow(GameSession& session, int32_t firstI, int32_t j) {
+    for (int32_t n = 0; n < kPathLength; ++n) {
+      for (int32_t dj = 0; dj <= kStallDistance + 2; ++dj) {
+        CLandscapeCell cell;
+        const plat::Vec3 point = CellPoint(session, firstI + n, j + dj);
+        if (!session.game->terrain->GetCell(firstI + n, j + dj, cell) || cell.HasObject() || cell.IsPath() ||
+            point.y < kLowestPathHeight || !OnScreen(session, point)) {
+          return false;
+        }
+      }
+    }
+    return true;
+  }
+
+  void WatchVisitors(GameSession& session, VisitorRecord& record) {
+    CPorvikAiClass& manager = *session.game->GetAiManager();
+    std::set<int32_t> present;
+    for (int32_t n = 0; n < manager.GetCharacterCount(); ++n) {
+      const REraduzizVisitor* character = manager.GetCharacter(n);
+      if (!character || character->GetId() < CPorvikAiClass::kFirstVisitorId) continue;
+      present.insert(character->GetId());
+      record.states.insert(character->GetActivityState());
+    }
+    for (int32_t id : record.seen) {
+      if (!present.count(id)) record.left.insert(id);
+    }
+    record.seen.insert(present.begin(), present.end());
+  }
+
+  // Each kind's total, for a failure's message.
+  std::string LedgerTotals(GameSession& session) const {
+    std::string text;
+    for (int32_t kind = ledger::kFirstKind; kind <= ledger::kLastKind; ++kind) {
+      text += " " + std::to_string(kind) + ":" + std::to_string(LedgerTotal(session, kind));
+    }
+    return text;
+  }
+
+  // Rides the visitors took: uses booked on the park's attractions.
+  int32_t RideUses(GameSession& session) const {
+    std::set<int32_t> rides;
+    for (const CAttraction* object : session.game->placedObjects.Objects()) {
+      if (object->state == kObjectKindAttraction) rides.insert(object->objectNumber);
+    }
+    int32_t uses = 0;
+    for (const LedgerRecord& record : session.game->ledgerRecords->Records()) {
+      if (record.kind == ledger::kUse && rides.count(record.subject)) uses += record.amount;
+    }
+    return uses;
+  }
+
+  int32_t LedgerTotal(GameSession& session, int32_t kind) const {
+    int32_t total = 0;
+    for (const LedgerRecord& record : session.game->ledgerRecords->Records()) {
+      if (record.kind == kind) total += record.amount;
+    }
+    return total;
+  }
+
+  // The pause menu's save and load page, from the game bar's menu.
+  void OpenSaveLoadPage(GameSession& session) {
+    Click(session, {kGameMenuButton, kPauseButton, kPauseLoadSave});
+    ASSERT_TRUE(Shown(session, kSaveLoadPage));
+  }
+
+  // Saves from the page; the new game's scene file.
+  fs::path SaveFromPage(GameSession& session) {
+    const size_t before = session.game->savedGames.size();
+    EXPECT_TRUE(session.ClickElement(kSaveButton));
+    EXPECT_EQ(session.game->savedGames.size(), before + 1);
+    if (session.game->savedGames.size() != before + 1) return {};
+    const fs::path scene = HostPath(session.game->savedGames.back());
+    for (const char* extension : {VAvazadOvurUrovi::kSceneExtension, VAvazadOvurUrovi::kParkExtension,
+                                  VAvazadOvurUrovi::kAiExtension, VAvazadOvurUrovi::kScenarioExtension}) {
+      m_savedFiles.push_back(Companion(scene, extension));
+    }
+    return scene;
+  }
+
+  void Play();
+
+ private:
+  std::vector<fs::path> m_savedFiles;
+};
+
+class WindowedFullPlayThrough : public FullPlayThrough {
+ protected:
+  plat::WindowBackend Backend() const override { return plat::WindowBackend::Live; }
+};
+
+void FullPlayThrough::Play() {
+  std::unique_ptr<GameSession> first = Start();
+  if (!first->Started() && Backend() == plat::WindowBackend::Live) GTEST_SKIP() << "no display";
+  ASSERT_TRUE(first->Started());
+  GameSession& session = *first;
+  VAvazadOvurUrovi& game = *session.game;
+  ASSERT_NE(game.GetAiManager(), nullptr);
+  ASSERT_NE(game.terrain, nullptr);
+
+  // A free game from the main menu, on the started park.
+  game.PostCommand(-1, kMainMenu, kCmdShowPage, kNewGameButton, 0);
+  ASSERT_TRUE(session.Frame());
+  Picture(session, "main-menu");
+  Click(session, {kNewGameButton});
+  Picture(session, "new-game-menu");
+  Click(session, {kFreePlayButton});
+  ASSERT_EQ(game.playMode, 1);
+  EXPECT_EQ(game.simulationHalted, 0);
+  ASSERT_FALSE(game.placedObjects.Objects().empty()) << "the started park";
+  ASSERT_TRUE(session.RunUntil([&] { return game.firstVisitorsNoticeGiven != 0; }, kFirstVisitorsFrames));
+  Picture(session, "first-visitors-notice");
+  Click(session, {kNoticeCloseButton});
+  EXPECT_EQ(game.modalScreenOpen, 0);
+  Picture(session, "park");
+  const int32_t cashAtStart = game.cash;
+  const size_t objectsAtStart = game.placedObjects.Objects().size();
+
+  // A footpath from the game bar's path tool, one cell a right click.
+  int32_t firstI = 0, row = 0;
+  ASSERT_TRUE(FindFreeRow(session, &firstI, &row));
+  Click(session, {kPathBarButton, kPathTool});
+  ASSERT_EQ(game.layingPath, 1);
+  std::vector<std::pair<int32_t, int32_t>> pathCells;
+  for (int32_t n = 0; n < kPathLength; ++n) {
+    session.RightClickOn(CellPoint(session, firstI + n, row));
+    int32_t i = 0, j = 0;
+    ASSERT_TRUE(game.PickCell(game.GetCursorPosition(), &i, &j));
+    pathCells.emplace_back(i, j);
+  }
+  for (const auto& [i, j] : pathCells) EXPECT_TRUE(IsPath(session, i, j)) << i << "," << j;
+  session.Click(GameSession::kMiddleButton);  // the tool goes away
+
+  // The stall from the build book, set down beyond the path.
+  Click(session, {kBuildBookButton});
+  ASSERT_EQ(game.buildBookOpen, 1);
+  Picture(session, "build-book");
+  Click(session, {kStallBuyButton});
+  ASSERT_EQ(game.placingItem, 1);
+  ASSERT_EQ(game.placementPreview->id.Std(), kStallItem);
+  session.RightClickOn(CellPoint(session, firstI + kPathLength / 2, row + kStallDistance));
+  ASSERT_EQ(game.placedObjects.Objects().size(), objectsAtStart + 1);
+  const CAttraction& stall = *game.placedObjects.Objects().back();
+  EXPECT_EQ(stall.id.Std(), kStallItem);
+  EXPECT_EQ(game.cash, cashAtStart - stall.buildCost);
+  EXPECT_EQ(LedgerTotal(session, ledger::kBuild), stall.buildCost);
+
+  // The ticket four steps dearer, from the finance overview.
+  Click(session, {kFinanceButton, REraduzizSummaryScreen::kTicketId});
+  ASSERT_TRUE(Shown(session, kTicketWindow));
+  for (int n = 0; n < kTicketRaises; ++n) Click(session, {kTicketRaise});
+  Picture(session, "ticket");
+  Click(session, {REraduzizTicketScreen::kOkId});
+  EXPECT_EQ(game.entrancePrice, VAvazadOvurUrovi::kEntrancePriceStart + kTicketRaises);
+
+  // A cleaner and an engineer hired from the management window.
+  const int32_t cashBeforeStaff = game.cash;
+  Click(session, {kManagementButton});
+  ASSERT_TRUE(Shown(session, kStaffWindow));
+  Click(session, {kHireCleaner, kHireEngineer});
+  Picture(session, "staff");
+  Click(session, {REraduzizStaffScreen::kCommitId});
+  EXPECT_FALSE(Shown(session, kStaffWindow));
+  const int32_t wages = REraduzizStaffScreen::kPrices[0] + REraduzizStaffScreen::kPrices[2];
+  EXPECT_EQ(game.cash, cashBeforeStaff - wages);
+  EXPECT_EQ(game.placedCharacters.size(), 2u);
+  CPorvikAiClass& manager = *game.GetAiManager();
+  for (const PlacementRecord& hired : game.placedCharacters) EXPECT_NE(manager.FindCharacterById(hired.id), nullptr);
+
+  // The fast game: visitors pay the new price at the gate, ride and go home.
+  Click(session, {kSpeedButton});
+  Picture(session, "speed");
+  Click(session, {kFastSpeed, kSpeedButton});
+  EXPECT_EQ(game.gameSpeed, 4);
+  VisitorRecord visitors;
+  const auto visited = [&] {
+    WatchVisitors(session, visitors);
+    return RideUses(session) > 0 && !visitors.left.empty() && LedgerTotal(session, ledger::kTicket) > 0;
+  };
+  EXPECT_TRUE(session.RunUntil(visited, kVisitFrames, kParkFrameMs))
+      << visitors.seen.size() << " visitors seen, " << RideUses(session) << " rides, " << visitors.left.size()
+      << " left; the ledger's kinds:" << LedgerTotals(session) << "; states:" << [&] {
+           std::string text;
+           for (int32_t state : visitors.states) text += " " + std::to_string(state);
+           return text;
+         }();
+
+  const auto lastTicket = std::find_if(game.ledgerRecords->Records().rbegin(), game.ledgerRecords->Records().rend(),
+                                       [](const LedgerRecord& record) { return record.kind == ledger::kTicket; });
+  ASSERT_NE(lastTicket, game.ledgerRecords->Records().rend());
+  EXPECT_EQ(lastTicket->amount, game.entrancePrice);
+
+  // The finance overview and the day's statistics.
+  const int32_t tickets = LedgerTotal(session, ledger::kTicket);
+  Click(session, {kFinanceButton});
+  ASSERT_TRUE(Shown(session, kFinancePage));
+  EXPECT_EQ(Text(session, kTicketIncomeText), std::to_string(tickets) + " ");
+  Picture(session, "finance");
+  Click(session, {kStatisticsButton});
+  ASSERT_TRUE(Shown(session, kStatisticsPage));
+  ASSERT_TRUE(session.ChooseComboEntry(REraduzizStatisticScreen::kMonthListId, game.gameDate.month));
+  ASSERT_TRUE(session.ChooseComboEntry(REraduzizStatisticScreen::kDayListId, game.gameDate.day));
+  const CGuiChart& chart = *game.statisticScreen->chart;
+  ASSERT_FALSE(chart.GetSeries().empty());
+  float charted = 0;
+  for (const auto& [hour, amount] : chart.GetSeries()[0].points) charted += amount;
+  EXPECT_GT(charted, 0.0f) << "the day's tickets";
+  Picture(session, "statistics");
+  Click(session, {REraduzizStatisticScreen::kCloseId});
+
+  // Saved from the pause menu, then the quit.
+  OpenSaveLoadPage(session);
+  Picture(session, "save-load");
+  const fs::path savedA = SaveFromPage(session);
+  ASSERT_FALSE(savedA.empty());
+  const size_t objectsSaved = game.placedObjects.Objects().size();
+  const int32_t cashSaved = game.cash;
+  Click(session, {kSaveLoadBack});
+  Picture(session, "pause-menu");
+  Click(session, {kQuitFromPauseMenu});
+  EXPECT_TRUE(session.RunUntil([&] { return session.quit; }, kCommandFrames));
+  EXPECT_EQ(session.exitCode, 0);
+  first.reset();
+
+  // Started again: the saved game from the main menu's save and load page,
+  // and at once saved again.
+  std::unique_ptr<GameSession> second = Start();
+  ASSERT_TRUE(second->Started());
+  GameSession& again = *second;
+  VAvazadOvurUrovi& loaded = *again.game;
+  loaded.PostCommand(-1, kMainMenu, kCmdShowPage, kNewGameButton, 0);
+  ASSERT_TRUE(again.Frame());
+  Click(again, {kMainMenuLoadSave});
+  ASSERT_TRUE(Shown(again, kSaveLoadPage));
+  const auto listed = std::find_if(loaded.savedGames.begin(), loaded.savedGames.end(),
+                                   [&](const EngineString& path) { return HostPath(path) == savedA; });
+  ASSERT_NE(listed, loaded.savedGames.end()) << savedA;
+  const auto index = size_t(listed - loaded.savedGames.begin());
+  ASSERT_LT(index, std::size(kSaveRows)) << "the saved game shows in the first rows";
+  // From the load to the second save the player's clicks take no park
+  // time: the park must come back as it was, not as it went on.
+  Click(again, {kSaveRows[index]});
+  again.frameMs = 0;
+  Click(again, {kLoadButton});
+  EXPECT_FALSE(Shown(again, kSaveLoadPage));
+  EXPECT_EQ(loaded.playMode, 1);
+  EXPECT_EQ(loaded.placedObjects.Objects().size(), objectsSaved);
+  EXPECT_EQ(loaded.cash, cashSaved);
+  Picture(again, "loaded-park");
+  OpenSaveLoadPage(again);
+  const fs::path savedB = SaveFromPage(again);
+  ASSERT_FALSE(savedB.empty());
+  for (const char* extension :
+       {VAvazadOvurUrovi::kSceneExtension, VAvazadOvurUrovi::kParkExtension, VAvazadOvurUrovi::kAiExtension}) {
+    const std::string a = FileBytes(Companion(savedA, extension));
+    const std::string b = FileBytes(Companion(savedB, extension));
+    ASSERT_FALSE(a.empty()) << extension;
+    EXPECT_TRUE(a == b) << extension << " differs: " << a.size() << " and " << b.size() << " bytes, first at byte "
+                        << size_t(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+  }
+}
+
+}  // namespace
+
+TEST_F(FullPlayThrough, APlayerRunsAParkFromANewGameToItsReloadedSave) { Play(); }
+
+TEST_F(WindowedFullPlayThrough, APlayerRunsAParkFromANewGameToItsReloadedSave) { Play(); }
