@@ -27,7 +27,9 @@
 #include "park/ledger/LedgerKinds.h"
 #include "park/objects/CAttraction.h"
 #include "park/objects/ObjectTypeDescriptor.h"
+#include "park/scenarios/CPorvikScenarios.h"
 #include "platform/gfx/gl/leaks/DisplayLeaks.h"
+#include "platform/os/MessageBox.h"
 #include "platform/os/Path.h"
 #include "screens/REraduzizStaffScreen.h"
 #include "screens/REraduzizStatisticScreen.h"
@@ -53,6 +55,14 @@ constexpr int32_t kPauseButton = 10266;
 constexpr int32_t kPauseBack = 10019;
 constexpr int32_t kPauseLoadSave = 10014;
 constexpr int32_t kQuitFromPauseMenu = 10012;
+constexpr int32_t kPauseNewGame = 10011;
+constexpr int32_t kScenariosButton = 10028;
+// The scenario window's start button of the first scenario, the harbour
+// feast, whose park lacks the restaurant its goal asks for.
+constexpr int32_t kFirstScenarioStart = 10113;
+constexpr int32_t kHarbourFeast = 0;
+constexpr const char* kHarbourFeastGoal = "restaurant_de_tarrowby";
+constexpr const char* kHarbourFeastRide = "Attr_SwingBoat";
 // The save and load page: its buttons and its three rows.
 constexpr int32_t kSaveLoadPage = 10235;
 constexpr int32_t kSaveButton = 10237;
@@ -454,6 +464,24 @@ void FullPlayThrough::Play() {
     EXPECT_TRUE(a == b) << extension << " differs: " << a.size() << " and " << b.size() << " bytes, first at byte "
                         << size_t(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
   }
+
+  // A scenario from the pause menu's new game: its park, its money and its
+  // clock of months.
+  again.frameMs = GameSession::kFrameMs;
+  Click(again, {kSaveLoadBack, kPauseNewGame, kScenariosButton});
+  Picture(again, "scenarios");
+  plat::ClearMessageBoxes();
+  Click(again, {kFirstScenarioStart});
+  EXPECT_TRUE(plat::RecordedMessageBoxes().empty()) << plat::RecordedMessageBoxes().front().text;
+  ASSERT_EQ(loaded.scenarioRunning, 1);
+  ASSERT_NE(loaded.scenarios, nullptr);
+  EXPECT_EQ(loaded.scenarios->current, kHarbourFeast);
+  EXPECT_EQ(loaded.cash, loaded.scenarios->GetStartingCost(kHarbourFeast));
+  EXPECT_EQ(loaded.simulationHalted, 0);
+  EXPECT_NE(loaded.FindObjectByName(kHarbourFeastRide), nullptr) << "the scenario's park";
+  EXPECT_EQ(loaded.FindObjectByName(kHarbourFeastGoal), nullptr) << "the goal is still to build";
+  ASSERT_TRUE(again.Frame());
+  Picture(again, "scenario-park");
 }
 
 }  // namespace

@@ -89,6 +89,11 @@ constexpr LayoutGroup kGroups[] = {
     {kParkPaths, kParkObjects, kParkFixedObjects},
 };
 constexpr int32_t kAllGroups = int32_t(std::size(kGroups));
+// Up to the second ride: every group before the restaurant's.
+constexpr int32_t kHarbourFeastGroups = 4;
+constexpr int32_t kSecretGuestsGroups = 2;
+constexpr int32_t kHappySummerGroups = 3;
+constexpr int32_t kGrandParkGroups = 1;
 
 constexpr SceneSpec kScenes[] = {
     {"Scenes/NormalModeLow.pys", kAllGroups, 0},
@@ -98,6 +103,16 @@ constexpr SceneSpec kScenes[] = {
     {"Scenes/tutorial/Tutorial3.pys", 3, 3},
     {"Scenes/tutorial/Tutorial4.pys", 4, 4},
     {"Scenes/tutorial/Tutorial5.pys", 5, 5},
+    // The scenarios' parks, the same in both resolutions: the harbour feast
+    // lacks the restaurant its goal asks for.
+    {"Scenes/scenarios/harbour_feast.pys", kHarbourFeastGroups, 0},
+    {"Scenes/scenarios/harbour_feast_low.pys", kHarbourFeastGroups, 0},
+    {"Scenes/scenarios/secret_guests.pys", kSecretGuestsGroups, 0},
+    {"Scenes/scenarios/secret_guests_low.pys", kSecretGuestsGroups, 0},
+    {"Scenes/scenarios/happy_summer.pys", kHappySummerGroups, 0},
+    {"Scenes/scenarios/happy_summer_low.pys", kHappySummerGroups, 0},
+    {"Scenes/scenarios/grand_park.pys", kGrandParkGroups, 0},
+    {"Scenes/scenarios/grand_park_low.pys", kGrandParkGroups, 0},
 };
 
 constexpr const char* kPlantTypes[] = {"fa_01_a", "LP_Bush_01", "fa_03_b", "viragosbokor_01a", "fa_02_c",
