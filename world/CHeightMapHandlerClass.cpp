@@ -10,25 +10,19 @@
 #include "platform/math/Math.h"
 #include "platform/os/DebugOutput.h"
 #include "world/PickGeometry.h"
+#include "world/TerrainHeights.h"
 
 namespace {
 
 constexpr int kBytesPerTexel = 4;
 enum TexelByte { kBlue, kGreen, kRed };
 constexpr float kChannels = 3.0f;
-// y = sample / 256 x 40 - 20 + 2: a sample of 0 lies at -18, 255 at 21.84375.
-constexpr float kSampleScale = 0.00390625f;
-constexpr float kHeightRange = 40.0f;
-constexpr float kHeightOffset = -20.0f + 2.0f;
-// Things stand this far below the interpolated surface.
-constexpr float kGroundSink = 0.9f;
 constexpr float kInverseLandSide = 0.0009765625f;  // 1 / 1024
 constexpr float kPickRayLength = 100000.0f;
 // Picking searches this many quads on each side of the ray's ground crossing.
 constexpr int32_t kPickWindow = 10;
 // 0.99 of a full turn: a point inside a triangle sees its corners round 2 pi.
 constexpr double kInsideAngleSum = 6.220353454107791;
-constexpr int kSmoothingBlock = 9;
 
 }  // namespace
 
@@ -92,16 +86,7 @@ void CHeightMapHandlerClass::ComputeHeights() {
     }
   }
   texture.UnlockRect(0);
-  // In place, so the left and upper neighbours are already smoothed.
-  for (int32_t r = 1; r + 1 < m_rows; ++r) {
-    for (int32_t c = 1; c + 1 < m_columns; ++c) {
-      float sum = 0.0f;
-      for (int32_t dr = -1; dr <= 1; ++dr) {
-        for (int32_t dc = -1; dc <= 1; ++dc) sum += m_samples[size_t(r + dr) * m_columns + (c + dc)];
-      }
-      m_samples[size_t(r) * m_columns + c] = sum / kSmoothingBlock;
-    }
-  }
+  terrain::SmoothSamples(m_samples, m_columns, m_rows);
 }
 
 void CHeightMapHandlerClass::BuildVertices() {
@@ -113,7 +98,7 @@ void CHeightMapHandlerClass::BuildVertices() {
     for (int32_t c = 0; c < m_columns; ++c) {
       const size_t index = size_t(r) * m_columns + c;
       m_vertices[index].position = {float(c) * stepX - kLandHalfExtent,
-                                    m_samples[index] * kSampleScale * kHeightRange + kHeightOffset,
+                                    terrain::SampleHeight(m_samples[index]),
                                     float(r) * stepZ - kLandHalfExtent};
     }
   }
@@ -143,7 +128,7 @@ float CHeightMapHandlerClass::GetHeight(const plat::Vec3& point) const {
   const float tx = fx - float(ix), tz = fz - float(iz);
   const float h0 = VertexY(ix, iz) + (VertexY(ix + 1, iz) - VertexY(ix, iz)) * tx;
   const float h1 = VertexY(ix, iz + 1) + (VertexY(ix + 1, iz + 1) - VertexY(ix, iz + 1)) * tx;
-  return h0 + (h1 - h0) * tz - kGroundSink;
+  return h0 + (h1 - h0) * tz - terrain::kGroundSink;
 }
 
 bool CHeightMapHandlerClass::HitTriangle(int32_t c0, int32_t r0, int32_t c1, int32_t r1, int32_t c2, int32_t r2,

@@ -12,12 +12,26 @@
 
 #include "platform/gfx/PngWriter.h"
 #include "tools/modelwriter/ModelWriter.h"
+#include "tools/modelwriter/ParkGround.h"
 #include "tools/modelwriter/ParkObjectModels.h"
 #include "tools/modelwriter/ParkShapes.h"
 
 namespace {
 
 using namespace parkshapes;
+
+// The sky: the game hangs the dome 60 above the ground under the camera; it
+// reaches 300 below its middle, so that it closes the view beyond the land's
+// edge (512 out) as well.
+constexpr float kSkyRadius = 800;
+constexpr float kSkyLowestPitch = -0.39f;
+constexpr int kSkyRings = 10;
+constexpr int kSkySides = 24;
+
+// The ground: quads of 8 by 8 units, two height-map samples a side, in
+// four parts.
+constexpr int kGroundCells = 128;
+constexpr int kGroundPieces = 2;
 
 std::uint32_t Grass(float u, float v) {
   const float n = Noise(u, v);
@@ -86,12 +100,16 @@ std::vector<ParkModel> BuildModels() {
   std::vector<ParkModel> models;
   {
     ParkModel m{"objects/sky/SkyDome_800m.EFX", {}, {{"skydome_sky.png", Sky}}};
-    m.model.meshObjects.push_back(Object("SkyDome", Dome(800, 8, 24), {TexturedMaterial(0, "sky", "skydome_sky.png")}));
+    m.model.meshObjects.push_back(Object("SkyDome", Dome(kSkyRadius, kSkyLowestPitch, kSkyRings, kSkySides), {TexturedMaterial(0, "sky", "skydome_sky.png")}));
     models.push_back(std::move(m));
   }
   {
     ParkModel m{"objects/PK_basemap/basemap.EFX", {}, {{"basemap_grass.png", Grass}}};
-    m.model.meshObjects.push_back(Object("basemap", Ground(1280, 16, 64), {TexturedMaterial(0, "grass", "basemap_grass.png")}));
+    int piece = 0;
+    for (const Triangles& part : ParkGround(kGroundCells, kGroundPieces)) {
+      m.model.meshObjects.push_back(Object("basemap_" + std::to_string(piece++), part,
+                                           {TexturedMaterial(0, "grass", "basemap_grass.png")}));
+    }
     models.push_back(std::move(m));
   }
   {

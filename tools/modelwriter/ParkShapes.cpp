@@ -1,6 +1,7 @@
 #include "tools/modelwriter/ParkShapes.h"
 
 #include <cmath>
+#include <optional>
 
 #include "platform/gfx/PngWriter.h"
 
@@ -59,10 +60,10 @@ Triangles Frustum(const Vec3& base, float r0, float r1, float height, int sides)
 }
 
 // The inside of a half sphere: the sky seen from below.
-Triangles Dome(float radius, int rings, int sides) {
+Triangles Dome(float radius, float lowestPitch, int rings, int sides) {
   Triangles out;
   auto point = [&](int ring, int side) {
-    const float pitch = 0.5f * kPi * float(ring) / float(rings);
+    const float pitch = lowestPitch + (0.5f * kPi - lowestPitch) * float(ring) / float(rings);
     const float yaw = 2 * kPi * float(side) / float(sides);
     const Vec3 p{radius * std::cos(pitch) * std::cos(yaw), radius * std::sin(pitch),
                  radius * std::cos(pitch) * std::sin(yaw)};
@@ -75,25 +76,12 @@ Triangles Dome(float radius, int rings, int sides) {
   return out;
 }
 
-// A flat square grid on y = 0 with the texture repeated tiles times.
-Triangles Ground(float size, int cells, float tiles) {
-  Triangles out;
-  const float step = size / float(cells);
-  for (int i = 0; i < cells; ++i) {
-    for (int j = 0; j < cells; ++j) {
-      auto at = [&](int a, int b) {
-        const float x = -size / 2 + step * float(a), z = -size / 2 + step * float(b);
-        Vertex v = MakeVertex({x, 0, z}, {0, 1, 0}, tiles * float(a) / float(cells),
-                              tiles * float(b) / float(cells));
-        v.su = float(a) / float(cells);
-        v.sv = float(b) / float(cells);
-        return v;
-      };
-      Quad(out, at(i, j), at(i, j + 1), at(i + 1, j + 1), at(i + 1, j));
-    }
-  }
-  return out;
-}
+namespace {
+
+constexpr float kNoOffset = 0.0f;
+constexpr float kPlainTiling = 1.0f;
+
+}  // namespace
 
 modelwriter::Material TexturedMaterial(int number, const std::string& name, const std::string& colourFile,
                                        const std::string& opacityFile) {
@@ -105,6 +93,9 @@ modelwriter::Material TexturedMaterial(int number, const std::string& name, cons
   colour.name = name + " colour";
   colour.kind = 1;
   colour.file = "textures\\" + colourFile;
+  // A model's texture coordinates are stored times the tiling of its only
+  // map: the map says "as they stand" (no offset, tiling 1).
+  colour.values = {kNoOffset, kNoOffset, kPlainTiling, kPlainTiling, std::nullopt};
   m.maps.push_back(colour);
   if (!opacityFile.empty()) {
     modelwriter::TextureMap opacity = colour;

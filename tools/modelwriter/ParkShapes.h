@@ -32,10 +32,9 @@ Triangles Frustum(const Vec3& base, float r0, float r1, float height, int sides)
 Triangles Disc(const Vec3& centre, float radius, int sides);
 // A sphere squashed to the given half heights, its normals outward.
 Triangles Ball(const Vec3& centre, const Vec3& radii, int rings, int sides);
-// The inside of a half sphere: the sky seen from below.
-Triangles Dome(float radius, int rings, int sides);
-// A flat square grid on y = 0 with the texture repeated tiles times.
-Triangles Ground(float size, int cells, float tiles);
+// The inside of a sphere from lowestPitch (radians, negative below its
+// middle) to its top: the sky seen from below.
+Triangles Dome(float radius, float lowestPitch, int rings, int sides);
 
 modelwriter::Material TexturedMaterial(int number, const std::string& name, const std::string& colourFile,
                                        const std::string& opacityFile = {});
