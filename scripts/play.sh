@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Sets up, builds, makes the demo park and starts it in a window. Until the
-# game's shell stands, this is the engine's scene of the demo park.
+# Sets up, builds, makes the demo park and starts the game on it in a window.
+# HALVENOR_FRAMES=N ends it after N frames; other arguments go to the game
+# (see build/app/halvenor --help).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build"
 cd "$root/build/park"
-exec "$root/build/tools/enginescene/engine_scene" --frames "${HALVENOR_FRAMES:-3000}" "$@"
+frames=()
+if [[ -n "${HALVENOR_FRAMES:-}" ]]; then frames=(--frames "$HALVENOR_FRAMES"); fi
+exec "$root/build/app/halvenor" "${frames[@]}" "$@"

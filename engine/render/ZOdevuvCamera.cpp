@@ -6,6 +6,12 @@
 
 using plat::Vec3;
 
+namespace {
+
+constexpr Vec3 kWorldUp{0, 1, 0};
+
+}  // namespace
+
 ZOdevuvCamera::ZOdevuvCamera() { g_camera = this; }
 
 ZOdevuvCamera::~ZOdevuvCamera() {
@@ -68,5 +74,10 @@ void ZOdevuvCamera::LookAt(const Vec3& eye, const Vec3& target, const Vec3& /*un
   position = eye;
   // A target on the eye gives no direction; keep looking the way we were.
   if (!(target == eye)) look = plat::Vec3Normalized(target - eye);
+  // A right axis kept from an earlier look (or set before the first) that
+  // is not square to the new look would roll the view: it is levelled for
+  // the new look, unless that look is vertical.
+  const Vec3 level = plat::Vec3Normalized(plat::Vec3Cross(kWorldUp, look));
+  if (!(level == Vec3{})) right = level;
   RebuildUp();
 }

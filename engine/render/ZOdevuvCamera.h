@@ -20,8 +20,8 @@ class ZOdevuvCamera {
   void MoveAlongLook(float distance);
   void Walk(float distance);    // along look, height kept
   void Strafe(float distance);  // along right, height kept
-  // The third argument is accepted for the callers' sake; the up vector is
-  // always rebuilt from look and right.
+  // The third argument is accepted for the callers' sake: the right axis is
+  // levelled for the new look, and the up vector rebuilt from look and right.
   void LookAt(const plat::Vec3& eye, const plat::Vec3& target, const plat::Vec3& unusedUp);
 
   void GetPosition(plat::Vec3* out) const { *out = position; }

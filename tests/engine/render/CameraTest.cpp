@@ -125,6 +125,20 @@ TEST(Camera, LookAtGivesTheSameViewAsTheLibraryLookAt) {
   ExpectNear(ToView(camera, target), {0, 0, 50});
 }
 
+TEST(Camera, LookAtLevelsARightAxisLeftFromAnotherLook) {
+  // The game's first view: right set to (-1, 0, 0), then a look mostly
+  // along +x. Kept as it was, that right would roll the horizon.
+  ZOdevuvCamera camera;
+  camera.SetRight({-1, 0, 0});
+  const Vec3 eye{0, 17, 10}, target{150, 0, -50};
+  camera.LookAt(eye, target, {0, 1, 0});
+  Matrix view, expected;
+  camera.GetViewMatrix(&view);
+  plat::MatrixLookAtLH(&expected, eye, target, {0, 1, 0});
+  ExpectNear(view, expected);
+  EXPECT_NEAR(camera.right.y, 0, kEps);
+}
+
 TEST(Camera, LookAtAlongTheRightAxisRebuildsRightFromTheWorldUp) {
   ZOdevuvCamera camera;  // right is (1, 0, 0)
   camera.LookAt({0, 0, 0}, {5, 0, 0}, {0, 1, 0});

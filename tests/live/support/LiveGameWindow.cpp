@@ -29,7 +29,13 @@ std::vector<std::uint32_t> CaptureFrame(plat::Device& device, int width, int hei
 
 LiveGameWindow::~LiveGameWindow() { Close(); }
 
-void LiveGameWindow::Open(const char* title, int width, int height) {
+void WithLiveDevice(const std::function<void()>& setUp) {
+  setenv("HALVENOR_HEADLESS", "0", 1);
+  setUp();
+  setenv("HALVENOR_HEADLESS", "1", 1);
+}
+
+void LiveGameWindow::OpenWindow(const char* title, int width, int height) {
   // The pictures are compared with fixed expectations: Mesa's software
   // renderer draws the same ones on every machine.
   setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
@@ -38,11 +44,15 @@ void LiveGameWindow::Open(const char* title, int width, int height) {
   width_ = width;
   height_ = height;
   plat::RegisterGlBackend();
-  // The engine device picks its backend from the environment.
-  setenv("HALVENOR_HEADLESS", "0", 1);
-  engine_ = std::make_unique<ZOdevuvDevice>(window_);
-  engine_->InitEngineDevice(width, height, kColourBits, kWindowed, kAllowHardware);
-  setenv("HALVENOR_HEADLESS", "1", 1);
+}
+
+void LiveGameWindow::Open(const char* title, int width, int height) {
+  OpenWindow(title, width, height);
+  if (!window_) return;
+  WithLiveDevice([&] {
+    engine_ = std::make_unique<ZOdevuvDevice>(window_);
+    engine_->InitEngineDevice(width, height, kColourBits, kWindowed, kAllowHardware);
+  });
   ASSERT_NE(engine_->GetDevice(), nullptr);
   ASSERT_EQ(engine_->GetDevice()->Backend().Name(), "gl");
   plat::KeepRendererLoaded();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,11 @@
 #include "tests/live/support/ScreenshotPath.h"
 
 namespace livetest {
+
+// Runs the call with the device backends chosen for a live window: the
+// engine device picks its backend from the environment, which the test
+// process keeps headless for every other service.
+void WithLiveDevice(const std::function<void()>& setUp);
 
 // Presents the frame drawn on the device, writes it as the named screenshot
 // and returns its pixels, width × height of them (0xAARRGGBB, top row
@@ -32,7 +38,12 @@ class LiveGameWindow {
   // backend. Without a display it leaves IsOpen() false; a device that does
   // not come up is a fatal failure.
   void Open(const char* title, int width, int height);
+  // Opens the window with the GL backend ready for a device that the caller
+  // sets up on it itself (the game's InitDevice); without a display it
+  // leaves IsOpen() false.
+  void OpenWindow(const char* title, int width, int height);
   bool IsOpen() const { return window_ != nullptr; }
+  plat::WindowHandle Window() const { return window_; }
   // The device goes before the window it draws into.
   void Close();
 
