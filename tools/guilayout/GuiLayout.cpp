@@ -252,6 +252,12 @@ class Page {
         m_x(kMargin),
         m_y(title.empty() ? kMargin : kTitleHeight + kGap + 4) {}
 
+  // The page shows from the start.
+  Page& Shown() {
+    m_root.props[windowProps::kShown] = "1";
+    return *this;
+  }
+
   // Places the page itself (screen coordinates) and makes it sticky.
   Page& At(int x, int y, bool sticky) {
     m_root.props[kX] = Num(x);
@@ -406,8 +412,9 @@ constexpr int kSmall = 36;
 
 // One row of equal buttons per entry, for the menus.
 Element Menu(const std::string& tag, int id, const std::string& title,
-             const std::vector<std::pair<int, std::string>>& buttons) {
+             const std::vector<std::pair<int, std::string>>& buttons, bool shown = false) {
   Page page(tag, id, 260, kTitleHeight + 24 + int(buttons.size()) * (kButtonHeight + kLineGap) + kMargin, title);
+  if (shown) page.Shown();
   for (const auto& [button, caption] : buttons) page.Skip(36).Button(button, 172, caption).Row();
   return page.Build();
 }
@@ -737,8 +744,9 @@ Element Tools(const std::string& tag, int id, const std::vector<std::pair<int, s
 
 std::vector<Element> GameElements() {
   std::vector<Element> pages = {
+      // The main menu greets the player once the park has loaded.
       Menu("MENU", 10001, "Halvenor porvik",
-           {{10002, "New game"}, {10005, "Load / save"}, {10004, "Options"}, {10003, "Quit"}}),
+           {{10002, "New game"}, {10005, "Load / save"}, {10004, "Options"}, {10003, "Quit"}}, true),
       Menu("NEWGAME", 10020, "New game",
            {{10025, "Free play"}, {10026, "Tutorial"}, {10028, "Scenarios"}, {10027, "Back"}}),
       Menu("PAUSE", 10010, "Paused",
