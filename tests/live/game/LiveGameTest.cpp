@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <thread>
@@ -22,7 +22,6 @@
 #include "engine/render/ZOdevuvCamera.h"
 #include "engine/render/ZOdevuvDevice.h"
 #include "gui/core/CGuiElement.h"
-#include "gui/core/GuiCommand.h"
 #include "platform/gfx/Device.h"
 #include "platform/gfx/gl/leaks/DisplayLeaks.h"
 #include "platform/input/InputSource.h"
@@ -49,8 +48,8 @@ constexpr int32_t kNewGameButton = 10002;
 constexpr int32_t kFreePlayButton = 10025;
 // Frames the started park runs before its picture is taken.
 constexpr int kSettleFrames = 30;
-// The view of the picture: from above the plaza north over the main road
-// and its rides to the pond.
+// The view of the picture: from above the plaza north-east over the main
+// road, its crossings and stalls, to the pond and the hills beyond.
 constexpr plat::Vec3 kEye{-40.0f, 45.0f, -200.0f};
 constexpr plat::Vec3 kTarget{60.0f, 0.0f, 60.0f};
 constexpr plat::Vec3 kWorldUp{0.0f, 1.0f, 0.0f};
@@ -174,12 +173,13 @@ class LiveGame : public ::testing::Test {
     return Frame() && Frame();
   }
 
-  // The loading, then a free game from the main menu, which the game's
-  // start page opens.
+  // The loading, then a free game from the main menu, which greets the
+  // player once the park has loaded.
   bool StartFreeGame() {
     if (!Load()) return false;
-    game_->PostCommand(-1, kMainMenu, kCmdShowPage, kNewGameButton, 0);
-    return Frame() && ClickElement(kNewGameButton) && ClickElement(kFreePlayButton) && game_->playMode == 1;
+    const CGuiElement* menu = game_->FindElement(kMainMenu);
+    EXPECT_TRUE(menu && menu->IsVisible()) << "the main menu after loading";
+    return ClickElement(kNewGameButton) && ClickElement(kFreePlayButton) && game_->playMode == 1;
   }
 
   std::vector<std::uint32_t> Capture(const std::string& name) {
