@@ -46,6 +46,8 @@ constexpr int kMaxLoadingFrames = 60000;
 constexpr int32_t kMainMenu = 10001;
 constexpr int32_t kNewGameButton = 10002;
 constexpr int32_t kFreePlayButton = 10025;
+// Tries at moving the cursor onto an element.
+constexpr int kCursorMoves = 10;
 // Frames the started park runs before its picture is taken.
 constexpr int kSettleFrames = 30;
 // The view of the picture: from above the plaza north-east over the main
@@ -159,13 +161,25 @@ class LiveGame : public ::testing::Test {
   // A left click on the middle of the element, as the player makes it (the
   // cursor moves by twice the mouse's movement); false when the element is
   // missing or hidden.
+  bool OnElement(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
+    const VAvazadOvurUrovi::ScreenPoint at = game_->GetCursorPosition();
+    return at.x > left && at.x < right && at.y > top && at.y < bottom;
+  }
+
   bool ClickElement(int32_t id) {
     const CGuiElement* element = game_->FindElement(id);
     if (!element || !element->IsVisible()) return false;
     int32_t left = 0, top = 0, right = 0, bottom = 0;
     element->GetRect(left, top, right, bottom);
-    const VAvazadOvurUrovi::ScreenPoint now = game_->GetCursorPosition();
-    plat::InputSource::Shared().MoveMouse(((left + right) / 2 - now.x) / 2, ((top + bottom) / 2 - now.y) / 2);
+    // The cursor is moved until it stands on the element: the game may
+    // place it anew in the frames after the loading.
+    const int32_t x = (left + right) / 2, y = (top + bottom) / 2;
+    for (int n = 0; n < kCursorMoves && !OnElement(left, top, right, bottom); ++n) {
+      const VAvazadOvurUrovi::ScreenPoint now = game_->GetCursorPosition();
+      plat::InputSource::Shared().MoveMouse((x - now.x) / 2, (y - now.y) / 2);
+      if (!Frame()) return false;
+    }
+    if (!OnElement(left, top, right, bottom)) return false;
     for (bool down : {true, false}) {
       if (!Frame()) return false;
       plat::InputSource::Shared().SetMouseButton(0, down);
@@ -179,7 +193,9 @@ class LiveGame : public ::testing::Test {
     if (!Load()) return false;
     const CGuiElement* menu = game_->FindElement(kMainMenu);
     EXPECT_TRUE(menu && menu->IsVisible()) << "the main menu after loading";
-    return ClickElement(kNewGameButton) && ClickElement(kFreePlayButton) && game_->playMode == 1;
+    EXPECT_TRUE(ClickElement(kNewGameButton)) << "the new-game button";
+    EXPECT_TRUE(ClickElement(kFreePlayButton)) << "the free-play button";
+    return game_->playMode == 1;
   }
 
   std::vector<std::uint32_t> Capture(const std::string& name) {
