@@ -207,14 +207,15 @@ EngineString REraduzizFoodFeltetScreen::UniqueName(const CFoodCatalog& catalog, 
   return name;
 }
 
-void REraduzizFoodFeltetScreen::AddComposedFood(const EngineString& name) {
+bool REraduzizFoodFeltetScreen::AddComposedFood(const EngineString& name) {
   CFoodCatalog* catalog = Catalog();
   FoodTypeRecord* type = catalog ? catalog->FindFoodType(m_typeId) : nullptr;
-  if (!type) return;
+  if (!type) return false;
   auto food = std::make_unique<FoodRecord>();
   food->CopyFrom(foodTemplate);
   food->name = name;
   type->foods.push_back(std::move(food));
+  return true;
 }
 
 void REraduzizFoodFeltetScreen::Accept() {
@@ -227,8 +228,7 @@ void REraduzizFoodFeltetScreen::Accept() {
   // A saved park keeps names up to that length.
   if (name.Length() > SceneStream::kMaxStringBytes) return;
   if (composing) {
-    AddComposedFood(name);
-    FinishMenuLesson();
+    if (AddComposedFood(name)) FinishMenuLesson();
   } else {
     food->name = name;
   }

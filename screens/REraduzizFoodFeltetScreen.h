@@ -95,7 +95,8 @@ class REraduzizFoodFeltetScreen {
   void StepPrice(int32_t step);
   void Cancel();
   void Accept();
-  void AddComposedFood(const EngineString& name);
+  // False when the type is gone (nothing is added).
+  bool AddComposedFood(const EngineString& name);
   // In the tutorial, a composed dish ends the menu lesson.
   void FinishMenuLesson();
   void ClosePage(int32_t sender);

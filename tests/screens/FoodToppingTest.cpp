@@ -133,7 +133,8 @@ TEST_F(FoodToppingTest, AcceptWithAnEmptyNameOrWithoutAToppingDoesNothing) {
 
 // The menu lesson ends when the player composes a dish: the lesson is done,
 // the progress kept, and the closed message leads back to the lesson menu.
-// Editing a dish, another lesson or a game outside the tutorial end nothing.
+// Editing a dish, a dish whose type is gone meanwhile (nothing is added),
+// another lesson or a game outside the tutorial end nothing.
 TEST_F(FoodToppingTest, AComposedDishEndsTheMenuLessonOfTheTutorialOnly) {
   constexpr int32_t kMessageClose = 10393, kLessonMenu = 10446;
   const struct {
@@ -141,12 +142,14 @@ TEST_F(FoodToppingTest, AComposedDishEndsTheMenuLessonOfTheTutorialOnly) {
     uint8_t tutorialMode;
     int32_t lesson;
     bool composes;
+    bool typeGone;
     bool ends;
   } cases[] = {
-      {"composed in the menu lesson", 1, REraduzizTutorialScreen::kMenuLesson, true, true},
-      {"edited in the menu lesson", 1, REraduzizTutorialScreen::kMenuLesson, false, false},
-      {"composed in another lesson", 1, REraduzizTutorialScreen::kRestaurantLesson, true, false},
-      {"composed outside the tutorial", 0, REraduzizTutorialScreen::kMenuLesson, true, false},
+      {"composed in the menu lesson", 1, REraduzizTutorialScreen::kMenuLesson, true, false, true},
+      {"edited in the menu lesson", 1, REraduzizTutorialScreen::kMenuLesson, false, false, false},
+      {"composed for a type that is gone", 1, REraduzizTutorialScreen::kMenuLesson, true, true, false},
+      {"composed in another lesson", 1, REraduzizTutorialScreen::kRestaurantLesson, true, false, false},
+      {"composed outside the tutorial", 0, REraduzizTutorialScreen::kMenuLesson, true, false, false},
   };
   REraduzizTutorialScreen& tutorial = *world.screens.tutorialScreen;
   for (const auto& c : cases) {
@@ -165,6 +168,7 @@ TEST_F(FoodToppingTest, AComposedDishEndsTheMenuLessonOfTheTutorialOnly) {
     }
     Move(Screen::kAvailableListId, 0, Screen::kOfferId);
     TypeName("Lesson burger");
+    if (c.typeGone) std::erase_if(catalog.restaurantFoodTypes, [](const auto& t) { return t->id == kBurgerType; });
     Press({Screen::kAcceptId});
     EXPECT_FALSE(world.IsShown(kToppingPage));
 
