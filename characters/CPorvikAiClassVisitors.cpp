@@ -201,6 +201,10 @@ void CPorvikAiClass::CloseForTheNight() {
     if (!character || character->IsNonVisitor() || character->GetActivityMode() != kWalkingMode) continue;
     const int32_t state = character->GetActivityState();
     if (state == REraduzizVisitor::kStateLeftPark || state == kRideBackState) continue;
+    // A visitor on a ride's own path walks it to the end and comes out at
+    // the exit first: sent to choose from inside the ride, it would find no
+    // footpath out and stay in the park all night.
+    if (character->IsInRide()) continue;
     character->SetActivityState(0, REraduzizVisitor::kStateDecideAgain);
   }
   if (m_visitorCount == 0) TurnTheDay();

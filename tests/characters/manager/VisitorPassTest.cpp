@@ -143,10 +143,17 @@ TEST_F(VisitorPassTest, ClosingSendsWalkersHomeAndTheEmptyParkOpensNextMorning) 
   host_.hour = 18;
   REraduzizVisitor* walker = Spawn(0);
   REraduzizVisitor* leaving = Spawn(1);
-  ASSERT_TRUE(walker && leaving);
+  REraduzizVisitor* rider = Spawn(2);
+  ASSERT_TRUE(walker && leaving && rider);
   walker->SetActivityState(1, 14);
   leaving->SetActivityState(1, REraduzizVisitor::kStateLeftPark);
-  for (REraduzizVisitor* v : {walker, leaving}) {
+  // On the way back along the running ride's path, inside the ride.
+  chartest::FakeObject ride;
+  ride.pathsB = {{{0, 0, 0}, {100, 0, 100}}};
+  rider->SetTargetAttraction(chartest::Handle(ride));
+  rider->SetActivityState(1, REraduzizVisitor::kStateRideListBVisible);
+  rider->SetInRide(true);
+  for (REraduzizVisitor* v : {walker, leaving, rider}) {
     v->SetPathFound(true);
     v->SetTargetCell(200, 0, 0);
     v->SetCounterWithTime(REraduzizVisitor::kPatienceTimer, 5000);
@@ -156,6 +163,8 @@ TEST_F(VisitorPassTest, ClosingSendsWalkersHomeAndTheEmptyParkOpensNextMorning) 
   EXPECT_EQ(park_.clock.day, 30);
   EXPECT_EQ(leaving->GetActivityState(), REraduzizVisitor::kStateLeftPark);
   EXPECT_EQ(walker->GetActivityMode(), 0);
+  EXPECT_TRUE(rider->IsInRide());
+  EXPECT_EQ(rider->GetActivityState(), REraduzizVisitor::kStateRideListBVisible) << "the rider finishes its ride";
 
   // Once everybody has walked out, the clock jumps to 10:00 of the next day.
   world_.pathResult = 1;
