@@ -29,9 +29,19 @@ void HeadlessBackend::Clear(const DeviceState& state, std::uint32_t flags, std::
   target->Write([&](ImageLevel& level) {
     int right = std::min<int>(level.width, int(vp.x + vp.width));
     int bottom = std::min<int>(level.height, int(vp.y + vp.height));
+    if (right <= int(vp.x)) return;
+    // The first row texel by texel, every other row as a copy of it: a
+    // whole screen is cleared several times a frame.
+    const std::size_t rowBytes = std::size_t(right - int(vp.x)) * std::size_t(bpp);
+    const std::uint8_t* first = nullptr;
     for (int y = int(vp.y); y < bottom; ++y) {
-      std::uint8_t* row = level.bytes.data() + std::size_t(y) * level.pitch;
-      for (int x = int(vp.x); x < right; ++x) std::memcpy(row + std::size_t(x) * bpp, texel, bpp);
+      std::uint8_t* row = level.bytes.data() + std::size_t(y) * level.pitch + std::size_t(vp.x) * bpp;
+      if (first) {
+        std::memcpy(row, first, rowBytes);
+        continue;
+      }
+      for (std::size_t x = 0; x < rowBytes; x += std::size_t(bpp)) std::memcpy(row + x, texel, bpp);
+      first = row;
     }
   });
 }

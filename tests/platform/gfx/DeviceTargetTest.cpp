@@ -48,6 +48,27 @@ TEST_F(RenderTargets, ClearsGoToTheCurrentTargetAndNeedADepthBufferForZ) {
   ASSERT_EQ(dev().Record().Count(EventKind::Clear), 1u);
 }
 
+TEST_F(RenderTargets, AClearFillsTheViewportOnEveryRowAndNothingAroundIt) {
+  auto surface = target_->GetSurfaceLevel(0);
+  dev().SetRenderTarget(0, surface);
+  ASSERT_TRUE(dev().Clear(ClearFlags::Target, 0xFF000000u, 1.0f, 0));
+  const Viewport inner{10, 5, 100, 50};
+  dev().SetViewport(inner);
+  ASSERT_TRUE(dev().Clear(ClearFlags::Target, 0xFF123456u, 1.0f, 0));
+  int wrong = 0;
+  surface->Read([&](const ImageLevel& level) {
+    for (int y = 0; y < level.height; ++y) {
+      for (int x = 0; x < level.width; ++x) {
+        std::uint32_t pixel = 0;
+        std::memcpy(&pixel, level.bytes.data() + std::size_t(y) * level.pitch + std::size_t(x) * 4, 4);
+        const bool inside = x >= 10 && x < 110 && y >= 5 && y < 55;
+        if (pixel != (inside ? 0xFF123456u : 0xFF000000u)) ++wrong;
+      }
+    }
+  });
+  EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(RenderTargets, RenderToSurfaceOutsideASceneOpensAndClosesItsOwn) {
   ASSERT_TRUE(renderer_);
   auto surface = target_->GetSurfaceLevel(0);
