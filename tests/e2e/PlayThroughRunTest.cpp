@@ -1,24 +1,34 @@
 // A game of halvenor played from its start to its quit with the mouse, in
 // this process, on the demo park: the intro and the loading screen, a free
 // game from the main menu, a footpath laid and a ride bought from the build
-// book and set down beside it, a shower that comes and goes, the game saved
-// and read back in the middle, and the quit button.
+// book and set down beside it, a gardener hired from the staff page and
+// planting at the fast speed, a shower that comes and goes, the game saved and read back in the middle, and the quit
+// button. Played headless, and again in a window, where pictures of the
+// park with its visitors, of the rain and of the loaded game are kept in
+// the build folder's screenshots.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cmath>
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "characters/CPorvikAiClass.h"
+#include "characters/REraduzizVisitor.h"
 #include "engine/media/SoundManager.h"
 #include "engine/render/ZOdevuvCamera.h"
 #include "engine/render/ZOdevuvDevice.h"
 #include "gui/core/GuiCommand.h"
+#include "park/ledger/CLedgerRecordList.h"
+#include "park/ledger/LedgerKinds.h"
 #include "park/objects/CAttraction.h"
 #include "platform/gfx/Device.h"
+#include "platform/gfx/Screenshot.h"
+#include "platform/gfx/gl/leaks/DisplayLeaks.h"
 #include "platform/math/Math.h"
 #include "tests/e2e/GameSession.h"
 #include "world/CHeightMapHandlerClass.h"
@@ -44,6 +54,26 @@ constexpr int32_t kGameMenuButton = 10071;
 constexpr int32_t kPauseButton = 10266;
 constexpr int32_t kQuitFromPauseMenu = 10012;
 constexpr const char* kStallItem = "poffertjeskraam_etterem";
+// The finance page's way to the staff page, the gardeners' + button, the
+// page's OK button, a gardener's price and the first gardener's id.
+constexpr int32_t kFinanceBarButton = 10436;
+constexpr int32_t kStaffButton = 10179;
+constexpr int32_t kHireGardenerButton = 10308;
+constexpr int32_t kStaffOkButton = 10310;
+constexpr int32_t kGardenerPrice = 3000;
+constexpr int32_t kFirstGardenerId = 2000;
+// The speed page's buttons.
+constexpr int32_t kSpeedBarButton = 10435;
+constexpr int32_t kFastSpeedButton = 10337;
+constexpr int32_t kNormalSpeedButton = 10336;
+constexpr int32_t kFastSpeed = 4;
+// How near the gardener its new plant stands.
+constexpr float kPlantReach = 8.0f;
+// The gardener at work, and the frames of a tenth of a second at the fast
+// speed (about five game days) it is given to plant.
+constexpr int32_t kPlantingState = 46;
+constexpr int kWorkFrames = 6000;
+constexpr uint32_t kWorkFrameMs = 100;
 // The notice of the first visitors and its close button.
 constexpr int32_t kNoticeCloseButton = 10393;
 constexpr int kFirstVisitorsFrames = 20000;
@@ -59,6 +89,20 @@ constexpr int kCommandFrames = 10;
 constexpr int32_t kSearchCells = 24;
 constexpr int32_t kRideDistance = 4;
 constexpr float kLowestPathHeight = 1.1f;
+
+// A picture that shows something: many colours, none of them covering
+// nearly all of it.
+constexpr std::size_t kFewestColours = 64;
+constexpr double kLargestShareOfOneColour = 0.9;
+constexpr uint32_t kColourMask = 0xFFFFFF;
+
+bool ShowsSomething(const std::vector<uint32_t>& pixels) {
+  std::unordered_map<uint32_t, std::size_t> counts;
+  for (uint32_t pixel : pixels) ++counts[pixel & kColourMask];
+  std::size_t most = 0;
+  for (const auto& [colour, count] : counts) most = std::max(most, count);
+  return counts.size() >= kFewestColours && double(most) < kLargestShareOfOneColour * double(pixels.size());
+}
 
 // Where a world point shows on the screen through the game's camera.
 VAvazadOvurUrovi::ScreenPoint ScreenPointOf(const VAvazadOvurUrovi& game, const plat::Vec3& world) {
@@ -81,8 +125,37 @@ bool IsPath(const VAvazadOvurUrovi& game, int32_t i, int32_t j) {
   return game.terrain->GetCell(i, j, cell) && cell.IsPath();
 }
 
-class PlayThroughRun : public ::testing::Test {
+// What the ledger holds booked under a kind.
+int32_t BookedAmount(const VAvazadOvurUrovi& game, int32_t kind) {
+  int32_t amount = 0;
+  for (const LedgerRecord& record : game.ledgerRecords->Records()) {
+    if (record.kind == kind) amount += record.amount;
+  }
+  return amount;
+}
+
+class PlayThroughRun : public ::testing::TestWithParam<plat::WindowBackend> {
  protected:
+  void SetUp() override {
+    if (!session.Started() && GetParam() == plat::WindowBackend::Live) GTEST_SKIP() << "no display for the window";
+    if (GetParam() == plat::WindowBackend::Live) plat::KeepRendererLoaded();
+  }
+
+  // In the window: the frame just drawn, kept as the named screenshot,
+  // must show something.
+  void Picture(const std::string& name) {
+    if (GetParam() != plat::WindowBackend::Live) return;
+    plat::Device& device = *g_device->GetDevice();
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+    ASSERT_TRUE(plat::CaptureBackBuffer(device, width, height, pixels)) << name;
+    EXPECT_TRUE(ShowsSomething(pixels)) << name << " is blank";
+    const fs::path folder(HALVENOR_SCREENSHOT_DIR);
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+    EXPECT_TRUE(plat::SaveScreenshot(device, (folder / (name + ".png")).string())) << name;
+  }
+
   void RightClickOn(const plat::Vec3& world) {
     const VAvazadOvurUrovi::ScreenPoint at = ScreenPointOf(*session.game, world);
     session.MoveMouseToScreen(at.x, at.y);
@@ -123,12 +196,32 @@ class PlayThroughRun : public ::testing::Test {
     return true;
   }
 
-  GameSession session;
+  // Frames until the gardener has set a plant down where it worked;
+  // false when it has not in the frames given.
+  bool WatchTheGardenerPlant(const REraduzizVisitor& gardener) {
+    VAvazadOvurUrovi& game = *session.game;
+    bool planting = false;
+    std::size_t objectsBefore = 0;
+    return session.RunUntil(
+        [&] {
+          if (!planting && gardener.GetActivityState() == kPlantingState) {
+            planting = true;
+            objectsBefore = game.placedObjects.Objects().size();
+          }
+          if (!planting || game.placedObjects.Objects().size() <= objectsBefore) return false;
+          const plat::Vec3& at = gardener.GetPosition();
+          const plat::Vec3 plant = game.placedObjects.Objects().back()->GetPositionStruct();
+          return std::hypot(plant.x - at.x, plant.z - at.z) < kPlantReach;
+        },
+        kWorkFrames, kWorkFrameMs);
+  }
+
+  GameSession session{GetParam()};
 };
 
 }  // namespace
 
-TEST_F(PlayThroughRun, APlayerStartsAFreeGameBuildsWeathersAShowerSavesLoadsAndQuits) {
+TEST_P(PlayThroughRun, APlayerStartsAFreeGameBuildsHiresWeathersAShowerSavesLoadsAndQuits) {
   ASSERT_TRUE(session.Started());
   VAvazadOvurUrovi& game = *session.game;
 
@@ -185,12 +278,37 @@ TEST_F(PlayThroughRun, APlayerStartsAFreeGameBuildsWeathersAShowerSavesLoadsAndQ
   ASSERT_TRUE(game.terrain->GetCellObjectId(firstI + kPathLength / 2, row + kRideDistance, underRide));
   EXPECT_EQ(underRide, ride->objectNumber);
 
+  // A gardener from the staff page, which the finance page leads to: paid
+  // for, booked in the ledger, and in the park.
+  const int32_t cashBeforeStaff = game.cash;
+  ASSERT_TRUE(session.ClickElement(kFinanceBarButton));
+  ASSERT_TRUE(session.ClickElement(kStaffButton));
+  ASSERT_TRUE(session.ClickElement(kHireGardenerButton));
+  ASSERT_TRUE(session.ClickElement(kStaffOkButton));
+  EXPECT_EQ(game.cash, cashBeforeStaff - kGardenerPrice);
+  EXPECT_EQ(BookedAmount(game, ledger::kHireGardeners), kGardenerPrice);
+  const REraduzizVisitor* gardener = game.GetAiManager()->FindCharacterById(kFirstGardenerId);
+  ASSERT_NE(gardener, nullptr);
+  EXPECT_EQ(gardener->GetKind(), REraduzizVisitor::kGardener);
+
+  // At the fast speed the gardener plants beside its round, while the
+  // visitors walk the paths.
+  ASSERT_TRUE(session.ClickElement(kSpeedBarButton));
+  ASSERT_TRUE(session.ClickElement(kFastSpeedButton));
+  ASSERT_EQ(game.gameSpeed, kFastSpeed);
+  EXPECT_TRUE(WatchTheGardenerPlant(*gardener));
+  ASSERT_TRUE(session.RunUntil([&] { return game.GetAiManager()->GetVisitorCount() > 0; }, kWorkFrames,
+                               kWorkFrameMs));
+  Picture("play_park_with_visitors");
+  ASSERT_TRUE(session.ClickElement(kNormalSpeedButton));
+
   // A quarter of an hour later the fog darkens and the rain comes, with its
   // sound; the visitors hear of it; a minute later it clears.
   ASSERT_TRUE(session.Frame(kDryWaitMs));
   ASSERT_TRUE(session.RunUntil([&] { return game.IsRaining(); }, kRampFrames));
   EXPECT_TRUE(g_sound->Find("RAIN") == nullptr || g_sound->Find("RAIN")->buffers[0]->IsPlaying());
   EXPECT_TRUE(game.aiHost->IsRaining());
+  Picture("play_rain");
   ASSERT_TRUE(session.Frame(kShowerMs));
   ASSERT_TRUE(session.RunUntil([&] { return !game.IsRaining(); }, kRampFrames));
   EXPECT_FALSE(game.aiHost->IsRaining());
@@ -208,7 +326,9 @@ TEST_F(PlayThroughRun, APlayerStartsAFreeGameBuildsWeathersAShowerSavesLoadsAndQ
   for (int n = 0; n < kCommandFrames; ++n) ASSERT_TRUE(session.Frame());
   EXPECT_EQ(game.cash, cashSaved);
   ASSERT_EQ(game.placedObjects.Objects().size(), objectsSaved);
-  EXPECT_EQ(game.placedObjects.Objects().back()->id.Std(), kStallItem);
+  Picture("play_loaded_game");
+  const auto& loaded = game.placedObjects.Objects();
+  EXPECT_TRUE(std::any_of(loaded.begin(), loaded.end(), [](const CAttraction* o) { return o->id.Std() == kStallItem; }));
   for (const auto& [i, j] : pathCells) EXPECT_TRUE(IsPath(game, i, j)) << i << "," << j;
   std::error_code ignored;
   fs::remove_all(saves, ignored);
@@ -222,3 +342,6 @@ TEST_F(PlayThroughRun, APlayerStartsAFreeGameBuildsWeathersAShowerSavesLoadsAndQ
   EXPECT_EQ(session.exitCode, 0);
   EXPECT_TRUE(game.placedObjects.Objects().empty()) << "quitting empties the park";
 }
+
+INSTANTIATE_TEST_SUITE_P(Headless, PlayThroughRun, ::testing::Values(plat::WindowBackend::Headless));
+INSTANTIATE_TEST_SUITE_P(Windowed, PlayThroughRun, ::testing::Values(plat::WindowBackend::Live));
