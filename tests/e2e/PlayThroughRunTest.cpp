@@ -343,5 +343,7 @@ TEST_P(PlayThroughRun, APlayerStartsAFreeGameBuildsHiresWeathersAShowerSavesLoad
   EXPECT_TRUE(game.placedObjects.Objects().empty()) << "quitting empties the park";
 }
 
-INSTANTIATE_TEST_SUITE_P(Headless, PlayThroughRun, ::testing::Values(plat::WindowBackend::Headless));
-INSTANTIATE_TEST_SUITE_P(Windowed, PlayThroughRun, ::testing::Values(plat::WindowBackend::Live));
+// One backend each; the suite's prefix names it.
+std::string OnItsBackend(const ::testing::TestParamInfo<plat::WindowBackend>&) { return "OnItsBackend"; }
+INSTANTIATE_TEST_SUITE_P(Headless, PlayThroughRun, ::testing::Values(plat::WindowBackend::Headless), OnItsBackend);
+INSTANTIATE_TEST_SUITE_P(Windowed, PlayThroughRun, ::testing::Values(plat::WindowBackend::Live), OnItsBackend);
