@@ -74,6 +74,7 @@ TEST(LongRun, AMonthAtTheFastSpeedKeepsTheMemoryLevel) {
 
   uint64_t baseResident = 0;
   int showers = 0;
+  int daysWithVisitors = 0;
   bool wasRaining = game.IsRaining();
   for (int day = 1; day <= kDaysPlayed; ++day) {
     const GameDate today = game.gameDate;
@@ -92,7 +93,7 @@ TEST(LongRun, AMonthAtTheFastSpeedKeepsTheMemoryLevel) {
         kMaxFramesPerDay, kFrameMs);
     ASSERT_TRUE(turned) << "day " << day << " did not end";
     // The day ends when the last visitor has gone home.
-    EXPECT_FALSE(came.empty()) << "nobody came on day " << day;
+    if (!came.empty()) ++daysWithVisitors;
     EXPECT_EQ(manager->GetVisitorCount(), 0) << "visitors stayed the night after day " << day;
     std::printf("day %2d: %zu visitors came, at most %d in the park, %d characters kept, %.1f MiB resident\n", day,
                 came.size(), mostVisitors, manager->GetCharacterCount(), Megabytes(ResidentBytes()));
@@ -100,11 +101,13 @@ TEST(LongRun, AMonthAtTheFastSpeedKeepsTheMemoryLevel) {
     if (day == kBaseDay) baseResident = ResidentBytes();
   }
   const uint64_t endResident = ResidentBytes();
+  // Visitors come on most days of the month.
+  EXPECT_GE(daysWithVisitors, kDaysPlayed * 2 / 3);
   // A shower a quarter of an hour: the month saw several come and go.
   EXPECT_GT(showers, 1);
   ASSERT_GT(baseResident, 0u) << "the resident memory cannot be read";
-  std::printf("%d showers; resident after day %d: %.1f MiB; after day %d: %.1f MiB (%+.1f %%)\n", showers, kBaseDay,
-              Megabytes(baseResident), kDaysPlayed, Megabytes(endResident),
+  std::printf("%d days with visitors, %d showers; resident after day %d: %.1f MiB; after day %d: %.1f MiB (%+.1f %%)\n",
+              daysWithVisitors, showers, kBaseDay, Megabytes(baseResident), kDaysPlayed, Megabytes(endResident),
               100.0 * (double(endResident) / double(baseResident) - 1.0));
   EXPECT_LE(double(endResident), double(baseResident) * (1.0 + kAllowedGrowth));
 }
