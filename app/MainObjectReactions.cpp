@@ -45,7 +45,13 @@ constexpr int32_t kThoughtBox = 10136, kHistoryBox = 10133;
 constexpr int32_t kPanelButton = 10135;
 constexpr struct { int32_t element, text; } kCaptions[] = {{10137, 100225}, {10138, 100100}, {10139, 100101}};
 constexpr int32_t kButtonText = 100153;
-constexpr int32_t kSectionHeadings[REraduzizVisitor::kThoughtListCount] = {100226, 100227, 100228, 100229};
+// The history box's sections in their order: the thought history first,
+// then the other lists in the visitor's order.
+constexpr struct { int32_t list, heading; } kHistorySections[REraduzizVisitor::kThoughtListCount] = {
+    {REraduzizVisitor::kMoodThoughts, 100226},
+    {REraduzizVisitor::kGreenThoughts, 100227},
+    {REraduzizVisitor::kCleanThoughts, 100228},
+    {REraduzizVisitor::kVisitThoughts, 100229}};
 constexpr int32_t kJobDialogPage = 10394;
 
 void SetStaticText(CGuiElement* element, int32_t textId, const EngineString& literal) {
@@ -115,11 +121,11 @@ void VAvazadOvurUrovi::RefreshInfoPanel(int32_t visitorId) {
   }
   if (auto* box = dynamic_cast<CGuiTextBox*>(FindElement(kHistoryBox))) {
     EngineString text;
-    for (int32_t list = 0; list < REraduzizVisitor::kThoughtListCount; ++list) {
-      const auto& records = visitor->GetThoughtList(list);
+    for (const auto& section : kHistorySections) {
+      const auto& records = visitor->GetThoughtList(section.list);
       if (records.empty()) continue;
       if (text.Length() > 0) text += '\n';
-      text += GetText(kSectionHeadings[list]);
+      text += GetText(section.heading);
       for (const auto& record : records) {
         text += '\n';
         text += characterTexts.DescribeThought(record.category, record.sentence, record.first, record.second);

@@ -2,14 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/VAvazadOvurUrovi.h"
 #include "characters/CPorvikAiClass.h"
 #include "characters/REraduzizVisitor.h"
 #include "engine/core/Globals.h"
+#include "engine/core/SceneStream.h"
 #include "engine/render/ZOdevuvDevice.h"
 #include "gui/core/GuiCommand.h"
 #include "gui/widgets/CGuiButton.h"
@@ -31,9 +34,9 @@ class MainObjectReactionsTest : public ::testing::Test {
     game_.AddLayer(1, 1, root_, 0);
   }
   template <typename Element>
-  Element* Add(int32_t id) {
+  Element* Add(int32_t id, int32_t width = 200, int32_t height = 100) {
     auto* element = new Element;
-    element->CreateSized(root_, id, 0, 0, 0, 200, 100, 0, 1, 1);
+    element->CreateSized(root_, id, 0, 0, 0, width, height, 0, 1, 1);
     root_->AddChild(element);
     return element;
   }
@@ -174,6 +177,49 @@ TEST_F(VisitorPanelTest, TheVisitorsNameAgeMoodsAndThoughtFillThePanel) {
   EXPECT_EQ(posted[0].target, 10132);
   EXPECT_EQ(posted[0].code, kCmdShowPage);
   EXPECT_EQ(game_.modalScreenOpen, 1);
+}
+
+// A visitor whose thought lists the test fills.
+class ThinkingVisitor : public REraduzizVisitor {
+ public:
+  using REraduzizVisitor::AppendThought;
+};
+
+TEST_F(VisitorPanelTest, TheThoughtHistoryComesFirstThenTheOtherListsInTheirOrder) {
+  game_.LoadStringTable(EngineString(HALVENOR_PARK_DIR) + "\\GuiFiles\\langFile.gui.nl");
+  auto* history = Add<CGuiTextBox>(10133, 2000, 1000);  // wide enough for one line a thought
+  // One thought of the demo thoughts in each list: greenery, cleanliness,
+  // the park (the history) and a visit.
+  struct Listed {
+    int32_t list, category, sentence;
+  };
+  const Listed listed[] = {{REraduzizVisitor::kGreenThoughts, 23, 0},
+                           {REraduzizVisitor::kCleanThoughts, 22, 0},
+                           {REraduzizVisitor::kMoodThoughts, 3, 2},
+                           {REraduzizVisitor::kVisitThoughts, 1, 1}};
+  ThinkingVisitor thinker;
+  for (const Listed& entry : listed) thinker.AppendThought(entry.list, {"", entry.category, entry.sentence, ""}, false);
+  // The park's visitor takes the thoughts as a saved game gives them back.
+  std::FILE* file = std::tmpfile();
+  ASSERT_NE(file, nullptr);
+  SceneStream stream(file);
+  thinker.WriteRecord(stream);
+  std::rewind(file);
+  REraduzizVisitor* visitor = manager_->CreateVisitor(5002, 1, {});
+  ASSERT_NE(visitor, nullptr);
+  ASSERT_TRUE(visitor->ReadRecord(stream, {}));
+  game_.RefreshInfoPanel(5002);
+
+  const auto line = [&](const Listed& entry) {
+    return game_.characterTexts.DescribeThought(entry.category, entry.sentence, "", "").Std();
+  };
+  const std::vector<std::string> expected = {
+      game_.GetText(100226).Std(), line(listed[2]), game_.GetText(100227).Std(), line(listed[0]),
+      game_.GetText(100228).Std(), line(listed[1]), game_.GetText(100229).Std(), line(listed[3])};
+  std::vector<std::string> shown;
+  for (const EngineString& text : history->GetLines()) shown.push_back(text.Std());
+  EXPECT_EQ(shown, expected);
+  EXPECT_EQ(expected[0], "Thoughts");
 }
 
 TEST_F(VisitorPanelTest, AVisitorWithoutANameShowsNone) {
