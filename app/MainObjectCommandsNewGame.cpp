@@ -38,10 +38,9 @@ constexpr int32_t kLessonCount = REraduzizTutorialScreen::kLessonCount;
 }  // namespace
 
 void VAvazadOvurUrovi::ResetRunState() {
-  ResetGameLists();
   cash = kStartCash;
   if (terrain) terrain->RecountPathCells();
-  plantCount = plantingCounter = greeneryPercent = 0;
+  ResetUnsavedTotals();
   points = 0;
   lastCleanPercent = 0;
   moodTotals = {kParkMoodSumStart, {}};
@@ -59,6 +58,11 @@ void VAvazadOvurUrovi::ResetRunState() {
   ResetSelectionFlags();
 }
 
+void VAvazadOvurUrovi::ResetUnsavedTotals() {
+  salesTotals = {};
+  plantCount = plantingCounter = greeneryPercent = 0;
+}
+
 void VAvazadOvurUrovi::ClearParkCharacters() {
   CPorvikAiClass* manager = GetAiManager();
   if (!manager) return;
@@ -67,18 +71,28 @@ void VAvazadOvurUrovi::ClearParkCharacters() {
   manager->ClearCharacters(placementIds);
 }
 
+void VAvazadOvurUrovi::StartAiManagerAfresh() {
+  CPorvikAiClass* manager = GetAiManager();
+  if (!manager) return;
+  // Nothing rated, booked or let in yet.
+  ManagerRunState state;
+  state.nextId = CPorvikAiClass::kFirstVisitorId;
+  manager->SetRunState(state);
+}
+
 void VAvazadOvurUrovi::ResetAiManagerForNewGame() {
   CPorvikAiClass* manager = GetAiManager();
   if (!manager) return;
-  // Nothing rated, booked or let in yet; the bookings count from the
-  // clock's hour and month.
-  ManagerRunState state;
+  // The rest of the run state is the scene's: a lesson's characters keep
+  // their ids and count, and new ones get ids after theirs.
+  ManagerRunState state = manager->GetRunState();
+  state.greenBand = 0;
+  state.cleanBand = 0;
   state.lastBookedHour = gameHour - 1;
   state.nextHourToBook = gameHour;
   state.lastBookedMonth = gameDate.month - 1;
   state.nextMonthToBook = gameDate.month;
   state.capacity = kNewGameCapacity;
-  state.nextId = CPorvikAiClass::kFirstVisitorId;
   manager->SetRunState(state);
 }
 
@@ -120,8 +134,12 @@ void VAvazadOvurUrovi::BeginGame(bool tutorial) {
   scenarioRunning = 0;
   SetButtonActive(kTutorialButton, tutorial);
   startTicks = plat::TickCount();
+  // The last game's lists and characters go before the scene brings its
+  // own (a lesson's hired staff among them).
+  ResetGameLists();
   if (parkEvents) parkEvents->ResetAll();
   ClearParkCharacters();
+  StartAiManagerAfresh();
   RemoveAllObjects();
   tutorialMode = 0;
   if (tutorial) {

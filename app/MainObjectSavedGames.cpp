@@ -140,6 +140,7 @@ bool VAvazadOvurUrovi::LoadSavedParts(const EngineString& scenePath, int partCou
   }
   if (read) {
     ResumeAfterRead();
+    ResetUnsavedTotals();
     return true;
   }
   for (int i = 0; i < kGameWithScenarioParts; ++i) {

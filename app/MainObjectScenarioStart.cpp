@@ -29,6 +29,7 @@ bool VAvazadOvurUrovi::StartScenario(int32_t index) {
   scenarios->SetCurrent(index);
   // The park of a new game; the scenario's money replaces its cash.
   if (parkEvents) parkEvents->ResetAll();
+  ResetGameLists();
   RemoveAllObjects();
   ResetRunState();
   cash = scenarios->GetStartingCost(index);

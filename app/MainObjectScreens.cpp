@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "app/VAvazadOvurUrovi.h"
+#include "characters/CPorvikAiClass.h"
 #include "gui/core/GuiCommand.h"
 #include "gui/loader/CGuiXmlLoader.h"
 #include "park/objects/CAttraction.h"
@@ -92,6 +93,11 @@ void VAvazadOvurUrovi::ResetGameLists() {
   SetStartDate(systemYear);
   resetCounter = kResetCounterStart;
   for (int32_t& counter : resetCounterNext) counter = 0;
+  // The characters placed through the records leave with them: none stays
+  // in the park without its record.
+  if (CPorvikAiClass* manager = GetAiManager()) {
+    for (const PlacementRecord& record : placedCharacters) manager->RemoveCharacterById(record.id);
+  }
   placedCharacters.clear();
   if (shopScreen) shopScreen->Reset();
   if (staffScreen) staffScreen->Reset();

@@ -53,6 +53,8 @@ void VAvazadOvurUrovi::StartNewGame(bool asTutorial) {
   cash = kNewGameCash;
   std::fill(std::begin(parkCounters), std::end(parkCounters), 0);
   moodTotals = ParkMoodTotals{};
+  ResetUnsavedTotals();
+  StartAiManagerAfresh();
   ApplyTutorialMarks();
   if (asTutorial) {
     StartTutorial();

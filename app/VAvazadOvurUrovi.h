@@ -178,7 +178,13 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // A new game (tutorial false) or a tutorial game: the park emptied and
   // every run-state value set back (MainObjectCommandsNewGame.cpp).
   void BeginGame(bool tutorial);
+  // The run values of a new game, once its scene is read (the lists went
+  // before it, with ResetGameLists).
   void ResetRunState();
+  // The sales totals and the plants' counts, which no saved-game file keeps:
+  // a new game and a loaded one start them at 0 instead of going on with
+  // the last park's.
+  void ResetUnsavedTotals();
   // Its steps: every visitor and placed character leaves the character
   // manager; the manager's counters, bookings and capacity of a new game;
   // the tutorial's level from the settings, its marks and its scene (the
@@ -186,6 +192,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // park has it; the game bar and status panel opened with the control, or
   // the tutorial's pages while it runs.
   void ClearParkCharacters();
+  // The manager's run state of a park without visitors; after the scene is
+  // read, its ratings, bookings and capacity of a new game.
+  void StartAiManagerAfresh();
   void ResetAiManagerForNewGame();
   void StartTutorialGame();
   void LoadModeScene(const EngineString& scene);
@@ -393,7 +402,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // keep the elements of the first load, so a second call leaves them.
   void CreateGui();
   bool guiCreated = false;
-  // Lists, counters and the clock of a new game, a scenario or a lesson.
+  // Lists, counters and the clock of a new game, a scenario or a lesson;
+  // the characters of the placement records leave the park with them.
   void ResetGameLists();
   // Sets the placement preview up from the object type at the index, with
   // the value as its price; false for an index outside the catalogue or
