@@ -213,8 +213,10 @@ void VAvazadOvurUrovi::LayPathAt(ScreenPoint at) {
   int32_t i = 0, j = 0;
   CLandscapeCell cell;
   if (!PickCell(at, &i, &j) || !terrain->GetCell(i, j, cell)) return;
-  // A path never goes under a building, nor twice on one cell.
-  if (cell.HasObject() || cell.IsCountedAsPath()) return;
+  // A cell laid twice would be counted twice. A cell under a building takes
+  // a path: that is how a path reaches a gate inside the building's
+  // footprint.
+  if (cell.IsCountedAsPath()) return;
   if (type2CellTool) {
     terrain->AddType2Cell(i, j);
   } else {

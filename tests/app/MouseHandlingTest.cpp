@@ -131,19 +131,25 @@ TEST_F(MouseHandlingTest, APathLaidAndRemovedLeavesTheCountersAsTheyWere) {
   terrain->DropLitterInCell(kHighI, kMiddleJ);
   RightClickOn(kHighI, kMiddleJ);  // laid already: nothing changes
   RightClickOn(kLowI, kMiddleJ);   // too low
-  RightClickOn(kHighI + 5, kMiddleJ);  // under the ride
   EXPECT_EQ(game->pathCells, 1);
   EXPECT_EQ(game->litteredPathCells, 1);
   EXPECT_FALSE(CellAt(kLowI, kMiddleJ).IsPath());
-  EXPECT_FALSE(CellAt(kHighI + 5, kMiddleJ).IsPath());
+  // Under the ride, so that a path can reach a gate inside its footprint;
+  // the ride keeps its cell.
+  RightClickOn(kHighI + 5, kMiddleJ);
+  EXPECT_TRUE(CellAt(kHighI + 5, kMiddleJ).IsPath());
+  EXPECT_EQ(CellAt(kHighI + 5, kMiddleJ).GetObjectId(), game->placedObjects.Objects().front()->objectNumber);
+  EXPECT_EQ(game->pathCells, 2);
 
   PressButton(10464);
   EXPECT_EQ(game->removingPath, 1);
   EXPECT_EQ(game->layingPath, 0);
   RightClickOn(kHighI + 1, kMiddleJ);  // no path there
-  EXPECT_EQ(game->pathCells, 1);
+  EXPECT_EQ(game->pathCells, 2);
   RightClickOn(kHighI, kMiddleJ);
+  RightClickOn(kHighI + 5, kMiddleJ);
   EXPECT_FALSE(CellAt(kHighI, kMiddleJ).IsCountedAsPath());
+  EXPECT_FALSE(CellAt(kHighI + 5, kMiddleJ).IsCountedAsPath());
   EXPECT_EQ(game->pathCells, 0);
   EXPECT_EQ(game->litteredPathCells, 0);
 }
