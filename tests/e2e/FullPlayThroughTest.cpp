@@ -35,6 +35,7 @@
 #include "screens/REraduzizStatisticScreen.h"
 #include "screens/REraduzizSummaryScreen.h"
 #include "screens/REraduzizTicketScreen.h"
+#include "tests/e2e/DemoGuiIds.h"
 #include "tests/e2e/GameSession.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/CLandscapeCell.h"
@@ -44,17 +45,12 @@ namespace {
 namespace fs = std::filesystem;
 
 using e2e::GameSession;
+using namespace e2e::demo_gui;
 
 // The menus.
-constexpr int32_t kMainMenu = 10001;
-constexpr int32_t kNewGameButton = 10002;
 constexpr int32_t kMainMenuLoadSave = 10005;
-constexpr int32_t kFreePlayButton = 10025;
-constexpr int32_t kGameMenuButton = 10071;
-constexpr int32_t kPauseButton = 10266;
 constexpr int32_t kPauseBack = 10019;
 constexpr int32_t kPauseLoadSave = 10014;
-constexpr int32_t kQuitFromPauseMenu = 10012;
 constexpr int32_t kPauseNewGame = 10011;
 constexpr int32_t kScenariosButton = 10028;
 // The scenario window's start button of the first scenario, the harbour
@@ -69,17 +65,8 @@ constexpr int32_t kSaveButton = 10237;
 constexpr int32_t kLoadButton = 10236;
 constexpr int32_t kSaveLoadBack = 10238;
 constexpr int32_t kSaveRows[] = {10261, 10260, 10259};
-// The game bar and its tools.
-constexpr int32_t kPathBarButton = 10074;
-constexpr int32_t kPathTool = 10461;
-constexpr int32_t kBuildBookButton = 10067;
+// The game bar's management button.
 constexpr int32_t kManagementButton = 10070;
-constexpr int32_t kSpeedButton = 10435;
-constexpr int32_t kFastSpeed = 10337;
-constexpr int32_t kFinanceButton = 10436;
-// The book's second slot: the pancake stall, which the started park lacks.
-constexpr int32_t kStallBuyButton = 10105;
-constexpr const char* kStallItem = "poffertjeskraam_etterem";
 // The staff window's hire buttons for a cleaner and an engineer.
 constexpr int32_t kStaffWindow = 10299;
 constexpr int32_t kHireCleaner = 10306;
@@ -94,8 +81,6 @@ constexpr int32_t kFinancePage = 10158;
 constexpr int32_t kTicketIncomeText = 10167;
 constexpr int32_t kStatisticsButton = 10189;
 constexpr int32_t kStatisticsPage = 10363;
-// The notice of the first visitors and its close button.
-constexpr int32_t kNoticeCloseButton = 10393;
 
 constexpr int kFirstVisitorsFrames = 20000;
 constexpr int kCommandFrames = 10;
@@ -379,7 +364,7 @@ void FullPlayThrough::Play() {
   // The fast game: visitors pay the new price at the gate, ride and go home.
   Click(session, {kSpeedButton});
   Picture(session, "speed");
-  Click(session, {kFastSpeed, kSpeedButton});
+  Click(session, {kFastSpeedButton, kSpeedButton});
   EXPECT_EQ(game.gameSpeed, 4);
   VisitorRecord visitors;
   const auto visited = [&] {

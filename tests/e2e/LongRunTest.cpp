@@ -16,19 +16,15 @@
 
 #include "characters/CPorvikAiClass.h"
 #include "gui/core/GuiCommand.h"
+#include "tests/e2e/DemoGuiIds.h"
 #include "tests/e2e/GameSession.h"
 
 namespace {
 
 using e2e::GameSession;
+using namespace e2e::demo_gui;
 
-constexpr int32_t kMainMenu = 10001;
-constexpr int32_t kNewGameButton = 10002;
-constexpr int32_t kFreePlayButton = 10025;
-constexpr int32_t kSpeedBarButton = 10435;
-constexpr int32_t kFastSpeedButton = 10337;
 constexpr int32_t kFastSpeed = 4;
-constexpr int32_t kNoticeCloseButton = 10393;
 // The days played, and the day whose end the memory is measured against.
 constexpr int kDaysPlayed = 30;
 constexpr int kBaseDay = 2;
@@ -66,7 +62,7 @@ TEST(LongRun, AMonthAtTheFastSpeedKeepsTheMemoryLevel) {
   ASSERT_TRUE(session.ClickElement(kNewGameButton));
   ASSERT_TRUE(session.ClickElement(kFreePlayButton));
   ASSERT_EQ(game.playMode, 1);
-  ASSERT_TRUE(session.ClickElement(kSpeedBarButton));
+  ASSERT_TRUE(session.ClickElement(kSpeedButton));
   ASSERT_TRUE(session.ClickElement(kFastSpeedButton));
   ASSERT_EQ(game.gameSpeed, kFastSpeed);
   CPorvikAiClass* manager = game.GetAiManager();

@@ -30,6 +30,7 @@
 #include "platform/gfx/Screenshot.h"
 #include "platform/gfx/gl/leaks/DisplayLeaks.h"
 #include "platform/math/Math.h"
+#include "tests/e2e/DemoGuiIds.h"
 #include "tests/e2e/GameSession.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/CLandscapeCell.h"
@@ -39,32 +40,16 @@ namespace {
 namespace fs = std::filesystem;
 
 using e2e::GameSession;
+using namespace e2e::demo_gui;
 
-// The menus' and the game bar's buttons.
-constexpr int32_t kMainMenu = 10001;
-constexpr int32_t kNewGameButton = 10002;
-constexpr int32_t kFreePlayButton = 10025;
-constexpr int32_t kPathBarButton = 10074;
-constexpr int32_t kPathTool = 10461;
-constexpr int32_t kBuildBookButton = 10067;
-// The book's second slot: the pancake stall, which the started park lacks
-// (the carousel of the first slot stands in it already).
-constexpr int32_t kStallBuyButton = 10105;
-constexpr int32_t kGameMenuButton = 10071;
-constexpr int32_t kPauseButton = 10266;
-constexpr int32_t kQuitFromPauseMenu = 10012;
-constexpr const char* kStallItem = "poffertjeskraam_etterem";
 // The finance page's way to the staff page, the gardeners' + button, the
 // page's OK button, a gardener's price and the first gardener's id.
-constexpr int32_t kFinanceBarButton = 10436;
 constexpr int32_t kStaffButton = 10179;
 constexpr int32_t kHireGardenerButton = 10308;
 constexpr int32_t kStaffOkButton = 10310;
 constexpr int32_t kGardenerPrice = 3000;
 constexpr int32_t kFirstGardenerId = 2000;
 // The speed page's buttons.
-constexpr int32_t kSpeedBarButton = 10435;
-constexpr int32_t kFastSpeedButton = 10337;
 constexpr int32_t kNormalSpeedButton = 10336;
 constexpr int32_t kFastSpeed = 4;
 // How near the gardener its new plant stands.
@@ -74,8 +59,6 @@ constexpr float kPlantReach = 8.0f;
 constexpr int32_t kPlantingState = 46;
 constexpr int kWorkFrames = 6000;
 constexpr uint32_t kWorkFrameMs = 100;
-// The notice of the first visitors and its close button.
-constexpr int32_t kNoticeCloseButton = 10393;
 constexpr int kFirstVisitorsFrames = 20000;
 // A quarter of an hour with no rain, a minute of it, and the frames of the
 // darkening and clearing fog.
@@ -281,7 +264,7 @@ TEST_P(PlayThroughRun, APlayerStartsAFreeGameBuildsHiresWeathersAShowerSavesLoad
   // A gardener from the staff page, which the finance page leads to: paid
   // for, booked in the ledger, and in the park.
   const int32_t cashBeforeStaff = game.cash;
-  ASSERT_TRUE(session.ClickElement(kFinanceBarButton));
+  ASSERT_TRUE(session.ClickElement(kFinanceButton));
   ASSERT_TRUE(session.ClickElement(kStaffButton));
   ASSERT_TRUE(session.ClickElement(kHireGardenerButton));
   ASSERT_TRUE(session.ClickElement(kStaffOkButton));
@@ -293,7 +276,7 @@ TEST_P(PlayThroughRun, APlayerStartsAFreeGameBuildsHiresWeathersAShowerSavesLoad
 
   // At the fast speed the gardener plants beside its round, while the
   // visitors walk the paths.
-  ASSERT_TRUE(session.ClickElement(kSpeedBarButton));
+  ASSERT_TRUE(session.ClickElement(kSpeedButton));
   ASSERT_TRUE(session.ClickElement(kFastSpeedButton));
   ASSERT_EQ(game.gameSpeed, kFastSpeed);
   EXPECT_TRUE(WatchTheGardenerPlant(*gardener));
