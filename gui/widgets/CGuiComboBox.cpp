@@ -85,7 +85,9 @@ void CGuiComboBox::Draw() {
   if (!IsVisible()) return;
   m_rowSize.second = m_itemHeight;
   if (m_open) {
-    const int32_t rows = std::min(m_maxDropRows, GetItemCount());
+    // Row 0 shows the selection: the items need a row each below it, or
+    // the last one (a list of one: the only one) could never be picked.
+    const int32_t rows = std::min(m_maxDropRows, GetItemCount() + HeaderRows());
     SetSize(record->width, rows * m_itemHeight);
     m_openRows = m_visibleRows = std::max(0, rows);
     m_scrollBarSuppressed = 0;

@@ -164,16 +164,10 @@ void CGuiGrid::SetSelectedRow(int32_t row, bool silent) {
     m_selectedRow = -1;
     return;
   }
-  if (silent) {
-    m_selectedRow = row;
-    return;
-  }
-  if (row == m_selectedRow) {
-    m_selectedRow = -1;
-    return;
-  }
   m_selectedRow = row;
-  if (row >= 0 && row < m_totalRows) GuiPost(record->id, -1, kCmdSelect, row, 0);
+  // A click on the selected row picks it again: it stays selected, and the
+  // screen, which may have chosen it silently, hears of the pick.
+  if (!silent && row >= 0 && row < m_totalRows) GuiPost(record->id, -1, kCmdSelect, row, 0);
 }
 
 int32_t CGuiGrid::ClampSelection() {

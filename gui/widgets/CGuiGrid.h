@@ -97,8 +97,8 @@ class CGuiGrid : public CGuiElement {
   GridCell* FindCell(int32_t column, int32_t n) const;
   void ClearCells();
   void UpdateScrollRange(bool toTop);
-  // Not silent: a second selection of the selected row clears it, and a
-  // new row in 0 .. total - 1 posts the select command.
+  // Not silent: a row in 0 .. total - 1 posts the select command, also
+  // when it is the selected row already.
   void SetSelectedRow(int32_t row, bool silent);
   // Pulls a selection beyond the last row back to the last row.
   int32_t ClampSelection();

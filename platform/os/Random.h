@@ -1,7 +1,8 @@
 #pragma once
 // The game's formulas assume this C-runtime generator: results
 // 0..32767 from x = x * 214013 + 2531011, (x >> 16) & 0x7FFF, seed 1 until
-// SRand. Nothing in the game calls the C library's rand directly.
+// SRand, with a sequence of its own in every thread (SRand seeds the
+// calling thread's). Nothing in the game calls the C library's rand directly.
 namespace plat {
 
 constexpr int kRandMax = 32767;

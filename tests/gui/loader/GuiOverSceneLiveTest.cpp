@@ -1,5 +1,5 @@
-// The demo park's GUI loaded from the park folder and drawn by the OpenGL
-// device over a 3D scene in a real window; a click on the main panel's
+// The GUI toolkit's demo panel (the park folder's "DemoGuiXML.xml") drawn by
+// the OpenGL device over a 3D scene in a real window; a click on the main panel's
 // "Ledger" button opens the ledger page, with its chart. Screenshots of
 // both frames are written into the build folder's screenshots. Skips
 // without a display.
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/XmlNode.h"
 #include "gui/core/CGuiMainClass.h"
 #include "gui/core/GuiLayer.h"
 #include "gui/core/GuiMessages.h"
@@ -74,7 +75,10 @@ class GuiOverSceneLiveTest : public ::testing::Test {
     fs::current_path(HALVENOR_PARK_DIR);
     plat::ClearPathCache();
     CGuiXmlLoader loader(harness.get(), gui.get());
-    loader.Load();
+    const EngineString folder = EngineString(HALVENOR_PARK_DIR) + "\\guifiles\\";
+    loader.SetWorkingDirectory(HALVENOR_PARK_DIR);
+    loader.ReadDefines(folder + "guidefines.h");
+    loader.LoadFromNode(XmlNode::OpenFileHelper((folder + "DemoGuiXML.xml").CStr(), "GUI"));
     // The statistics screen puts a chart on the ledger; here the test does.
     const int32_t page = loader.IdByName("PAGE_LEDGER");
     CGuiElement* ledger = gui->FindElement(page);
@@ -131,8 +135,7 @@ TEST_F(GuiOverSceneLiveTest, DemoGuiIsDrawnOverTheSceneAndItsButtonOpensTheLedge
   EXPECT_EQ(At(before, 900, 60), kSky | 0xFF000000u);
   const uint32_t ground = At(before, 900, 700);
   EXPECT_GT((ground >> 8) & 0xFF, (ground >> 16) & 0xFF);
-  // The status bar and the main panel lie over it; the ledger is closed
-  // (the game's main menu shows in the middle).
+  // The status bar and the main panel lie over it; the ledger is closed.
   EXPECT_NE(At(before, 500, 16), At(before, 900, 60));
   EXPECT_NE(At(before, 150, 600), ground);
   EXPECT_FALSE(Light(At(before, 300, 150)));

@@ -558,24 +558,40 @@ INSTANTIATE_TEST_SUITE_P(Split, SplitTest,
                                            SplitCase{"a,", {"a", ""}}, SplitCase{",,", {"", "", ""}},
                                            SplitCase{" a , b", {" a ", " b"}}));
 
-TEST(DemoGuiTest, DemoParkDescriptionLoadsWithNoRefusal) {
-  guitest::GuiTestKit kit;
-  guitest::GuiActionHarness harness(kit.Gui());
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(HALVENOR_PARK_DIR);
-  OutputCapture capture;
-  CGuiXmlLoader loader(&harness, &kit.Gui());
-  loader.Load();
-  std::filesystem::current_path(previous);
-  EXPECT_EQ(capture.output, "");
-  ASSERT_FALSE(loader.GetDescriptions().empty());
-  for (const GuiXmlElementDesc& desc : loader.GetDescriptions()) {
-    EXPECT_NE(desc.element, nullptr) << desc.name.Std();
-    EXPECT_NE(desc.id, -1) << desc.name.Std();
+// The game's description, which the loader reads by itself, and the demo
+// panel's, read with the same defines file.
+TEST(DemoGuiTest, DemoParkDescriptionsLoadWithNoRefusal) {
+  const struct {
+    const char* file;  // empty: the game's own
+    bool actions;      // its buttons carry click actions
+  } cases[] = {{"", false}, {"DemoGuiXML.xml", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(*c.file ? c.file : "GuiXML.xml");
+    guitest::GuiTestKit kit;
+    guitest::GuiActionHarness harness(kit.Gui());
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(HALVENOR_PARK_DIR);
+    OutputCapture capture;
+    CGuiXmlLoader loader(&harness, &kit.Gui());
+    if (*c.file) {
+      const EngineString folder = EngineString(HALVENOR_PARK_DIR) + "\\guifiles\\";
+      loader.SetWorkingDirectory(HALVENOR_PARK_DIR);
+      loader.ReadDefines(folder + "guidefines.h");
+      loader.LoadFromNode(XmlNode::OpenFileHelper((folder + c.file).CStr(), "GUI"));
+    } else {
+      loader.Load();
+    }
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(capture.output, "");
+    ASSERT_FALSE(loader.GetDescriptions().empty());
+    for (const GuiXmlElementDesc& desc : loader.GetDescriptions()) {
+      EXPECT_NE(desc.element, nullptr) << desc.name.Std();
+      EXPECT_NE(desc.id, -1) << desc.name.Std();
+    }
+    EXPECT_GE(kit.Gui().GetLayerCount(), 2);
+    EXPECT_EQ(harness.actions.empty(), !c.actions);
+    for (const GuiAction& action : harness.actions) EXPECT_NE(action.target, -1);
   }
-  EXPECT_GE(kit.Gui().GetLayerCount(), 2);
-  EXPECT_FALSE(harness.actions.empty());
-  for (const GuiAction& action : harness.actions) EXPECT_NE(action.target, -1);
 }
 
 }  // namespace

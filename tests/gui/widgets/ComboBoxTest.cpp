@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <ostream>
+#include <vector>
 
 #include "gui/widgets/CGuiButton.h"
 #include "gui/widgets/CGuiComboBox.h"
@@ -90,11 +92,12 @@ TEST_F(ComboBoxTest, DropButtonClickOpensThroughTheDispatcherAndBringsTheComboTo
   ClickDropButton();
   EXPECT_TRUE(combo->IsOpen());
   EXPECT_EQ(page->GetChild(page->GetChildCount() - 1), combo);
-  EXPECT_EQ(combo->record->height, 4 * kItemHeight);
-  EXPECT_EQ(combo->GetOpenRows(), 4);
+  // Row 0 shows the selection and the four items the rows below it, within
+  // the five of the drop: all fit, no bar.
+  EXPECT_EQ(combo->record->height, 5 * kItemHeight);
+  EXPECT_EQ(combo->GetOpenRows(), 5);
   EXPECT_EQ(combo->GetRowSize().first, 200);
-  // Row 0 shows the selection, so three of the four items fit: the bar shows.
-  EXPECT_TRUE(combo->GetScrollBar()->IsVisible());
+  EXPECT_FALSE(combo->GetScrollBar()->IsVisible());
   EXPECT_TRUE(widgettest::Queued(kit).empty()) << "the click was consumed";
   ClickDropButton();
   EXPECT_FALSE(combo->IsOpen());
@@ -138,7 +141,40 @@ TEST_P(ComboPickTest, PressOnARowPicksItsItemClosesAndPlaysTheClick) {
 INSTANTIATE_TEST_SUITE_P(Table, ComboPickTest,
                          ::testing::Values(ComboPickCase{"first item row", 0, 1, 0, "alpha"},
                                            ComboPickCase{"third item row", 0, 3, 2, "gamma"},
-                                           ComboPickCase{"scrolled by one", 1, 3, 3, "delta"}));
+                                           ComboPickCase{"the last item's row", 0, 4, 3, "delta"}));
+
+// The open list has a row for every item below the selection row, up to the
+// drop's five: the one item of a list of one (a year's statistics) and the
+// last of a list longer than the drop, scrolled to, can be picked.
+TEST_F(ComboBoxTest, TheOnlyItemAndTheLastOfALongListCanBePicked) {
+  const struct {
+    const char* what;
+    std::vector<const char*> items;
+    int32_t openRows;
+    bool bar;
+    int32_t scrolled;
+    int32_t row;
+    int32_t index;
+  } cases[] = {
+      {"one item", {"2000"}, 2, false, 0, 1, 0},
+      {"six items, scrolled to the end", {"a", "b", "c", "d", "e", "f"}, 5, true, 2, 4, 5},
+  };
+  for (const auto& c : cases) {
+    combo->Clear();
+    for (const char* item : c.items) combo->AddItem(item, 0);
+    ClickDropButton();
+    ASSERT_TRUE(combo->IsOpen()) << c.what;
+    EXPECT_EQ(combo->GetOpenRows(), c.openRows) << c.what;
+    EXPECT_EQ(combo->GetScrollBar()->IsVisible(), c.bar) << c.what;
+    for (int32_t i = 0; i < c.scrolled; ++i) combo->ScrollDown(nullptr);
+    const std::size_t before = QueuedWithCode(kit, kCmdSelect).size();
+    kit.Route(gui::kLeftDown, 150, RowMiddle(c.row));
+    const auto selects = QueuedWithCode(kit, kCmdSelect);
+    ASSERT_EQ(selects.size(), before + 1) << c.what;
+    EXPECT_EQ(selects.back().control, c.index) << c.what;
+    EXPECT_EQ(combo->GetSelectedIndex(), c.index) << c.what;
+  }
+}
 
 TEST_F(ComboBoxTest, PressesOutsideCloseButNotOnTheScrollBarOrTheSelectionRow) {
   ClickDropButton();
@@ -192,6 +228,8 @@ TEST_F(ComboBoxTest, SelectionIsKeptWithinTheItems) {
 }
 
 TEST_F(ComboBoxTest, ClearResetsRowsAndTopRow) {
+  // More items than the open list shows, so that it scrolls.
+  for (const char* text : {"epsilon", "zeta"}) combo->AddItem(text, 0);
   ClickDropButton();
   combo->ScrollDown(nullptr);
   ASSERT_EQ(combo->GetTopRow(), 1);

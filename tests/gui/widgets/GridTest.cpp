@@ -112,7 +112,7 @@ TEST_F(GridTest, SetSelectedRowSequence) {
     int32_t posted;  // -1: nothing
   } steps[] = {
       {"a new row posts it", 2, false, 2, 2},
-      {"the same row again clears silently", 2, false, -1, -1},
+      {"the same row again stays selected and is posted again", 2, false, 2, 2},
       {"a row beyond the data is stored, not posted", 20, false, 20, -1},
       {"silent selection posts nothing", 4, true, 4, -1},
       {"another row", 0, false, 0, 0},
@@ -168,6 +168,19 @@ INSTANTIATE_TEST_SUITE_P(
                       GridClickCase{"the header row of a scrolled grid selects no row", 4, 250, RowMiddle(0), -1},
                       GridClickCase{"the scroll bar", 2, 390, RowMiddle(3), -1},
                       GridClickCase{"outside the grid", 0, 600, RowMiddle(3), -1}));
+
+// Screens open their lists with the first row chosen silently; the
+// player's click on that row picks it, every time.
+TEST_F(GridTest, ClicksOnTheRowChosenSilentlyKeepItSelectedAndPostEachPick) {
+  grid->SetSelectedRow(0, true);
+  for (std::size_t click = 1; click <= 2; ++click) {
+    Click(150, RowMiddle(1));
+    EXPECT_EQ(grid->GetSelectedRow(), 0) << "click " << click;
+    const auto selects = QueuedWithCode(kit, kCmdSelect);
+    ASSERT_EQ(selects.size(), click);
+    EXPECT_EQ(selects.back().control, 0);
+  }
+}
 
 TEST_F(GridTest, HeaderClickPostsTheColumnAndTheHeaderStatesFollowThePointer) {
   GridHeader* header = grid->GetHeader(1);
