@@ -47,7 +47,9 @@ void CMainObjectAiHost::DropLitterInCell(int32_t i, int32_t j) {
 
 CAttraction* CMainObjectAiHost::FindObjectByName(const EngineString& name, plat::Vec3* entrance) {
   CAttraction* object = m_game.FindObjectByName(name);
-  if (object && entrance) *entrance = object->GetPositionStruct();
+  // Visitors queue at the gate, which lies on a footpath; the middle of a
+  // building stands on no footpath, so no path leads there.
+  if (object && entrance) *entrance = object->gatePosition;
   return object;
 }
 

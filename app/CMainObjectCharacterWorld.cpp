@@ -24,7 +24,15 @@ CMainObjectCharacterWorld::~CMainObjectCharacterWorld() {
   if (Get() == this) Install(nullptr);
 }
 
-int32_t CMainObjectCharacterWorld::GetGameSecond() const { return m_game.gameSecond; }
+int32_t CMainObjectCharacterWorld::GetGameTime() const {
+  constexpr int64_t kDaysPerMonth = 30, kHoursPerDay = 24, kMinutesPerHour = 60, kSecondsPerMinute = 60;
+  // A date read from a saved game may be any number: the time stays within
+  // the year.
+  const int64_t days = (int64_t(m_game.gameDate.month) - 1) * kDaysPerMonth + m_game.gameDate.day - 1;
+  const int64_t minutes = (days * kHoursPerDay + m_game.gameHour) * kMinutesPerHour + m_game.gameMinute;
+  const int64_t year = kSecondsPerGameYear;
+  return int32_t(((minutes * kSecondsPerMinute + m_game.gameSecond) % year + year) % year);
+}
 
 ParkMoodTotals* CMainObjectCharacterWorld::GetMoodTotals() { return &m_game.moodTotals; }
 
@@ -84,6 +92,12 @@ bool CMainObjectCharacterWorld::GetObjectPosition(const CAttraction* object,
                                                   plat::Vec3* out) const {
   if (!IsObjectPlaced(object)) return false;
   *out = object->GetPositionStruct();
+  return true;
+}
+
+bool CMainObjectCharacterWorld::GetObjectGate(const CAttraction* object, plat::Vec3* out) const {
+  if (!IsObjectPlaced(object)) return false;
+  *out = object->gatePosition;
   return true;
 }
 

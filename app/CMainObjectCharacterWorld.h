@@ -16,7 +16,7 @@ class CMainObjectCharacterWorld : public CCharacterWorld {
   CMainObjectCharacterWorld(const CMainObjectCharacterWorld&) = delete;
   CMainObjectCharacterWorld& operator=(const CMainObjectCharacterWorld&) = delete;
 
-  int32_t GetGameSecond() const override;
+  int32_t GetGameTime() const override;
   ParkMoodTotals* GetMoodTotals() override;
   bool WorldToCell(const plat::Vec3& point, int32_t* i, int32_t* j) const override;
   plat::Vec3 GetCellPosition(int32_t i, int32_t j) const override;
@@ -28,6 +28,7 @@ class CMainObjectCharacterWorld : public CCharacterWorld {
   bool IsObjectPlaced(const CAttraction* object) const override;
   bool IsObjectStopped(const CAttraction* object) const override;
   bool GetObjectPosition(const CAttraction* object, plat::Vec3* out) const override;
+  bool GetObjectGate(const CAttraction* object, plat::Vec3* out) const override;
   EngineString GetObjectAssetName(const CAttraction* object) const override;
   int32_t GetPathCount(const CAttraction* object, bool listB) const override;
   int32_t GetPathPointCount(const CAttraction* object, bool listB, int32_t path) const override;

@@ -42,7 +42,9 @@ CVisitorPark::Clock CMainObjectVisitorPark::GetClock() const {
 }
 
 void CMainObjectVisitorPark::SetClock(const Clock& clock) {
+  const GameDate before = m_game.gameDate;
   m_game.gameDate = {clock.year, clock.month, clock.day};
+  m_game.CountScenarioMonths(before);
   m_game.gameHour = clock.hour;
   m_game.gameMinute = clock.minute;
   m_game.previousYear = clock.previousYear;

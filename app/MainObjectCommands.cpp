@@ -59,10 +59,14 @@ bool VAvazadOvurUrovi::ExecuteGuiCommand(GuiCommand* command) {
 }
 
 void VAvazadOvurUrovi::SetButtonActive(int32_t id, bool active) {
-  // A button that is switched off neither reacts to the mouse nor shows.
+  // A button that is switched off neither reacts to the mouse nor shows,
+  // also when its page is shown again.
   if (auto* button = dynamic_cast<CGuiButton*>(FindElement(id))) {
     button->SetFixedTextColour(!active);
-    if (button->record) button->record->visible = active ? 1 : 0;
+    if (button->record) {
+      button->record->visible = active ? 1 : 0;
+      button->record->lockedHidden = active ? 0 : 1;
+    }
   }
 }
 

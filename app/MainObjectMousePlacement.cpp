@@ -148,6 +148,9 @@ CAttraction* VAvazadOvurUrovi::PlaceBuildItem(const CAttraction& item) {
     }
   }
   if (tutorialMode && tutorialScreen) tutorialScreen->OnObjectPlaced(object->state, object->id, plantCount);
+  // The building goal looks for its building in the next frame: the item
+  // was taken from the book before it stood.
+  buildItemSelected = 1;
   CollectObjectsByState();
   // A park that is being built holds its events back for a while.
   if (parkEvents) parkEvents->eventStamp = plat::TickCount();

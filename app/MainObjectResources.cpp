@@ -26,9 +26,11 @@ constexpr const char* kSoundFolder = "Music\\Effects\\";
 constexpr const char* kParkMusic = "Music\\Sound\\porvik_parkmuziek.wav";
 
 // The two camera views; the camera starts in the first, its right axis
-// along -x.
+// along -x. The first looks from high above the park's south-east corner
+// over the entrance, its plaza and the road to the first crossing with its
+// rides: the started park of the demo scenes.
 constexpr CameraViewRecord kCameraViews[] = {
-    {{0.0f, 17.0f, 10.0f}, {150.0f, 0.0f, -50.0f}, {0.0f, 1.0f, 0.0f}, {}},
+    {{150.0f, 60.0f, -250.0f}, {-30.0f, 0.0f, -90.0f}, {0.0f, 1.0f, 0.0f}, {}},
     {{8.0f, 8.0f, -8.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, {}}};
 constexpr plat::Vec3 kCameraRight{-1.0f, 0.0f, 0.0f};
 

@@ -33,6 +33,10 @@ constexpr int kMaxNameSuffix = 1000;
 constexpr int kGameParts = 3;
 constexpr int kGameWithScenarioParts = 4;
 
+// The parts in reading order.
+constexpr const char* kPartExtensions[] = {VAvazadOvurUrovi::kSceneExtension, VAvazadOvurUrovi::kParkExtension,
+                                           VAvazadOvurUrovi::kAiExtension, VAvazadOvurUrovi::kScenarioExtension};
+
 void ShowSavedGameMessage(const std::string& text) {
   plat::MessageBox(text, kMessageCaption, plat::kMbOk | plat::kMbIconError);
 }
@@ -118,15 +122,18 @@ bool VAvazadOvurUrovi::LoadSavedGame(const EngineString& scenePath, bool withSce
 
 bool VAvazadOvurUrovi::LoadSavedScene(const EngineString& scenePath) { return LoadSavedParts(scenePath, 1); }
 
-bool VAvazadOvurUrovi::LoadSavedParts(const EngineString& scenePath, int partCount) {
-  // The parts in reading order.
-  const char* const extensions[] = {kSceneExtension, kParkExtension, kAiExtension, kScenarioExtension};
-  const std::string title = FileTitle(scenePath).Std();
+bool VAvazadOvurUrovi::HasSavedParts(const EngineString& scenePath, int partCount) const {
   for (int i = 0; i < partCount; ++i) {
-    if (plat::FileExists(CompanionPath(scenePath, extensions[i]).Std())) continue;
-    ShowSavedGameMessage("The saved game \"" + title + "\" cannot be loaded: a file of it is missing.");
+    if (plat::FileExists(CompanionPath(scenePath, kPartExtensions[i]).Std())) continue;
+    ShowSavedGameMessage("The saved game \"" + FileTitle(scenePath).Std() + "\" cannot be loaded: a file of it is missing.");
     return false;
   }
+  return true;
+}
+
+bool VAvazadOvurUrovi::LoadSavedParts(const EngineString& scenePath, int partCount) {
+  const std::string title = FileTitle(scenePath).Std();
+  if (!HasSavedParts(scenePath, partCount)) return false;
   // The running park, kept in memory until the saved game has read whole.
   ScratchFile kept[kGameWithScenarioParts];
   for (int i = 0; i < kGameWithScenarioParts; ++i) {
@@ -135,7 +142,7 @@ bool VAvazadOvurUrovi::LoadSavedParts(const EngineString& scenePath, int partCou
   }
   bool read = true;
   for (int i = 0; i < partCount && read; ++i) {
-    SceneStream stream(CompanionPath(scenePath, extensions[i]).Std(), "rb");
+    SceneStream stream(CompanionPath(scenePath, kPartExtensions[i]).Std(), "rb");
     read = ReadSavedPart(i, stream);
   }
   if (read) {

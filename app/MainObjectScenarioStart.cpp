@@ -14,6 +14,8 @@ namespace {
 constexpr const char* kScenesFolder = "\\Scenes\\";
 // A scenario starts with the book's first level.
 constexpr int32_t kScenarioBuildLevel = 1;
+// The scene file alone makes a scenario's park.
+constexpr int kSceneParts = 1;
 
 }  // namespace
 
@@ -25,31 +27,32 @@ bool VAvazadOvurUrovi::StartScenario(int32_t index) {
                             " leaves the scenes folder\n");
     return false;
   }
+  // A scenario whose scene is missing starts nothing: the running game goes
+  // on as it was.
+  const EngineString scenePath = baseDirectory + EngineString(kScenesFolder) + sceneName;
+  if (!HasSavedParts(scenePath, kSceneParts)) return false;
   if (buildBook) buildBook->highestLevel = kScenarioBuildLevel;
   scenarios->SetCurrent(index);
-  // The park of a new game; the scenario's money replaces its cash.
+  // The park of a new game, with the scenario's money: the last park's
+  // characters go home and the character manager starts afresh, so that the
+  // scenario's goals count only the visitors of its own park.
   if (parkEvents) parkEvents->ResetAll();
   ResetGameLists();
+  ClearParkCharacters();
+  StartAiManagerAfresh();
   RemoveAllObjects();
   ResetRunState();
   cash = scenarios->GetStartingCost(index);
   StartScenarioGoals();
   playMode = 1;
   RefreshStatusDisplay();
-  if (CPorvikAiClass* manager = GetAiManager()) {
-    ManagerRunState state = manager->GetRunState();
-    state.greenBand = 0;
-    state.cleanBand = 0;
-    manager->SetRunState(state);
-    manager->SetHourBookings(gameHour - 1, gameHour);
-    manager->SetMonthBookings(gameDate.month - 1, gameDate.month);
-  }
+  ResetAiManagerForNewGame();
   DeleteLedgerAndFoods();
   CreateLedgerAndFoods();
   InitLedgerAndFoods();
   RefreshStatusAfterChange();
   HideGameScreens();
-  LoadSavedScene(baseDirectory + EngineString(kScenesFolder) + sceneName);
+  LoadSavedScene(scenePath);
   if (CPorvikAiClass* manager = GetAiManager()) manager->UpdateVisitorCapacity();
   playMode = 1;
   lastClockTick = plat::TickCount();

@@ -133,8 +133,8 @@ bool TimeIsUp(const VAvazadOvurUrovi& game, int32_t index) {
 }
 
 // The building is looked for when the player has taken an item from the
-// book, and once the time is up: a building that stands then wins, however
-// it came there.
+// book or set one down, and once the time is up: a building that stands
+// then wins, however it came there.
 void CheckBuildingGoal(VAvazadOvurUrovi& game) {
   const int32_t index = kBuildingScenario;
   if (game.scenarios->GetGoalType(index) == kBuildingGoal && (game.buildItemSelected || TimeIsUp(game, index))) {
@@ -208,6 +208,11 @@ void VAvazadOvurUrovi::StartScenarioGoals() {
   vipMilestone = 0;
   lastClockTick = plat::TickCount();
   clockCarry = 0;
+}
+
+void VAvazadOvurUrovi::CountScenarioMonths(const GameDate& before) {
+  const int32_t moved = (gameDate.year - before.year) * kMonthsPerYear + gameDate.month - before.month;
+  if (scenarioRunning && moved > 0) scenarioMonths += moved;
 }
 
 void VAvazadOvurUrovi::CheckScenarioGoals() {

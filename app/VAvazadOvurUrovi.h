@@ -1001,6 +1001,11 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // The goal check's part of starting a scenario: it runs, no month has
   // passed, no VIP visitor has been announced, and the clock counts from now.
   void StartScenarioGoals();
+  // The months the game date has moved on from the date before, counted
+  // while a scenario runs. The park's jump from its closing to the next
+  // morning moves the date past the clock's own midnight, so it counts
+  // here.
+  void CountScenarioMonths(const GameDate& before);
   // Starts the scenario at the index from the scenario window: the park of
   // a new game with the scenario's money, its scene loaded below
   // "\Scenes\" (the high-resolution one when that setting is on), and its
@@ -1024,8 +1029,8 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   int32_t previousYear = 0;
   // Game months since the running scenario started.
   int32_t scenarioMonths = 0;
-  // Set when the player takes an item from the build book; the goal check
-  // clears it.
+  // Set when the player takes an item from the build book and when an item
+  // is set down; the goal check clears it.
   uint8_t buildItemSelected = 0;
   // The picked-item kinds (1, 4, 5) of the VIP visitors the player found, in
   // order, and how many of them have been announced (0, 1 or 2).
@@ -1110,6 +1115,9 @@ class VAvazadOvurUrovi : public DOradovIruzez, public CGuiMainClass, public GuiA
   // hour), and its clock goes on from now, not from the last tick it
   // counted before the load (the menus' time).
   void ResumeAfterRead();
+  // Whether the first `count` files are there; a missing one is named in a
+  // message.
+  bool HasSavedParts(const EngineString& scenePath, int count) const;
   // Part 0 scene, 1 park, 2 run state, 3 scenario, to or from a stream.
   void WriteSavedPart(int part, SceneStream& stream);
   bool ReadSavedPart(int part, SceneStream& stream);

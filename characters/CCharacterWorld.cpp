@@ -14,6 +14,9 @@ CCharacterWorld* CCharacterWorld::Get() { return g_world.load(); }
 
 void CCharacterWorld::Install(CCharacterWorld* world) { g_world.store(world); }
 
+bool CCharacterWorld::GetObjectGate(const CAttraction* object, plat::Vec3* out) const {
+  return GetObjectPosition(object, out);
+}
 bool CCharacterWorld::FindRandomWalkTarget(REraduzizVisitor&) { return false; }
 CAttraction* CCharacterWorld::GetEventObject(ParkEvent*) const { return nullptr; }
 void CCharacterWorld::RefindEventObjects(ParkEvent*) {}

@@ -43,8 +43,11 @@ class CCharacterWorld {
   static CCharacterWorld* Get();
   static void Install(CCharacterWorld* world);
 
-  // The second of the game clock, which the game-second timers stamp.
-  virtual int32_t GetGameSecond() const = 0;
+  // The game clock's year: 12 months of 30 days.
+  static constexpr int32_t kSecondsPerGameYear = 12 * 30 * 24 * 60 * 60;
+  // The game clock in seconds from the start of its year, which the
+  // game-second timers stamp: a frame may span many game seconds.
+  virtual int32_t GetGameTime() const = 0;
   virtual ParkMoodTotals* GetMoodTotals() = 0;
 
   // Cell grid: false outside 0..127 (both indices are written).
@@ -66,6 +69,9 @@ class CCharacterWorld {
   virtual bool IsObjectPlaced(const CAttraction* object) const = 0;
   virtual bool IsObjectStopped(const CAttraction* object) const = 0;
   virtual bool GetObjectPosition(const CAttraction* object, plat::Vec3* out) const = 0;
+  // Where characters enter the object from the footpath; an object without
+  // an entrance of its own is entered where it stands.
+  virtual bool GetObjectGate(const CAttraction* object, plat::Vec3* out) const;
   virtual EngineString GetObjectAssetName(const CAttraction* object) const = 0;
   // Path list A or B of the object: how many paths, how many points in one,
   // and one point (false for an index out of range).

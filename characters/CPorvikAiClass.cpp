@@ -200,7 +200,11 @@ void CPorvikAiClass::DrawCharacters(double dt) {
       const plat::Vec3 target = character->GetTargetPosition();
       character->SetTargetPosition(target.x, host->GetTerrainHeight(target.x, target.z), target.z);
     }
-    if (plat::Vec3LengthSq(camera - character->GetPosition()) > kDrawDistance * kDrawDistance) continue;
+    // A job goes on out of sight: the camera decides only what is drawn.
+    if (plat::Vec3LengthSq(camera - character->GetPosition()) > kDrawDistance * kDrawDistance) {
+      character->CarryOutJob();
+      continue;
+    }
     character->Render();
     if (host && !host->IsFollowSuppressed() && host->GetFollowedCharacterId() == character->GetId()) {
       FollowWithCamera(*character);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <mutex>
 
 #include "platform/math/Math.h"
@@ -41,7 +42,7 @@ REraduzizVisitor::REraduzizVisitor()
   m_moodAtEntry = uint16_t(m_attributes->GetMood());
   m_firstMoodAtEntry = uint16_t(m_attributes->GetFirstMood());
   SetActivityState(0, kStateStart);
-  const int32_t now = world ? world->GetGameSecond() : 0;
+  const int32_t now = world ? world->GetGameTime() : 0;
   for (TimerPair& timer : m_timers) timer.stamp = now;
   m_timers[0].stamp = 0;
   m_timers[kEleventhTimer].counter = plat::Rand() % kTimerSpread + kEleventhTimerBase;
@@ -76,19 +77,23 @@ double REraduzizVisitor::RandomRange(double a, double b) {
 void REraduzizVisitor::SetCounterWithTime(int32_t timer, int32_t value) {
   if (timer < 0 || timer >= kTimerCount) return;
   const CCharacterWorld* world = CCharacterWorld::Get();
-  m_timers[std::size_t(timer)] = {value, world ? world->GetGameSecond() : 0};
+  m_timers[std::size_t(timer)] = {value, world ? world->GetGameTime() : 0};
 }
 
 bool REraduzizVisitor::TickTimer(int32_t timer) {
   if (timer < 0 || timer >= kTimerCount) return false;
   const CCharacterWorld* world = CCharacterWorld::Get();
-  if (world) TickTimerAt(m_timers[std::size_t(timer)], world->GetGameSecond());
+  if (world) TickTimerAt(m_timers[std::size_t(timer)], world->GetGameTime());
   return true;
 }
 
 void REraduzizVisitor::TickTimerAt(TimerPair& pair, int32_t now) {
-  if (pair.stamp == now) return;
-  --pair.counter;
+  // The clock turns over at the end of its year, and a stamp read from a
+  // saved game may be any number.
+  const int64_t year = CCharacterWorld::kSecondsPerGameYear;
+  const int64_t passed = ((int64_t(now) - pair.stamp) % year + year) % year;
+  if (passed == 0) return;
+  pair.counter = int32_t(std::max<int64_t>(pair.counter - passed, std::numeric_limits<int32_t>::min()));
   pair.stamp = now;
 }
 
@@ -98,7 +103,7 @@ void REraduzizVisitor::TickVisitorTimers() {
   const CCharacterWorld* world = CCharacterWorld::Get();
   if (!world) return;
   // The clock is read once for all of them.
-  const int32_t now = world->GetGameSecond();
+  const int32_t now = world->GetGameTime();
   for (int32_t timer : kTicked) TickTimerAt(m_timers[std::size_t(timer)], now);
 }
 
@@ -180,8 +185,10 @@ void REraduzizVisitor::SendToObject(ParkEvent* event) {
   ReleaseRepair();
   // A character sent on while it still holds another event frees that one.
   if (m_jobEvent && m_jobEvent != event) world->ResetEvent(m_jobEvent);
+  // The attraction's gate is on the footpath, which staff walk; the middle
+  // of a ride may lie off it, out of their reach.
   if (const CAttraction* object = world->GetEventObject(event)) {
-    world->GetObjectPosition(object, &m_destination);
+    world->GetObjectGate(object, &m_destination);
     if (FindPathToTarget() == kPathFound) SetActivityState(1, kStateToJob);
   }
   m_jobEvent = event;
@@ -262,22 +269,21 @@ void REraduzizVisitor::OnTutorialAnswer(void* context, int32_t answer, int32_t c
 
 plat::MeshResult REraduzizVisitor::Render() {
   const plat::MeshResult result = DIridadIvavororu::Render();
+  CarryOutJob();
+  return result;
+}
+
+void REraduzizVisitor::CarryOutJob() {
   CCharacterWorld* world = CCharacterWorld::Get();
-  if (!m_jobActive || !world) return result;
+  if (!m_jobActive || !world) return;
   const CAttraction* object = world->GetEventObject(m_jobEvent);
-  if (!object) {
-    EndJob(true);
-    return result;
-  }
+  if (!object) return EndJob(true);
+  // The job is done where the character was sent: the attraction's gate.
   plat::Vec3 position;
-  world->GetObjectPosition(object, &position);
-  if (!ApproachJobPoint(position.x, position.y, position.z)) return result;
-  if (!m_standing) {
-    StartJobAnimation();
-    return result;
-  }
-  if (!JobAnimationEnded()) return result;
+  world->GetObjectGate(object, &position);
+  if (!ApproachJobPoint(position.x, position.y, position.z)) return;
+  if (!m_standing) return StartJobAnimation();
+  if (!JobAnimationEnded()) return;
   EndJob(false);
   FinishTutorialJobStep();
-  return result;
 }

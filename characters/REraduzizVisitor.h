@@ -60,8 +60,9 @@ class REraduzizVisitor : public DIridadIvavororu {
   static constexpr int32_t kDefaultAge = 27;
   static constexpr int32_t kDefaultLeaveHour = 18;
 
-  // A game-second countdown: loses one whenever the clock's second differs
-  // from the stamp. The first pair holds the cell walk's previous cell.
+  // A game-second countdown: loses the game seconds that passed from the
+  // stamp to the clock's time, however few or many frames they took. The
+  // first pair holds the cell walk's previous cell.
   struct TimerPair {
     int32_t counter = 0;
     int32_t stamp = 0;
@@ -87,6 +88,9 @@ class REraduzizVisitor : public DIridadIvavororu {
   // Draws, and carries out the job a staff member or park character was
   // sent to.
   plat::MeshResult Render() override;
+  // The step of a job at a park event that drawing takes (see Render); a
+  // character too far away to be drawn takes it all the same.
+  void CarryOutJob();
 
   // The divisor of every real draw on the game's generator: rand() / 32794
   // stays just below 1.
@@ -97,7 +101,7 @@ class REraduzizVisitor : public DIridadIvavororu {
   // so that it stays just below b; a without a draw when a equals b.
   static double RandomRange(double a, double b);
   void SetCounterWithTime(int32_t timer, int32_t value);
-  // Counts the timer down once per game second; false for an index out of range.
+  // Counts the timer down by the game seconds passed; false for an index out of range.
   bool TickTimer(int32_t timer);
   static void TickTimerAt(TimerPair& pair, int32_t now);
   // The timers the visitor update counts down every frame.

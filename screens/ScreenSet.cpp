@@ -184,6 +184,10 @@ bool ScreenSet::OpenScreen(GuiCommand& command) {
 void ScreenSet::ToggleFoodMenu(GuiCommand&) {
   ScreenFlags& flags = m_host.Flags();
   if (!flags.gameRunning) return;
+  // Whether it shows now: a close of everything hides the page and leaves
+  // the byte as it was.
+  const CGuiElement* menu = m_host.Gui().FindElement(kFoodMenuPage);
+  flags.foodMenuOpen = menu && menu->IsVisible() ? 1 : 0;
   if (!flags.foodMenuOpen) {
     flags.foodMenuOpen = 1;
     flags.modal = 1;

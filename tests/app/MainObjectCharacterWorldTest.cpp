@@ -42,7 +42,7 @@ class MainObjectCharacterWorldTest : public ::testing::Test {
 TEST_F(MainObjectCharacterWorldTest, IsInstalledWhileTheMainObjectLives) {
   ASSERT_NE(CCharacterWorld::Get(), nullptr);
   game_->gameSecond = 17;
-  EXPECT_EQ(World().GetGameSecond(), 17);
+  EXPECT_EQ(World().GetGameTime() % 60, 17);
   {
     REraduzizVisitor visitor;
     visitor.GetAttributes().SetAll(0, 50, 50, 0);
@@ -55,6 +55,47 @@ TEST_F(MainObjectCharacterWorldTest, IsInstalledWhileTheMainObjectLives) {
   EXPECT_EQ(game_->GetCommandQueue().Snapshot()[0].target, 10394);
   game_.reset();
   EXPECT_EQ(CCharacterWorld::Get(), nullptr);
+}
+
+// The timers stamp the clock in seconds from the start of the year, which
+// stays within the year for any date a saved game holds.
+TEST_F(MainObjectCharacterWorldTest, TheGameTimeCountsTheSecondsOfTheYear) {
+  constexpr int32_t kMaxInt = std::numeric_limits<int32_t>::max();
+  const struct {
+    int32_t month, day, hour, minute, second, time;
+  } cases[] = {
+      {1, 1, 0, 0, 0, 0},
+      {1, 1, 0, 1, 5, 65},
+      {3, 21, 10, 0, 0, ((2 * 30 + 20) * 24 + 10) * 3600},
+      {12, 30, 23, 59, 59, CCharacterWorld::kSecondsPerGameYear - 1},
+      {13, 1, 0, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.month << "/" << c.day << " " << c.hour << ":" << c.minute << ":" << c.second);
+    game_->gameDate.month = c.month;
+    game_->gameDate.day = c.day;
+    game_->gameHour = c.hour;
+    game_->gameMinute = c.minute;
+    game_->gameSecond = c.second;
+    EXPECT_EQ(World().GetGameTime(), c.time);
+  }
+  game_->gameDate = {kMaxInt, kMaxInt, kMaxInt};
+  game_->gameHour = game_->gameMinute = game_->gameSecond = kMaxInt;
+  const int32_t time = World().GetGameTime();
+  EXPECT_GE(time, 0);
+  EXPECT_LT(time, CCharacterWorld::kSecondsPerGameYear);
+}
+
+// A restaurant's visitors walk to its gate: the middle of the building is
+// no footpath cell, so no path leads there.
+TEST_F(MainObjectCharacterWorldTest, TheCharactersHostGivesAPlacedObjectWithItsGate) {
+  ride_->gatePosition = {4, 0, 4};
+  plat::Vec3 entrance;
+  EXPECT_EQ(game_->aiHost->FindObjectByName("trash_01", &entrance), ride_);
+  EXPECT_EQ(entrance, ride_->gatePosition);
+  entrance = {1, 2, 3};
+  EXPECT_EQ(game_->aiHost->FindObjectByName("no_such_object", &entrance), nullptr);
+  EXPECT_EQ(entrance, (plat::Vec3{1, 2, 3}));
 }
 
 TEST_F(MainObjectCharacterWorldTest, PlacedObjectsAndTheirPathsAreReadOnlyWhilePlaced) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/VAvazadOvurUrovi.h"
+#include "characters/CVisitorPark.h"
 #include "engine/core/XmlNode.h"
 #include "gui/widgets/CGuiTextBox.h"
 #include "park/ledger/CLedgerRecordList.h"
@@ -91,6 +92,23 @@ class ScenarioGoalsTest : public ::testing::Test {
     auto object = std::make_unique<CAttraction>();
     object->id = id;
     game->placedObjects.Place(std::move(object));
+  }
+
+  // The park's clock moved on to the morning of the date, as its closing
+  // for the night moves it.
+  void JumpTo(const GameDate& date) {
+    CVisitorPark::Clock clock = CVisitorPark::Get()->GetClock();
+    clock.year = date.year;
+    clock.month = date.month;
+    clock.day = date.day;
+    CVisitorPark::Get()->SetClock(clock);
+  }
+
+  // A building set down as the player sets down what the book sold.
+  void SetDown(const char* id) {
+    CAttraction item;
+    item.id = id;
+    ASSERT_NE(game->PlaceBuildItem(item), nullptr);
   }
 
   Outcome OutcomeOf(int32_t index) const {
@@ -260,6 +278,64 @@ TEST_F(ScenarioGoalsTest, TheBuildingGoalIsWonByTheBuildingAndLostWhenTheTimeIsU
   }
 }
 
+TEST_F(ScenarioGoalsTest, TheBuildingGoalLooksForTheBuildingInTheFrameAfterAnyIsSetDown) {
+  // Taken from the book, the building does not stand yet; set down, it
+  // wins at once, without another item taken from the book.
+  struct Case {
+    const char* setDown;
+    Outcome outcome;
+  };
+  const Case cases[] = {{kBuilding, Outcome::Won}, {"bufe_zarp", Outcome::Running}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.setDown);
+    Fresh();
+    Start(0);
+    game->buildItemSelected = 1;
+    Frame();
+    ExpectOutcome(0, Outcome::Running);
+    SetDown(c.setDown);
+    Frame();
+    ExpectOutcome(0, c.outcome, "built");
+    EXPECT_EQ(game->buildItemSelected, 0);
+  }
+}
+
+// The park closes in the evening and its clock jumps to the next morning,
+// past the goal check's midnight: a month that jump starts is a month of
+// the scenario all the same.
+TEST_F(ScenarioGoalsTest, TheParksJumpToTheNextMorningCountsTheMonthsItStarts) {
+  struct Case {
+    const char* name;
+    bool running;
+    GameDate from;
+    GameDate to;
+    int32_t months;
+  };
+  const Case cases[] = {
+      {"within the month", true, {2031, 4, 12}, {2031, 4, 13}, 0},
+      {"into the next month", true, {2031, 4, 30}, {2031, 5, 1}, 1},
+      {"into the next year", true, {2031, 12, 30}, {2032, 1, 1}, 1},
+      {"without a scenario", false, {2031, 4, 30}, {2031, 5, 1}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    game->scenarioRunning = c.running;
+    game->scenarioMonths = 0;
+    game->gameDate = c.from;
+    JumpTo(c.to);
+    EXPECT_EQ(game->scenarioMonths, c.months);
+  }
+
+  // The building scenario's last month ends overnight: it is lost.
+  Fresh();
+  Start(0);
+  game->scenarioMonths = game->scenarios->GetTimeLimit(0);
+  game->gameDate = {2031, 8, 30};
+  JumpTo({2031, 9, 1});
+  Frame();
+  ExpectOutcome(0, Outcome::Lost, "not built");
+}
+
 TEST_F(ScenarioGoalsTest, AGoalIsCheckedOnlyAtItsOwnIndexWithItsOwnType) {
   // Goals whose time is up everywhere; none of these decides anything.
   game->scenarios->records[0]->type = "building";
@@ -366,7 +442,7 @@ TEST_F(ScenarioGoalsTest, TheDemoScenariosArePlayedToAWinAndToALoss) {
   CPorvikScenarios& catalog = *game->scenarios;
 
   // The building scenario: a few game hours pass, then the player takes the
-  // restaurant from the book and places it.
+  // goal's building from the book and sets it down: the next frame wins.
   Start(0);
   game->gameSpeed = 4;
   RunFrames(60, 600);
@@ -374,8 +450,7 @@ TEST_F(ScenarioGoalsTest, TheDemoScenariosArePlayedToAWinAndToALoss) {
   game->buildItemSelected = 1;
   Frame();
   ExpectOutcome(0, Outcome::Running);
-  PlaceBuilding(catalog.GetBuildingName(0).CStr());
-  game->buildItemSelected = 1;
+  SetDown(catalog.GetBuildingName(0).CStr());
   Frame();
   ExpectOutcome(0, Outcome::Won, "great success");
   CloseMessage();

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +20,8 @@ namespace chartest {
 
 struct FakeObject {
   plat::Vec3 position;
+  // Where characters enter it; none: where it stands.
+  std::optional<plat::Vec3> gate;
   bool placed = true;
   bool stopped = false;
   EngineString assetName = "Attr_wheel";
@@ -80,7 +83,7 @@ class FakeCharacterWorld : public CCharacterWorld {
     return {float(i) * kCell - kHalf, 0, float(j) * kCell - kHalf};
   }
 
-  int32_t GetGameSecond() const override { return second; }
+  int32_t GetGameTime() const override { return second; }
   ParkMoodTotals* GetMoodTotals() override { return &totals; }
   bool WorldToCell(const plat::Vec3& p, int32_t* i, int32_t* j) const override {
     const auto round = [](float v) {
@@ -123,6 +126,11 @@ class FakeCharacterWorld : public CCharacterWorld {
   bool GetObjectPosition(const CAttraction* o, plat::Vec3* out) const override {
     if (!IsObjectPlaced(o)) return false;
     *out = Object(o)->position;
+    return true;
+  }
+  bool GetObjectGate(const CAttraction* o, plat::Vec3* out) const override {
+    if (!IsObjectPlaced(o)) return false;
+    *out = Object(o)->gate.value_or(Object(o)->position);
     return true;
   }
   EngineString GetObjectAssetName(const CAttraction* o) const override {
@@ -219,7 +227,7 @@ class FakeCharacterWorld : public CCharacterWorld {
   }
 
   std::vector<CellView> cells;
-  int32_t second = 0;
+  int32_t second = 0;  // the game clock's time in seconds
   ParkMoodTotals totals;
   std::vector<PathRequest> paths;
   int32_t pathResult = 1;

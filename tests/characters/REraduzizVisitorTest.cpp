@@ -67,22 +67,41 @@ TEST(VisitorRandom, RandomRangeStaysBelowItsTopAndRepeatsForASeed) {
   EXPECT_NEAR(REraduzizVisitor::RandomRange(-3, 3), 0.0, 3.0);
 }
 
-// A game clock that runs at the game speed over real frames of 1/60 s.
-TEST_F(VisitorTest, TimersLoseOnePerGameSecondAtEveryGameSpeed) {
+// The game clock runs 60 game seconds a real second times the game speed:
+// a timer loses the game seconds that passed, whether a frame spans a part
+// of a game second or a whole game minute.
+TEST_F(VisitorTest, TimersLoseTheGameSecondsPassedAtEverySpeedAndFrameLength) {
   constexpr int kRealSeconds = 10;
-  constexpr int kFramesPerSecond = 60;
-  for (int speed : {0, 1, 4}) {
+  constexpr double kGameSecondsPerRealSecond = 60;
+  const struct {
+    int speed;
+    double frameSeconds;
+  } cases[] = {{0, 1 / 60.0}, {1, 1 / 60.0}, {4, 1 / 60.0}, {1, 0.02}, {4, 0.02}, {1, 0.25}, {4, 0.25}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "speed " << c.speed << ", frames of " << c.frameSeconds << " s");
     world_.second = 0;
     REraduzizVisitor v;
-    v.SetCounterWithTime(1, 1000);
+    constexpr int32_t kStart = 100000;
+    v.SetCounterWithTime(1, kStart);
+    const int frames = int(std::lround(kRealSeconds / c.frameSeconds));
     double clock = 0;
-    for (int frame = 0; frame < kRealSeconds * kFramesPerSecond; ++frame) {
-      clock += double(speed) / kFramesPerSecond;
+    for (int frame = 0; frame < frames; ++frame) {
+      clock += c.speed * kGameSecondsPerRealSecond * c.frameSeconds;
       world_.second = int32_t(std::floor(clock + 1e-9));
       v.TickVisitorTimers();
     }
-    EXPECT_EQ(v.GetTimer(1).counter, 1000 - speed * kRealSeconds) << "speed " << speed;
+    EXPECT_EQ(v.GetTimer(1).counter, kStart - c.speed * kGameSecondsPerRealSecond * kRealSeconds);
   }
+}
+
+TEST_F(VisitorTest, TimersCountOnAcrossTheTurnOfTheGameYear) {
+  world_.second = CCharacterWorld::kSecondsPerGameYear - 10;
+  REraduzizVisitor v;
+  v.SetCounterWithTime(1, 100);
+  world_.second = 5;
+  v.TickVisitorTimers();
+  EXPECT_EQ(v.GetTimer(1).counter, 85);
+  EXPECT_EQ(v.GetTimer(1).stamp, 5);
 }
 
 TEST_F(VisitorTest, VisitorTimersSkipTheCellPairThePlantingPauseAndTheDetour) {
@@ -246,7 +265,7 @@ class BareWorld : public CCharacterWorld {
  public:
   BareWorld() { Install(this); }
   ~BareWorld() override { Install(nullptr); }
-  int32_t GetGameSecond() const override { return 0; }
+  int32_t GetGameTime() const override { return 0; }
   ParkMoodTotals* GetMoodTotals() override { return nullptr; }
   bool WorldToCell(const plat::Vec3&, int32_t* i, int32_t* j) const override {
     *i = *j = 0;

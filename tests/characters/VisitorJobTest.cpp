@@ -88,6 +88,25 @@ TEST_F(VisitorJobTest, StaffWorksAtTheJobThenCallsBackAndClosesTheDialog) {
   EXPECT_EQ(log_.calls, 1);
 }
 
+// A ride's middle lies off the footpaths that staff walk: the solver is sent
+// to its gate and does the job there, however far the middle is.
+TEST_F(VisitorJobTest, TheSolverGoesToTheAttractionsGateAndWorksThere) {
+  object_.position = {0, 0, 30};
+  object_.gate = plat::Vec3{0, 0, 3};
+  REraduzizVisitor staff;
+  Send(staff, 1000);
+  ASSERT_FALSE(world_.paths.empty());
+  int32_t gateI = 0, gateJ = 0;
+  ASSERT_TRUE(world_.WorldToCell(*object_.gate, &gateI, &gateJ));
+  EXPECT_EQ(world_.paths.back().toI, gateI);
+  EXPECT_EQ(world_.paths.back().toJ, gateJ);
+  staff.Render();
+  EXPECT_TRUE(staff.IsStanding()) << "at work by the gate";
+  staff.Render();
+  EXPECT_EQ(log_.calls, 1);
+  EXPECT_EQ(event_.resets, 1);
+}
+
 TEST_F(VisitorJobTest, ParkCharactersPlayTheirMagicWithEffectAndSound) {
   struct Case {
     int32_t id;

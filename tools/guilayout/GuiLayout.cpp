@@ -1,10 +1,10 @@
 // Writes the demo park's GUI description "guifiles/GuiXML.xml" and its
 // defines file "guifiles/guidefines.h" into the park folder given as the
-// argument. The description holds the demo panel of the engine scene and
-// every page, window and control that the in-game screens bind, laid out
-// for a 1024 by 768 screen in the look of the demo images: light pages with
-// a blue title bar, green buttons, white fields and lists. Every page starts
-// hidden; the game shows them.
+// argument. The description holds every page, window and control that the
+// in-game screens bind, laid out for a 1024 by 768 screen in the look of the
+// demo images: light pages with a blue title bar, green buttons, white
+// fields and lists. Every page but the main menu starts hidden; the game
+// shows them. The GUI toolkit's demo panel goes to "guifiles/DemoGuiXML.xml".
 //
 // The same layout is written scaled for 800 by 600 and 1280 by 1024
 // ("GuiXML_800x600.xml", "GuiXML_1280x1024.xml"); the game reads the one of
@@ -341,8 +341,9 @@ class Page {
   int m_cornerX = -kMargin + kGap;
 };
 
-// The engine scene's demo GUI: a status bar, a panel of buttons and the
-// three pages it opens (its element ids are 20001 and up).
+// The GUI toolkit's demo: a status bar, a panel of buttons and the three
+// pages it opens (its element ids are 20001 and up), in a description of its
+// own ("DemoGuiXML.xml") that the game never reads.
 std::vector<Element> DemoElements() {
   Element hud = Shape("HUD", 20001, 0, 0, 1024, 32, kHudImage);
   hud.children.push_back(Static("HUD_TITLE", 20002, 12, 4, 300, 24, "Halvenor demo park", kBold, kWhite, "12"));
@@ -410,11 +411,16 @@ Element StatusPanel() {
 
 constexpr int kSmall = 36;
 
-// One row of equal buttons per entry, for the menus.
+constexpr int kMenuWidth = 260;
+
+// One row of equal buttons per entry, for the menus. The menu shown from
+// the start ends at the screen's middle, where the game puts the cursor
+// after the intro: above the cursor, not under it.
 Element Menu(const std::string& tag, int id, const std::string& title,
              const std::vector<std::pair<int, std::string>>& buttons, bool shown = false) {
-  Page page(tag, id, 260, kTitleHeight + 24 + int(buttons.size()) * (kButtonHeight + kLineGap) + kMargin, title);
-  if (shown) page.Shown();
+  const int height = kTitleHeight + 24 + int(buttons.size()) * (kButtonHeight + kLineGap) + kMargin;
+  Page page(tag, id, kMenuWidth, height, title);
+  if (shown) page.Shown().At((kScreenWidth - kMenuWidth) / 2, kScreenHeight / 2 - height, false);
   for (const auto& [button, caption] : buttons) page.Skip(36).Button(button, 172, caption).Row();
   return page.Build();
 }
@@ -647,7 +653,16 @@ Element Upgrade() {
   page.Text(10284, 140, "Level").Text(10282, 140, "0").Button(10278, 110, "Upgrade").Row();
   page.Text(10288, 100, "Ride speed").Button(10291, 80, "Slow").Button(10289, 80, "Normal").Button(10290, 80, "Fast");
   page.Row().Button(10279, 140, "Add to the tour").Button(10285, 110, "Repair").Button(10287, 110, "Statistics");
-  page.Corner(10286, "Close").Corner(10341, "Back");
+  page.Corner(10286, "Close");
+  return page.Build();
+}
+
+// The film page that the upgrade window's repair button opens over it. Its
+// own button closes it alone and leaves the upgrade window shown.
+Element Film() {
+  Page page("FILM", 10339, 300, 120, "Attraction film");
+  page.Text(20111, 260, "");
+  page.Corner(10341, "Close");
   return page.Build();
 }
 
@@ -761,7 +776,6 @@ std::vector<Element> GameElements() {
       SaveLoad(),
       Help(),
       Info("EVENTVIEW", 10394, 20110, "Park event", "Watch what happens."),
-      Info("FILM", 10339, 20111, "Attraction film", ""),
       EventPopUp(),
       Book(),
       Food("BUFFET", 10126, "Kiosks", 10128, 10127),
@@ -784,6 +798,8 @@ std::vector<Element> GameElements() {
       EventList(10421, 10422, 10423, 10424),
       AttractionList(),
       Upgrade(),
+      // Later pages lie over earlier ones: the film opens over the upgrade window.
+      Film(),
       Picker("PICKONE", 10410, 10412, 10411, true),
       Picker("PICKFIVE", 10404, 10406, 10405, false),
       Picker("PICKFOUR", 10407, 10409, 10408, false),
@@ -919,6 +935,8 @@ struct ScreenVariant {
   const char* file;
 };
 constexpr ScreenVariant kVariants[] = {{800, 600, "GuiXML_800x600.xml"}, {1280, 1024, "GuiXML_1280x1024.xml"}};
+// The demo panel over a plain scene, for the GUI toolkit's own windowed test.
+constexpr const char* kDemoFile = "DemoGuiXML.xml";
 
 }  // namespace
 
@@ -929,10 +947,11 @@ int main(int argc, char** argv) {
   }
   const fs::path folder = fs::path(argv[1]) / "guifiles";
   fs::create_directories(folder);
-  std::vector<Element> elements = DemoElements();
-  for (Element& page : GameElements()) elements.push_back(std::move(page));
+  // The game shows only its own pages; the demo panel has a file of its own.
+  const std::vector<Element> demo = DemoElements();
+  const std::vector<Element> elements = GameElements();
 
-  bool ok = WriteDescription(folder / "GuiXML.xml", elements);
+  bool ok = WriteDescription(folder / "GuiXML.xml", elements) && WriteDescription(folder / kDemoFile, demo);
   for (const ScreenVariant& variant : kVariants) {
     std::vector<Element> scaled = elements;
     for (Element& element : scaled) {
@@ -940,9 +959,13 @@ int main(int argc, char** argv) {
     }
     ok &= WriteDescription(folder / variant.file, scaled);
   }
+  // One defines file names the elements of both descriptions.
   std::ofstream defines(folder / "guidefines.h");
-  defines << "// Element ids of the GUI description (guifiles/GuiXML.xml), written by tools/guilayout.\n\n";
-  for (const Element& element : elements) WriteDefines(defines, element);
+  defines << "// Element ids of the GUI descriptions (guifiles/GuiXML.xml and " << kDemoFile
+          << "), written by tools/guilayout.\n\n";
+  for (const std::vector<Element>* description : {&demo, &elements}) {
+    for (const Element& element : *description) WriteDefines(defines, element);
+  }
   if (!ok || !defines) {
     std::fprintf(stderr, "guilayout: cannot write %s\n", folder.string().c_str());
     return 1;

@@ -49,6 +49,8 @@ struct SceneSpec {
   const char* path;  // under the park folder
   int32_t groups;    // how many groups of the layout, from the first
   int32_t tutorialLevel;  // 0: not a tutorial scene
+  // An object type of those groups that the scene lacks; null: none.
+  const char* leftOut;
 };
 
 std::span<const LayoutGroup> LayoutGroups();

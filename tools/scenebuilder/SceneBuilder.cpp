@@ -1,6 +1,7 @@
 #include "tools/scenebuilder/SceneBuilder.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "app/VAvazadOvurUrovi.h"
 #include "characters/CPorvikAiClass.h"
@@ -88,6 +89,7 @@ bool SceneBuilder::Build(const SceneSpec& scene) {
       if (!LayFootpath(footpath)) return false;
     }
     for (const Placement& placement : group.placements) {
+      if (scene.leftOut && std::string_view(placement.type) == scene.leftOut) continue;
       if (!Place(placement)) return false;
     }
     for (const FixedPlacement& placement : group.fixedPlacements) {

@@ -237,4 +237,22 @@ TEST_F(ManagerTest, TheFollowedCharacterMovesTheCameraOnlyWithinTheDrawDistance)
   EXPECT_EQ(host_.followViews.size(), 1u);
 }
 
+// A cleaner sent to a park event beyond the draw distance is not drawn, yet
+// reaches the event and does its job there.
+TEST_F(ManagerTest, AJobOutOfSightIsDoneAllTheSame) {
+  const float far = CPorvikAiClass::kDrawDistance * 2;
+  chartest::FakeObject object;
+  object.position = {far, 0, 3};
+  chartest::FakeEvent event{&object};
+  REraduzizVisitor* cleaner = Manager().CreateVisitor(1000, 23, {far, 0, 0});
+  ASSERT_NE(cleaner, nullptr);
+  cleaner->SetVisible();
+  cleaner->SendToObject(chartest::Handle(event));
+  ASSERT_TRUE(cleaner->IsJobActive());
+  constexpr int kFrames = 2000;
+  for (int n = 0; n < kFrames && event.resets == 0; ++n) Manager().DrawCharacters(0.02);
+  EXPECT_EQ(event.resets, 1);
+  EXPECT_FALSE(cleaner->IsJobActive());
+}
+
 }  // namespace

@@ -186,8 +186,8 @@ class SmallPark {
     object.SetPosition(object.gatePosition.x, object.gatePosition.y, object.gatePosition.z);
   }
   void AdvanceGameSecond() {
-    m_world.second = (m_world.second + 1) % kSecondsPerMinute;
-    if (m_world.second != 0) return;
+    ++m_world.second;
+    if (m_world.second % kSecondsPerMinute != 0) return;
     CVisitorPark::Clock& time = m_park.clock;
     if (++time.minute < kMinutesPerHour) return;
     time.minute = 0;

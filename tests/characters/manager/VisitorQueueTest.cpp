@@ -72,6 +72,31 @@ TEST_F(VisitorQueueTest, AdmittedVisitorsRideUntilTheRideClosesAndComeOutByTheEx
   EXPECT_EQ(ride_.visitorsInside, 1);
 }
 
+// The game clock moves a game second a frame at speed 1 and 60 frames a
+// second, about five at the fast speed and 20 ms frames, a game minute at
+// the fast speed and 250 ms frames: the ride lasts its game time in each.
+TEST_F(VisitorQueueTest, ARideLastsItsGameSecondsWhateverTheFrameLength) {
+  constexpr int32_t kContinuousRideStay = 100;
+  constexpr int kMaxFrames = 1000;
+  ride_.isClosed = 1;
+  for (int32_t step : {1, 5, 60}) {
+    SCOPED_TRACE(testing::Message() << step << " game seconds a frame");
+    REraduzizVisitor v;
+    Arrive(v);
+    v.UpdateByKind(0.05);
+    ASSERT_EQ(v.GetActivityMode(), 2);
+    const int32_t admitted = world_.second;
+    for (int frame = 0; frame < kMaxFrames && v.GetActivityMode() == 2; ++frame) {
+      world_.second += step;
+      v.UpdateByKind(0.05);
+    }
+    EXPECT_EQ(v.GetActivityMode(), 0);
+    const int32_t stayed = world_.second - admitted;
+    EXPECT_GE(stayed, kContinuousRideStay);
+    EXPECT_LT(stayed, kContinuousRideStay + step + 1);
+  }
+}
+
 TEST_F(VisitorQueueTest, AFullQueueOrAWornRideTurnsVisitorsAway) {
   for (auto [waiting, condition] : {std::pair{6, 100}, std::pair{0, 19}}) {
     ride_.queueLength = waiting;

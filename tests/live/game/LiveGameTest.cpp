@@ -46,6 +46,8 @@ constexpr int kMaxLoadingFrames = 60000;
 constexpr int32_t kMainMenu = 10001;
 constexpr int32_t kNewGameButton = 10002;
 constexpr int32_t kFreePlayButton = 10025;
+// The side of the cursor's images, drawn from its position down and right.
+constexpr int32_t kCursorSide = 32;
 // Tries at moving the cursor onto an element.
 constexpr int kCursorMoves = 10;
 // Frames the started park runs before its picture is taken.
@@ -232,6 +234,38 @@ TEST_F(LiveGame, AFreeGameOnTheDemoParkShowsSkyTexturedLandPathsWaterAndBuilding
     const double share = Share(pixels, width, part.band, part.test);
     EXPECT_GE(share, part.least) << part.name << " in the picture game_window_free_game.png";
   }
+}
+
+// The game's window shows the game's own GUI only: above the main menu, where
+// no page of the game lies, the sky shows to the window's top edge; and the
+// cursor, put in the middle after the intro, stands on none of its buttons.
+// The new game then opens on the started park without the camera moved.
+TEST_F(LiveGame, TheMainMenuGreetsAloneAndANewGameOpensOnTheStartedPark) {
+  ASSERT_TRUE(Load());
+  const CGuiElement* menu = game_->FindElement(kMainMenu);
+  ASSERT_TRUE(menu && menu->IsVisible());
+  const VAvazadOvurUrovi::ScreenPoint cursor = game_->GetCursorPosition();
+  for (int32_t i = 0; i < menu->GetChildCount(); ++i) {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    menu->GetChild(i)->GetRect(left, top, right, bottom);
+    EXPECT_FALSE(cursor.x >= left && cursor.x < right && cursor.y >= top && cursor.y < bottom + kCursorSide)
+        << "the cursor on the menu's element " << menu->GetChild(i)->GetId();
+  }
+  for (int n = 0; n < kSettleFrames; ++n) ASSERT_TRUE(Frame());
+  const int width = g_device->GetWidth();
+  const std::vector<std::uint32_t> greeting = Capture("game_window_main_menu.png");
+  int32_t menuLeft = 0, menuTop = 0, menuRight = 0, menuBottom = 0;
+  menu->GetRect(menuLeft, menuTop, menuRight, menuBottom);
+  EXPECT_GE(Share(greeting, width, Band{0, menuTop}, IsSky), 0.9) << "game_window_main_menu.png";
+
+  EXPECT_TRUE(ClickElement(kNewGameButton)) << "the new-game button";
+  EXPECT_TRUE(ClickElement(kFreePlayButton)) << "the free-play button";
+  ASSERT_EQ(game_->playMode, 1);
+  for (int n = 0; n < kSettleFrames; ++n) ASSERT_TRUE(Frame());
+  const std::vector<std::uint32_t> park = Capture("game_window_new_game.png");
+  const Band land{260, 690};
+  EXPECT_GE(Share(park, width, land, IsPath), 0.01) << "footpaths in game_window_new_game.png";
+  EXPECT_GE(Share(park, width, land, IsRoof), 0.0005) << "roofs in game_window_new_game.png";
 }
 
 TEST_F(LiveGame, ABirdNearTheCameraIsDrawnWhenAnimalsAreOn) {

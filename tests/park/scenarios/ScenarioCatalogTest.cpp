@@ -264,7 +264,7 @@ TEST(ScenarioCatalogTest, TheDemoParkHasTheFourGoalsInTheOrderTheGoalCheckReadsT
 
   ASSERT_GE(catalog.Count(), 4);
   EXPECT_EQ(Text(catalog.GetGoalType(0)), "Building");
-  EXPECT_EQ(Text(catalog.GetBuildingName(0)), "restaurant_de_tarrowby");
+  EXPECT_EQ(Text(catalog.GetBuildingName(0)), "poffertjeskraam_etterem");
   EXPECT_EQ(Text(catalog.GetGoalType(1)), "VIPVisitors");
   EXPECT_EQ(Text(catalog.GetGoalType(2)), "Visitors");
   for (int32_t i = 0; i < catalog.Count(); ++i) {
