@@ -1,7 +1,8 @@
 // A whole game of halvenor played with the mouse on the demo park, in this
-// process: a new game, a footpath and a stall from the build book, a dearer
-// ticket, hired staff, visitors who come, ride and go home, the day's
-// statistics and finances, then the game saved
+// process: a new game, a stall from the build book by the park's paths and
+// a footpath to its gate, a dearer ticket, hired staff, visitors who come,
+// ride and go home, the day's statistics and finances, visitors who eat at
+// the stall and go home, then the game saved
 // from the pause menu, the program quit and started again, the save loaded
 // and saved once more: the second save's files equal the first's byte for
 // byte. It runs headless, and on a real window where a display is, with a
@@ -14,6 +15,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
+#include <map>
+#include <queue>
 #include <set>
 #include <string>
 #include <utility>
@@ -29,6 +33,7 @@
 #include "park/objects/ObjectTypeDescriptor.h"
 #include "park/scenarios/CPorvikScenarios.h"
 #include "platform/gfx/gl/leaks/DisplayLeaks.h"
+#include "platform/math/Math.h"
 #include "platform/os/MessageBox.h"
 #include "platform/os/Path.h"
 #include "screens/REraduzizStaffScreen.h"
@@ -39,6 +44,7 @@
 #include "tests/e2e/GameSession.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/CLandscapeCell.h"
+#include "world/placement/ObjectFootprint.h"
 
 namespace {
 
@@ -54,10 +60,10 @@ constexpr int32_t kPauseLoadSave = 10014;
 constexpr int32_t kPauseNewGame = 10011;
 constexpr int32_t kScenariosButton = 10028;
 // The scenario window's start button of the first scenario, the harbour
-// feast, whose park lacks the restaurant its goal asks for.
+// feast, whose park lacks the pancake stall its goal asks for.
 constexpr int32_t kFirstScenarioStart = 10113;
 constexpr int32_t kHarbourFeast = 0;
-constexpr const char* kHarbourFeastGoal = "restaurant_de_tarrowby";
+constexpr const char* kHarbourFeastGoal = kStallItem;
 constexpr const char* kHarbourFeastRide = "Attr_SwingBoat";
 // The save and load page: its buttons and its three rows.
 constexpr int32_t kSaveLoadPage = 10235;
@@ -82,19 +88,25 @@ constexpr int32_t kTicketIncomeText = 10167;
 constexpr int32_t kStatisticsButton = 10189;
 constexpr int32_t kStatisticsPage = 10363;
 
-constexpr int kFirstVisitorsFrames = 20000;
-constexpr int kCommandFrames = 10;
-constexpr int kPathLength = 6;
-// The stall stands this many cells from the new path.
-constexpr int32_t kStallDistance = 4;
-// How far from the middle of the view a free row is looked for, and the
-// lowest land a path is laid on.
-constexpr int32_t kSearchCells = 24;
+// The longest footpath that may join the stall's gate to the park's paths,
+// and the lowest land a path is laid on.
+constexpr int32_t kLongestJoin = 6;
 constexpr float kLowestPathHeight = 1.1f;
+constexpr const char* kMainEntrance = "Attr_MainEntrance";
+// A visitor's mode and state while it eats inside a restaurant.
+constexpr int32_t kStayingMode = 2;
+constexpr int32_t kInRestaurant = 36;
+// A meal raises the visitor's second value by 40 as it is bought and by 20
+// as the visitor comes out, to at most 100.
+constexpr int16_t kMealFeeds = 60;
+constexpr int16_t kFullValue = 100;
+// How near the stall's exit a visitor that has just come out stands.
+constexpr float kNearExit = 1.0f;
 // A park minute of the fast game passes in a frame this long: the park's
 // clock moves with the ticks, the characters by at most a quarter second.
 constexpr uint32_t kParkFrameMs = 250;
-// Visitors come, ride and leave within this many park frames.
+// Visitors come, ride and leave within this many park frames; one eats at
+// the stall, and later goes home, within as many again.
 constexpr int kVisitFrames = 20000;
 
 const fs::path kScreenshots = fs::path(HALVENOR_SCREENSHOT_DIR) / "full-play-through";
@@ -117,6 +129,28 @@ struct VisitorRecord {
   std::set<int32_t> seen;
   std::set<int32_t> left;
   std::set<int32_t> states;
+};
+
+using Cell = std::pair<int32_t, int32_t>;
+
+// Where the stall goes: the cell it is set down on, and the cells of the
+// footpath from its gate to the park's paths, the gate's cell first.
+struct StallSite {
+  Cell cell;
+  std::vector<Cell> join;
+};
+
+// A visitor's meal at the stall: what it took in and came out with.
+struct Meal {
+  int32_t visitor = -1;
+  uint16_t moneyBefore = 0;
+  uint16_t moneyAfter = 0;
+  int16_t fedBefore = 0;  // the second value, which meals raise
+  int16_t fedAfter = 0;
+  bool litter = false;
+  int32_t mode = -1;
+  int32_t state = -1;
+  plat::Vec3 outAt{};
 };
 
 class FullPlayThrough : public ::testing::Test {
@@ -158,50 +192,102 @@ class FullPlayThrough : public ::testing::Test {
     for (int32_t button : buttons) ASSERT_TRUE(session.ClickElement(button)) << button;
   }
 
-  plat::Vec3 CellPoint(GameSession& session, int32_t i, int32_t j) const {
-    const plat::Vec3 centre = {float(i) * 4 - 256, 0, float(j) * 4 - 256};
-    return {centre.x, session.game->terrain->GetHeight(centre), centre.z};
+  // High land where nothing stands, in the open view.
+  bool IsFreeLand(GameSession& session, const Cell& at) const {
+    const plat::Vec3 point = session.CellPoint(at.first, at.second);
+    return session.IsFreeCell(at.first, at.second) && point.y >= kLowestPathHeight && session.InOpenView(point);
   }
 
-  bool IsPath(GameSession& session, int32_t i, int32_t j) const {
-    CLandscapeCell cell;
-    return session.game->terrain->GetCell(i, j, cell) && cell.IsPath();
-  }
-
-  bool OnScreen(GameSession& session, const plat::Vec3& point) const {
-    const VAvazadOvurUrovi::ScreenPoint at = session.ScreenPointOf(point);
-    return at.x >= 0 && at.y >= 0 && at.x <= session.game->ScreenWidth() && at.y <= session.game->ScreenHeight();
-  }
-
-  // Free high land cells in a row near the middle of the view, with room
-  // for the stall beyond them, that show on the screen.
-  bool FindFreeRow(GameSession& session, int32_t* firstI, int32_t* row) {
-    VAvazadOvurUrovi& game = *session.game;
+  // The footpath cells visitors reach from the main entrance's gate.
+  std::set<Cell> ParkPaths(GameSession& session) const {
+    std::set<Cell> reached;
+    const CAttraction* entrance = session.game->FindObjectByName(kMainEntrance);
     int32_t i = 0, j = 0;
-    if (!game.PickCell({game.ScreenWidth() / 2, game.ScreenHeight() / 2}, &i, &j)) return false;
-    for (int32_t dj = 0; dj <= kSearchCells; ++dj) {
-      for (int32_t start = i - kSearchCells; start <= i + kSearchCells; ++start) {
-        if (IsFreeRow(session, start, j + dj)) {
-          *firstI = start;
-          *row = j + dj;
-          return true;
-        }
+    if (!entrance || !CHeightMapHandlerClass::WorldToCell(entrance->gatePosition.x, entrance->gatePosition.y,
+                                                          entrance->gatePosition.z, i, j)) {
+      return reached;
+    }
+    std::queue<Cell> next;
+    const auto reach = [&](const Cell& cell) {
+      if (session.IsPathCell(cell.first, cell.second) && reached.insert(cell).second) next.push(cell);
+    };
+    for (int32_t di = -1; di <= 1; ++di)
+      for (int32_t dj = -1; dj <= 1; ++dj) reach({i + di, j + dj});
+    for (; !next.empty(); next.pop()) {
+      const auto [ci, cj] = next.front();
+      for (const Cell& side : {Cell{ci + 1, cj}, Cell{ci - 1, cj}, Cell{ci, cj + 1}, Cell{ci, cj - 1}}) reach(side);
+    }
+    return reached;
+  }
+
+  // The place nearest to a ride for the stall in the hand, where the
+  // visitors are who come out of a ride hungry for something else: its
+  // footprint on free land that shows on the screen, and a straight row of
+  // free cells from its gate out to the park's paths.
+  bool FindStallSite(GameSession& session, StallSite* site) {
+    VAvazadOvurUrovi& game = *session.game;
+    const CAttraction& stall = *game.placementPreview;
+    int32_t index = 0;
+    const ObjectTypeDescriptor* type = game.FindObjectTypeByName(stall.id, &index);
+    if (!type) return false;
+    const std::set<Cell> paths = ParkPaths(session);
+    const auto fromRides = [&](const Cell& cell) {
+      const plat::Vec3 at = session.CellPoint(cell.first, cell.second);
+      float nearest = std::numeric_limits<float>::max();
+      for (const CAttraction* object : game.placedObjects.Objects()) {
+        if (object->state == kObjectKindAttraction)
+          nearest = std::min(nearest, plat::Vec3LengthOf(object->gatePosition - at));
       }
+      return nearest;
+    };
+    bool found = false;
+    StallSite candidate;
+    for (int32_t j = 0; j < CHeightMapHandlerClass::kCellsPerSide; ++j) {
+      for (int32_t i = 0; i < CHeightMapHandlerClass::kCellsPerSide; ++i) {
+        candidate.cell = {i, j};
+        if (!JoinsParkPaths(session, stall, *type, paths, &candidate)) continue;
+        if (found && fromRides(candidate.cell) >= fromRides(site->cell)) continue;
+        *site = candidate;
+        found = true;
+      }
+    }
+    return found;
+  }
+  // The step from a gate on the footprint's edge out of it; none for a gate
+  // that is not on the edge.
+  static Cell OutOf(const ObjectFootprint& footprint, const Cell& gate) {
+    if (gate.first == footprint.FirstI()) return {-1, 0};
+    if (gate.first == footprint.LastI()) return {1, 0};
+    if (gate.second == footprint.FirstJ()) return {0, -1};
+    if (gate.second == footprint.LastJ()) return {0, 1};
+    return {0, 0};
+  }
+  bool JoinsParkPaths(GameSession& session, const CAttraction& stall, const ObjectTypeDescriptor& type,
+                      const std::set<Cell>& paths, StallSite* site) {
+    const plat::Vec3 at = session.CellPoint(site->cell.first, site->cell.second);
+    ObjectFootprint footprint;
+    if (!ComputeObjectFootprint(at, stall.GetRotation(), false, stall.placeX, stall.placeY, &footprint)) return false;
+    for (int32_t i = footprint.FirstI(); i <= footprint.LastI(); ++i) {
+      for (int32_t j = footprint.FirstJ(); j <= footprint.LastJ(); ++j) {
+        if (!IsFreeLand(session, {i, j})) return false;
+      }
+    }
+    // The stall stands unturned: its gate lies at its offset from the cell.
+    Cell gate;
+    if (!CHeightMapHandlerClass::WorldToCell(at.x + type.gatePosition.x, at.y, at.z + type.gatePosition.z, gate.first,
+                                             gate.second)) {
+      return false;
+    }
+    const Cell step = OutOf(footprint, gate);
+    if (step == Cell{0, 0}) return false;
+    site->join = {gate};
+    for (int32_t n = 1; n < kLongestJoin; ++n) {
+      const Cell cell{gate.first + n * step.first, gate.second + n * step.second};
+      if (paths.count(cell)) return true;
+      if (!IsFreeLand(session, cell)) return false;
+      site->join.push_back(cell);
     }
     return false;
-  }
-  bool IsFreeRow(GameSession& session, int32_t firstI, int32_t j) {
-    for (int32_t n = 0; n < kPathLength; ++n) {
-      for (int32_t dj = 0; dj <= kStallDistance + 2; ++dj) {
-        CLandscapeCell cell;
-        const plat::Vec3 point = CellPoint(session, firstI + n, j + dj);
-        if (!session.game->terrain->GetCell(firstI + n, j + dj, cell) || cell.HasObject() || cell.IsPath() ||
-            point.y < kLowestPathHeight || !OnScreen(session, point)) {
-          return false;
-        }
-      }
-    }
-    return true;
   }
 
   void WatchVisitors(GameSession& session, VisitorRecord& record) {
@@ -228,17 +314,53 @@ class FullPlayThrough : public ::testing::Test {
     return text;
   }
 
-  // Rides the visitors took: uses booked on the park's attractions.
-  int32_t RideUses(GameSession& session) const {
-    std::set<int32_t> rides;
-    for (const CAttraction* object : session.game->placedObjects.Objects()) {
-      if (object->state == kObjectKindAttraction) rides.insert(object->objectNumber);
-    }
+  // Visits booked on the placed object.
+  int32_t UsesOf(GameSession& session, const CAttraction& object) const {
     int32_t uses = 0;
     for (const LedgerRecord& record : session.game->ledgerRecords->Records()) {
-      if (record.kind == ledger::kUse && rides.count(record.subject)) uses += record.amount;
+      if (record.kind == ledger::kUse && record.subject == object.objectNumber) uses += record.amount;
     }
     return uses;
+  }
+
+  // Rides the visitors took: uses booked on the park's attractions.
+  int32_t RideUses(GameSession& session) const {
+    int32_t uses = 0;
+    for (const CAttraction* object : session.game->placedObjects.Objects()) {
+      if (object->state == kObjectKindAttraction) uses += UsesOf(session, *object);
+    }
+    return uses;
+  }
+
+  // Keeps what the visitors inside the stall took in; true once one has
+  // come out having bought a meal, with what it came out with.
+  bool WatchMeals(GameSession& session, const CAttraction& stall, std::map<int32_t, Meal>& inside, Meal* meal) {
+    CPorvikAiClass& manager = *session.game->GetAiManager();
+    for (int32_t n = 0; n < manager.GetCharacterCount(); ++n) {
+      const REraduzizVisitor* visitor = manager.GetCharacter(n);
+      if (!visitor || visitor->GetId() < CPorvikAiClass::kFirstVisitorId) continue;
+      const int32_t id = visitor->GetId();
+      const bool eating = visitor->GetActivityMode() == kStayingMode && visitor->GetActivityState() == kInRestaurant &&
+                          visitor->GetTargetAttraction() == &stall;
+      const auto entry = inside.find(id);
+      if (eating && entry == inside.end()) {
+        inside[id] = {
+            .visitor = id, .moneyBefore = visitor->GetMoney(), .fedBefore = visitor->GetAttributes().GetValue2()};
+      }
+      if (eating || entry == inside.end()) continue;
+      Meal out = entry->second;
+      inside.erase(entry);
+      if (visitor->GetMoney() >= out.moneyBefore) continue;  // it bought nothing
+      out.moneyAfter = visitor->GetMoney();
+      out.fedAfter = visitor->GetAttributes().GetValue2();
+      out.litter = visitor->HasLitter();
+      out.mode = visitor->GetActivityMode();
+      out.state = visitor->GetActivityState();
+      out.outAt = visitor->GetPosition();
+      *meal = out;
+      return true;
+    }
+    return false;
   }
 
   int32_t LedgerTotal(GameSession& session, int32_t kind) const {
@@ -307,34 +429,36 @@ void FullPlayThrough::Play() {
   const int32_t cashAtStart = game.cash;
   const size_t objectsAtStart = game.placedObjects.Objects().size();
 
-  // A footpath from the game bar's path tool, one cell a right click.
-  int32_t firstI = 0, row = 0;
-  ASSERT_TRUE(FindFreeRow(session, &firstI, &row));
-  Click(session, {kPathBarButton, kPathTool});
-  ASSERT_EQ(game.layingPath, 1);
-  std::vector<std::pair<int32_t, int32_t>> pathCells;
-  for (int32_t n = 0; n < kPathLength; ++n) {
-    session.RightClickOn(CellPoint(session, firstI + n, row));
-    int32_t i = 0, j = 0;
-    ASSERT_TRUE(game.PickCell(game.GetCursorPosition(), &i, &j));
-    pathCells.emplace_back(i, j);
-  }
-  for (const auto& [i, j] : pathCells) EXPECT_TRUE(IsPath(session, i, j)) << i << "," << j;
-  session.Click(GameSession::kMiddleButton);  // the tool goes away
-
-  // The stall from the build book, set down beyond the path.
+  // The stall from the build book, set down near the park's paths.
   Click(session, {kBuildBookButton});
   ASSERT_EQ(game.buildBookOpen, 1);
   Picture(session, "build-book");
   Click(session, {kStallBuyButton});
   ASSERT_EQ(game.placingItem, 1);
   ASSERT_EQ(game.placementPreview->id.Std(), kStallItem);
-  session.RightClickOn(CellPoint(session, firstI + kPathLength / 2, row + kStallDistance));
+  StallSite site;
+  ASSERT_TRUE(FindStallSite(session, &site));
+  ASSERT_TRUE(session.RightClickOnCell(site.cell.first, site.cell.second));
   ASSERT_EQ(game.placedObjects.Objects().size(), objectsAtStart + 1);
   const CAttraction& stall = *game.placedObjects.Objects().back();
   EXPECT_EQ(stall.id.Std(), kStallItem);
   EXPECT_EQ(game.cash, cashAtStart - stall.buildCost);
   EXPECT_EQ(LedgerTotal(session, ledger::kBuild), stall.buildCost);
+  Cell gate;
+  ASSERT_TRUE(CHeightMapHandlerClass::WorldToCell(stall.gatePosition.x, stall.gatePosition.y, stall.gatePosition.z,
+                                                  gate.first, gate.second));
+  ASSERT_EQ(gate, site.join.front()) << "the stall's gate";
+
+  // A footpath from the game bar's path tool, one cell a right click, from
+  // the stall's gate to the park's paths.
+  Click(session, {kPathBarButton, kPathTool});
+  ASSERT_EQ(game.layingPath, 1);
+  for (const Cell& cell : site.join) {
+    ASSERT_TRUE(session.RightClickOnCell(cell.first, cell.second));
+    EXPECT_TRUE(session.IsPathCell(cell.first, cell.second)) << cell.first << "," << cell.second;
+  }
+  EXPECT_TRUE(ParkPaths(session).count(gate)) << "the path joins the stall to the park";
+  session.Click(GameSession::kMiddleButton);  // the tool goes away
 
   // The ticket four steps dearer, from the finance overview.
   Click(session, {kFinanceButton, REraduzizSummaryScreen::kTicketId});
@@ -384,11 +508,19 @@ void FullPlayThrough::Play() {
   ASSERT_NE(lastTicket, game.ledgerRecords->Records().rend());
   EXPECT_EQ(lastTicket->amount, game.entrancePrice);
 
-  // The finance overview and the day's statistics.
-  const int32_t tickets = LedgerTotal(session, ledger::kTicket);
+  // The finance overview and the day's statistics. The overview shows the
+  // ticket income as it stood when it opened; visitors may still pay at the
+  // gate while the player clicks.
+  const int32_t ticketsBefore = LedgerTotal(session, ledger::kTicket);
   Click(session, {kFinanceButton});
   ASSERT_TRUE(Shown(session, kFinancePage));
-  EXPECT_EQ(Text(session, kTicketIncomeText), std::to_string(tickets) + " ");
+  const int32_t ticketsAfter = LedgerTotal(session, ledger::kTicket);
+  bool shown = false;
+  for (int32_t tickets = ticketsBefore; tickets <= ticketsAfter; tickets += game.entrancePrice) {
+    shown = shown || Text(session, kTicketIncomeText) == std::to_string(tickets) + " ";
+  }
+  EXPECT_TRUE(shown) << Text(session, kTicketIncomeText) << " shown, " << ticketsBefore << " to " << ticketsAfter
+                     << " booked";
   Picture(session, "finance");
   Click(session, {kStatisticsButton});
   ASSERT_TRUE(Shown(session, kStatisticsPage));
@@ -401,6 +533,33 @@ void FullPlayThrough::Play() {
   EXPECT_GT(charted, 0.0f) << "the day's tickets";
   Picture(session, "statistics");
   Click(session, {REraduzizStatisticScreen::kCloseId});
+
+  // The fast game goes on: a visitor whose choice of a ride fails goes for
+  // food, walks the new path to the stall, pays for a meal and comes out by
+  // the stall's exit fed and with its litter, and later goes home.
+  std::map<int32_t, Meal> eating;
+  Meal meal;
+  ASSERT_TRUE(session.RunUntil([&] { return WatchMeals(session, stall, eating, &meal); }, kVisitFrames, kParkFrameMs))
+      << "nobody ate at the stall; the ledger's kinds:" << LedgerTotals(session);
+  Picture(session, "stall-visitors");
+  EXPECT_GT(UsesOf(session, stall), 0);
+  // Visitors who went in together pay in the same frame: the meal is one
+  // of the sales of the day.
+  const int32_t price = meal.moneyBefore - meal.moneyAfter;
+  EXPECT_TRUE(std::any_of(game.ledgerRecords->Records().begin(), game.ledgerRecords->Records().end(),
+                          [&](const LedgerRecord& record) {
+                            return record.kind == ledger::kRestaurantMeal && record.amount == price &&
+                                   record.month == game.gameDate.month && record.day == game.gameDate.day;
+                          }))
+      << "the meal's price, " << price << ", paid into the park";
+  EXPECT_EQ(meal.fedAfter, std::min<int16_t>(kFullValue, meal.fedBefore + kMealFeeds));
+  EXPECT_TRUE(meal.litter);
+  EXPECT_EQ(meal.mode, 0);
+  EXPECT_EQ(meal.state, REraduzizVisitor::kStateDecideAgain);
+  EXPECT_LT(plat::Vec3LengthOf(meal.outAt - stall.exitPosition), kNearExit) << "out by the stall's exit";
+  EXPECT_TRUE(
+      session.RunUntil([&] { return manager.FindCharacterById(meal.visitor) == nullptr; }, kVisitFrames, kParkFrameMs))
+      << "the visitor who ate never went home";
 
   // Saved from the pause menu, then the quit.
   OpenSaveLoadPage(session);

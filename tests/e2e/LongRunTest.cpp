@@ -24,7 +24,6 @@ namespace {
 using e2e::GameSession;
 using namespace e2e::demo_gui;
 
-constexpr int32_t kFastSpeed = 4;
 // The days played, and the day whose end the memory is measured against.
 constexpr int kDaysPlayed = 30;
 constexpr int kBaseDay = 2;

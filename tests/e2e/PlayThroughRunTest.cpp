@@ -51,7 +51,6 @@ constexpr int32_t kGardenerPrice = 3000;
 constexpr int32_t kFirstGardenerId = 2000;
 // The speed page's buttons.
 constexpr int32_t kNormalSpeedButton = 10336;
-constexpr int32_t kFastSpeed = 4;
 // How near the gardener its new plant stands.
 constexpr float kPlantReach = 8.0f;
 // The gardener at work, and the frames of a tenth of a second at the fast
@@ -59,14 +58,12 @@ constexpr float kPlantReach = 8.0f;
 constexpr int32_t kPlantingState = 46;
 constexpr int kWorkFrames = 6000;
 constexpr uint32_t kWorkFrameMs = 100;
-constexpr int kFirstVisitorsFrames = 20000;
 // A quarter of an hour with no rain, a minute of it, and the frames of the
 // darkening and clearing fog.
 constexpr uint32_t kDryWaitMs = 900001;
 constexpr uint32_t kShowerMs = 60001;
 constexpr int kRampFrames = 600;
 constexpr int kPathLength = 6;
-constexpr int kCommandFrames = 10;
 // How far from the middle of the view a free row is looked for, how far
 // from the path the ride stands, and the lowest land a path is laid on.
 constexpr int32_t kSearchCells = 24;
