@@ -4,12 +4,16 @@
 #include "characters/CPorvikAiClass.h"
 #include "platform/math/Math.h"
 #include "screens/REraduzizRepairEventScreen.h"
+#include "screens/REraduzizStaffScreen.h"
+#include "screens/REraduzizTutorialScreen.h"
 #include "world/CHeightMapHandlerClass.h"
 
 namespace {
 
 constexpr size_t kEventCameraView = VAvazadOvurUrovi::kEventCameraView;
 constexpr plat::Vec3 kWorldUp{0.0f, 1.0f, 0.0f};
+// The tutorial lesson whose task is a solved park event.
+constexpr int32_t kEventLesson = 4;
 
 }  // namespace
 
@@ -42,15 +46,27 @@ int32_t CMainObjectParkEventHost::GetCharacterCount() const {
   return manager ? manager->GetCharacterCount() : 0;
 }
 
-int32_t CMainObjectParkEventHost::GetHiredGardenerCount() const { return 0; }
+int32_t CMainObjectParkEventHost::GetHiredGardenerCount() const {
+  const REraduzizStaffScreen* staff = m_game.staffScreen;
+  return staff ? staff->entries[REraduzizStaffScreen::kGardeners].count : 0;
+}
 
 CAttraction* CMainObjectParkEventHost::FindObjectByName(const EngineString& name) const {
   return m_game.FindObjectByName(name);
 }
 
-bool CMainObjectParkEventHost::IsTutorialEventAllowed() const { return false; }
+bool CMainObjectParkEventHost::IsTutorialEventAllowed() const {
+  return m_game.tutorialScreen && m_game.tutorialScreen->eventAllowed != 0;
+}
 
-void CMainObjectParkEventHost::MarkTutorialEventStarted() {}
+void CMainObjectParkEventHost::MarkTutorialEventStarted() {
+  if (m_game.tutorialScreen) m_game.tutorialScreen->eventStarted = 1;
+}
+
+bool CMainObjectParkEventHost::IsTutorialAtEventStep() const {
+  const REraduzizTutorialScreen* tutorial = m_game.tutorialScreen;
+  return tutorial && tutorial->lesson == kEventLesson && tutorial->eventStarted == 0;
+}
 
 int32_t CMainObjectParkEventHost::GetLiveVisitorCount() const {
   const CPorvikAiClass* manager = m_game.GetAiManager();

@@ -25,12 +25,14 @@ class CMainObjectParkEventHost : public IParkEventHost {
   int32_t GetPathCellCount() const override;
   int32_t GetDirtyPathCellCount() const override;
   int32_t GetCharacterCount() const override;
-  // The staff window keeps no count of hired gardeners yet: 0.
+  // The staff window's count of hired gardeners; 0 without it.
   int32_t GetHiredGardenerCount() const override;
   CAttraction* FindObjectByName(const EngineString& name) const override;
-  // The tutorial screen keeps no event bytes yet: no event in the tutorial.
+  // The tutorial screen's event bytes; no event without the screen.
   bool IsTutorialEventAllowed() const override;
   void MarkTutorialEventStarted() override;
+  // The park-event lesson is current and its event has not started.
+  bool IsTutorialAtEventStep() const override;
   // -1 without a character manager.
   int32_t GetLiveVisitorCount() const override;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/VAvazadOvurUrovi.h"
+#include "characters/CPorvikAiClass.h"
 #include "park/objects/CAttraction.h"
 #include "park/scenarios/CPorvikScenarios.h"
 #include "screens/REraduzizMessageWindow.h"
@@ -18,9 +19,9 @@ std::optional<int32_t> MainObjectBuildBookHost::GetRatingBand() const {
   // The book's first page is laid out on the loading thread while the other
   // loading thread makes the manager: only a finished manager is read.
   if (!m_game.aiManagerDone.load() || !m_game.GetAiManager()) return std::nullopt;
-  // The manager rates the park in bands once the park ratings run; until
-  // then it has the band of a park not yet rated.
-  return 0;
+  // The band of the park's greenery, which the manager's ratings keep: 0
+  // until it has rated the park.
+  return m_game.GetAiManager()->GetGreenBand();
 }
 
 bool MainObjectBuildBookHost::IsBuilt(const EngineString& id) const {

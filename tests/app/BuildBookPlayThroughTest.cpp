@@ -1,9 +1,11 @@
 // The build book in a headless game over the demo park: the player opens
 // the book from the game bar, turns its pages, buys an attraction and sets
 // it down with the mouse; an attraction with a fixed spot is set down there
-// at once, and a second copy finds the spot taken.
+// at once, and a second copy finds the spot taken; a greener park opens the
+// book's higher levels.
 #include <gtest/gtest.h>
 
+#include "characters/CPorvikAiClass.h"
 #include "park/objects/CAttraction.h"
 #include "screens/REraduzizBuildBook.h"
 #include "screens/REraduzizBuildBookHost.h"
@@ -18,6 +20,10 @@ using playerhand::kHighI;
 using playerhand::kMiddleJ;
 
 constexpr int kRight = 1;
+// The realm whose first item, the restaurant, is of level 3, and its level-4
+// item in the second slot.
+constexpr int32_t kRestaurantRealm = 3;
+constexpr int32_t kRestaurantSlot = 0, kLevelFourSlot = 2;
 constexpr int32_t kStartCash = 30000;
 
 class BuildBookPlayThroughTest : public playerhand::PlayerHandFixture {
@@ -89,6 +95,39 @@ TEST_F(BuildBookPlayThroughTest, AFixedSpotTakesOneCopyAndRefusesTheNext) {
   EXPECT_FALSE(host->PlaceTemplateAt(spot->position, spot->rotationDegrees));
   EXPECT_EQ(game->placedObjects.Objects().size(), 1u);
   EXPECT_EQ(game->cash, kStartCash - kPrice);
+}
+
+TEST_F(BuildBookPlayThroughTest, TheGreeneryBandOfTheRatingsOpensTheBooksLevels) {
+  CPorvikAiClass manager;
+  game->aiManager = &manager;
+  game->aiManagerDone = 1;
+  REraduzizBuildBook& book = *game->buildBook;
+  const auto showRestaurantPage = [&] {
+    book.SelectRealm(kRestaurantRealm);
+    book.ShowPage();
+  };
+  ASSERT_EQ(book.GetRealms()[kRestaurantRealm][kRestaurantSlot].geometryName, "restaurant_de_tarrowby");
+  showRestaurantPage();
+  EXPECT_EQ(book.highestLevel, 1);
+  EXPECT_EQ(book.GetSlotLook(kRestaurantSlot), REraduzizBuildBook::SlotLook::kUnavailable);
+
+  // 45 plants: the band of 60, level 3.
+  game->plantCount = game->greeneryPercent = 45;
+  manager.UpdateParkRatings(CPorvikAiClass::kGreenRating);
+  ASSERT_EQ(manager.GetGreenBand(), 60);
+  showRestaurantPage();
+  EXPECT_EQ(book.highestLevel, 3);
+  EXPECT_EQ(book.GetSlotLook(kRestaurantSlot), REraduzizBuildBook::SlotLook::kAvailable);
+  EXPECT_EQ(book.GetSlotLook(kLevelFourSlot), REraduzizBuildBook::SlotLook::kUnavailable);
+
+  // The park loses its plants: the book keeps the level it reached.
+  game->plantCount = game->greeneryPercent = 5;
+  manager.UpdateParkRatings(CPorvikAiClass::kGreenRating);
+  ASSERT_EQ(manager.GetGreenBand(), 20);
+  showRestaurantPage();
+  EXPECT_EQ(book.highestLevel, 3);
+  EXPECT_EQ(book.GetSlotLook(kRestaurantSlot), REraduzizBuildBook::SlotLook::kAvailable);
+  game->aiManager = nullptr;
 }
 
 }  // namespace

@@ -23,6 +23,8 @@
 #include "platform/os/Path.h"
 #include "platform/os/WorkerThread.h"
 #include "screens/REraduzizRepairEventScreen.h"
+#include "screens/REraduzizStaffScreen.h"
+#include "screens/REraduzizTutorialScreen.h"
 
 namespace {
 
@@ -72,6 +74,37 @@ TEST_F(ParkEventsTest, FramesLeaveTheEventsAloneWhileALoaderMakesThem) {
   EXPECT_FALSE(events->GetEvents().empty());
   loader.Join();
   EXPECT_EQ(events, game->parkEvents);
+}
+
+TEST_F(ParkEventsTest, TheEventHostReadsTheStaffAndTutorialScreens) {
+  IParkEventHost& host = *game->parkEventHost;
+  // Without the screens: no gardeners and no tutorial event.
+  EXPECT_EQ(host.GetHiredGardenerCount(), 0);
+  EXPECT_FALSE(host.IsTutorialEventAllowed());
+  EXPECT_FALSE(host.IsTutorialAtEventStep());
+  host.MarkTutorialEventStarted();
+
+  game->LoadStringTable(game->baseDirectory + "\\GuiFiles\\langFile.gui.nl");
+  game->CreateGui();
+  game->CreateScreens();
+  ASSERT_NE(game->staffScreen, nullptr);
+  ASSERT_NE(game->tutorialScreen, nullptr);
+  game->staffScreen->entries[REraduzizStaffScreen::kGardeners].count = 2;
+  game->staffScreen->entries[REraduzizStaffScreen::kCleaners].count = 5;
+  EXPECT_EQ(host.GetHiredGardenerCount(), 2);
+
+  REraduzizTutorialScreen& tutorial = *game->tutorialScreen;
+  tutorial.lesson = 3;
+  EXPECT_FALSE(host.IsTutorialAtEventStep());
+  tutorial.lesson = 4;
+  EXPECT_TRUE(host.IsTutorialAtEventStep());
+  EXPECT_FALSE(host.IsTutorialEventAllowed());
+  tutorial.eventAllowed = 1;
+  EXPECT_TRUE(host.IsTutorialEventAllowed());
+  // Once its event has started, the lesson asks for no other.
+  host.MarkTutorialEventStarted();
+  EXPECT_EQ(tutorial.eventStarted, 1);
+  EXPECT_FALSE(host.IsTutorialAtEventStep());
 }
 
 TEST_F(ParkEventsTest, AnEventShowsItsPopupAndACleanerSentToItResetsTheAttraction) {
