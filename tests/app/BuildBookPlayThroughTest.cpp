@@ -20,10 +20,10 @@ using playerhand::kHighI;
 using playerhand::kMiddleJ;
 
 constexpr int kRight = 1;
-// The realm whose first item, the restaurant, is of level 3, and its level-4
-// item in the second slot.
-constexpr int32_t kRestaurantRealm = 3;
-constexpr int32_t kRestaurantSlot = 0, kLevelFourSlot = 2;
+// A realm with an item of level 3 in its second slot and one of level 4 in
+// its third.
+constexpr int32_t kLevelsRealm = 3;
+constexpr int32_t kLevelThreeSlot = 1, kLevelFourSlot = 2;
 constexpr int32_t kStartCash = 30000;
 
 class BuildBookPlayThroughTest : public playerhand::PlayerHandFixture {
@@ -102,31 +102,34 @@ TEST_F(BuildBookPlayThroughTest, TheGreeneryBandOfTheRatingsOpensTheBooksLevels)
   game->aiManager = &manager;
   game->aiManagerDone = 1;
   REraduzizBuildBook& book = *game->buildBook;
-  const auto showRestaurantPage = [&] {
-    book.SelectRealm(kRestaurantRealm);
+  const auto showLevelsPage = [&] {
+    book.SelectRealm(kLevelsRealm);
     book.ShowPage();
   };
-  ASSERT_EQ(book.GetRealms()[kRestaurantRealm][kRestaurantSlot].geometryName, "restaurant_de_tarrowby");
-  showRestaurantPage();
+  ASSERT_EQ(book.GetRealms()[kLevelsRealm][kLevelThreeSlot].grLevel, 3);
+  ASSERT_EQ(book.GetRealms()[kLevelsRealm][kLevelFourSlot].grLevel, 4);
+  showLevelsPage();
+  // Two levels above the book's: not shown at all.
   EXPECT_EQ(book.highestLevel, 1);
-  EXPECT_EQ(book.GetSlotLook(kRestaurantSlot), REraduzizBuildBook::SlotLook::kUnavailable);
+  EXPECT_EQ(book.GetSlotLook(kLevelThreeSlot), REraduzizBuildBook::SlotLook::kEmpty);
 
   // 45 plants: the band of 60, level 3.
   game->plantCount = game->greeneryPercent = 45;
   manager.UpdateParkRatings(CPorvikAiClass::kGreenRating);
   ASSERT_EQ(manager.GetGreenBand(), 60);
-  showRestaurantPage();
+  showLevelsPage();
   EXPECT_EQ(book.highestLevel, 3);
-  EXPECT_EQ(book.GetSlotLook(kRestaurantSlot), REraduzizBuildBook::SlotLook::kAvailable);
+  EXPECT_EQ(book.GetSlotLook(kLevelThreeSlot), REraduzizBuildBook::SlotLook::kAvailable);
+  // The next level is shown, veiled.
   EXPECT_EQ(book.GetSlotLook(kLevelFourSlot), REraduzizBuildBook::SlotLook::kUnavailable);
 
   // The park loses its plants: the book keeps the level it reached.
   game->plantCount = game->greeneryPercent = 5;
   manager.UpdateParkRatings(CPorvikAiClass::kGreenRating);
   ASSERT_EQ(manager.GetGreenBand(), 20);
-  showRestaurantPage();
+  showLevelsPage();
   EXPECT_EQ(book.highestLevel, 3);
-  EXPECT_EQ(book.GetSlotLook(kRestaurantSlot), REraduzizBuildBook::SlotLook::kAvailable);
+  EXPECT_EQ(book.GetSlotLook(kLevelThreeSlot), REraduzizBuildBook::SlotLook::kAvailable);
   game->aiManager = nullptr;
 }
 

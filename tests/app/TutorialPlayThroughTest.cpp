@@ -1,6 +1,7 @@
 // A headless round through the tutorial, the scenario window and the
 // options over the demo park: the player plays the first lesson to its end
-// (its pages, then a ride bought and set down with the mouse), leaves the
+// (its pages, then a ride bought and set down with the mouse) and the second
+// (the restaurant, from the book's third realm), leaves the
 // tutorial, starts the first scenario, and changes and saves the options.
 // The game's settings file lies in a folder of the test's own.
 #include <gtest/gtest.h>
@@ -29,6 +30,10 @@ using playerhand::kMiddleJ;
 
 constexpr int kRight = 1;
 constexpr int32_t kStartCash = 30000;
+// The book's realm with the restaurant in its first slot, and land for it
+// away from the ride.
+constexpr int32_t kRestaurantRealm = 3;
+constexpr int32_t kRestaurantI = 100;
 // The menus, the tutorial's pages and buttons, the scenario window and the
 // options page.
 constexpr int32_t kStartMenu = 10001, kNewGameButton = 10002, kNewGamePage = 10020;
@@ -83,7 +88,7 @@ class TutorialPlayThroughTest : public playerhand::PlayerHandFixture {
 
 }  // namespace
 
-TEST_F(TutorialPlayThroughTest, TheFirstLessonThenAScenarioThenTheOptions) {
+TEST_F(TutorialPlayThroughTest, TheFirstTwoLessonsThenAScenarioThenTheOptions) {
   REraduzizTutorialScreen& tutorial = *game->tutorialScreen;
   ASSERT_NE(tutorial.window, nullptr);
 
@@ -126,6 +131,31 @@ TEST_F(TutorialPlayThroughTest, TheFirstLessonThenAScenarioThenTheOptions) {
   ASSERT_NE(firstLesson, nullptr);
   EXPECT_EQ(firstLesson->forcedState, kStatePressed);
 
+  // The second lesson: the restaurant, bought from the book at its first
+  // level and set down.
+  Press(kContinue);
+  ASSERT_EQ(tutorial.lesson, 1);
+  EXPECT_TRUE(IsShown(kLessonWindow));
+  for (int32_t page = 0; page < tutorial.lastPage[1]; ++page) Press(kNext);
+  Press(kCloseLesson);
+  Press(kBuildButton);
+  ASSERT_EQ(game->buildBookOpen, 1);
+  Press(REraduzizBuildBook::kTabsA + kRestaurantRealm);
+  ASSERT_EQ(game->buildBook->currentRealm, kRestaurantRealm);
+  ASSERT_EQ(game->buildBook->GetRealms()[kRestaurantRealm][0].geometryName, "restaurant_de_tarrowby");
+  ASSERT_EQ(game->buildBook->GetSlotLook(0), REraduzizBuildBook::SlotLook::kAvailable);
+  Press(REraduzizBuildBook::kBuyButtons);
+  ASSERT_EQ(game->placingItem, 1);
+  MoveMouseTo(CellCentre(kRestaurantI, kMiddleJ));
+  Frame();
+  Click(kRight);
+  ASSERT_EQ(game->placedObjects.Objects().size(), 2u);
+  EXPECT_EQ(game->placedObjects.Objects()[1]->id, "restaurant_de_tarrowby");
+  EXPECT_EQ(tutorial.lessonDone[1], 1);
+  EXPECT_EQ(tutorial.lesson, 2);
+  Press(kMessageClose);
+  EXPECT_TRUE(IsShown(kLessonMenu));
+
   // The first scenario's park is the one the player built.
   ASSERT_NE(game->scenarios, nullptr);
   ASSERT_GE(game->scenarios->Count(), 1);
@@ -153,7 +183,7 @@ TEST_F(TutorialPlayThroughTest, TheFirstLessonThenAScenarioThenTheOptions) {
   EXPECT_EQ(game->tutorialMode, 0);
   EXPECT_EQ(game->simulationHalted, 0);
   EXPECT_EQ(game->modalScreenOpen, 0);
-  EXPECT_EQ(game->placedObjects.Objects().size(), 1u) << "the scenario's scene stands";
+  EXPECT_EQ(game->placedObjects.Objects().size(), 2u) << "the scenario's scene stands";
 
   // The options: music up, effects off, more detail, brighter; then saved.
   Press(kOptionsButton);
