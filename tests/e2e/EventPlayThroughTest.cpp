@@ -24,6 +24,7 @@
 #include "screens/REraduzizSummaryScreen.h"
 #include "tests/e2e/DemoGuiIds.h"
 #include "tests/e2e/GameSession.h"
+#include "tests/e2e/ParkCopy.h"
 
 namespace {
 
@@ -134,10 +135,13 @@ class EventPlayThrough : public ::testing::Test {
   }
 
   void Play();
+
+  e2e::ParkCopy park;
 };
 
 void EventPlayThrough::Play() {
-  GameSession session;
+  ASSERT_EQ(park.Error(), "");
+  GameSession session(plat::WindowBackend::Headless, park.Folder());
   ASSERT_TRUE(session.Started());
   ASSERT_TRUE(session.Load(true));
   VAvazadOvurUrovi& game = *session.game;

@@ -42,6 +42,7 @@
 #include "screens/REraduzizTicketScreen.h"
 #include "tests/e2e/DemoGuiIds.h"
 #include "tests/e2e/GameSession.h"
+#include "tests/e2e/ParkCopy.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/CLandscapeCell.h"
 #include "world/placement/ObjectFootprint.h"
@@ -51,6 +52,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using e2e::GameSession;
+using e2e::ParkCopy;
 using namespace e2e::demo_gui;
 
 // The menus.
@@ -155,16 +157,12 @@ struct Meal {
 
 class FullPlayThrough : public ::testing::Test {
  protected:
-  void TearDown() override {
-    std::error_code ignored;
-    for (const fs::path& file : m_savedFiles) fs::remove(file, ignored);
-  }
-
   virtual plat::WindowBackend Backend() const { return plat::WindowBackend::Headless; }
 
   // The program as its entry function starts it, to its main menu.
   std::unique_ptr<GameSession> Start() {
-    auto session = std::make_unique<GameSession>(Backend());
+    EXPECT_EQ(park.Error(), "");
+    auto session = std::make_unique<GameSession>(Backend(), park.Folder());
     if (!session->Started()) return session;
     if (session->live) plat::KeepRendererLoaded();
     EXPECT_TRUE(session->Load(true));
@@ -383,18 +381,13 @@ class FullPlayThrough : public ::testing::Test {
     EXPECT_TRUE(session.ClickElement(kSaveButton));
     EXPECT_EQ(session.game->savedGames.size(), before + 1);
     if (session.game->savedGames.size() != before + 1) return {};
-    const fs::path scene = HostPath(session.game->savedGames.back());
-    for (const char* extension : {VAvazadOvurUrovi::kSceneExtension, VAvazadOvurUrovi::kParkExtension,
-                                  VAvazadOvurUrovi::kAiExtension, VAvazadOvurUrovi::kScenarioExtension}) {
-      m_savedFiles.push_back(Companion(scene, extension));
-    }
-    return scene;
+    return HostPath(session.game->savedGames.back());
   }
 
   void Play();
 
- private:
-  std::vector<fs::path> m_savedFiles;
+  // Both sessions play in it: the second loads what the first saved.
+  ParkCopy park;
 };
 
 class WindowedFullPlayThrough : public FullPlayThrough {

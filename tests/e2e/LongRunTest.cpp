@@ -18,6 +18,7 @@
 #include "gui/core/GuiCommand.h"
 #include "tests/e2e/DemoGuiIds.h"
 #include "tests/e2e/GameSession.h"
+#include "tests/e2e/ParkCopy.h"
 
 namespace {
 
@@ -50,7 +51,9 @@ bool SameDate(const GameDate& a, const GameDate& b) {
 }  // namespace
 
 TEST(LongRun, AMonthAtTheFastSpeedKeepsTheMemoryLevel) {
-  GameSession session;
+  const e2e::ParkCopy park;
+  ASSERT_EQ(park.Error(), "");
+  GameSession session(plat::WindowBackend::Headless, park.Folder());
   ASSERT_TRUE(session.Started());
   VAvazadOvurUrovi& game = *session.game;
   ASSERT_TRUE(session.Load(true));

@@ -32,6 +32,7 @@
 #include "platform/math/Math.h"
 #include "tests/e2e/DemoGuiIds.h"
 #include "tests/e2e/GameSession.h"
+#include "tests/e2e/ParkCopy.h"
 #include "world/CHeightMapHandlerClass.h"
 #include "world/CLandscapeCell.h"
 
@@ -196,7 +197,8 @@ class PlayThroughRun : public ::testing::TestWithParam<plat::WindowBackend> {
         kWorkFrames, kWorkFrameMs);
   }
 
-  GameSession session{GetParam()};
+  e2e::ParkCopy park;
+  GameSession session{GetParam(), park.Folder()};
 };
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "screens/REraduzizScenarioWindow.h"
 #include "tests/e2e/DemoGuiIds.h"
 #include "tests/e2e/GameSession.h"
+#include "tests/e2e/ParkCopy.h"
 
 namespace {
 
@@ -81,7 +82,8 @@ class ScenarioPlayThrough : public ::testing::Test {
 
   // The program as its entry function starts it, to its main menu.
   void Start() {
-    session = std::make_unique<GameSession>(Backend());
+    ASSERT_EQ(park.Error(), "");
+    session = std::make_unique<GameSession>(Backend(), park.Folder());
     if (!session->Started()) return;
     if (session->live) plat::KeepRendererLoaded();
     ASSERT_TRUE(session->Load(true));
@@ -203,6 +205,7 @@ class ScenarioPlayThrough : public ::testing::Test {
 
   void PlayToAWin();
 
+  e2e::ParkCopy park;
   std::unique_ptr<GameSession> session;
 };
 

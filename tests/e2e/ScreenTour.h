@@ -34,6 +34,7 @@
 #include "screens/ScreenIds.h"
 #include "tests/e2e/DemoGuiIds.h"
 #include "tests/e2e/GameSession.h"
+#include "tests/e2e/ParkCopy.h"
 
 namespace e2e {
 
@@ -44,34 +45,6 @@ struct Step {
   int32_t element;
   int32_t row = -1;
   bool whenShown = false;
-};
-
-// A copy of the demo park for one run, beside it in the build folder: the
-// settings, saved games and scenario scenes the run writes or takes away
-// never meet the other tests that read the demo park meanwhile. The copy
-// goes when the run ends (a run that broke off leaves it to the next).
-class ParkCopy {
- public:
-  explicit ParkCopy(const std::string& name)
-      : m_folder(std::filesystem::path(HALVENOR_PARK_DIR).parent_path() / ("park_" + name)) {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_folder, ignored);
-    std::filesystem::copy(HALVENOR_PARK_DIR, m_folder, std::filesystem::copy_options::recursive, m_error);
-  }
-  ~ParkCopy() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_folder, ignored);
-  }
-  ParkCopy(const ParkCopy&) = delete;
-  ParkCopy& operator=(const ParkCopy&) = delete;
-
-  // Empty when the copy was made whole.
-  std::string Error() const { return m_error ? m_folder.string() + ": " + m_error.message() : std::string(); }
-  std::string Folder() const { return m_folder.string(); }
-
- private:
-  std::filesystem::path m_folder;
-  std::error_code m_error;
 };
 
 class ScreenTour;
