@@ -70,10 +70,7 @@ class DemoScenesTest : public headlessgame::HeadlessGameFixture {
   void SetUp() override {
     HeadlessGameFixture::SetUp();
     if (HasFatalFailure()) return;
-    game->SkipIntroVideos();
-    game->InitResources();
-    game->JoinLoadingThreads();
-    while (game->initialLoadingStarted.load()) game->Frame(kFrameSeconds);
+    LoadParkAsAtStart();
     // The loading threads are done: the fixed clock is the only one now.
     plat::SetClock(&clock);
     plat::SRand(kSeed);

@@ -69,6 +69,16 @@ class HeadlessGameFixture : public ::testing::Test {
     plat::ClearMessageBoxes();
   }
 
+  // The park loaded as the game loads it at start, headless and without
+  // the intro; its loading threads are done on return.
+  void LoadParkAsAtStart() {
+    constexpr float kLoadingFrameSeconds = 0.1f;
+    game->SkipIntroVideos();
+    game->InitResources();
+    game->JoinLoadingThreads();
+    while (game->initialLoadingStarted.load()) game->Frame(kLoadingFrameSeconds);
+  }
+
   // Outlives the game, whose loading threads write to it.
   DebugLines debug;
   plat::WindowHandle window = nullptr;

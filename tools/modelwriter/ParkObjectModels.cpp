@@ -283,9 +283,40 @@ void AddFlume(std::vector<ParkModel>& models) {
   }
 }
 
+// The bird show: a sanded ring behind a low fence, a stage with a perch,
+// and the bird on it, which turns to look at its audience.
+void AddBirdShow(std::vector<ParkModel>& models) {
+  constexpr float kFenceRadius = 5.0f;
+  constexpr int kFencePosts = 20;
+  constexpr float kPerchTop = 2.4f;
+  Triangles fence;
+  for (int i = 0; i < kFencePosts; ++i) {
+    const float a = 2 * kPi * float(i) / float(kFencePosts);
+    Append(fence, Box({kFenceRadius * std::cos(a), 0, kFenceRadius * std::sin(a)}, {0.07f, 0.5f, 0.07f}, 0, 1));
+  }
+  for (float height : {0.45f, 0.85f}) Append(fence, Frustum({0, height, 0}, kFenceRadius, kFenceRadius, 0.1f, 24));
+  models.push_back(Model("rides", "ATTR_Zelvaro_stand",
+                         {{"ring", Disc({0, 0.05f, 0}, kFenceRadius, 24), Solid({0.86f, 0.78f, 0.56f})},
+                          {"fence", fence, Solid(kWhite)},
+                          {"stage", Drum({0, 0, 0}, 1.7f, 1.6f, 0.3f, 12), Stripes(kGreen, kYellow, 6)},
+                          {"perch", Join({Frustum({0, 0.3f, 0}, 0.16f, 0.13f, kPerchTop - 0.3f, 8),
+                                          Box({0, 0, 0}, {1.1f, 0.07f, 0.07f}, kPerchTop, 1)}),
+                           Solid(kWood)}}));
+  const float body = kPerchTop + 0.1f;
+  models.push_back(Model("rides", "ATTR_Zelvaro_bird",
+                         {{"body", Ball({0, body + 0.65f, 0}, {0.5f, 0.7f, 0.6f}, 8, 12), Solid(kRed)},
+                          {"wings", Join({Ball({-0.5f, body + 0.7f, -0.1f}, {0.13f, 0.5f, 0.65f}, 6, 10),
+                                          Ball({0.5f, body + 0.7f, -0.1f}, {0.13f, 0.5f, 0.65f}, 6, 10)}),
+                           Stripes(kBlue, kYellow, 4)},
+                          {"tail", Box({0, 0, -0.95f}, {0.22f, 0.06f, 0.65f}, body + 0.1f, 1), Stripes(kBlue, kGreen, 3)},
+                          {"head", Ball({0, body + 1.6f, 0.15f}, {0.36f, 0.36f, 0.36f}, 8, 10), Solid(kGreen)},
+                          {"beak", Box({0, 0, 0.58f}, {0.09f, 0.1f, 0.17f}, body + 1.42f, 1), Solid(kGold)}}));
+}
+
 void AddRides(std::vector<ParkModel>& models) {
   AddCoaster(models);
   AddFlume(models);
+  AddBirdShow(models);
   models.push_back(Model("rides", "Attr_Carousel_base",
                          {{"platform", Drum({0, 0, 0}, 4.2f, 4.2f, 0.4f, 16), Solid({0.85f, 0.75f, 0.55f})},
                           {"column", Frustum({0, 0.4f, 0}, 0.35f, 0.35f, 3.2f, 8), Solid(kGold)}}));

@@ -44,11 +44,13 @@ constexpr Placement kShopObjects[] = {
     {"trash_01", Side::West, kMainColumn, 30},
 };
 
-// The swing boat and the pancake stall.
+// The swing boat, the pancake stall and the bird show between the carousel
+// and the first bin, whose bird the park-event lesson needs.
 constexpr Placement kSecondRideObjects[] = {
     {"Attr_SwingBoat", Side::North, kSouthRow, 80},
     {"poffertjeskraam_etterem", Side::West, kMainColumn, 20},
     {"trash_01", Side::North, kSouthRow, 70},
+    {"ATTR_Zelvaro", Side::North, kSouthRow, 51},
 };
 
 // The restaurant south of the first crossing.

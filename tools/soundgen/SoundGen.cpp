@@ -64,9 +64,19 @@ std::uint32_t Hash(const std::string& text) {
   return hash;
 }
 
+// Named sounds with a voice of their own: the bird show's bird whistles
+// high and rising over the show's light tune.
+constexpr Burst kOwnVoices[] = {
+    {"zelvaro_birdvoice.wav", {1.2, 2800.0, 3500.0, 0.0, 0.05}},
+    {"zelvanni.wav", {2.0, 660.0, 780.0, 0.0, 0.0}},
+};
+
 // A named sound's voice from its file name: its pitch and its noise from
 // the name, its length from the kind; the rain is all noise.
 Voice NamedVoice(const SoundResource& sound) {
+  for (const Burst& own : kOwnVoices) {
+    if (std::string(sound.file) == own.file) return own.voice;
+  }
   const std::uint32_t hash = Hash(sound.file);
   const bool looping = sound.kind == SoundKind::Looping;
   const double tone = 180.0 + double(hash % 900);

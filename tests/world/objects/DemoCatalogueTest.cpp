@@ -86,7 +86,7 @@ TEST_F(DemoCatalogueTest, TheTypesTheGameAsksForByNameAreThereWithTheirKinds) {
       {"LP_Bush_03", 4}, {"LP_viragosbokor", 4}, {"LP_viragosbokor1", 4}, {"viragosbokor_03", 4},
       {"viragosbokor_01a", 4}, {"viragosbokor_02a", 4}, {"viragosbokor_01b", 4}, {"viragosbokor_02b", 4},
       {"viragosbokor_01c", 4}, {"viragosbokor_02c", 4}, {"Attr_Carousel", 0}, {"Attr_MiniTrain", 0},
-      {"Attr_SwingBoat", 1},
+      {"Attr_SwingBoat", 1}, {"ATTR_Zelvaro", 0},
   };
   for (const auto& w : wanted) {
     const ObjectTypeDescriptor* type = m_catalog->Find(w.name);
@@ -107,6 +107,8 @@ TEST_F(DemoCatalogueTest, TheTypesTheGameAsksForByNameAreThereWithTheirKinds) {
   ASSERT_EQ(train.models.size(), 4u);
   for (size_t car = 1; car < 4; ++car) EXPECT_TRUE(train.models[car]->IsVehicle());
   EXPECT_EQ(m_catalog->Find("Attr_Carousel")->modelSetups.size(), 2u);
+  // The bird show's stand and the bird that turns on it.
+  EXPECT_EQ(m_catalog->Find("ATTR_Zelvaro")->modelSetups.size(), 2u);
 }
 
 TEST_F(DemoCatalogueTest, TheSingleSceneObjectsLoad) {
