@@ -60,7 +60,7 @@ std::vector<CBird*> CreateBirdFlocks(ZOdevuvCharacter* const (&models)[CBird::kM
   for (int flock = 0; flock < CBird::kFlockCount; ++flock) {
     for (int i = 0; i < CBird::kModelCount; ++i) {
       auto* bird = new CBird();
-      char name[16];
+      char name[32];  // room for any int
       std::snprintf(name, sizeof name, "BIRD_%02d", i + 1);
       bird->AttachToObject(models[i], name);
       const float x = RandomUpTo(2 * CBird::kStartSpread) - CBird::kStartSpread;

@@ -44,30 +44,17 @@ void LimitScans(j_common_ptr info) {
 // data, so a file far too short is refused before any pixel is made.
 constexpr std::int64_t kMaxPixelsPerByte = 512;
 
-// The decoding proper. A libjpeg failure jumps back to the start of this
-// function; everything it then still uses lives in memory the caller owns
-// or that libjpeg holds.
-bool DecodeInto(const std::uint8_t* data, std::size_t size, ImageLevel& level, std::string& error) {
-  jpeg_decompress_struct info{};
-  ErrorManager errors{};
-  jpeg_progress_mgr progress{};
-  info.err = jpeg_std_error(&errors.base);
-  errors.base.error_exit = FailDecoding;
-  errors.base.emit_message = IgnoreMessage;
-  if (setjmp(errors.jump)) {
-    jpeg_destroy_decompress(&info);
-    error = std::string("JPEG decode failed: ") + errors.message;
-    return false;
-  }
+// The decoding steps, which a libjpeg failure leaves by a jump. Kept out of
+// line so that none of its objects lives in the frame that the jump returns
+// to.
+[[gnu::noinline]] bool ReadImage(jpeg_decompress_struct& info, jpeg_progress_mgr& progress, const std::uint8_t* data,
+                                 std::size_t size, ImageLevel& level, std::string& error) {
   jpeg_create_decompress(&info);
   progress.progress_monitor = LimitScans;
   info.progress = &progress;
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
-  if (!CheckImageSize(info.image_width, info.image_height, size, kMaxPixelsPerByte, error)) {
-    jpeg_destroy_decompress(&info);
-    return false;
-  }
+  if (!CheckImageSize(info.image_width, info.image_height, size, kMaxPixelsPerByte, error)) return false;
   info.out_color_space = JCS_EXT_BGRA;  // A8R8G8B8 in memory, alpha filled with 255
   jpeg_start_decompress(&info);
   level.width = int(info.output_width);
@@ -79,8 +66,34 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, ImageLevel& level, s
     jpeg_read_scanlines(&info, &row, 1);
   }
   jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
   return true;
+}
+
+// ReadImage with the jump target set: false when it failed, and `jumped`
+// when libjpeg failed (its message is in `errors`). Holds only what the
+// caller owns.
+bool ReadWithJump(jpeg_decompress_struct& info, ErrorManager& errors, jpeg_progress_mgr& progress,
+                  const std::uint8_t* data, std::size_t size, ImageLevel& level, std::string& error, bool& jumped) {
+  if (setjmp(errors.jump)) {
+    jumped = true;
+    return false;
+  }
+  return ReadImage(info, progress, data, size, level, error);
+}
+
+bool DecodeInto(const std::uint8_t* data, std::size_t size, ImageLevel& level, std::string& error) {
+  jpeg_decompress_struct info{};
+  ErrorManager errors{};
+  jpeg_progress_mgr progress{};
+  info.err = jpeg_std_error(&errors.base);
+  errors.base.error_exit = FailDecoding;
+  errors.base.emit_message = IgnoreMessage;
+  bool jumped = false;
+  const bool read = ReadWithJump(info, errors, progress, data, size, level, error, jumped);
+  // Also after a failed creation: a structure libjpeg never set up holds no memory.
+  jpeg_destroy_decompress(&info);
+  if (jumped) error = std::string("JPEG decode failed: ") + errors.message;
+  return read;
 }
 
 }  // namespace

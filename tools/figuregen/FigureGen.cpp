@@ -168,7 +168,7 @@ bool WriteBirds(const fs::path& park) {
                                                {0xFF202020u, 0xFF101010u, 0xFFF0B000u, 0xFF303030u}};
   bool ok = true;
   for (int n = 1; ok && n <= kBirdCount; ++n) {
-    char stem[16];
+    char stem[32];  // room for any int
     std::snprintf(stem, sizeof stem, "bird_%02d", n);
     const std::string texture = std::string(stem) + ".png";
     ok = WriteText(park / "objects/animals" / (std::string(stem) + ".X"), figuregen::WriteXText(Bird(texture))) &&
