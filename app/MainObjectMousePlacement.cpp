@@ -113,6 +113,8 @@ CAttraction* VAvazadOvurUrovi::PlaceBuildItem(const CAttraction& item) {
   auto made = std::make_unique<CAttraction>();
   made->InitFromTemplate(item);
   CAttraction* object = placedObjects.Place(std::move(made));
+  // Its park events may start now, as a loaded object's do.
+  object->hasEvents = 1;
   // A freely turned object is announced like any other, its points turned
   // with it.
   if (object->randomRotation) object->SetRotation(RandomRotation());

@@ -64,6 +64,7 @@ TEST_F(BuildBookPlayThroughTest, ThePlayerBuysAnAttractionFromTheBookAndSetsItDo
   ASSERT_EQ(game->placedObjects.Objects().size(), 1u);
   const CAttraction* placed = game->placedObjects.Objects()[0];
   EXPECT_EQ(placed->id, "Attr_Carousel");
+  EXPECT_EQ(placed->hasEvents, 1) << "its park events may start";
   EXPECT_EQ(game->cash, kStartCash - carousel.price);
 
   // The carousel stands: reopened, its entry is veiled.

@@ -64,22 +64,9 @@ std::string ReadBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-class DemoScenesTest : public headlessgame::HeadlessGameFixture {
+class DemoScenesTest : public headlessgame::StartedParkFixture {
  protected:
-  DemoScenesTest() : HeadlessGameFixture(kWidth, kHeight) {}
-  void SetUp() override {
-    HeadlessGameFixture::SetUp();
-    if (HasFatalFailure()) return;
-    LoadParkAsAtStart();
-    // The loading threads are done: the fixed clock is the only one now.
-    plat::SetClock(&clock);
-    plat::SRand(kSeed);
-  }
-  void TearDown() override {
-    game.reset();
-    plat::SetClock(nullptr);
-    HeadlessGameFixture::TearDown();
-  }
+  DemoScenesTest() : StartedParkFixture(kWidth, kHeight, kSeed) {}
 
   // The lines of the debugger output that say something of the park is missing.
   std::vector<std::string> Faults() const {
@@ -158,7 +145,6 @@ class DemoScenesTest : public headlessgame::HeadlessGameFixture {
     EXPECT_TRUE(plat::RecordedMessageBoxes().empty());
   }
 
-  plat::FakeClock clock;
   // The most visitors on the rides at once, over every frame played.
   int32_t mostRiders = 0;
 };

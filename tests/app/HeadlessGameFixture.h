@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "app/VAvazadOvurUrovi.h"
+#include "platform/os/Clock.h"
 #include "platform/os/DebugOutput.h"
 #include "platform/os/MessageBox.h"
 #include "platform/os/Path.h"
+#include "platform/os/Random.h"
 #include "platform/os/Window.h"
 
 namespace headlessgame {
@@ -88,6 +90,31 @@ class HeadlessGameFixture : public ::testing::Test {
   int m_width;
   int m_height;
   std::string m_previous;
+};
+
+// The game on the demo park as it starts, then on a fixed clock and seed.
+class StartedParkFixture : public HeadlessGameFixture {
+ protected:
+  StartedParkFixture(int width, int height, unsigned seed) : HeadlessGameFixture(width, height), m_seed(seed) {}
+
+  void SetUp() override {
+    HeadlessGameFixture::SetUp();
+    if (HasFatalFailure()) return;
+    LoadParkAsAtStart();
+    // The loading threads are done: the fixed clock is the only one now.
+    plat::SetClock(&clock);
+    plat::SRand(m_seed);
+  }
+  void TearDown() override {
+    game.reset();
+    plat::SetClock(nullptr);
+    HeadlessGameFixture::TearDown();
+  }
+
+  plat::FakeClock clock;
+
+ private:
+  unsigned m_seed;
 };
 
 }  // namespace headlessgame

@@ -37,21 +37,9 @@ constexpr int32_t kLastHour = 15;
 constexpr int kFramesPerGameHour = 150;
 constexpr int kMostFrames = 8 * kFramesPerGameHour;
 
-class TutorialEventLessonTest : public headlessgame::HeadlessGameFixture {
+class TutorialEventLessonTest : public headlessgame::StartedParkFixture {
  protected:
-  TutorialEventLessonTest() : HeadlessGameFixture(kWidth, kHeight) {}
-  void SetUp() override {
-    HeadlessGameFixture::SetUp();
-    if (HasFatalFailure()) return;
-    LoadParkAsAtStart();
-    plat::SetClock(&clock);
-    plat::SRand(kSeed);
-  }
-  void TearDown() override {
-    game.reset();
-    plat::SetClock(nullptr);
-    HeadlessGameFixture::TearDown();
-  }
+  TutorialEventLessonTest() : StartedParkFixture(kWidth, kHeight, kSeed) {}
 
   REraduzizTutorialScreen& Tutorial() { return *game->tutorialScreen; }
 
@@ -113,8 +101,6 @@ class TutorialEventLessonTest : public headlessgame::HeadlessGameFixture {
     for (const EngineString& line : box->GetLines()) text += line.Std();
     return WithoutBlanks(text);
   }
-
-  plat::FakeClock clock;
 };
 
 }  // namespace
