@@ -30,8 +30,7 @@ int32_t CMainObjectCharacterWorld::GetGameTime() const {
   // the year.
   const int64_t days = (int64_t(m_game.gameDate.month) - 1) * kDaysPerMonth + m_game.gameDate.day - 1;
   const int64_t minutes = (days * kHoursPerDay + m_game.gameHour) * kMinutesPerHour + m_game.gameMinute;
-  const int64_t year = kSecondsPerGameYear;
-  return int32_t(((minutes * kSecondsPerMinute + m_game.gameSecond) % year + year) % year);
+  return WithinGameYear(minutes * kSecondsPerMinute + m_game.gameSecond);
 }
 
 ParkMoodTotals* CMainObjectCharacterWorld::GetMoodTotals() { return &m_game.moodTotals; }

@@ -45,6 +45,10 @@ class CCharacterWorld {
 
   // The game clock's year: 12 months of 30 days.
   static constexpr int32_t kSecondsPerGameYear = 12 * 30 * 24 * 60 * 60;
+  // Any count of seconds as a time within the game year, 0 up to a year.
+  static int32_t WithinGameYear(int64_t seconds) {
+    return int32_t((seconds % kSecondsPerGameYear + kSecondsPerGameYear) % kSecondsPerGameYear);
+  }
   // The game clock in seconds from the start of its year, which the
   // game-second timers stamp: a frame may span many game seconds.
   virtual int32_t GetGameTime() const = 0;

@@ -90,8 +90,7 @@ bool REraduzizVisitor::TickTimer(int32_t timer) {
 void REraduzizVisitor::TickTimerAt(TimerPair& pair, int32_t now) {
   // The clock turns over at the end of its year, and a stamp read from a
   // saved game may be any number.
-  const int64_t year = CCharacterWorld::kSecondsPerGameYear;
-  const int64_t passed = ((int64_t(now) - pair.stamp) % year + year) % year;
+  const int64_t passed = CCharacterWorld::WithinGameYear(int64_t(now) - pair.stamp);
   if (passed == 0) return;
   pair.counter = int32_t(std::max<int64_t>(pair.counter - passed, std::numeric_limits<int32_t>::min()));
   pair.stamp = now;

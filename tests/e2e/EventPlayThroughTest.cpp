@@ -78,11 +78,6 @@ class EventPlayThrough : public ::testing::Test {
     return session.RunUntil(done, int(parkMs / GameSession::kFrameMs));
   }
 
-  static bool Shown(GameSession& session, int32_t id) {
-    const CGuiElement* element = session.game->FindElement(id);
-    return element && element->IsVisible();
-  }
-
   // The text box's wrapped lines joined, without the blanks the wrapping
   // may take or keep.
   static std::string BoxText(GameSession& session, int32_t id) {
@@ -114,7 +109,7 @@ class EventPlayThrough : public ::testing::Test {
     }
     ASSERT_TRUE(
         session.ClickWhere(*grid, [&](int32_t x, int32_t y) { return grid->RowAt(x, y) == row - grid->GetTopRow(); }));
-    ASSERT_TRUE(Shown(session, opens)) << opens;
+    ASSERT_TRUE(session.Shown(opens)) << opens;
   }
 
   // The first character of the solver's ids in the park, or 0.
@@ -156,7 +151,7 @@ void EventPlayThrough::Play() {
   ASSERT_EQ(game.playMode, 1);
   ASSERT_TRUE(session.RunUntil([&] { return game.firstVisitorsNoticeGiven != 0; }, kFirstVisitorsFrames));
   Click(session, {kNoticeCloseButton, kManagementButton});
-  ASSERT_TRUE(Shown(session, kStaffWindow));
+  ASSERT_TRUE(session.Shown(kStaffWindow));
   Click(session, {REraduzizStaffScreen::kPlusIds[REraduzizStaffScreen::kCleaners],
                   REraduzizStaffScreen::kPlusIds[REraduzizStaffScreen::kEngineers], REraduzizStaffScreen::kCommitId});
   EXPECT_EQ(game.placedCharacters.size(), 2u);
@@ -174,7 +169,7 @@ void EventPlayThrough::Play() {
   int32_t solverId = 0;
   int eventsSeen = 0;
   while (!solver) {
-    const bool popup = WaitFor(session, [&] { return Shown(session, REraduzizEventClass::kPopupPage); }, kEventWaitMs);
+    const bool popup = WaitFor(session, [&] { return session.Shown(REraduzizEventClass::kPopupPage); }, kEventWaitMs);
     ASSERT_TRUE(popup) << eventsSeen << " events seen; " << game.GetAiManager()->GetVisitorCount() << " visitors at "
                        << game.gameHour << ":" << game.gameMinute;
     ++eventsSeen;
@@ -214,10 +209,10 @@ void EventPlayThrough::Play() {
   ClickRow(session, kStatusEventList, openRow(), kEventWindow);
   EXPECT_EQ(BoxText(session, REraduzizRepairEventScreen::kEventText), WithoutBlanks(event.eventText.Std()));
   Click(session, {solver->answerButton});
-  ASSERT_TRUE(Shown(session, kNoticePage));
+  ASSERT_TRUE(session.Shown(kNoticePage));
   EXPECT_EQ(BoxText(session, kNoticeText).rfind(WithoutBlanks(game.GetText(kStaffAnswerText).Std()), 0), 0u) << BoxText(session, kNoticeText);
   // The answer took the event window's place.
-  EXPECT_FALSE(Shown(session, kEventWindow));
+  EXPECT_FALSE(session.Shown(kEventWindow));
   Click(session, {kNoticeCloseButton});
   EXPECT_EQ(game.modalScreenOpen, 0);
 
@@ -226,10 +221,10 @@ void EventPlayThrough::Play() {
   const int32_t pointsBefore = game.points;
   Click(session, {kSelectButton});
   ASSERT_TRUE(session.ClickCharacter(solverId, GameSession::kRightButton)) << solverId;
-  ASSERT_TRUE(Shown(session, solver->page)) << solver->page << " picked " << (game.pickedCharacter ? game.pickedCharacter->GetId() : -1) << " modal " << int(game.modalScreenOpen) << " cursor " << game.GetCursorPosition().x << "," << game.GetCursorPosition().y;
+  ASSERT_TRUE(session.Shown(solver->page)) << solver->page << " picked " << (game.pickedCharacter ? game.pickedCharacter->GetId() : -1) << " modal " << int(game.modalScreenOpen) << " cursor " << game.GetCursorPosition().x << "," << game.GetCursorPosition().y;
   Click(session, {solver->send});
   if (solver->confirms) {
-    ASSERT_TRUE(Shown(session, kNoticePage));
+    ASSERT_TRUE(session.Shown(kNoticePage));
     Click(session, {kNoticeCloseButton});
   }
   EXPECT_EQ(openRow(), -1) << "the event left the open list";

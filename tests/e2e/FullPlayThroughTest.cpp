@@ -169,11 +169,6 @@ class FullPlayThrough : public ::testing::Test {
     return session;
   }
 
-  bool Shown(GameSession& session, int32_t id) const {
-    const CGuiElement* element = session.game->FindElement(id);
-    return element && element->IsVisible();
-  }
-
   std::string Text(GameSession& session, int32_t id) const {
     const auto* text = dynamic_cast<const CGuiStaticText*>(session.game->FindElement(id));
     return text ? text->GetText().Std() : "<missing>";
@@ -372,7 +367,7 @@ class FullPlayThrough : public ::testing::Test {
   // The pause menu's save and load page, from the game bar's menu.
   void OpenSaveLoadPage(GameSession& session) {
     Click(session, {kGameMenuButton, kPauseButton, kPauseLoadSave});
-    ASSERT_TRUE(Shown(session, kSaveLoadPage));
+    ASSERT_TRUE(session.Shown(kSaveLoadPage));
   }
 
   // Saves from the page; the new game's scene file.
@@ -455,7 +450,7 @@ void FullPlayThrough::Play() {
 
   // The ticket four steps dearer, from the finance overview.
   Click(session, {kFinanceButton, REraduzizSummaryScreen::kTicketId});
-  ASSERT_TRUE(Shown(session, kTicketWindow));
+  ASSERT_TRUE(session.Shown(kTicketWindow));
   for (int n = 0; n < kTicketRaises; ++n) Click(session, {kTicketRaise});
   Picture(session, "ticket");
   Click(session, {REraduzizTicketScreen::kOkId});
@@ -466,11 +461,11 @@ void FullPlayThrough::Play() {
   const int32_t cashBeforeStaff = game.cash;
   const int32_t ticketsBeforeStaff = LedgerTotal(session, ledger::kTicket);
   Click(session, {kManagementButton});
-  ASSERT_TRUE(Shown(session, kStaffWindow));
+  ASSERT_TRUE(session.Shown(kStaffWindow));
   Click(session, {kHireCleaner, kHireEngineer});
   Picture(session, "staff");
   Click(session, {REraduzizStaffScreen::kCommitId});
-  EXPECT_FALSE(Shown(session, kStaffWindow));
+  EXPECT_FALSE(session.Shown(kStaffWindow));
   const int32_t wages = REraduzizStaffScreen::kPrices[0] + REraduzizStaffScreen::kPrices[2];
   const int32_t ticketsMeanwhile = LedgerTotal(session, ledger::kTicket) - ticketsBeforeStaff;
   EXPECT_EQ(game.cash, cashBeforeStaff - wages + ticketsMeanwhile);
@@ -506,7 +501,7 @@ void FullPlayThrough::Play() {
   // gate while the player clicks.
   const int32_t ticketsBefore = LedgerTotal(session, ledger::kTicket);
   Click(session, {kFinanceButton});
-  ASSERT_TRUE(Shown(session, kFinancePage));
+  ASSERT_TRUE(session.Shown(kFinancePage));
   const int32_t ticketsAfter = LedgerTotal(session, ledger::kTicket);
   bool shown = false;
   for (int32_t tickets = ticketsBefore; tickets <= ticketsAfter; tickets += game.entrancePrice) {
@@ -516,7 +511,7 @@ void FullPlayThrough::Play() {
                      << " booked";
   Picture(session, "finance");
   Click(session, {kStatisticsButton});
-  ASSERT_TRUE(Shown(session, kStatisticsPage));
+  ASSERT_TRUE(session.Shown(kStatisticsPage));
   ASSERT_TRUE(session.ChooseComboEntry(REraduzizStatisticScreen::kMonthListId, game.gameDate.month));
   ASSERT_TRUE(session.ChooseComboEntry(REraduzizStatisticScreen::kDayListId, game.gameDate.day));
   const CGuiChart& chart = *game.statisticScreen->chart;
@@ -577,7 +572,7 @@ void FullPlayThrough::Play() {
   loaded.PostCommand(-1, kMainMenu, kCmdShowPage, kNewGameButton, 0);
   ASSERT_TRUE(again.Frame());
   Click(again, {kMainMenuLoadSave});
-  ASSERT_TRUE(Shown(again, kSaveLoadPage));
+  ASSERT_TRUE(again.Shown(kSaveLoadPage));
   const auto listed = std::find_if(loaded.savedGames.begin(), loaded.savedGames.end(),
                                    [&](const EngineString& path) { return HostPath(path) == savedA; });
   ASSERT_NE(listed, loaded.savedGames.end()) << savedA;
@@ -588,7 +583,7 @@ void FullPlayThrough::Play() {
   Click(again, {kSaveRows[index]});
   again.frameMs = 0;
   Click(again, {kLoadButton});
-  EXPECT_FALSE(Shown(again, kSaveLoadPage));
+  EXPECT_FALSE(again.Shown(kSaveLoadPage));
   EXPECT_EQ(loaded.playMode, 1);
   EXPECT_EQ(loaded.placedObjects.Objects().size(), objectsSaved);
   EXPECT_EQ(loaded.cash, cashSaved);
