@@ -3,14 +3,17 @@
 // starts; its pop-up shows the event's text; the status panel's event list
 // opens the event window, whose staff buttons say who solves it; the player
 // picks that solver in the park, sends it from its event list, and the
-// solver walks there and ends the event. It runs headless.
+// solver walks there and ends the event. It runs headless, and in a window
+// with a screenshot of each of its screens.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 
+#include "app/CIniFile.h"
 #include "characters/CPorvikAiClass.h"
 #include "characters/REraduzizVisitor.h"
 #include "gui/widgets/CGuiGrid.h"
@@ -19,6 +22,7 @@
 #include "park/events/EventRules.h"
 #include "park/events/ParkEvent.h"
 #include "park/objects/CAttraction.h"
+#include "platform/gfx/gl/leaks/DisplayLeaks.h"
 #include "screens/REraduzizRepairEventScreen.h"
 #include "screens/REraduzizStaffScreen.h"
 #include "screens/REraduzizSummaryScreen.h"
@@ -51,6 +55,8 @@ constexpr uint32_t kEventWaitMs = 400000;
 // The solver walks across the park and does its job.
 constexpr uint32_t kSolveWaitMs = 900000;
 
+const std::filesystem::path kScreenshots = std::filesystem::path(HALVENOR_SCREENSHOT_DIR) / "event-play-through";
+
 // Who solves an event, as the player finds out: the staff button of the
 // event window that answers it, the characters to pick in the park (the
 // first that is there), and the event list page that picking one opens,
@@ -73,9 +79,16 @@ const Solver kSolvers[] = {
 
 class EventPlayThrough : public ::testing::Test {
  protected:
-  // The waits for the park, in frames of the game's length.
+  virtual plat::WindowBackend Backend() const { return plat::WindowBackend::Headless; }
+
+  // The waits for the park, in the longest frames the game takes, as a slow
+  // machine draws them.
   static bool WaitFor(GameSession& session, const std::function<bool()>& done, uint32_t parkMs) {
-    return session.RunUntil(done, int(parkMs / GameSession::kFrameMs));
+    return session.RunUntil(done, int(parkMs / GameSession::kLongestFrameMs), GameSession::kLongestFrameMs);
+  }
+
+  static void Picture(GameSession& session, const std::string& name) {
+    EXPECT_TRUE(session.KeepPicture(kScreenshots, name)) << name;
   }
 
   // The text box's wrapped lines joined, without the blanks the wrapping
@@ -134,10 +147,30 @@ class EventPlayThrough : public ::testing::Test {
   e2e::ParkCopy park;
 };
 
+// The window plays on the options' small screen without shadows and water
+// mirrors, as on a slow machine: the software-drawn window makes a few
+// frames a second, and the event needs some thousands.
+class WindowedEventPlayThrough : public EventPlayThrough {
+ protected:
+  plat::WindowBackend Backend() const override { return plat::WindowBackend::Live; }
+
+  void SetUp() override {
+    CIniFile settings;
+    const std::string path = (std::filesystem::path(park.Folder()) / "guifiles" / "Options.ini").string();
+    settings.SetPath(path.c_str());
+    for (const IniKey& key : {CIniFile::kResolution, CIniFile::kEnableShadow, CIniFile::kEnableReflection,
+                              CIniFile::kEnableRefraction}) {
+      settings.WriteString(key.section, key.key, "0");
+    }
+  }
+};
+
 void EventPlayThrough::Play() {
   ASSERT_EQ(park.Error(), "");
-  GameSession session(plat::WindowBackend::Headless, park.Folder());
+  GameSession session(Backend(), park.Folder());
+  if (!session.Started() && Backend() == plat::WindowBackend::Live) GTEST_SKIP() << "no display";
   ASSERT_TRUE(session.Started());
+  if (session.live) plat::KeepRendererLoaded();
   ASSERT_TRUE(session.Load(true));
   VAvazadOvurUrovi& game = *session.game;
   ASSERT_NE(game.GetAiManager(), nullptr);
@@ -184,6 +217,7 @@ void EventPlayThrough::Play() {
     if (event.animStopNeeded == ParkEvent::kStopOwnerRun) {
       EXPECT_EQ(event.owner->isClosed, 1) << "the ride stopped";
     }
+    if (eventsSeen == 1) Picture(session, "event_popup");
     Click(session, {REraduzizEventClass::kPopupCloseButton});
     EXPECT_EQ(game.modalScreenOpen, 0);
     EXPECT_EQ(events.eventBusy, 0);
@@ -208,8 +242,10 @@ void EventPlayThrough::Play() {
   };
   ClickRow(session, kStatusEventList, openRow(), kEventWindow);
   EXPECT_EQ(BoxText(session, REraduzizRepairEventScreen::kEventText), WithoutBlanks(event.eventText.Std()));
+  Picture(session, "event_window");
   Click(session, {solver->answerButton});
   ASSERT_TRUE(session.Shown(kNoticePage));
+  Picture(session, "event_answer");
   EXPECT_EQ(BoxText(session, kNoticeText).rfind(WithoutBlanks(game.GetText(kStaffAnswerText).Std()), 0), 0u) << BoxText(session, kNoticeText);
   // The answer took the event window's place.
   EXPECT_FALSE(session.Shown(kEventWindow));
@@ -222,6 +258,7 @@ void EventPlayThrough::Play() {
   Click(session, {kSelectButton});
   ASSERT_TRUE(session.ClickCharacter(solverId, GameSession::kRightButton)) << solverId;
   ASSERT_TRUE(session.Shown(solver->page)) << solver->page << " picked " << (game.pickedCharacter ? game.pickedCharacter->GetId() : -1) << " modal " << int(game.modalScreenOpen) << " cursor " << game.GetCursorPosition().x << "," << game.GetCursorPosition().y;
+  Picture(session, "solver_events");
   Click(session, {solver->send});
   if (solver->confirms) {
     ASSERT_TRUE(session.Shown(kNoticePage));
@@ -245,9 +282,12 @@ void EventPlayThrough::Play() {
     EXPECT_EQ(owner.isClosed, 0) << "the ride runs again";
   }
   EXPECT_EQ(openRow(), -1);
+  Picture(session, "event_solved");
 }
 
 }  // namespace
 
 TEST_F(EventPlayThrough, AParkEventIsSeenAndSolvedWithTheGamesOwnButtons) { Play(); }
+
+TEST_F(WindowedEventPlayThrough, AParkEventIsSeenAndSolvedWithTheGamesOwnButtons) { Play(); }
 

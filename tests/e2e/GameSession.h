@@ -54,6 +54,9 @@ namespace e2e {
 class GameSession {
  public:
   static constexpr uint32_t kFrameMs = 20;
+  // The longest frame the game takes in one step; the park's clock moves
+  // with the ticks, the characters by at most this much.
+  static constexpr uint32_t kLongestFrameMs = uint32_t(kMaxFrameSeconds * 1000.0f);
   static constexpr int kBitsPerPixel = 32;
   static constexpr int kFullScreen = 0;
   // The loading threads run in real time: a frame of the loading screen
@@ -405,11 +408,6 @@ class GameSession {
     return game->terrain && game->terrain->GetCell(i, j, cell) && !cell.HasObject() && !cell.IsCountedAsPath();
   }
 
-  bool OnScreen(const plat::Vec3& point) const {
-    const VAvazadOvurUrovi::ScreenPoint at = ScreenPointOf(point);
-    return at.x >= 0 && at.y >= 0 && at.x <= game->ScreenWidth() && at.y <= game->ScreenHeight();
-  }
-
   // Whether a shown element smaller than the screen lies under the point:
   // a click there is the GUI's, not the park's.
   bool OverGui(VAvazadOvurUrovi::ScreenPoint at) const {
@@ -419,8 +417,11 @@ class GameSession {
     return false;
   }
 
-  // The point shows on the screen where no element covers it.
-  bool InOpenView(const plat::Vec3& point) const { return OnScreen(point) && !OverGui(ScreenPointOf(point)); }
+  // The point shows on the screen, in front of the camera, where no element
+  // covers it.
+  bool InOpenView(const plat::Vec3& point) const {
+    return ShowsOnScreen(point, 0) && !OverGui(ScreenPointOf(point));
+  }
 
   // Whether the frame drawn last shows something: many colours, none of
   // them covering nearly all of it. False on the headless device.
@@ -444,6 +445,13 @@ class GameSession {
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return plat::SaveScreenshot(*device, (folder / (name + ".png")).string());
+  }
+
+  // On a real window, a frame drawn and kept as the screen's picture, which
+  // must show something; true, with nothing kept, on a headless one.
+  bool KeepPicture(const std::filesystem::path& folder, const std::string& name) {
+    if (!live) return true;
+    return Frame() && ScreenShowsSomething() && SaveScreenshot(folder, name);
   }
 
   // A drop-down list's first row shows the chosen entry.

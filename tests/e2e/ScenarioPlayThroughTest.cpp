@@ -91,13 +91,7 @@ class ScenarioPlayThrough : public ::testing::Test {
     ASSERT_TRUE(session->Frame());
   }
 
-  // A frame drawn and kept as the screen's picture, on a real window.
-  void Picture(const std::string& name) {
-    if (!session->live) return;
-    ASSERT_TRUE(session->Frame());
-    EXPECT_TRUE(session->ScreenShowsSomething()) << name << " is blank";
-    EXPECT_TRUE(session->SaveScreenshot(kScreenshots, name)) << name;
-  }
+  void Picture(const std::string& name) { EXPECT_TRUE(session->KeepPicture(kScreenshots, name)) << name; }
 
   void Click(std::initializer_list<int32_t> buttons) {
     for (int32_t button : buttons) ASSERT_TRUE(session->ClickElement(button)) << button;
