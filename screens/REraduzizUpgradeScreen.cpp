@@ -191,20 +191,20 @@ void REraduzizUpgradeScreen::OnGuiCommand(GuiCommand& command) {
     case kUpgradeId:
       Upgrade();
       break;
-    case kTourId:
+    case kRepairId:
       if (CAttraction* attraction = FindShown()) m_host.AddToManagerAttractions(*attraction);
       break;
-    case kRepairPageId:
+    case kAboutId:
       m_host.Flags().modal = 1;
-      Post(-1, kRepairPage, kCmdShowPage, kRepairPageId);
+      Post(-1, kAboutPage, kCmdShowPage, kAboutId);
       break;
     case kCloseId:
-      Post(-1, kRepairPage, kCmdClosePage, kCloseId);
+      Post(-1, kAboutPage, kCmdClosePage, kCloseId);
       Post(-1, screen_ids::kUpgrade, kCmdClosePage, kCloseId);
       m_host.Flags().modal = 0;
       break;
     case kBackId:
-      Post(-1, kRepairPage, kCmdClosePage, kCloseId);
+      Post(-1, kAboutPage, kCmdClosePage, kCloseId);
       break;
     case kStatisticsId:
       OpenStatistics();

@@ -24,12 +24,12 @@ class ScreenHost;
 class REraduzizUpgradeScreen {
  public:
   static constexpr int32_t kUpgradeId = 10278;
-  static constexpr int32_t kTourId = 10279;
-  static constexpr int32_t kRepairPageId = 10285;
+  static constexpr int32_t kRepairId = 10279;
+  static constexpr int32_t kAboutId = 10285;
   static constexpr int32_t kCloseId = 10286;
   static constexpr int32_t kStatisticsId = 10287;
   static constexpr int32_t kBackId = 10341;
-  static constexpr int32_t kRepairPage = 10339;
+  static constexpr int32_t kAboutPage = 10339;
   static constexpr int32_t kPriceId = 10282;
   static constexpr int32_t kNameId = 10283;
   static constexpr std::array<int32_t, 3> kBadgeIds = {10270, 10271, 10272};

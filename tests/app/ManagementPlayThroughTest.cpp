@@ -167,7 +167,7 @@ TEST_F(ManagementPlayThroughTest, ReadTheDaysStatisticsAndUpgradeAnAttraction) {
   // Listed for the manager once, and off the list when it is pulled down.
   Press({10436, REraduzizSummaryScreen::kAttractionListId});
   Choose(REraduzizBuilUpgScreen::kListId, 0);
-  Press({REraduzizUpgradeScreen::kTourId, REraduzizUpgradeScreen::kTourId});
+  Press({REraduzizUpgradeScreen::kRepairId, REraduzizUpgradeScreen::kRepairId});
   EXPECT_EQ(manager_->GetRepairList(), std::vector<CAttraction*>{placed});
   placed->deletePending = 1;
   game_->placedObjects.RemoveDeletedAttraction();

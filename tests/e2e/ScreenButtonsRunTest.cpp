@@ -124,7 +124,7 @@ constexpr int32_t kMenuItems = 10343, kTopping = 10143, kHotMeal = 10375, kKiosk
 constexpr int32_t kSummary = 10158, kTicket = 10190, kShop = 10198, kStaff = 10299, kSpeed = 10327;
 constexpr int32_t kStatistics = 10363, kAttractions = 10231, kUpgrade = 10269, kRepair = 10292;
 constexpr int32_t kMessage = 10391, kScenario = 10108, kTutorialPage = 10425, kLessons = 10446;
-constexpr int32_t kHelp = 10359, kPaths = 10460, kDemolish = 10463, kVisitor = 10132, kFilm = 10339;
+constexpr int32_t kHelp = 10359, kPaths = 10460, kDemolish = 10463, kVisitor = 10132, kAbout = 10339;
 constexpr int32_t kEventPopup = 10319;
 
 // Paths.
@@ -400,8 +400,8 @@ std::vector<Row> Table() {
        Of([](VAvazadOvurUrovi& g) { return ShownAttraction(g).level; }), 1},
       {"upgrade", "send an engineer", kGame, kToUpgrade, {10279}, {kUpgrade}, {},
        Of([](VAvazadOvurUrovi& g) { return g.GetAiManager()->GetRepairList().size(); }), 1},
-      {"upgrade", "film", kGame, kToUpgrade, {10285}, {kFilm, kUpgrade}},
-      {"film", "close", kGame, {{kFinanceButton}, {10178}, {10234, 0}, {10285}}, {10341}, {kUpgrade}, {kFilm}},
+      {"upgrade", "about", kGame, kToUpgrade, {10285}, {kAbout, kUpgrade}},
+      {"about", "close", kGame, {{kFinanceButton}, {10178}, {10234, 0}, {10285}}, {10341}, {kUpgrade}, {kAbout}},
       {"upgrade", "close", kGame, kToUpgrade, {10286}, {}, {kUpgrade},
        Of([](VAvazadOvurUrovi& g) { return g.modalScreenOpen; }), {}, 0},
       {"upgrade", "statistics", kGame, kToUpgrade, {10287}, {kStatistics}, {kUpgrade},

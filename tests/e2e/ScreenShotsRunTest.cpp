@@ -70,7 +70,7 @@ const std::vector<Visit> kVisits = {
     {"statistics_charts", Start::kFreeGame, {{kFinanceButton}, {10189}}, 10363},
     {"attraction_list", Start::kFreeGame, {{kFinanceButton}, {10178}}, 10231},
     {"attraction_upgrade", Start::kFreeGame, {{kFinanceButton}, {10178}, {10234, 0}}, 10269},
-    {"attraction_film", Start::kFreeGame, {{kFinanceButton}, {10178}, {10234, 0}, {10285}}, 10339, nullptr, 10269},
+    {"attraction_about", Start::kFreeGame, {{kFinanceButton}, {10178}, {10234, 0}, {10285}}, 10339, nullptr, 10269},
     {"message_window", Start::kFreeGame, {{10070}, {10306}, {10310}}, 10391, e2e::Broke},
     {"visitor_panel", Start::kFreeGame, {}, 10132, e2e::PickAVisitor},
     {"park_event_popup", Start::kFreeGame, {}, 10319, e2e::ShowEventPopup("CLEANER")},

@@ -116,7 +116,7 @@ TEST(DemoGuiScreensTest, APageOpenedFromAnotherShownPageLiesOverIt) {
   const struct {
     int32_t under, over;
     const char* what;
-  } pairs[] = {{kUpgradeWindow, REraduzizUpgradeScreen::kRepairPage, "the attraction's film over its upgrade window"},
+  } pairs[] = {{kUpgradeWindow, REraduzizUpgradeScreen::kAboutPage, "the attraction's description over its upgrade window"},
                {10158, 10190, "the ticket counter over the finance overview"},
                {10158, 10198, "the sweet shop over the finance overview"},
                {10158, 10231, "the attraction list over the finance overview"},
@@ -131,9 +131,10 @@ TEST(DemoGuiScreensTest, APageOpenedFromAnotherShownPageLiesOverIt) {
 }
 
 // After the captions are given, no two buttons of the upgrade window or of
-// its film page read the same: the film page's own button, which closes it
-// alone, sits on the film page and not beside the upgrade window's close.
-TEST(DemoGuiScreensTest, TheUpgradeWindowAndItsFilmPageEachHaveOneCloseButton) {
+// its description page read the same: the description page's own button,
+// which closes it alone, sits on that page and not beside the upgrade
+// window's close.
+TEST(DemoGuiScreensTest, TheUpgradeWindowAndItsDescriptionPageEachHaveOneCloseButton) {
   ScreenWorld world(false);
   LoadDemoGui(world.kit.Gui());
   world.screens.CreateAll();
@@ -142,7 +143,7 @@ TEST(DemoGuiScreensTest, TheUpgradeWindowAndItsFilmPageEachHaveOneCloseButton) {
   const struct {
     int32_t page, close;
   } pages[] = {{kUpgradeWindow, REraduzizUpgradeScreen::kCloseId},
-               {REraduzizUpgradeScreen::kRepairPage, REraduzizUpgradeScreen::kBackId}};
+               {REraduzizUpgradeScreen::kAboutPage, REraduzizUpgradeScreen::kBackId}};
   for (const auto& [id, close] : pages) {
     SCOPED_TRACE(id);
     const CGuiElement* page = gui.FindElement(id);

@@ -360,7 +360,7 @@ TEST_F(StatisticsScreensTest, TheButtonsActOnTheShownAttractionOnly) {
   world.screens.upgradeScreen->ShowAttraction(wheel);
   Press({REraduzizUpgradeScreen::kSpeedIds[2]});
   EXPECT_EQ(wheel.rideKind, 2);
-  Press({REraduzizUpgradeScreen::kTourId, REraduzizUpgradeScreen::kTourId});
+  Press({REraduzizUpgradeScreen::kRepairId, REraduzizUpgradeScreen::kRepairId});
   EXPECT_EQ(world.host.managerAttractions, std::vector<CAttraction*>{&wheel});
 
   // Opening its statistics shows its uses of today by hour.

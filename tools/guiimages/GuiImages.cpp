@@ -155,6 +155,10 @@ int main(int argc, char** argv) {
               Panel(64, 20, Argb(255, 70, 130, 90), Argb(255, 40, 90, 60), dark));
   ok &= Write(park, "images/GuiImages/demo/field.png", 32, 20,
               Panel(32, 20, Argb(255, 255, 255, 255), Argb(255, 235, 235, 235), dark));
+  // A field for long texts, large enough that stretched over a text box its
+  // border stays thin and leaves the first line in view.
+  ok &= Write(park, "images/GuiImages/demo/textbox.png", 256, 256,
+              Panel(256, 256, Argb(255, 255, 255, 255), Argb(255, 235, 235, 235), dark));
   // The game's own panels: the status strip, the message box, picture
   // frames and the gauge of a bar.
   ok &= Write(park, "images/GuiImages/demo/status.png", 64, 68,

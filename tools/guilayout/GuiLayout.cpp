@@ -59,6 +59,7 @@ const char* const kRowImage = "\\images\\GuiImages\\demo\\row.png";
 const char* const kListImage = "\\images\\GuiImages\\demo\\list.png";
 const char* const kHeaderImage = "\\images\\GuiImages\\demo\\header.png";
 const char* const kFieldImage = "\\images\\GuiImages\\demo\\field.png";
+const char* const kTextBoxImage = "\\images\\GuiImages\\demo\\textbox.png";
 const char* const kStatusImage = "\\images\\GuiImages\\demo\\status.png";
 const char* const kMessageImage = "\\images\\GuiImages\\demo\\message.png";
 const char* const kPictureImage = "\\images\\GuiImages\\demo\\picture.png";
@@ -144,7 +145,7 @@ Element TextBox(std::string name, int id, int x, int y, int w, int h, const std:
                                            {kY, Num(y)},
                                            {kWidth, Num(w)},
                                            {kHeight, Num(h)},
-                                           {textBoxProps::kImage, kFieldImage},
+                                           {textBoxProps::kImage, kTextBoxImage},
                                            {textBoxProps::kFramed, "1"},
                                            {textBoxProps::kFace, kFace},
                                            {textBoxProps::kColour, kDark},
@@ -648,20 +649,21 @@ Element AttractionList() {
 Element Upgrade() {
   Page page("UPGRADE", 10269, 660, 500, "Attraction");
   page.Text(10283, 300, "Attraction", kBold).Picture(10270, 32, 32).Picture(10271, 32, 32).Picture(10272, 32, 32);
-  page.Row().Picture(10274, 300, 180).Box(10340, 312, 180, "").Row();
+  page.Row().Picture(10274, 300, 180).Row();
   page.Text(10280, 100, "Condition").Picture(10276, 256, 22, kGaugeImage).Text(10277, 60, "0%").Row();
   page.Text(10284, 140, "Level").Text(10282, 140, "0").Button(10278, 110, "Upgrade").Row();
   page.Text(10288, 100, "Ride speed").Button(10291, 80, "Slow").Button(10289, 80, "Normal").Button(10290, 80, "Fast");
-  page.Row().Button(10279, 140, "Add to the tour").Button(10285, 110, "Repair").Button(10287, 110, "Statistics");
+  page.Row().Button(10279, 140, "Repair").Button(10285, 110, "About").Button(10287, 110, "Statistics");
   page.Corner(10286, "Close");
   return page.Build();
 }
 
-// The film page that the upgrade window's repair button opens over it. Its
-// own button closes it alone and leaves the upgrade window shown.
-Element Film() {
-  Page page("FILM", 10339, 300, 120, "Attraction film");
-  page.Text(20111, 260, "");
+// The attraction's description from the build book, on a page that the
+// upgrade window's about button opens over it. Its own button closes it
+// alone and leaves the upgrade window shown.
+Element About() {
+  Page page("ABOUT", 10339, 420, 280, "About the attraction");
+  page.Box(10340, 380, 200, "");
   page.Corner(10341, "Close");
   return page.Build();
 }
@@ -798,8 +800,8 @@ std::vector<Element> GameElements() {
       EventList(10421, 10422, 10423, 10424),
       AttractionList(),
       Upgrade(),
-      // Later pages lie over earlier ones: the film opens over the upgrade window.
-      Film(),
+      // Later pages lie over earlier ones: the description opens over the upgrade window.
+      About(),
       Picker("PICKONE", 10410, 10412, 10411, true),
       Picker("PICKFIVE", 10404, 10406, 10405, false),
       Picker("PICKFOUR", 10407, 10409, 10408, false),
