@@ -13,7 +13,6 @@
 #include <functional>
 #include <string>
 
-#include "app/CIniFile.h"
 #include "characters/CPorvikAiClass.h"
 #include "characters/REraduzizVisitor.h"
 #include "gui/widgets/CGuiGrid.h"
@@ -147,22 +146,11 @@ class EventPlayThrough : public ::testing::Test {
   e2e::ParkCopy park;
 };
 
-// The window plays on the options' small screen without shadows and water
-// mirrors, as on a slow machine: the software-drawn window makes a few
-// frames a second, and the event needs some thousands.
 class WindowedEventPlayThrough : public EventPlayThrough {
  protected:
   plat::WindowBackend Backend() const override { return plat::WindowBackend::Live; }
 
-  void SetUp() override {
-    CIniFile settings;
-    const std::string path = (std::filesystem::path(park.Folder()) / "guifiles" / "Options.ini").string();
-    settings.SetPath(path.c_str());
-    for (const IniKey& key : {CIniFile::kResolution, CIniFile::kEnableShadow, CIniFile::kEnableReflection,
-                              CIniFile::kEnableRefraction}) {
-      settings.WriteString(key.section, key.key, "0");
-    }
-  }
+  void SetUp() override { park.DrawAsOnASlowMachine(); }
 };
 
 void EventPlayThrough::Play() {

@@ -11,6 +11,8 @@
 #include <string>
 #include <system_error>
 
+#include "app/CIniFile.h"
+
 namespace e2e {
 
 class ParkCopy {
@@ -24,6 +26,10 @@ class ParkCopy {
     std::filesystem::remove_all(m_folder, ignored);
     std::filesystem::copy(HALVENOR_PARK_DIR, m_folder, std::filesystem::copy_options::recursive, m_error);
   }
+  // A copy whose game draws as on a slow machine.
+  ParkCopy(const std::string& name, bool slowMachine) : ParkCopy(name) {
+    if (slowMachine) DrawAsOnASlowMachine();
+  }
   ~ParkCopy() {
     std::error_code ignored;
     std::filesystem::remove_all(m_folder, ignored);
@@ -34,6 +40,19 @@ class ParkCopy {
   // Empty when the copy was made whole.
   std::string Error() const { return m_error ? m_folder.string() + ": " + m_error.message() : std::string(); }
   std::string Folder() const { return m_folder.string(); }
+
+  // The options' small screen without shadows and water mirrors, as a
+  // player on a slow machine sets them: the software-drawn window makes a
+  // few frames a second, and a windowed run needs some thousands.
+  void DrawAsOnASlowMachine() const {
+    CIniFile settings;
+    const std::string path = (m_folder / "guifiles" / "Options.ini").string();
+    settings.SetPath(path.c_str());
+    for (const IniKey& key : {CIniFile::kResolution, CIniFile::kEnableShadow, CIniFile::kEnableReflection,
+                              CIniFile::kEnableRefraction}) {
+      settings.WriteString(key.section, key.key, "0");
+    }
+  }
 
  private:
   // "Suite_Test", with the slashes of parameterised names made underscores.

@@ -1,5 +1,5 @@
 // Every button of every screen, clicked with the mouse in halvenor on the
-// demo park, headless: one row per button says on which screen it sits,
+// demo park, headless and in a window: one row per button says on which screen it sits,
 // the clicks from the game's own buttons that lead there, and what the
 // click must do (the pages it shows and closes, a value it moves). The
 // rows write the park's settings, saved games and scenario scenes: the game
@@ -21,6 +21,7 @@
 #include "park/ledger/CLedgerRecordList.h"
 #include "park/ledger/LedgerKinds.h"
 #include "park/objects/CAttraction.h"
+#include "platform/gfx/gl/leaks/DisplayLeaks.h"
 #include "screens/REraduzizBuildBook.h"
 #include "screens/REraduzizFastFoodScreen.h"
 #include "screens/REraduzizOptionsScreen.h"
@@ -494,11 +495,13 @@ std::string Describe(const Row& row) {
   return std::string(row.screen) + ": " + row.button + " (" + std::to_string(row.click.element) + ")";
 }
 
-}  // namespace
-
-TEST(HeadlessScreenButtons, EveryButtonOfEveryScreenDoesItsPart) {
-  ScreenTour tour(plat::WindowBackend::Headless, "screen_buttons");
+// Every row of the table, in one game on a copy of the park of its own; in
+// a window, as on a slow machine.
+void ClickEveryButton(plat::WindowBackend backend, const std::string& parkName) {
+  ScreenTour tour(backend, parkName, backend == plat::WindowBackend::Live);
   ASSERT_EQ(tour.park.Error(), "");
+  if (!tour.session.Started() && backend == plat::WindowBackend::Live) GTEST_SKIP() << "no display";
+  if (tour.session.live) plat::KeepRendererLoaded();
   ASSERT_TRUE(tour.Load());
   for (const Row& row : Table()) {
     SCOPED_TRACE(Describe(row));
@@ -543,4 +546,14 @@ TEST(HeadlessScreenButtons, EveryButtonOfEveryScreenDoesItsPart) {
     }
     tour.Game().gameSpeed = 1;
   }
+}
+
+}  // namespace
+
+TEST(HeadlessScreenButtons, EveryButtonOfEveryScreenDoesItsPart) {
+  ClickEveryButton(plat::WindowBackend::Headless, "screen_buttons");
+}
+
+TEST(WindowedScreenButtons, EveryButtonOfEveryScreenDoesItsPart) {
+  ClickEveryButton(plat::WindowBackend::Live, "screen_buttons_windowed");
 }

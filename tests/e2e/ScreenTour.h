@@ -70,8 +70,8 @@ class ScreenTour {
   static constexpr int32_t kStartCash = 30000;
 
   // The game runs in a copy of the demo park of the name.
-  ScreenTour(plat::WindowBackend backend, const std::string& parkName)
-      : park(parkName), session(backend, park.Folder()) {}
+  ScreenTour(plat::WindowBackend backend, const std::string& parkName, bool slowMachine = false)
+      : park(parkName, slowMachine), session(backend, park.Folder()) {}
 
   VAvazadOvurUrovi& Game() { return *session.game; }
 
