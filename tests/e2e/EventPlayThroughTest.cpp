@@ -190,7 +190,8 @@ void EventPlayThrough::Play() {
   int32_t solverId = 0;
   int eventsSeen = 0;
   while (!solver) {
-    const bool popup = WaitFor(session, [&] { return session.Shown(REraduzizEventClass::kPopupPage); }, kEventWaitMs);
+    const bool popup = WaitFor(
+        session, [&] { return session.Shown(REraduzizEventClass::kPopupPage); }, kEventWaitMs);
     ASSERT_TRUE(popup) << eventsSeen << " events seen; " << game.GetAiManager()->GetVisitorCount() << " visitors at "
                        << game.gameHour << ":" << game.gameMinute;
     ++eventsSeen;
@@ -234,7 +235,8 @@ void EventPlayThrough::Play() {
   Click(session, {solver->answerButton});
   ASSERT_TRUE(session.Shown(kNoticePage));
   Picture(session, "event_answer");
-  EXPECT_EQ(BoxText(session, kNoticeText).rfind(WithoutBlanks(game.GetText(kStaffAnswerText).Std()), 0), 0u) << BoxText(session, kNoticeText);
+  EXPECT_EQ(BoxText(session, kNoticeText).rfind(WithoutBlanks(game.GetText(kStaffAnswerText).Std()), 0), 0u)
+      << BoxText(session, kNoticeText);
   // The answer took the event window's place.
   EXPECT_FALSE(session.Shown(kEventWindow));
   Click(session, {kNoticeCloseButton});
@@ -245,7 +247,9 @@ void EventPlayThrough::Play() {
   const int32_t pointsBefore = game.points;
   Click(session, {kSelectButton});
   ASSERT_TRUE(session.ClickCharacter(solverId, GameSession::kRightButton)) << solverId;
-  ASSERT_TRUE(session.Shown(solver->page)) << solver->page << " picked " << (game.pickedCharacter ? game.pickedCharacter->GetId() : -1) << " modal " << int(game.modalScreenOpen) << " cursor " << game.GetCursorPosition().x << "," << game.GetCursorPosition().y;
+  ASSERT_TRUE(session.Shown(solver->page))
+      << solver->page << " picked " << (game.pickedCharacter ? game.pickedCharacter->GetId() : -1) << " modal "
+      << int(game.modalScreenOpen) << " cursor " << game.GetCursorPosition().x << "," << game.GetCursorPosition().y;
   Picture(session, "solver_events");
   Click(session, {solver->send});
   if (solver->confirms) {
@@ -258,11 +262,13 @@ void EventPlayThrough::Play() {
 
   // The solver walks to the event and solves it: the event goes idle and
   // the attraction is rid of it.
-  const bool solved = WaitFor(session, [&] { return event.owner == nullptr; }, kSolveWaitMs);
+  const bool solved = WaitFor(
+      session, [&] { return event.owner == nullptr; }, kSolveWaitMs);
   const REraduzizVisitor* sent = game.GetAiManager()->FindCharacterById(solverId);
   ASSERT_TRUE(solved) << event.id.Std() << ": solver " << solverId << " in state "
-                      << (sent ? sent->GetActivityState() : -1) << " at " << Where(sent ? sent->GetPosition() : plat::Vec3{})
-                      << ", the attraction at " << Where(owner.position) << "; assigned " << int(event.assigned);
+                      << (sent ? sent->GetActivityState() : -1) << " at "
+                      << Where(sent ? sent->GetPosition() : plat::Vec3{}) << ", the attraction at "
+                      << Where(owner.position) << "; assigned " << int(event.assigned);
   EXPECT_EQ(event.assigned, 0);
   EXPECT_EQ(owner.eventRunning, 0);
   EXPECT_EQ(owner.currentEvent, nullptr);
@@ -278,4 +284,3 @@ void EventPlayThrough::Play() {
 TEST_F(EventPlayThrough, AParkEventIsSeenAndSolvedWithTheGamesOwnButtons) { Play(); }
 
 TEST_F(WindowedEventPlayThrough, AParkEventIsSeenAndSolvedWithTheGamesOwnButtons) { Play(); }
-

@@ -106,7 +106,7 @@ constexpr int16_t kFullValue = 100;
 constexpr float kNearExit = 1.0f;
 // A park minute of the fast game passes in a frame this long: the park's
 // clock moves with the ticks, the characters by at most a quarter second.
-constexpr uint32_t kParkFrameMs = 250;
+constexpr uint32_t kParkFrameMs = GameSession::kLongestFrameMs;
 // Visitors come, ride and leave within this many park frames; one eats at
 // the stall, and later goes home, within as many again.
 constexpr int kVisitFrames = 20000;

@@ -353,13 +353,13 @@ class GameSession {
     };
     if (!manager || !manager->FindCharacterById(id) || !WalkCameraTowards(where, kMaxCameraWalkFrames)) return false;
     const VAvazadOvurUrovi::ScreenPoint at = ScreenPointOf(where());
-    return ClickWhereIn(at.x - kCharacterReach, at.y - kCharacterReach * 2, at.x + kCharacterReach,
-                        at.y + kCharacterReach,
-                        [&](int32_t x, int32_t y) {
-                          const REraduzizVisitor* hit = game->HitTestCharacters(x, y);
-                          return hit && hit->GetId() == id;
-                        },
-                        button);
+    return ClickWhereIn(
+        at.x - kCharacterReach, at.y - kCharacterReach * 2, at.x + kCharacterReach, at.y + kCharacterReach,
+        [&](int32_t x, int32_t y) {
+          const REraduzizVisitor* hit = game->HitTestCharacters(x, y);
+          return hit && hit->GetId() == id;
+        },
+        button);
   }
 
   // The entry of a drop-down list chosen as the player chooses it: the
@@ -419,9 +419,7 @@ class GameSession {
 
   // The point shows on the screen, in front of the camera, where no element
   // covers it.
-  bool InOpenView(const plat::Vec3& point) const {
-    return ShowsOnScreen(point, 0) && !OverGui(ScreenPointOf(point));
-  }
+  bool InOpenView(const plat::Vec3& point) const { return ShowsOnScreen(point, 0) && !OverGui(ScreenPointOf(point)); }
 
   // Whether the frame drawn last shows something: many colours, none of
   // them covering nearly all of it. False on the headless device.

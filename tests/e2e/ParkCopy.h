@@ -48,8 +48,8 @@ class ParkCopy {
     CIniFile settings;
     const std::string path = (m_folder / "guifiles" / "Options.ini").string();
     settings.SetPath(path.c_str());
-    for (const IniKey& key : {CIniFile::kResolution, CIniFile::kEnableShadow, CIniFile::kEnableReflection,
-                              CIniFile::kEnableRefraction}) {
+    for (const IniKey& key :
+         {CIniFile::kResolution, CIniFile::kEnableShadow, CIniFile::kEnableReflection, CIniFile::kEnableRefraction}) {
       settings.WriteString(key.section, key.key, "0");
     }
   }

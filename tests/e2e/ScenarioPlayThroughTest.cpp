@@ -51,7 +51,7 @@ constexpr float kLowestPathHeight = 1.1f;
 // whose night the park skips, passes within 1440 of them: the rest of the
 // first month, the season's month and the first day after it within this
 // many.
-constexpr uint32_t kParkFrameMs = 250;
+constexpr uint32_t kParkFrameMs = GameSession::kLongestFrameMs;
 constexpr int kSeasonFrames = 2 * 30 * 24 * 60 + 24 * 60;
 
 const fs::path kScreenshots = fs::path(HALVENOR_SCREENSHOT_DIR) / "scenario-play-through";

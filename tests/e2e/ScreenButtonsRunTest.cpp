@@ -1,7 +1,7 @@
 // Every button of every screen, clicked with the mouse in halvenor on the
-// demo park, headless and in a window: one row per button says on which screen it sits,
-// the clicks from the game's own buttons that lead there, and what the
-// click must do (the pages it shows and closes, a value it moves). The
+// demo park, headless and in a window: one row per button says on which
+// screen it sits, the clicks from the game's own buttons that lead there,
+// and what the click must do (the pages it shows and closes, a value it moves). The
 // rows write the park's settings, saved games and scenario scenes: the game
 // runs in a copy of the demo park.
 #include <gtest/gtest.h>

@@ -116,13 +116,14 @@ TEST(DemoGuiScreensTest, APageOpenedFromAnotherShownPageLiesOverIt) {
   const struct {
     int32_t under, over;
     const char* what;
-  } pairs[] = {{kUpgradeWindow, REraduzizUpgradeScreen::kAboutPage, "the attraction's description over its upgrade window"},
-               {10158, 10190, "the ticket counter over the finance overview"},
-               {10158, 10198, "the sweet shop over the finance overview"},
-               {10158, 10231, "the attraction list over the finance overview"},
-               {10158, 10299, "the staff window over the finance overview"},
-               {10123, 10126, "the kiosks over the food menu"},
-               {10123, 10129, "the restaurant over the food menu"}};
+  } pairs[] = {
+      {kUpgradeWindow, REraduzizUpgradeScreen::kAboutPage, "the attraction's description over its upgrade window"},
+      {10158, 10190, "the ticket counter over the finance overview"},
+      {10158, 10198, "the sweet shop over the finance overview"},
+      {10158, 10231, "the attraction list over the finance overview"},
+      {10158, 10299, "the staff window over the finance overview"},
+      {10123, 10126, "the kiosks over the food menu"},
+      {10123, 10129, "the restaurant over the food menu"}};
   for (const auto& pair : pairs) {
     SCOPED_TRACE(pair.what);
     ASSERT_LT(position(pair.over), std::ssize(layers));

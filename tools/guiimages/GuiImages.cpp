@@ -153,12 +153,13 @@ int main(int argc, char** argv) {
   ok &= Write(park, "images/GuiImages/demo/list.png", 4 * 64, 16, Cells(64, list));
   ok &= Write(park, "images/GuiImages/demo/header.png", 64, 20,
               Panel(64, 20, Argb(255, 70, 130, 90), Argb(255, 40, 90, 60), dark));
-  ok &= Write(park, "images/GuiImages/demo/field.png", 32, 20,
-              Panel(32, 20, Argb(255, 255, 255, 255), Argb(255, 235, 235, 235), dark));
+  const auto field = [&](int width, int height) {
+    return Panel(width, height, Argb(255, 255, 255, 255), Argb(255, 235, 235, 235), dark);
+  };
+  ok &= Write(park, "images/GuiImages/demo/field.png", 32, 20, field(32, 20));
   // A field for long texts, large enough that stretched over a text box its
   // border stays thin and leaves the first line in view.
-  ok &= Write(park, "images/GuiImages/demo/textbox.png", 256, 256,
-              Panel(256, 256, Argb(255, 255, 255, 255), Argb(255, 235, 235, 235), dark));
+  ok &= Write(park, "images/GuiImages/demo/textbox.png", 256, 256, field(256, 256));
   // The game's own panels: the status strip, the message box, picture
   // frames and the gauge of a bar.
   ok &= Write(park, "images/GuiImages/demo/status.png", 64, 68,
